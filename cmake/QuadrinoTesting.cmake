@@ -1,0 +1,16 @@
+# quadrino_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
+# Builds a Qt Test executable and registers it with CTest. GUI tests run on
+# the offscreen platform so they need no display.
+function(quadrino_add_test name)
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "QT_QPA_PLATFORM=offscreen;QUADRINO_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QUADRINO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT})
+endfunction()
