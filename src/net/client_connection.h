@@ -1,0 +1,47 @@
+#pragma once
+// The client's game connection: a QTcpSocket, its framer and the received-message queue,
+// served one message per tick while the queue holds entries.
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+#include <string>
+
+#include "protocol/framer.h"
+#include "protocol/message_queue.h"
+
+namespace quadrino {
+
+class ClientConnection : public QObject {
+    Q_OBJECT
+public:
+    explicit ClientConnection(QObject* parent = nullptr);
+
+    // Non-blocking connect; a name that is not an address is looked up first.
+    void connectToHost(const QString& host, quint16 port);
+    // Hands one whole message to the socket; ignored unless connected.
+    void send(const std::string& bytes);
+    bool isConnected() const;
+    void close();
+    // The dispatch pace, 1 ms by default.
+    void setTickInterval(int ms) { tick_.setInterval(ms); }
+
+signals:
+    // One queue entry per tick, in arrival order (without its terminator, at most 4096 chars).
+    void messageReady(const std::string& entry);
+    // The connection has closed, by either side ("Socket Closed"); emitted once.
+    void closed();
+    // After every tick that dispatched something (the phrase-button pacing counts these).
+    void ticked();
+
+private:
+    void onReadyRead();
+    void onTick();
+
+    QTcpSocket socket_;
+    QTimer tick_;
+    Framer framer_;
+    MessageQueue queue_;
+    bool closedEmitted_ = false;
+};
+
+} // namespace quadrino

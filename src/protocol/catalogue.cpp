@@ -1,0 +1,364 @@
+#include "protocol/catalogue.h"
+
+#include <utility>
+
+#include "protocol/cp1252.h"
+#include "protocol/fields.h"
+#include "protocol/wire.h"
+
+namespace quadrino {
+namespace {
+
+// Assembles one message: the command word, then each field followed by "+".
+class Msg {
+public:
+    explicit Msg(std::string_view word) : text_(word) { text_ += kSeparator; }
+    Msg& f(int v) { text_ += std::to_string(v); text_ += kSeparator; return *this; }
+    Msg& f(std::string_view v) { text_ += v; text_ += kSeparator; return *this; }
+    // Free text: last, with no separator after it.
+    Msg& last(std::string_view v) { text_ += withoutTerminator(v); return *this; }
+    Msg& lastNumber(int v) { text_ += std::to_string(v); return *this; }
+    std::string done() { text_ += kTerminator; return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+template <typename E, std::size_t N>
+std::optional<E> lookup(const std::array<std::pair<std::string_view, E>, N>& table, std::string_view word) {
+    for (const auto& [w, e] : table)
+        if (w == word) return e;
+    return std::nullopt;
+}
+
+// The whole body, or the text before its first "+", as a number.
+std::optional<int> leadingNumber(std::string_view body) {
+    auto plus = body.find(kSeparator);
+    return parseStrictInt(plus == std::string_view::npos ? body : body.substr(0, plus));
+}
+
+bool readInts(FieldReader& r, std::initializer_list<int*> out) {
+    for (int* p : out) {
+        auto v = r.nextInt();
+        if (!v) return false;
+        *p = *v;
+    }
+    return true;
+}
+
+bool readSlots(FieldReader& r, MoveSlotsView& s) {
+    return readInts(r, {&s.bonus20a, &s.bonus20b, &s.bonus20c, &s.bonus10a, &s.bonus10b, &s.bonus10c});
+}
+
+} // namespace
+
+std::optional<HostCommand> hostCommand(std::string_view word) {
+    static constexpr std::array<std::pair<std::string_view, HostCommand>, 11> table = {{
+        {"CMD_logininfo", HostCommand::logininfo},   {"CMD_kickhim", HostCommand::kickhim},
+        {"CMD_chat", HostCommand::chat},             {"CMD_action", HostCommand::action},
+        {"CMD_startgame", HostCommand::startgame},   {"CMD_justwatch", HostCommand::justwatch},
+        {"CMD_playerroll", HostCommand::playerroll}, {"CMD_moveit", HostCommand::moveit},
+        {"CMD_playerpass", HostCommand::playerpass}, {"CMD_bottakeover", HostCommand::bottakeover},
+        {"CMD_playasound", HostCommand::playasound},
+    }};
+    return lookup(table, word);
+}
+
+std::optional<ClientCommand> clientCommand(std::string_view word) {
+    using C = ClientCommand;
+    static constexpr std::array<std::pair<std::string_view, C>, 27> table = {{
+        {"CMD_sendlogininfo", C::sendlogininfo}, {"CMD_chat", C::chat},
+        {"CMD_action", C::action},               {"CMD_playasound", C::playasound},
+        {"CMD_newplayerinfo", C::newplayerinfo}, {"CMD_havewrongversion", C::havewrongversion},
+        {"CMD_wrongversion", C::wrongversion},   {"CMD_existingplayers", C::existingplayers},
+        {"CMD_playerdisconnected", C::playerdisconnected}, {"CMD_startgame", C::startgame},
+        {"CMD_nextplayer", C::nextplayer},       {"CMD_winner", C::winner},
+        {"CMD_full", C::full},                   {"CMD_justwatching", C::justwatching},
+        {"CMD_aerror", C::aerror},               {"CMD_hisdice", C::hisdice},
+        {"CMD_movehim", C::movehim},             {"CMD_sendback", C::sendback},
+        {"CMD_rollagain", C::rollagain},         {"CMD_nomoves", C::nomoves},
+        {"CMD_locations", C::locations},         {"CMD_passing", C::passing},
+        {"CMD_gotpenalty", C::gotpenalty},       {"CMD_gotpenalty1", C::gotpenalty1},
+        {"CMD_removepegs", C::removepegs},       {"CMD_morestats", C::morestats},
+        {"CMD_warning", C::warning},
+    }};
+    return lookup(table, word);
+}
+
+// ---- requests ---------------------------------------------------------------------------
+
+namespace request {
+std::string logininfo(int connection, std::string_view version, std::string_view name) {
+    // The name is sent with a terminator of its own and then the message's terminator: the
+    // second one makes an empty message, which the host ignores.
+    std::string s = Msg("CMD_logininfo").f(connection).f(withoutTerminator(version)).last(name).done();
+    s += kTerminator;
+    return s;
+}
+std::string kickhim(int sender, int target) { return Msg("CMD_kickhim").f(sender).f(target).done(); }
+std::string chat(int sender, std::string_view text, std::string_view colourText) {
+    return Msg("CMD_chat").f(sender).last(std::string(text) + "|" + std::string(colourText)).done();
+}
+std::string action(int sender, std::string_view text, std::string_view colourText) {
+    return Msg("CMD_action").f(sender).last(std::string(text) + "|" + std::string(colourText)).done();
+}
+std::string startgame(std::string_view name, int penalty, int passing, int blocking, int pouncing,
+                      int teamgame, int blocklimit, int fullgame) {
+    return Msg("CMD_startgame").f(withoutTerminator(name)).f(penalty).f(passing).f(blocking).f(pouncing)
+        .f(teamgame).f(blocklimit).f(fullgame).done();
+}
+std::string justwatch(int seat, int mode) { return Msg("CMD_justwatch").f(seat).lastNumber(mode).done(); }
+std::string playerroll(int seat) { return Msg("CMD_playerroll").f(seat).done(); }
+std::string moveit(int seat, int code, int pawn) { return Msg("CMD_moveit").f(seat).f(code).f(pawn).done(); }
+std::string playerpass(int seat) { return Msg("CMD_playerpass").f(seat).done(); }
+std::string bottakeover(int sender, int seat) { return Msg("CMD_bottakeover").f(sender).f(seat).done(); }
+std::string playasound(int seat, int waveNumber) {
+    return Msg("CMD_playasound").f(seat).f("wave" + std::to_string(waveNumber)).done();
+}
+std::string botspeed(int seat, int delayMs) { return Msg("CMD_botspeed").f(seat).f(delayMs).done(); }
+} // namespace request
+
+std::optional<LoginInfo> parseLogininfo(std::string_view body) {
+    FieldReader r(body);
+    auto n = r.nextInt();
+    if (!n) return std::nullopt;
+    LoginInfo info{*n, std::string(r.next()), {}};
+    info.name = std::string(r.rest());
+    return info;
+}
+
+std::optional<SenderTarget> parseSenderTarget(std::string_view body) {
+    FieldReader r(body);
+    SenderTarget st{};
+    if (!readInts(r, {&st.sender, &st.target})) return std::nullopt;
+    return st;
+}
+
+std::optional<TextRequest> parseTextRequest(std::string_view body) {
+    FieldReader r(body);
+    std::string senderText(r.next());
+    auto n = parseStrictInt(senderText);
+    if (!n) return std::nullopt;
+    return TextRequest{*n, std::move(senderText), std::string(r.rest())};
+}
+
+std::optional<StartGameRequest> parseStartgameRequest(std::string_view body) {
+    FieldReader r(body);
+    StartGameRequest s;
+    s.name = r.next();
+    s.penalty = r.next();
+    s.passing = r.next();
+    s.blocking = r.next();
+    s.pouncing = r.next();
+    s.teamgame = r.next();
+    auto limit = r.nextInt();
+    if (!limit) return std::nullopt;
+    s.blocklimit = *limit;
+    s.fullgame = r.next();
+    return s;
+}
+
+std::optional<JustWatchRequest> parseJustwatch(std::string_view body) {
+    FieldReader r(body);
+    auto seat = r.nextInt();
+    if (!seat) return std::nullopt;
+    return JustWatchRequest{*seat, std::string(r.rest())};
+}
+
+std::optional<int> parseSeatOnly(std::string_view body) {
+    FieldReader r(body);
+    return r.nextInt();
+}
+
+std::optional<MoveRequest> parseMoveit(std::string_view body) {
+    FieldReader r(body);
+    MoveRequest m{};
+    if (!readInts(r, {&m.seat, &m.code, &m.pawn})) return std::nullopt;
+    return m;
+}
+
+// ---- announcements ----------------------------------------------------------------------
+
+namespace announce {
+std::string sendlogininfo(int connection) { return Msg("CMD_sendlogininfo").lastNumber(connection).done(); }
+std::string full() { return Msg("CMD_full").done(); }
+std::string newplayerinfo(int connection, std::string_view name) {
+    return Msg("CMD_newplayerinfo").f(connection).last(name).done();
+}
+std::string existingplayers(int connection, std::string_view name) {
+    return Msg("CMD_existingplayers").f(connection).last(name).done();
+}
+std::string havewrongversion(std::string_view name) { return Msg("CMD_havewrongversion").last(name).done(); }
+std::string wrongversion() { return Msg("CMD_wrongversion").done(); }
+std::string locations(const LocationsInfo& i) {
+    Msg m("CMD_locations");
+    m.f(i.target).f(i.whoseturn).f(i.turnphase).f(i.penalty).f(i.passing).f(i.blocking).f(i.pouncing)
+        .f(i.blocklimit).f(i.seat3playing).f(i.seat4playing).f(i.die1).f(i.die2)
+        .f(i.slots.bonus20a).f(i.slots.bonus20b).f(i.slots.bonus20c)
+        .f(i.slots.bonus10a).f(i.slots.bonus10b).f(i.slots.bonus10c)
+        .f(i.slots.double1).f(i.slots.double2);
+    for (const auto& seat : i.pawns)
+        for (int sq : seat) m.f(sq);
+    return m.done();
+}
+std::string morestats(bool teamgame) { return Msg("CMD_morestats").f(teamgame ? 1 : 0).done(); }
+std::string playerdisconnected(int connection, std::string_view name) {
+    return Msg("CMD_playerdisconnected").f(connection).last(name).done();
+}
+std::string justwatching(int seat, std::string_view flag) {
+    return Msg("CMD_justwatching").f(seat).last(flag).done();
+}
+std::string chat(std::string_view senderText, std::string_view name, std::string_view text) {
+    return Msg("CMD_chat").f(senderText).last(std::string(name) + " chats: " + std::string(text)).done();
+}
+std::string action(std::string_view senderText, std::string_view name, std::string_view text) {
+    return Msg("CMD_action").f(senderText).last(std::string(name) + " " + std::string(text)).done();
+}
+std::string playasound(std::string_view senderText, std::string_view rest) {
+    return Msg("CMD_playasound").f(senderText).last(rest).done();
+}
+std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
+                      std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
+                      std::string_view seat4playing, std::string_view teamgame, int blocklimit) {
+    return Msg("CMD_startgame").f(withoutTerminator(name)).f(withoutTerminator(penalty))
+        .f(withoutTerminator(passing)).f(withoutTerminator(blocking)).f(withoutTerminator(pouncing))
+        .f(seat3playing).f(seat4playing).f(withoutTerminator(teamgame)).f(blocklimit)
+        .f(withoutTerminator(teamgame)).done();
+}
+std::string nextplayer(int seat, int phase) { return Msg("CMD_nextplayer").f(seat).f(phase).done(); }
+std::string rollagain(int seat) { return Msg("CMD_rollagain").f(seat).done(); }
+std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
+    return Msg("CMD_hisdice").f(seat).f(phase).f(die1).f(die2).f(double1).f(double2)
+        .f(passAllowed ? "1" : "0").done();
+}
+std::string nomoves(int seat) { return Msg("CMD_nomoves").f(seat).done(); }
+std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
+    return Msg("CMD_gotpenalty").f(seat).f(pawn).f(progress).f(die1).f(die2).done();
+}
+std::string gotpenalty1(int seat, int pawn, int progress) {
+    return Msg("CMD_gotpenalty1").f(seat).f(pawn).f(progress).done();
+}
+std::string warning(int seat, int pawn, int partnerPawn) {
+    return Msg("CMD_warning").f(seat).f(pawn).f(partnerPawn).done();
+}
+std::string passing(int seat) { return Msg("CMD_passing").f(seat).done(); }
+std::string aerror(int seat, int code) { return Msg("CMD_aerror").f(seat).f(code).done(); }
+std::string movehim(const MoveHimInfo& i) {
+    return Msg("CMD_movehim").f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
+        .f(i.slots.bonus20a).f(i.slots.bonus20b).f(i.slots.bonus20c)
+        .f(i.slots.bonus10a).f(i.slots.bonus10b).f(i.slots.bonus10c)
+        .f(i.slots.double1).f(i.slots.double2).f(i.moreMoves ? "t" : "f").done();
+}
+std::string sendback(int mover, int seat, int pawn, int progress) {
+    return Msg("CMD_sendback").f(mover).f(seat).f(pawn).f(progress).done();
+}
+std::string removepegs(int seat) { return Msg("CMD_removepegs").f(seat).done(); }
+std::string winner(int code) { return Msg("CMD_winner").f(code).done(); }
+} // namespace announce
+
+std::optional<int> parseSendlogininfo(std::string_view body) { return leadingNumber(body); }
+
+std::optional<NumberAndName> parseNumberAndName(std::string_view body) {
+    FieldReader r(body);
+    auto n = r.nextInt();
+    if (!n) return std::nullopt;
+    return NumberAndName{*n, std::string(r.rest())};
+}
+
+std::optional<LocationsInfo> parseLocations(std::string_view body) {
+    FieldReader r(body);
+    LocationsInfo i;
+    if (!readInts(r, {&i.target, &i.whoseturn, &i.turnphase, &i.penalty, &i.passing, &i.blocking,
+                      &i.pouncing, &i.blocklimit}))
+        return std::nullopt;
+    i.seat3playing = r.next();
+    i.seat4playing = r.next();
+    if (!readInts(r, {&i.die1, &i.die2}) || !readSlots(r, i.slots) ||
+        !readInts(r, {&i.slots.double1, &i.slots.double2}))
+        return std::nullopt;
+    for (auto& seat : i.pawns)
+        for (int& sq : seat) {
+            auto v = r.nextInt();
+            if (!v) return std::nullopt;
+            sq = *v;
+        }
+    return i;
+}
+
+std::optional<StartGameInfo> parseStartgameInfo(std::string_view body) {
+    FieldReader r(body);
+    StartGameInfo s;
+    for (std::string* p : {&s.name, &s.penalty, &s.passing, &s.blocking, &s.pouncing, &s.seat3playing,
+                           &s.seat4playing, &s.teamgame, &s.blocklimit})
+        *p = r.next();
+    return s;
+}
+
+std::optional<SeatPhase> parseNextplayer(std::string_view body) {
+    FieldReader r(body);
+    SeatPhase s{};
+    if (!readInts(r, {&s.seat, &s.phase})) return std::nullopt;
+    return s;
+}
+
+std::optional<HisDiceInfo> parseHisdice(std::string_view body) {
+    FieldReader r(body);
+    HisDiceInfo h{};
+    if (!readInts(r, {&h.seat, &h.phase, &h.die1, &h.die2, &h.double1, &h.double2})) return std::nullopt;
+    h.passAllowed = r.next() == "1";
+    return h;
+}
+
+std::optional<MoveHimInfo> parseMovehim(std::string_view body) {
+    FieldReader r(body);
+    MoveHimInfo m;
+    if (!readInts(r, {&m.seat, &m.code, &m.pawn, &m.square, &m.progress}) || !readSlots(r, m.slots) ||
+        !readInts(r, {&m.slots.double1, &m.slots.double2}))
+        return std::nullopt;
+    m.moreMoves = r.next() == "t";
+    return m;
+}
+
+std::optional<SendBackInfo> parseSendback(std::string_view body) {
+    FieldReader r(body);
+    SendBackInfo s{};
+    if (!readInts(r, {&s.mover, &s.seat, &s.pawn, &s.progress})) return std::nullopt;
+    return s;
+}
+
+std::optional<PenaltyInfo> parseGotpenalty(std::string_view body) {
+    FieldReader r(body);
+    PenaltyInfo p{};
+    if (!readInts(r, {&p.seat, &p.pawn, &p.progress, &p.die1, &p.die2})) return std::nullopt;
+    return p;
+}
+
+std::optional<PenaltyInfo> parseGotpenalty1(std::string_view body) {
+    FieldReader r(body);
+    PenaltyInfo p{};
+    if (!readInts(r, {&p.seat, &p.pawn, &p.progress})) return std::nullopt;
+    return p;
+}
+
+std::optional<WarningInfo> parseWarning(std::string_view body) {
+    FieldReader r(body);
+    WarningInfo w{};
+    if (!readInts(r, {&w.seat, &w.pawn})) return std::nullopt;
+    return w;
+}
+
+std::optional<SeatPhase> parseAerror(std::string_view body) { return parseNextplayer(body); }
+
+std::optional<JustWatchingInfo> parseJustwatching(std::string_view body) {
+    FieldReader r(body);
+    auto seat = r.nextInt();
+    if (!seat) return std::nullopt;
+    return JustWatchingInfo{*seat, std::string(r.rest())};
+}
+
+std::optional<int> parseFirstNumber(std::string_view body) {
+    FieldReader r(body);
+    return r.nextInt();
+}
+
+} // namespace quadrino

@@ -1,0 +1,157 @@
+#pragma once
+// Every command of the game protocol: its word, how to build it byte for byte, and how to
+// parse its body. Builders return the whole message with its terminator, ready for one send.
+// Parsers take the body after "CMD_word+" and return nullopt when a numeric field is not a
+// number, so a handler can refuse the whole message before it changes anything.
+//
+// Text is Windows-1252 bytes throughout; free text is passed through withoutTerminator().
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quadrino {
+
+// ---- Dispatch tables (order as each side matches them) -------------------------------
+
+enum class HostCommand {
+    logininfo, kickhim, chat, action, startgame, justwatch, playerroll, moveit, playerpass,
+    bottakeover, playasound
+};
+enum class ClientCommand {
+    sendlogininfo, chat, action, playasound, newplayerinfo, havewrongversion, wrongversion,
+    existingplayers, playerdisconnected, startgame, nextplayer, winner, full, justwatching,
+    aerror, hisdice, movehim, sendback, rollagain, nomoves, locations, passing, gotpenalty,
+    gotpenalty1, removepegs, morestats, warning
+};
+
+// Exact, case-sensitive match of a command word ("CMD_moveit"); nullopt for anything else,
+// including CMD_botspeed on the host, which nobody handles.
+std::optional<HostCommand> hostCommand(std::string_view word);
+std::optional<ClientCommand> clientCommand(std::string_view word);
+
+// ---- Client to host --------------------------------------------------------------------
+
+namespace request {
+std::string logininfo(int connection, std::string_view version, std::string_view name);
+std::string kickhim(int sender, int target);
+std::string chat(int sender, std::string_view text, std::string_view colourText);
+std::string action(int sender, std::string_view text, std::string_view colourText);
+std::string startgame(std::string_view name, int penalty, int passing, int blocking, int pouncing,
+                      int teamgame, int blocklimit, int fullgame);
+std::string justwatch(int seat, int mode); // mode 1 = start watching, 2 = stop
+std::string playerroll(int seat);
+std::string moveit(int seat, int code, int pawn);
+std::string playerpass(int seat);
+std::string bottakeover(int sender, int seat);
+std::string playasound(int seat, int waveNumber);
+std::string botspeed(int seat, int delayMs);
+} // namespace request
+
+struct LoginInfo { int connection; std::string version; std::string name; };
+struct SenderTarget { int sender; int target; };
+struct TextRequest { int sender; std::string senderText; std::string text; }; // chat, action, playasound
+struct StartGameRequest {
+    std::string name;
+    std::string penalty, passing, blocking, pouncing, teamgame; // flags as received
+    int blocklimit;
+    std::string fullgame;
+};
+struct JustWatchRequest { int seat; std::string mode; };
+struct MoveRequest { int seat; int code; int pawn; };
+
+std::optional<LoginInfo> parseLogininfo(std::string_view body);
+std::optional<SenderTarget> parseSenderTarget(std::string_view body); // kickhim, bottakeover
+std::optional<TextRequest> parseTextRequest(std::string_view body);   // chat, action, playasound
+std::optional<StartGameRequest> parseStartgameRequest(std::string_view body);
+std::optional<JustWatchRequest> parseJustwatch(std::string_view body);
+std::optional<int> parseSeatOnly(std::string_view body); // playerroll, playerpass (first field)
+std::optional<MoveRequest> parseMoveit(std::string_view body);
+
+// ---- Host to client --------------------------------------------------------------------
+
+struct MoveSlotsView {
+    int bonus20a = 0, bonus20b = 0, bonus20c = 0, bonus10a = 0, bonus10b = 0, bonus10c = 0;
+    int double1 = 0, double2 = 0;
+};
+
+struct LocationsInfo {
+    int target = 0, whoseturn = 0, turnphase = 0;
+    int penalty = 0, passing = 0, blocking = 0, pouncing = 0, blocklimit = 0;
+    std::string seat3playing, seat4playing;
+    int die1 = 0, die2 = 0;
+    MoveSlotsView slots;
+    std::array<std::array<int, 4>, 4> pawns{}; // [seat-1][pawn-1]
+};
+
+struct MoveHimInfo {
+    int seat = 0, code = 0, pawn = 0, square = 0, progress = 0;
+    MoveSlotsView slots;
+    bool moreMoves = false; // "t"
+};
+
+struct StartGameInfo {
+    std::string name;
+    std::string penalty, passing, blocking, pouncing, seat3playing, seat4playing, teamgame,
+        blocklimit; // as sent; the tenth field repeats the team flag
+};
+
+namespace announce {
+std::string sendlogininfo(int connection);
+std::string full();
+std::string newplayerinfo(int connection, std::string_view name);
+std::string existingplayers(int connection, std::string_view name);
+std::string havewrongversion(std::string_view name);
+std::string wrongversion();
+std::string locations(const LocationsInfo& info);
+std::string morestats(bool teamgame);
+std::string playerdisconnected(int connection, std::string_view name);
+std::string justwatching(int seat, std::string_view flag);
+std::string chat(std::string_view senderText, std::string_view name, std::string_view text);
+std::string action(std::string_view senderText, std::string_view name, std::string_view text);
+std::string playasound(std::string_view senderText, std::string_view rest);
+std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
+                      std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
+                      std::string_view seat4playing, std::string_view teamgame, int blocklimit);
+std::string nextplayer(int seat, int phase);
+std::string rollagain(int seat);
+std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed);
+std::string nomoves(int seat);
+std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2);
+std::string gotpenalty1(int seat, int pawn, int progress);
+std::string warning(int seat, int pawn, int partnerPawn);
+std::string passing(int seat);
+std::string aerror(int seat, int code);
+std::string movehim(const MoveHimInfo& info);
+std::string sendback(int mover, int seat, int pawn, int progress);
+std::string removepegs(int seat);
+std::string winner(int code);
+} // namespace announce
+
+// Client-side parsers. Commands with a seat and a name take the name as the rest.
+struct NumberAndName { int number; std::string name; };
+struct HisDiceInfo { int seat, phase, die1, die2, double1, double2; bool passAllowed; };
+struct PenaltyInfo { int seat, pawn, progress, die1, die2; }; // dice 0 for gotpenalty1
+struct SendBackInfo { int mover, seat, pawn, progress; };
+struct WarningInfo { int seat, pawn; };
+struct JustWatchingInfo { int seat; std::string flag; };
+struct SeatPhase { int seat, phase; };
+
+std::optional<int> parseSendlogininfo(std::string_view body);
+std::optional<NumberAndName> parseNumberAndName(std::string_view body); // newplayerinfo, existingplayers, playerdisconnected
+std::optional<LocationsInfo> parseLocations(std::string_view body);
+std::optional<StartGameInfo> parseStartgameInfo(std::string_view body);
+std::optional<SeatPhase> parseNextplayer(std::string_view body);
+std::optional<HisDiceInfo> parseHisdice(std::string_view body);
+std::optional<MoveHimInfo> parseMovehim(std::string_view body);
+std::optional<SendBackInfo> parseSendback(std::string_view body);
+std::optional<PenaltyInfo> parseGotpenalty(std::string_view body);
+std::optional<PenaltyInfo> parseGotpenalty1(std::string_view body);
+std::optional<WarningInfo> parseWarning(std::string_view body);
+std::optional<SeatPhase> parseAerror(std::string_view body); // phase holds the error code
+std::optional<JustWatchingInfo> parseJustwatching(std::string_view body);
+// rollagain, nomoves, passing, removepegs, winner, morestats: first field as a number.
+std::optional<int> parseFirstNumber(std::string_view body);
+
+} // namespace quadrino

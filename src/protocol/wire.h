@@ -1,0 +1,26 @@
+#pragma once
+// Constants of the game's wire protocol, shared by host and client.
+#include <cstddef>
+#include <string_view>
+
+namespace quadrino {
+
+inline constexpr char kTerminator = '\xFF';
+inline constexpr char kSeparator = '+';
+inline constexpr std::string_view kVersion = "1.0.15";
+inline constexpr unsigned short kGamePort = 7772;
+inline constexpr unsigned short kLobbyPort = 9001;
+
+inline constexpr int kSeatCount = 4;       // connection numbers 1..4 are seats
+inline constexpr int kMaxConnections = 9;  // 5..9 are spectators
+inline constexpr int kRefusedSlot = 10;    // holds a tenth connection only while refusing it
+
+// A queue entry is read back with at most this many characters.
+inline constexpr std::size_t kMaxEntryLength = 4096;
+// Unterminated bytes a connection may leave pending before it is dropped.
+inline constexpr std::size_t kMaxPendingBytes = 64 * 1024;
+
+inline constexpr int kHostTickMs = 10;
+inline constexpr int kClientTickMs = 1;
+
+} // namespace quadrino
