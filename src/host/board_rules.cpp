@@ -1,0 +1,1 @@
+#include "host/board_rules.h"

@@ -1,0 +1,1 @@
+#include "host/computer_player.h"
