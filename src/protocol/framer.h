@@ -10,7 +10,8 @@ namespace quadrino {
 
 class Framer {
 public:
-    explicit Framer(std::size_t maxPending = kMaxPendingBytes) : maxPending_(maxPending) {}
+    Framer() = default;
+    explicit Framer(std::size_t maxPending) : maxPending_(maxPending) {}
 
     // Appends the bytes of one read and returns every message completed by it, without
     // terminators, in order. Bytes after the last terminator wait for the next read, so a
@@ -23,7 +24,7 @@ public:
 
 private:
     std::string pending_;
-    std::size_t maxPending_;
+    std::size_t maxPending_ = kMaxPendingBytes;
     bool overflowed_ = false;
 };
 
