@@ -1,0 +1,69 @@
+#pragma once
+// The client's own copy of the move rules: which squares a pawn could reach with the amounts
+// the user still holds, so that markers can be offered before anything is sent. The host
+// checks every request again with its own rules; where this copy is more generous (it does
+// not know block partners, treats the team partner like any other seat and checks nothing but
+// the amount when entering) the host's refusal is what counts.
+//
+// Pure C++: the board panel copies its widget tags into a ClientMirror and asks here.
+#include <array>
+
+namespace quadrino::table {
+
+inline constexpr int kSeatCount = 4;
+inline constexpr int kPawnCount = 4;
+inline constexpr int kMoveCodeCount = 12;
+
+// Square of every pawn: [seat - 1][pawn - 1]; 0 = at start.
+using BoardPawns = std::array<std::array<int, kPawnCount>, kSeatCount>;
+
+// The amounts as the client sees them: the tags of dice_1, dice_2 and image_bonus1..8.
+struct ClientAmounts {
+    int dice1 = 0;
+    int dice2 = 0;
+    // image_bonus1..8 at index 0..7: 1, 5, 6 hold the 20-square bonuses, 2, 7, 8 the
+    // 10-square bonuses, 3 and 4 the extra dice of a doubles roll.
+    std::array<int, 8> bonus{};
+
+    int bonusTag(int n) const { return n >= 1 && n <= 8 ? bonus[static_cast<unsigned>(n - 1)] : 0; }
+    // Amount of move code 1..12; codes 3 and 8 are 0 unless both parts are non-zero; 0 for
+    // a code outside 1..12.
+    int amount(int code) const;
+};
+
+struct ClientMirror {
+    BoardPawns boardpawns{};
+    ClientAmounts amounts;
+    bool blocking = false;
+    bool pouncing = false;
+
+    // Square of pawn 1..4 of seat 1..4; 0 for numbers out of range.
+    int square(int seat, int pawn) const;
+};
+
+// Seat constants (home square: 97, 99, 98, 100 for seats 1..4); 0 out of range.
+int homeSquareOf(int seat);
+bool isSafeSquare(int square);
+// One step of a pawn of `seat` from `square`, turning into the seat's home column.
+int stepSquare(int seat, int square);
+
+// Two or more of all sixteen pawns stand on the square.
+bool checkforblock(const BoardPawns& pawns, int square);
+// Fewer than two of the seat's own pawns stand on the square.
+bool nomorethentwo(const BoardPawns& pawns, int seat, int square);
+
+// Square on which marker `code` of the user's pawn would be shown, 0 when there is none.
+// `seat` is the user's own seat. Pawns at start never get markers (they enter at once).
+int markerTarget(const ClientMirror& mirror, int seat, int pawn, int code);
+// markerTarget for every code 1..12 (index 0 unused).
+std::array<int, kMoveCodeCount + 1> markerTargets(const ClientMirror& mirror, int seat, int pawn);
+
+// The move code with which a pawn at start enters: the first of codes 1..7 whose amount is
+// exactly 5, where code 3 is the plain sum of the dice tags and the bonus codes 4 and 5 count
+// as 0. 0 when none gives 5.
+int enteringCode(const ClientAmounts& amounts);
+
+// Markers lying on one square are stacked in this order, bottom first; a click takes the top.
+inline constexpr std::array<int, kMoveCodeCount> kMarkerLayerOrder = {7, 6, 5, 4, 3, 2, 1, 8, 9, 10, 12, 11};
+
+} // namespace quadrino::table
