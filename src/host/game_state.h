@@ -1,5 +1,5 @@
 #pragma once
-// The host's game state: options, the seats' pawns and the move slots of the seat on turn.
+// The host's game state: options, the seats' pawns and the move amounts of the seat on turn.
 // Plain data; the rules live in board_rules.h, the course of a game in the host.
 #include <array>
 #include <cstdint>
@@ -40,7 +40,7 @@ struct MoveSlots {
 struct BoardState {
     std::array<SeatState, 5> seats{}; // 1..4
     GameOptions options;
-    MoveSlots slots;
+    MoveSlots amounts;
     int sendseat = 0; // capture recorded by a committed move, sent back by moveit
     int sendpawn = 0;
 

@@ -189,7 +189,7 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
 LocationsInfo Host::locationsFor(int connection) const {
     LocationsInfo i;
     const auto& o = board_.options;
-    const auto& s = board_.slots;
+    const auto& s = board_.amounts;
     i.target = connection;
     i.whoseturn = turn_.whoseturn;
     i.turnphase = turn_.turnphase;
@@ -202,7 +202,7 @@ LocationsInfo Host::locationsFor(int connection) const {
     i.seat4playing = turn_.seat4playing ? "t" : "f";
     i.die1 = s.die1;
     i.die2 = s.die2;
-    i.slots = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};
+    i.amounts = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};
     for (int seat = 1; seat <= 4; ++seat)
         for (int pawn = 1; pawn <= 4; ++pawn)
             i.pawns[idx(seat - 1)][idx(pawn - 1)] = board_.seats[idx(seat)].pawnsquare[idx(pawn)];

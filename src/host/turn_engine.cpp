@@ -47,7 +47,7 @@ void Host::startgame(const StartGameRequest& r) {
         s.blockpartner = {};
         s.blockturns = {};
     }
-    board_.slots = {};
+    board_.amounts = {};
     board_.sendseat = board_.sendpawn = 0;
     turn_.rollagain = false;
 
@@ -144,23 +144,23 @@ void Host::sendToStart(int seat, int pawn) {
 
 void Host::playerroll(int seat) {
     if (seat != turn_.whoseturn) return; // another seat's request must not touch this turn
-    auto& slots = board_.slots;
+    auto& amounts = board_.amounts;
     board_.sendseat = board_.sendpawn = 0;
-    slots.bonus20a = slots.bonus20b = slots.bonus20c = 0;
-    slots.bonus10a = slots.bonus10b = slots.bonus10c = 0;
+    amounts.bonus20a = amounts.bonus20b = amounts.bonus20c = 0;
+    amounts.bonus10a = amounts.bonus10b = amounts.bonus10c = 0;
     if (turn_.turnphase != 1) {
         sendError(seat, 1);
         return;
     }
-    slots.die1 = random_.die();
-    slots.die2 = random_.die();
-    if (slots.die1 == slots.die2) {
-        slots.double1 = slots.die1;
-        slots.double2 = slots.die2;
+    amounts.die1 = random_.die();
+    amounts.die2 = random_.die();
+    if (amounts.die1 == amounts.die2) {
+        amounts.double1 = amounts.die1;
+        amounts.double2 = amounts.die2;
         ++turn_.doublescount;
         turn_.rollagain = true;
     } else {
-        slots.double1 = slots.double2 = 0;
+        amounts.double1 = amounts.double2 = 0;
         turn_.rollagain = false;
         turn_.doublescount = 0;
     }
@@ -171,13 +171,13 @@ void Host::playerroll(int seat) {
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
         if (k != 0) sendToStart(seat, k);
-        broadcast(announce::gotpenalty(seat, k, s.progress, slots.die1, slots.die2));
+        broadcast(announce::gotpenalty(seat, k, s.progress, amounts.die1, amounts.die2));
         turn_.rollagain = false;
         turn_.turnphase = 0;
         armNextPlayer();
         return;
     }
-    broadcast(announce::hisdice(seat, turn_.turnphase, slots.die1, slots.die2, slots.double1, slots.double2,
+    broadcast(announce::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1, amounts.double2,
                                 passOffer));
     if (!checkformoves(board_, turn_.whoseturn)) {
         broadcast(announce::nomoves(seat));
@@ -194,7 +194,7 @@ void Host::moveit(int seat, int code, int pawn) {
         sendError(seat, 2);
         return;
     }
-    auto amount = amountOfCode(board_.slots, code);
+    auto amount = amountOfCode(board_.amounts, code);
     if (!amount || pawn < 1 || pawn > 4) {
         sendError(seat, 5);
         return;
@@ -204,28 +204,28 @@ void Host::moveit(int seat, int code, int pawn) {
         return;
     }
     const int landing = oktomove(board_, seat, pawn, *amount, true);
-    if (code == 9) board_.slots.bonus20b = 0;
-    if (code == 10) board_.slots.bonus20c = 0;
+    if (code == 9) board_.amounts.bonus20b = 0;
+    if (code == 10) board_.amounts.bonus20c = 0;
     if (landing == 0) {
         sendError(seat, 5);
         return;
     }
     auto& s = board_.seats[idx(seat)];
     s.pawnsquare[idx(pawn)] = landing;
-    spendCode(board_.slots, code);
-    if (landing == s.homesquare) awardHomeBonus(board_.slots);
+    spendCode(board_.amounts, code);
+    if (landing == s.homesquare) awardHomeBonus(board_.amounts);
     // Judged before the captured pawn leaves: it still makes a pair on the landing square.
     const bool more = checkformoves(board_, seat);
     s.passedlast = false;
 
     MoveHimInfo info;
-    const auto& sl = board_.slots;
+    const auto& sl = board_.amounts;
     info.seat = seat;
     info.code = code;
     info.pawn = pawn;
     info.square = landing;
     info.progress = s.progress;
-    info.slots = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
+    info.amounts = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
                   sl.double2};
     info.moreMoves = false;
     const std::string toOthers = announce::movehim(info);

@@ -28,19 +28,23 @@ public:
 signals:
     // One queue entry per tick, in arrival order (without its terminator, at most 4096 chars).
     void messageReady(const std::string& entry);
-    // The connection has closed, by either side ("Socket Closed"); emitted once.
+    // The connection has closed, by either side ("Socket Closed"); emitted once, after the
+    // messages that arrived before the close have been handed out. A connect that never
+    // succeeds does not count as a close.
     void closed();
-    // After every tick that dispatched something (the phrase-button pacing counts these).
-    void ticked();
 
 private:
     void onReadyRead();
     void onTick();
+    void onDisconnected();
+    void emitClosedWhenDrained();
 
     QTcpSocket socket_;
     QTimer tick_;
     Framer framer_;
     MessageQueue queue_;
+    bool wasConnected_ = false;
+    bool closePending_ = false;
     bool closedEmitted_ = false;
 };
 

@@ -194,9 +194,9 @@ std::string locations(const LocationsInfo& i) {
     Msg m("CMD_locations");
     m.f(i.target).f(i.whoseturn).f(i.turnphase).f(i.penalty).f(i.passing).f(i.blocking).f(i.pouncing)
         .f(i.blocklimit).f(i.seat3playing).f(i.seat4playing).f(i.die1).f(i.die2)
-        .f(i.slots.bonus20a).f(i.slots.bonus20b).f(i.slots.bonus20c)
-        .f(i.slots.bonus10a).f(i.slots.bonus10b).f(i.slots.bonus10c)
-        .f(i.slots.double1).f(i.slots.double2);
+        .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
+        .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
+        .f(i.amounts.double1).f(i.amounts.double2);
     for (const auto& seat : i.pawns)
         for (int sq : seat) m.f(sq);
     return m.done();
@@ -245,9 +245,9 @@ std::string passing(int seat) { return Msg("CMD_passing").f(seat).done(); }
 std::string aerror(int seat, int code) { return Msg("CMD_aerror").f(seat).f(code).done(); }
 std::string movehim(const MoveHimInfo& i) {
     return Msg("CMD_movehim").f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
-        .f(i.slots.bonus20a).f(i.slots.bonus20b).f(i.slots.bonus20c)
-        .f(i.slots.bonus10a).f(i.slots.bonus10b).f(i.slots.bonus10c)
-        .f(i.slots.double1).f(i.slots.double2).f(i.moreMoves ? "t" : "f").done();
+        .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
+        .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
+        .f(i.amounts.double1).f(i.amounts.double2).f(i.moreMoves ? "t" : "f").done();
 }
 std::string sendback(int mover, int seat, int pawn, int progress) {
     return Msg("CMD_sendback").f(mover).f(seat).f(pawn).f(progress).done();
@@ -273,8 +273,8 @@ std::optional<LocationsInfo> parseLocations(std::string_view body) {
         return std::nullopt;
     i.seat3playing = r.next();
     i.seat4playing = r.next();
-    if (!readInts(r, {&i.die1, &i.die2}) || !readSlots(r, i.slots) ||
-        !readInts(r, {&i.slots.double1, &i.slots.double2}))
+    if (!readInts(r, {&i.die1, &i.die2}) || !readSlots(r, i.amounts) ||
+        !readInts(r, {&i.amounts.double1, &i.amounts.double2}))
         return std::nullopt;
     for (auto& seat : i.pawns)
         for (int& sq : seat) {
@@ -312,8 +312,8 @@ std::optional<HisDiceInfo> parseHisdice(std::string_view body) {
 std::optional<MoveHimInfo> parseMovehim(std::string_view body) {
     FieldReader r(body);
     MoveHimInfo m;
-    if (!readInts(r, {&m.seat, &m.code, &m.pawn, &m.square, &m.progress}) || !readSlots(r, m.slots) ||
-        !readInts(r, {&m.slots.double1, &m.slots.double2}))
+    if (!readInts(r, {&m.seat, &m.code, &m.pawn, &m.square, &m.progress}) || !readSlots(r, m.amounts) ||
+        !readInts(r, {&m.amounts.double1, &m.amounts.double2}))
         return std::nullopt;
     m.moreMoves = r.next() == "t";
     return m;

@@ -81,13 +81,13 @@ struct LocationsInfo {
     int penalty = 0, passing = 0, blocking = 0, pouncing = 0, blocklimit = 0;
     std::string seat3playing, seat4playing;
     int die1 = 0, die2 = 0;
-    MoveSlotsView slots;
+    MoveSlotsView amounts;
     std::array<std::array<int, 4>, 4> pawns{}; // [seat-1][pawn-1]
 };
 
 struct MoveHimInfo {
     int seat = 0, code = 0, pawn = 0, square = 0, progress = 0;
-    MoveSlotsView slots;
+    MoveSlotsView amounts;
     bool moreMoves = false; // "t"
 };
 

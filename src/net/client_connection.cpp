@@ -1,0 +1,71 @@
+#include "net/client_connection.h"
+
+#include <QLoggingCategory>
+
+#include "protocol/wire.h"
+
+Q_LOGGING_CATEGORY(lcClient, "quadrino.client", QtWarningMsg)
+
+namespace quadrino {
+
+ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
+    tick_.setInterval(kClientTickMs);
+    connect(&tick_, &QTimer::timeout, this, &ClientConnection::onTick);
+    connect(&socket_, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
+    connect(&socket_, &QTcpSocket::connected, this, [this] { wasConnected_ = true; });
+    connect(&socket_, &QTcpSocket::disconnected, this, &ClientConnection::onDisconnected);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        qCDebug(lcClient) << "socket error" << e << socket_.errorString();
+    });
+}
+
+void ClientConnection::connectToHost(const QString& host, quint16 port) {
+    socket_.connectToHost(host, port);
+}
+
+void ClientConnection::send(const std::string& bytes) {
+    if (socket_.state() != QAbstractSocket::ConnectedState) return;
+    socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+bool ClientConnection::isConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+
+void ClientConnection::close() { socket_.disconnectFromHost(); }
+
+void ClientConnection::onReadyRead() {
+    const QByteArray data = socket_.readAll();
+    std::vector<std::string> messages;
+    if (!framer_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), messages)) {
+        qCWarning(lcClient) << "the host sent too much without a message terminator; closing";
+        socket_.abort();
+        return;
+    }
+    for (auto& m : messages) queue_.push(0, std::move(m));
+    if (!queue_.empty() && !tick_.isActive()) tick_.start();
+}
+
+void ClientConnection::onTick() {
+    if (!queue_.empty()) {
+        QueuedMessage m = queue_.take();
+        emit messageReady(m.text);
+    }
+    if (queue_.empty()) {
+        tick_.stop();
+        emitClosedWhenDrained();
+    }
+}
+
+void ClientConnection::onDisconnected() {
+    if (!wasConnected_) return;
+    closePending_ = true;
+    if (queue_.empty()) emitClosedWhenDrained();
+}
+
+void ClientConnection::emitClosedWhenDrained() {
+    if (closePending_ && !closedEmitted_) {
+        closedEmitted_ = true;
+        emit closed();
+    }
+}
+
+} // namespace quadrino
