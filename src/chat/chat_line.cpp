@@ -1,0 +1,74 @@
+#include "chat/chat_line.h"
+
+#include <algorithm>
+
+namespace quadrino {
+namespace {
+
+bool allDigits(const QString& s) {
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Each word keeps its trailing blank; a run of blanks gives words that are one blank each.
+void addWords(QString segment, std::vector<ChatPiece>& out) {
+    segment += u' ';
+    qsizetype start = 0;
+    while (start < segment.size()) {
+        qsizetype blank = segment.indexOf(u' ', start);
+        QString word = segment.mid(start, blank - start + 1);
+        start = blank + 1;
+        out.push_back({isLinkWord(word) ? ChatPiece::Type::Link : ChatPiece::Type::Word, word, 0});
+    }
+}
+
+} // namespace
+
+bool isLinkWord(const QString& word) {
+    const QString lower = word.toLower();
+    return lower.contains(u"http://") || lower.contains(u"www.");
+}
+
+std::optional<ChatLine> parseChatLine(const QString& text) {
+    const qsizetype plus = text.indexOf(u'+');
+    if (plus < 0) return std::nullopt;
+    const QString kindText = text.left(plus);
+    if (!allDigits(kindText) || kindText.size() > 2) return std::nullopt;
+    ChatLine line;
+    line.kind = kindText.toInt();
+    if (line.kind > 9) return std::nullopt;
+    line.style = line.kind == 0 ? 0 : line.kind + 5;
+
+    QString rest = text.mid(plus + 1);
+    const qsizetype colon = rest.indexOf(u':');
+    if (colon >= 0) {
+        line.namePart = rest.left(colon + 1);
+        rest.remove(0, colon + 1);
+    }
+
+    static const QString smileyCode = QStringLiteral(":)#");
+    qsizetype code;
+    while ((code = rest.indexOf(smileyCode)) >= 0) {
+        const QString segment = rest.left(code);
+        rest.remove(0, code + smileyCode.size());
+        const QString number = rest.left(2);
+        rest.remove(0, number.size());
+        addWords(segment, line.pieces);
+        int picture = 0;
+        if (allDigits(number)) {
+            const int n = number.toInt();
+            if (n >= kSmileyFirst && n < kSmileyFirst + kSmileyCount) picture = n - kSmileyFirst;
+        }
+        line.pieces.push_back({ChatPiece::Type::Smiley, {}, picture});
+    }
+    if (!rest.isEmpty()) addWords(rest, line.pieces);
+    return line;
+}
+
+ReceivedChat splitReceivedChat(const QString& data) {
+    const qsizetype bar = data.indexOf(u'|');
+    if (bar < 0) return {data, kRed};
+    const auto colour = colourFromText(data.mid(bar + 1).toStdString());
+    return {data.left(bar), colour.value_or(kRed)};
+}
+
+} // namespace quadrino

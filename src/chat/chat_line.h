@@ -1,0 +1,46 @@
+#pragma once
+// The line format of the chat pane, cut into what the pane draws: the kind number, the name
+// part up to the first colon, and the message part as words, links and smiley codes.
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "protocol/colour_text.h"
+
+namespace quadrino {
+
+inline constexpr int kChatStyleCount = 15;
+inline constexpr int kChatLinkStyle = 4;
+inline constexpr int kSmileyFirst = 10; // smiley numbers 10..27 show pictures 0..17
+inline constexpr int kSmileyCount = 18;
+
+struct ChatPiece {
+    enum class Type { Word, Link, Smiley };
+    Type type = Type::Word;
+    QString text;    // a word with its trailing blank; for a link, the word as shown
+    int picture = 0; // smileys: picture index 0..17
+};
+
+struct ChatLine {
+    int kind = 0;     // 0 = system line, 1..9 = the sender's seat or connection number
+    int style = 0;    // 0 for kind 0, else kind + 5
+    QString namePart; // up to and including the first ":", empty when there is none
+    std::vector<ChatPiece> pieces;
+};
+
+// Kinds 0..9 have a text style; any other kind, or a text that does not start with a
+// decimal kind and "+", is refused (nullopt) and the pane shows nothing.
+std::optional<ChatLine> parseChatLine(const QString& text);
+
+// A word is a link when its lower-case form contains "http://" or "www." anywhere.
+bool isLinkWord(const QString& word);
+
+// The data of a received CMD_chat or CMD_action: the line before the first "|", the colour
+// after it; red when the bar is missing or the colour text is no colour.
+struct ReceivedChat {
+    QString text;
+    BgrColour colour = kRed;
+};
+ReceivedChat splitReceivedChat(const QString& data);
+
+} // namespace quadrino

@@ -1,0 +1,66 @@
+#pragma once
+// The chat pane `mainchat`: every system notice and chat line since start, one text style per
+// line kind. A style holds one colour for all its lines, so a sender's latest colour recolours
+// that sender's earlier lines.
+#include <QTextBrowser>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "chat/chat_line.h"
+
+namespace quadrino {
+
+class ChatPane : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit ChatPane(QWidget* parent = nullptr);
+
+    // One line: "kind+" then the text. Lines of an unknown kind are not shown.
+    void addlinetochat(const QString& text, BgrColour colour);
+    // The data of a received CMD_chat or CMD_action (after the command word).
+    void chatrecieved(const QString& received);
+
+    // The point size of every text style (10 until the settings say otherwise).
+    void setTextSize(int points);
+    int textSize() const { return textSize_; }
+    // While set, new lines do not scroll the pane to the end.
+    void setScrollOff(bool off) { scrollOff_ = off; }
+    bool scrollOff() const { return scrollOff_; }
+    // Removes every line; link targets already handed out stay valid.
+    void clearChat();
+
+    // The colour a style shows, nullopt before its first line.
+    std::optional<BgrColour> styleColour(int style) const;
+    // The style and colour of the text at a document position (for checks and tests).
+    int styleAt(int position) const;
+
+    // Smiley picture n (0..17), 17 x 16; the default draws a plain face.
+    void setSmileyPictures(std::function<QImage(int)> pictures) { smileys_ = std::move(pictures); }
+    // Opens a link target; returns false when it cannot be opened. The default asks the desktop.
+    void setLinkOpener(std::function<bool(const QString&)> opener) { opener_ = std::move(opener); }
+    const std::vector<QString>& linkTargets() const { return links_; }
+
+signals:
+    // A link could not be opened ("Cannot open Webpage").
+    void linkFailed();
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void recolour(int style, BgrColour colour);
+    QTextCharFormat styleFormat(int style) const;
+    void openLink(const QUrl& url);
+    void applyPaneLook();
+
+    std::array<std::optional<BgrColour>, kChatStyleCount> colours_{};
+    std::vector<QString> links_;
+    std::function<QImage(int)> smileys_;
+    std::function<bool(const QString&)> opener_;
+    int textSize_ = 10;
+    bool scrollOff_ = false;
+};
+
+} // namespace quadrino
