@@ -1,0 +1,94 @@
+// quadrino-host: the game host without a window. Serves clients on a TCP port with the same
+// host object that a hosting copy of the game runs.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+#include "host/random.h"
+#include "net/host_server.h"
+#include "protocol/wire.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] auto n = ::write(signalPipe[1], &c, 1);
+}
+
+bool parseNumber(const QString& text, qlonglong low, qlonglong high, qlonglong& out) {
+    bool ok = false;
+    out = text.toLongLong(&ok);
+    return ok && out >= low && out <= high;
+}
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "quadrino-host: %s\n", qPrintable(message));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("quadrino-host");
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quadrino::kVersion.data(),
+                                                                static_cast<qsizetype>(quadrino::kVersion.size())));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Hosts a Quadrino game without a window. Computer players take the "
+                                     "seats nobody holds; the first connection is the hosting user.");
+    parser.addHelpOption();
+    QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", "7772");
+    QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
+    QCommandLineOption seedOpt("seed", "Starting state of the random generator (default: time of day).", "N");
+    QCommandLineOption scaleOpt("time-scale", "Multiplies every host timer interval (0.01 runs a bot game in seconds).",
+                                "F", "1");
+    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt});
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail("unexpected argument: " + parser.positionalArguments().first());
+
+    qlonglong port = 0, delay = 0, seed = 0;
+    if (!parseNumber(parser.value(portOpt), 0, 65535, port)) return fail("--port wants a number from 0 to 65535");
+    if (!parseNumber(parser.value(delayOpt), 0, 600000, delay)) return fail("--bot-delay wants milliseconds");
+    quadrino::HostServer::Options options;
+    options.seed = quadrino::Random::clockSeed();
+    if (parser.isSet(seedOpt)) {
+        if (!parseNumber(parser.value(seedOpt), 0, 0xFFFFFFFFLL, seed))
+            return fail("--seed wants a number from 0 to 4294967295");
+        options.seed = static_cast<std::uint32_t>(seed);
+    }
+    bool ok = false;
+    options.timeScale = parser.value(scaleOpt).toDouble(&ok);
+    if (!ok || options.timeScale < 0 || options.timeScale > 1000) return fail("--time-scale wants a factor from 0 to 1000");
+    options.botDelay = [d = static_cast<int>(delay)] { return d; };
+    options.logToStderr = true;
+
+    quadrino::HostServer server(options);
+    if (!server.listen(static_cast<quint16>(port)))
+        return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
+    std::fprintf(stderr, "quadrino-host: listening on port %u (seed %u)\n", server.serverPort(), options.seed);
+    std::fflush(stderr);
+
+    if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
+        char c;
+        [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
+        std::fprintf(stderr, "quadrino-host: closing every connection and exiting\n");
+        server.closeAll();
+        app.quit();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+
+    return app.exec() == 0 ? 0 : 1;
+}
