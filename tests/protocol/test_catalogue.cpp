@@ -1,0 +1,208 @@
+// Every command built byte for byte and parsed back; text conversions at the edges.
+#include <QtTest>
+
+#include "protocol/catalogue.h"
+#include "protocol/colour_text.h"
+#include "protocol/cp1252.h"
+
+using namespace quadrino;
+
+namespace {
+// Writes the terminator as "~" so expected texts stay readable.
+QString shown(const std::string& s) {
+    QString out;
+    for (char c : s) out += c == '\xFF' ? QChar('~') : QChar::fromLatin1(c);
+    return out;
+}
+std::string body(const std::string& message) {
+    auto plus = message.find('+');
+    auto end = message.find('\xFF');
+    return message.substr(plus + 1, end - plus - 1);
+}
+} // namespace
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void buildsExactBytes_data() {
+        QTest::addColumn<QString>("built");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char* name, const std::string& b, const char* e) {
+            QTest::newRow(name) << shown(b) << QString::fromLatin1(e);
+        };
+        row("logininfo ends with two terminators", request::logininfo(3, "1.0.15", "Bob"), "CMD_logininfo+3+1.0.15+Bob~~");
+        row("kickhim", request::kickhim(1, 4), "CMD_kickhim+1+4+~");
+        row("chat has no trailing separator", request::chat(2, "hi + bye", "clRed"), "CMD_chat+2+hi + bye|clRed~");
+        row("action", request::action(2, "says: Wow!", "$00FF8000"), "CMD_action+2+says: Wow!|$00FF8000~");
+        row("startgame", request::startgame("You", 1, 0, 1, 1, 0, 3, 1), "CMD_startgame+You+1+0+1+1+0+3+1+~");
+        row("justwatch", request::justwatch(3, 1), "CMD_justwatch+3+1~");
+        row("playerroll", request::playerroll(3), "CMD_playerroll+3+~");
+        row("moveit", request::moveit(3, 1, 2), "CMD_moveit+3+1+2+~");
+        row("playerpass", request::playerpass(4), "CMD_playerpass+4+~");
+        row("bottakeover", request::bottakeover(1, 3), "CMD_bottakeover+1+3+~");
+        row("playasound", request::playasound(2, 13), "CMD_playasound+2+wave13+~");
+        row("botspeed", request::botspeed(1, 500), "CMD_botspeed+1+500+~");
+        row("sendlogininfo", announce::sendlogininfo(5), "CMD_sendlogininfo+5~");
+        row("full", announce::full(), "CMD_full+~");
+        row("newplayerinfo", announce::newplayerinfo(2, "A+B"), "CMD_newplayerinfo+2+A+B~");
+        row("existingplayers", announce::existingplayers(1, "You"), "CMD_existingplayers+1+You~");
+        row("havewrongversion", announce::havewrongversion("Zed"), "CMD_havewrongversion+Zed~");
+        row("wrongversion", announce::wrongversion(), "CMD_wrongversion+~");
+        row("morestats", announce::morestats(true), "CMD_morestats+1+~");
+        row("playerdisconnected", announce::playerdisconnected(3, "Cy"), "CMD_playerdisconnected+3+Cy~");
+        row("justwatching", announce::justwatching(2, "1"), "CMD_justwatching+2+1~");
+        row("chat relay", announce::chat("2", "Bo", "hi|clRed"), "CMD_chat+2+Bo chats: hi|clRed~");
+        row("action relay", announce::action("2", "Bo", "waves|clRed"), "CMD_action+2+Bo waves|clRed~");
+        row("playasound relay", announce::playasound("2", "wave3+"), "CMD_playasound+2+wave3+~");
+        row("startgame relay has ten fields", announce::startgame("You", "1", "0", "1", "1", "t", "f", "0", 2),
+            "CMD_startgame+You+1+0+1+1+t+f+0+2+0+~");
+        row("nextplayer", announce::nextplayer(3, 1), "CMD_nextplayer+3+1+~");
+        row("rollagain", announce::rollagain(3), "CMD_rollagain+3+~");
+        row("hisdice", announce::hisdice(1, 2, 4, 4, 4, 4, true), "CMD_hisdice+1+2+4+4+4+4+1+~");
+        row("nomoves", announce::nomoves(1), "CMD_nomoves+1+~");
+        row("gotpenalty", announce::gotpenalty(1, 0, 12, 3, 3), "CMD_gotpenalty+1+0+12+3+3+~");
+        row("gotpenalty1", announce::gotpenalty1(2, 1, 40), "CMD_gotpenalty1+2+1+40+~");
+        row("warning", announce::warning(2, 1, 3), "CMD_warning+2+1+3+~");
+        row("passing", announce::passing(4), "CMD_passing+4+~");
+        row("aerror", announce::aerror(4, 5), "CMD_aerror+4+5+~");
+        row("sendback", announce::sendback(1, 3, 2, 17), "CMD_sendback+1+3+2+17+~");
+        row("removepegs", announce::removepegs(3), "CMD_removepegs+3+~");
+        row("winner", announce::winner(6), "CMD_winner+6+~");
+        MoveHimInfo m;
+        m.seat = 1; m.code = 4; m.pawn = 2; m.square = 30; m.progress = 55;
+        m.amounts = {0, 20, 0, 10, 0, 0, 3, 0};
+        m.moreMoves = true;
+        row("movehim", announce::movehim(m), "CMD_movehim+1+4+2+30+55+0+20+0+10+0+0+3+0+t+~");
+    }
+    void buildsExactBytes() {
+        QFETCH(QString, built);
+        QFETCH(QString, expected);
+        QCOMPARE(built, expected);
+    }
+
+    void freeTextNeverCarriesTheTerminator() {
+        auto m = request::chat(1, "a\xFF" "CMD_kickhim+1+2+", "clRed");
+        QCOMPARE(std::count(m.begin(), m.end(), '\xFF'), 1L);
+        QCOMPARE(m.back(), '\xFF');
+        auto n = announce::newplayerinfo(1, "x\xFFy");
+        QCOMPARE(std::count(n.begin(), n.end(), '\xFF'), 1L);
+        auto l = request::logininfo(1, "1.0.15", "\xFF\xFF");
+        QCOMPARE(std::count(l.begin(), l.end(), '\xFF'), 2L);
+    }
+
+    void locationsRoundTrip() {
+        LocationsInfo i;
+        i.target = 3; i.whoseturn = 2; i.turnphase = 2; i.penalty = 1; i.blocking = 1; i.blocklimit = 4;
+        i.seat3playing = "t"; i.seat4playing = "f"; i.die1 = 5; i.die2 = 0;
+        i.amounts = {20, 0, 0, 10, 10, 0, 0, 0};
+        for (int s = 0; s < 4; ++s)
+            for (int p = 0; p < 4; ++p) i.pawns[size_t(s)][size_t(p)] = s * 20 + p;
+        auto text = announce::locations(i);
+        QCOMPARE(std::count(text.begin(), text.end(), '+'), 37L); // word + 36 fields
+        auto back = parseLocations(body(text));
+        QVERIFY(back);
+        QCOMPARE(back->seat3playing, std::string("t"));
+        QCOMPARE(back->seat4playing, std::string("f"));
+        QCOMPARE(back->blocklimit, 4);
+        QCOMPARE(back->amounts.bonus10b, 10);
+        QCOMPARE(back->pawns[3][2], 62);
+        QVERIFY(!parseLocations("3+2+x+"));
+    }
+
+    void requestParsers() {
+        auto login = parseLogininfo("4+1.0.15+Ann+Lee");
+        QVERIFY(login);
+        QCOMPARE(login->connection, 4);
+        QCOMPARE(login->name, std::string("Ann+Lee"));
+        QVERIFY(!parseLogininfo("four+1.0.15+Ann"));
+
+        auto sg = parseStartgameRequest("Bo+1+0+1+1+0+7+1+");
+        QVERIFY(sg);
+        QCOMPARE(sg->blocklimit, 7);
+        QCOMPARE(sg->fullgame, std::string("1"));
+        QVERIFY(!parseStartgameRequest("Bo+1+0+1+1+0+x+1+"));
+
+        auto jw = parseJustwatch("3+2");
+        QVERIFY(jw);
+        QCOMPARE(jw->mode, std::string("2"));
+
+        auto chat = parseTextRequest("02+a+b|clRed");
+        QVERIFY(chat);
+        QCOMPARE(chat->sender, 2);
+        QCOMPARE(chat->senderText, std::string("02"));
+        QCOMPARE(chat->text, std::string("a+b|clRed"));
+
+        QVERIFY(!parseMoveit("1+2+"));
+        QVERIFY(!parseSeatOnly("3")); // no separator: the field reads empty
+        auto mv = parseMoveit("1+12+4+");
+        QVERIFY(mv);
+        QCOMPARE(mv->code, 12);
+    }
+
+    void announcementParsers() {
+        auto hd = parseHisdice("1+2+6+6+6+6+0+");
+        QVERIFY(hd);
+        QCOMPARE(hd->double2, 6);
+        QVERIFY(!hd->passAllowed);
+        auto mh = parseMovehim(body(announce::movehim({1, 3, 2, 97, 71, {0, 0, 0, 10, 0, 0, 0, 0}, true})));
+        QVERIFY(mh);
+        QCOMPARE(mh->square, 97);
+        QVERIFY(mh->moreMoves);
+        auto npi = parseNumberAndName("5+Spy+Guy");
+        QVERIFY(npi);
+        QCOMPARE(npi->name, std::string("Spy+Guy"));
+        QCOMPARE(parseSendlogininfo("7").value_or(0), 7);
+        auto sgi = parseStartgameInfo("You+1+0+1+1+t+f+0+2+0+");
+        QVERIFY(sgi);
+        QCOMPARE(sgi->blocklimit, std::string("2"));
+    }
+
+    void dispatchWordsAreExact() {
+        QVERIFY(hostCommand("CMD_moveit"));
+        QVERIFY(!hostCommand("CMD_MoveIt"));
+        QVERIFY(!hostCommand("CMD_botspeed"));
+        QVERIFY(clientCommand("CMD_gotpenalty1") == ClientCommand::gotpenalty1);
+        QVERIFY(!clientCommand("CMD_logininfo"));
+    }
+
+    void windows1252() {
+        std::string euro = "\x80 caf\xE9 \xFF";
+        QCOMPARE(QString::fromStdString(cp1252ToUtf8(euro)), QString::fromUtf8("€ café ÿ"));
+        QCOMPARE(utf8ToCp1252(cp1252ToUtf8(euro)), euro);
+        QCOMPARE(utf8ToCp1252("日本"), std::string("??"));
+        QCOMPARE(utf8ToCp1252("\xC3"), std::string("?")); // cut sequence
+        QCOMPARE(withoutTerminator("a\xFF" "b"), std::string("ayb"));
+    }
+
+    void colourText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("name") << "clBlack" << true << 0;
+        QTest::newRow("name any case") << "clblack" << true << 0;
+        QTest::newRow("blue") << "clBlue" << true << 0xFF0000;
+        QTest::newRow("dollar hex") << "$00FF8000" << true << 0xFF8000;
+        QTest::newRow("0x hex") << "0x0000FF" << true << 0xFF;
+        QTest::newRow("decimal") << "255" << true << 255;
+        QTest::newRow("junk") << "rouge" << false << 0;
+        QTest::newRow("bad hex") << "$GG" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+    }
+    void colourText() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, colour);
+        std::string t = text.toStdString();
+        auto c = colourFromText(t);
+        QCOMPARE(c.has_value(), valid);
+        if (valid) QCOMPARE(*c, colour);
+    }
+    void colourToTextUsesNamesThenHex() {
+        QCOMPARE(QString::fromStdString(colourToText(0xFF0000)), QString("clBlue"));
+        QCOMPARE(QString::fromStdString(colourToText(0x123456)), QString("$00123456"));
+        QCOMPARE(bgrToRgb(0x0000FF), 0xFF0000u);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCatalogue)
+#include "test_catalogue.moc"
