@@ -41,6 +41,7 @@ public:
     std::int64_t timerDue(HostTimer t) const { return timers_[index(t)].due; }
     const std::vector<std::string>& logLines() const { return log_; }
     const std::vector<int>& closedByHost() const { return closedByHost_; }
+    bool closesPending() const { return !pendingCloses_.empty(); }
 
     // HostPort
     void send(int connection, std::string_view bytes) override;
