@@ -1,0 +1,34 @@
+#pragma once
+// How this copy starts, decided from its command line alone: solo, host, join or idle.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace quadrino {
+
+enum class LaunchMode {
+    Solo, // no arguments: host on this machine as "You"
+    Idle, // one or two arguments: only the loading line, never connects
+    Host, // name, address, "true"
+    Join, // name, address, anything but "true"
+};
+
+struct LaunchPlan {
+    LaunchMode mode = LaunchMode::Solo;
+    QString myname;        // "You" when solo; empty when idle
+    QString hostaddress;   // "127.0.0.1" when solo; the second argument when hosting or joining
+    bool openLobbyLink = false; // the connection to the lobby program on 127.0.0.1:9001
+
+    // Options for tests and demonstrations, taken out before the mode is decided.
+    std::uint16_t port = 7772;          // hosted on or joined on; 0 lets the system choose
+    double timeScale = 1.0;             // multiplies the in-process host's timers
+    std::optional<std::uint32_t> seed;  // the in-process host's dice; the clock when unset
+
+    QString error; // set when an option's value is malformed; the program then refuses to start
+};
+
+// `arguments` excludes the program name.
+LaunchPlan decideLaunch(const QStringList& arguments);
+
+} // namespace quadrino

@@ -1,0 +1,52 @@
+// quadrino: the game. One copy per user; a second start brings the first copy's window to
+// the front and ends.
+#include <QApplication>
+#include <QSessionManager>
+#include <cstdio>
+
+#include "app/launch.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/termination.h"
+
+#if QUADRINO_HAVE_TALLY
+#include "tally/tally_window.h"
+#endif
+#if QUADRINO_HAVE_GAMESTART
+#include "windows/gamestart.h"
+#endif
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quadrino"));
+
+    quadrino::SingleInstance guard;
+    if (!guard.claim()) return 0;
+
+    const quadrino::LaunchPlan plan = quadrino::decideLaunch(QApplication::arguments().mid(1));
+    if (!plan.error.isEmpty()) {
+        std::fprintf(stderr, "quadrino: %s\n", qPrintable(plan.error));
+        return 2;
+    }
+
+    quadrino::Tchat window;
+    QObject::connect(&window, &quadrino::Tchat::closed, &app, &QCoreApplication::quit);
+
+    QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+
+    // Signals and the end of the desktop session run the ordinary close, which saves.
+    quadrino::TerminationSignals termination;
+    QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
+        window.close();
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.saveAtExit(); });
+
+    window.show();
+    window.processparams(plan);
+    return QApplication::exec();
+}
