@@ -1,0 +1,198 @@
+#include "table/art/art_paint.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QtMath>
+
+#include <cmath>
+
+#include "table/art/art.h"
+
+namespace quadrino::art {
+
+qreal renderRatio() {
+    // qGuiApp is null in a plain QCoreApplication (or without any application object).
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        const qreal r = app->devicePixelRatio();
+        if (r > 0) return r;
+    }
+    return 1.0;
+}
+
+namespace detail {
+namespace {
+
+// The cache is dropped when the application object goes, since pixmaps must not outlive it.
+QHash<QString, QPixmap>* cacheStore() {
+    static QHash<QString, QPixmap>* store = nullptr;
+    if (!store) {
+        store = new QHash<QString, QPixmap>();
+        qAddPostRoutine([] {
+            delete store;
+            store = nullptr;
+        });
+    }
+    return store;
+}
+
+} // namespace
+
+QImage render(QSize size, qreal ratio, const Draw& draw) {
+    const QSize physical(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+    QImage image(physical, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    draw(p);
+    p.end();
+    return image;
+}
+
+QPixmap cached(const QString& key, QSize size, const Draw& draw) {
+    const qreal ratio = renderRatio();
+    const QString fullKey = key + QLatin1Char('@') + QString::number(ratio);
+    QHash<QString, QPixmap>* store = cacheStore();
+    if (auto it = store->constFind(fullKey); it != store->constEnd()) return *it;
+    QPixmap pixmap = QPixmap::fromImage(render(size, ratio, draw));
+    pixmap.setDevicePixelRatio(ratio);
+    store->insert(fullKey, pixmap);
+    return pixmap;
+}
+
+QFont gameFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+QColor mix(const QColor& a, const QColor& b, qreal t) {
+    const qreal s = 1.0 - t;
+    return QColor::fromRgbF(static_cast<float>(a.redF() * s + b.redF() * t),
+                            static_cast<float>(a.greenF() * s + b.greenF() * t),
+                            static_cast<float>(a.blueF() * s + b.blueF() * t),
+                            static_cast<float>(a.alphaF() * s + b.alphaF() * t));
+}
+
+QColor withAlpha(QColor c, int alpha) {
+    c.setAlpha(alpha);
+    return c;
+}
+
+void outlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                  const QColor& fill, const QColor& outline, qreal outlineWidth) {
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF b = path.boundingRect();
+    const QFontMetricsF fm(font);
+    // Centre on the letters' cap height rather than their ink, so texts with and without
+    // descenders sit on the same line.
+    const qreal x = box.center().x() - b.width() / 2 - b.left();
+    const qreal y = box.center().y() + fm.capHeight() / 2;
+    path.translate(x, y);
+    p.save();
+    if (outlineWidth > 0) {
+        p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.restore();
+}
+
+QPainterPath pawnShape(const QRectF& box) {
+    QPainterPath body;
+    body.moveTo(5.9, 10.6);
+    body.cubicTo(5.7, 14.2, 2.4, 16.4, 1.3, 19.6);
+    body.lineTo(14.7, 19.6);
+    body.cubicTo(13.6, 16.4, 10.3, 14.2, 10.1, 10.6);
+    body.closeSubpath();
+    QPainterPath base;
+    base.addEllipse(QPointF(8, 19.7), 7.0, 2.7);
+    QPainterPath collar;
+    collar.addEllipse(QPointF(8, 10.4), 4.0, 1.5);
+    QPainterPath head;
+    head.addEllipse(QPointF(8, 5.4), 4.5, 4.5);
+    QPainterPath shape = body.united(base).united(collar).united(head);
+    QTransform t;
+    t.translate(box.left(), box.top());
+    t.scale(box.width() / 16.0, box.height() / 23.0);
+    return t.map(shape);
+}
+
+void paintPawn(QPainter& p, const QRectF& box, const QColor& colour) {
+    const qreal sx = box.width() / 16.0;
+    const qreal sy = box.height() / 23.0;
+    auto at = [&](qreal x, qreal y) { return QPointF(box.left() + x * sx, box.top() + y * sy); };
+    const QPainterPath shape = pawnShape(box);
+    p.save();
+    // A soft shadow under the base.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawEllipse(at(8.6, 20.6), 7.0 * sx, 2.0 * sy);
+    // Body shaded like a turned wooden piece: light from the upper left.
+    QLinearGradient side(at(1, 0), at(15, 0));
+    side.setColorAt(0.0, colour.lighter(125));
+    side.setColorAt(0.35, colour.lighter(150));
+    side.setColorAt(0.7, colour);
+    side.setColorAt(1.0, colour.darker(150));
+    p.setBrush(side);
+    p.setPen(QPen(colour.darker(230), 0.9 * std::min(sx, sy)));
+    p.drawPath(shape);
+    // Round head with its own highlight.
+    QRadialGradient head(at(6.6, 3.8), 5.0 * sx, at(6.4, 3.6));
+    head.setColorAt(0.0, colour.lighter(175));
+    head.setColorAt(0.55, colour.lighter(110));
+    head.setColorAt(1.0, colour.darker(140));
+    p.setBrush(head);
+    p.drawEllipse(at(8, 5.4), 4.5 * sx, 4.5 * sy);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawEllipse(at(6.5, 3.7), 1.3 * sx, 1.0 * sy);
+    // The collar's rim catches the light.
+    p.setPen(QPen(QColor(255, 255, 255, 90), 0.7 * std::min(sx, sy)));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(at(4.3, 9.2), at(11.7, 11.6)), 200 * 16, 140 * 16);
+    p.restore();
+}
+
+QPainterPath starShape(QPointF centre, qreal outer, qreal inner, int points) {
+    QPainterPath path;
+    for (int i = 0; i < points * 2; ++i) {
+        const qreal r = (i % 2 == 0) ? outer : inner;
+        const qreal a = -M_PI / 2 + M_PI * i / points;
+        const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
+        if (i == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath heartShape(const QRectF& box) {
+    const qreal w = box.width();
+    const qreal h = box.height();
+    const qreal x = box.left();
+    const qreal y = box.top();
+    QPainterPath path;
+    path.moveTo(x + w / 2, y + h);
+    path.cubicTo(x - w * 0.1, y + h * 0.55, x + w * 0.05, y - h * 0.1, x + w / 2, y + h * 0.28);
+    path.cubicTo(x + w * 0.95, y - h * 0.1, x + w * 1.1, y + h * 0.55, x + w / 2, y + h);
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace detail
+} // namespace quadrino::art

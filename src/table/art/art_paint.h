@@ -1,0 +1,42 @@
+#pragma once
+// Shared helpers of the picture code: the cache, fonts, colour mixing and common shapes.
+#include <QColor>
+#include <QFont>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+namespace quadrino::art::detail {
+
+using Draw = std::function<void(QPainter&)>;
+
+// Renders `draw` on a transparent canvas of `size` (device-independent pixels) at the
+// render ratio, or returns the picture rendered earlier under the same key and ratio.
+QPixmap cached(const QString& key, QSize size, const Draw& draw);
+// The same canvas as an image, uncached.
+QImage render(QSize size, qreal ratio, const Draw& draw);
+
+QFont gameFont(int pixelSize, bool bold = true);
+// t = 0 gives a, t = 1 gives b.
+QColor mix(const QColor& a, const QColor& b, qreal t);
+QColor withAlpha(QColor c, int alpha);
+
+// Outlined text centred in `box`: an outline stroke of `outlineWidth` under a plain fill.
+void outlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                  const QColor& fill, const QColor& outline, qreal outlineWidth);
+// A pawn's silhouette in a box of 16 x 23 scaled to `box`.
+QPainterPath pawnShape(const QRectF& box);
+// A pawn drawn in `colour` filling `box`.
+void paintPawn(QPainter& p, const QRectF& box, const QColor& colour);
+QPainterPath starShape(QPointF centre, qreal outer, qreal inner, int points);
+QPainterPath heartShape(const QRectF& box);
+
+inline const QColor kIvory{250, 244, 226};
+inline const QColor kInk{43, 30, 20};
+
+} // namespace quadrino::art::detail
