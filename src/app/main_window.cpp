@@ -363,7 +363,7 @@ void Tchat::onMessage(const std::string& entry) {
         sendlogininfo(split.rest);
         return;
     case ClientCommand::havewrongversion:
-        addlinetochat(u"0+" + fromWire(split.rest) + u" has a different version of the game then you.",
+        addlinetochat(QStringLiteral("0+") + fromWire(split.rest) + QStringLiteral(" has a different version of the game then you."),
                       kSystemColour);
         return;
     case ClientCommand::wrongversion:

@@ -1,0 +1,479 @@
+// The main window: its frame and menu tree, the launch modes, the client's side of the login
+// exchange and the messages it handles itself.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+#include "app/main_window.h"
+#include "app/fake_host.h"
+#include "chat/chat_pane.h"
+#include "net/host_server.h"
+#include "table/table_panel.h"
+
+using namespace quadrino;
+
+namespace {
+
+QString lastLine(const Tchat& w) { return w.mainchat()->document()->lastBlock().text(); }
+QString allText(const Tchat& w) { return w.mainchat()->toPlainText(); }
+
+LaunchPlan joinPlan(quint16 port, const QString& name = QStringLiteral("Ann")) {
+    LaunchPlan p = decideLaunch({name, QStringLiteral("127.0.0.1"), QStringLiteral("no")});
+    p.port = port;
+    p.openLobbyLink = false;
+    return p;
+}
+
+struct Window {
+    Window() {
+        w.setMessageBox([this](const QString& t) { boxes << t; });
+        auto rec = std::make_unique<RecordingSoundPlayer>();
+        sounds = rec.get();
+        w.setSoundPlayer(std::move(rec));
+    }
+    QAction* action(const char* name) const { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+    Tchat w;
+    QStringList boxes;
+    RecordingSoundPlayer* sounds = nullptr;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void frameAndControls() {
+        Window t;
+        Tchat& w = t.w;
+        QCOMPARE(w.objectName(), QStringLiteral("chat"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quadrino"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.centralWidget()->size(), QSize(782, 516));
+        QCOMPARE(w.pos(), QPoint(3, 3));
+        QCOMPARE(w.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(w.font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(w.font()).family(), QStringLiteral("Liberation Sans"));
+
+        auto* panel = w.findChild<QWidget*>(QStringLiteral("panel_board"));
+        QVERIFY(panel);
+        QCOMPARE(panel->geometry(), QRect(1, 2, 781, 512));
+        const QList<std::pair<QString, QRect>> controls = {
+            {"FlatPanel1", {512, 273, 264, 211}}, {"mychat", {511, 487, 234, 22}},
+            {"button_smilies", {750, 489, 25, 19}}, {"b_phrase1", {512, 252, 25, 19}},
+            {"b_phrase5", {619, 252, 25, 19}}, {"b_phrase9", {726, 252, 25, 19}},
+            {"b_phrase10", {752, 252, 25, 19}},
+        };
+        for (const auto& [name, rect] : controls) {
+            auto* c = panel->findChild<QWidget*>(name);
+            QVERIFY2(c, qPrintable(name));
+            QCOMPARE(c->parentWidget(), panel);
+            QCOMPARE(c->geometry(), rect);
+        }
+        auto* pane = w.findChild<QTextBrowser*>(QStringLiteral("mainchat"));
+        QVERIFY(pane);
+        QCOMPARE(pane->parentWidget()->objectName(), QStringLiteral("FlatPanel1"));
+        QCOMPARE(pane->geometry(), QRect(2, 2, 260, 207));
+        QCOMPARE(pane->palette().color(QPalette::Base), QColor(233, 233, 214));
+        auto* entry = w.findChild<QLineEdit*>(QStringLiteral("mychat"));
+        QCOMPARE(entry->text(), QStringLiteral("<Enter Chat Here>"));
+        QCOMPARE(entry->font().pixelSize(), 13);
+        QCOMPARE(entry->palette().color(QPalette::Base), QColor(233, 233, 214));
+        QCOMPARE(w.findChild<QToolButton*>(QStringLiteral("b_phrase1"))->toolTip(), QStringLiteral("Way To Go!"));
+        QCOMPARE(w.findChild<QToolButton*>(QStringLiteral("b_phrase9"))->toolTip(),
+                 QStringLiteral("Good Game Everyone!"));
+    }
+
+    void menuTree_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QVariant>("tag");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("enabled");
+        const QVariant none;
+        auto row = [&](const char* n, const char* menu, const char* cap, bool checkable, bool checked, QVariant tag,
+                       const char* sc = "", bool enabled = true) {
+            QTest::newRow(n) << n << menu << cap << checkable << checked << tag << sc << enabled;
+        };
+        row("StartGame1", "File", "Start Game", false, false, none, "", false);
+        row("Exit1", "File", "Exit", false, false, none);
+        row("PlaySounds1", "Options", "Play Sounds", true, true, none);
+        row("PlayChatterSounds1", "Options", "Play Chatter Sounds", true, false, none);
+        row("TurnSound1", "Options", "Turn Sound", false, false, 0);
+        row("Classic1", "Turn Sound", "Classic", true, true, 0);
+        row("New1", "Turn Sound", "New", true, false, 1);
+        row("BotSpeed1", "Options", "Bot Speed", false, false, 750);
+        row("Slow1", "Bot Speed", "Slow", true, false, 1500);
+        row("Normal1", "Bot Speed", "Normal", true, true, 1000);
+        row("Fast1", "Bot Speed", "Fast", true, false, 500);
+        row("TextColor1", "Options", "Text Color", false, false, none);
+        row("TextSize1", "Options", "Text Size", false, false, none);
+        row("N8", "Text Size", "8", true, false, 8);
+        row("N10", "Text Size", "10", true, false, 10);
+        row("N12", "Text Size", "12", true, false, 12);
+        row("N14", "Text Size", "14", true, false, 14);
+        row("ScrollChatOff2", "Options", "Scroll Chat Off", true, false, none, "Ctrl+S");
+        row("ClearMainChat1", "Options", "Clear Main Chat", false, false, none);
+        row("ResetScreenLocation1", "Options", "Reset Screen Location", false, false, none);
+        row("JustWatch1", "Options", "Just Watch", true, false, none);
+        row("ViewTally1", "View", "View Tally", false, false, none);
+        row("SpyList1", "View", "Spy List", false, false, none);
+        row("PrhaseList1", "View", "Phrase List", false, false, none);
+        row("Help2", "Help", "Content", false, false, none, "F1");
+        row("About1", "Help", "About", false, false, none);
+    }
+    void menuTree() {
+        QFETCH(QString, name);
+        QFETCH(QString, menu);
+        QFETCH(QVariant, tag);
+        QFETCH(QString, shortcut);
+        Window t;
+        QAction* a = t.w.findChild<QAction*>(name);
+        QVERIFY(a);
+        QTEST(a->text(), "caption");
+        QTEST(a->isCheckable(), "checkable");
+        QTEST(a->isChecked(), "checked");
+        QTEST(a->isEnabled(), "enabled");
+        QCOMPARE(a->shortcut().toString(), shortcut);
+        if (tag.isValid()) QCOMPARE(a->property("tag").toInt(), tag.toInt());
+        // The entry sits in the named menu.
+        bool found = false;
+        for (QMenu* m : t.w.findChildren<QMenu*>())
+            if (m->title() == menu && m->actions().contains(a)) found = true;
+        QVERIFY2(found, qPrintable(menu));
+    }
+
+    void menuOrderWithSeparators() {
+        Window t;
+        QStringList order;
+        for (QAction* top : t.w.menuBar()->actions()) {
+            order << top->text() + u':';
+            for (QAction* a : top->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        }
+        QCOMPARE(order.join(u' '),
+                 QStringLiteral("File: StartGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 - "
+                                "TextColor1 TextSize1 ScrollChatOff2 ClearMainChat1 ResetScreenLocation1 - JustWatch1 "
+                                "View: ViewTally1 SpyList1 PrhaseList1 Help: Help2 - About1"));
+    }
+
+    void radioEntriesSetTheirSubmenuTag_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("submenu");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QStringList>("unchecked");
+        QTest::newRow("Fast") << "Fast1" << "BotSpeed1" << 500 << QStringList{"Slow1", "Normal1"};
+        QTest::newRow("Slow") << "Slow1" << "BotSpeed1" << 1500 << QStringList{"Normal1", "Fast1"};
+        QTest::newRow("Normal") << "Normal1" << "BotSpeed1" << 1000 << QStringList{"Slow1", "Fast1"};
+        QTest::newRow("New") << "New1" << "TurnSound1" << 1 << QStringList{"Classic1"};
+    }
+    void radioEntriesSetTheirSubmenuTag() {
+        QFETCH(QString, entry);
+        QFETCH(QString, submenu);
+        QFETCH(QStringList, unchecked);
+        Window t;
+        const int saves = t.w.saveCount();
+        QAction* a = t.w.findChild<QAction*>(entry);
+        a->trigger();
+        QVERIFY(a->isChecked());
+        for (const QString& other : unchecked) QVERIFY(!t.w.findChild<QAction*>(other)->isChecked());
+        QTEST(t.w.findChild<QAction*>(submenu)->property("tag").toInt(), "tag");
+        QCOMPARE(t.w.saveCount(), saves + 1);
+        if (submenu == u"TurnSound1") QCOMPARE(t.w.turnSound(), 1);
+    }
+
+    void textSizeAndScrollAndClear() {
+        Window t;
+        t.action("N12")->trigger();
+        QCOMPARE(t.w.mainchat()->textSize(), 12);
+        QVERIFY(t.action("N12")->isChecked());
+        t.action("N8")->trigger();
+        QVERIFY(!t.action("N12")->isChecked());
+        QCOMPARE(t.w.mainchat()->textSize(), 8);
+
+        t.action("ScrollChatOff2")->trigger();
+        QVERIFY(t.w.mainchat()->scrollOff());
+        QVERIFY(t.action("ScrollChatOff1")->isChecked()); // the pane's popup shows the same state
+        t.action("ScrollChatOff1")->trigger();
+        QVERIFY(!t.w.mainchat()->scrollOff());
+        QVERIFY(!t.action("ScrollChatOff2")->isChecked());
+
+        t.w.addlinetochat(QStringLiteral("0+x"), kSystemColour);
+        t.action("ClearMainChat1")->trigger();
+        QVERIFY(t.w.mainchat()->document()->isEmpty());
+    }
+
+    void soundsFollowTheirCheckMark() {
+        Window t;
+        t.w.playsounds(QStringLiteral("dice"));
+        t.action("PlaySounds1")->trigger();
+        QVERIFY(!t.action("PlaySounds1")->isChecked());
+        t.w.playsounds(QStringLiteral("turn"));
+        QCOMPARE(t.sounds->played, QStringList{"dice"});
+    }
+
+    void minimumSizeAndResetLocation() {
+        Window t;
+        Tchat& w = t.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(300, 200);
+        QTRY_VERIFY(w.centralWidget()->width() >= 782);
+        QVERIFY(w.centralWidget()->height() >= 513);
+        w.resize(1000, 700); // larger is fine
+        QTRY_COMPARE(w.width(), 1000);
+        w.move(50, 60);
+        t.action("ResetScreenLocation1")->trigger();
+        QTRY_COMPARE(w.frameGeometry(), QRect(3, 3, 795, 562));
+    }
+
+    void closeSavesOnlyWhenTheGeometryChanged() {
+        Window t;
+        Tchat& w = t.w;
+        QSignalSpy closed(&w, &Tchat::closed);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Before any settings are read the kept geometry is all zero: the first close saves.
+        const int before = w.saveCount();
+        w.close();
+        QCOMPARE(w.saveCount(), before + 1);
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(w.savedGeometry(), w.frameGeometry());
+        // A second close of an unmoved window saves nothing.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.saveAtExit();
+        QCOMPARE(w.saveCount(), before + 1);
+    }
+
+    void idleModeNeverConnects() {
+        Window t;
+        FakeHost fake;
+        LaunchPlan p = decideLaunch({QStringLiteral("Ann"), QStringLiteral("127.0.0.1")});
+        p.port = fake.port();
+        t.w.processparams(p);
+        QCOMPARE(lastLine(t.w), QStringLiteral(" Loading Multi-player Game.. Please Wait. "));
+        QTest::qWait(200);
+        QVERIFY(fake.sockets.isEmpty());
+        QCOMPARE(t.w.lobbyLink().state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(!t.action("StartGame1")->isEnabled());
+        QVERIFY(!t.w.identity().amhost);
+    }
+
+    void joinLogsInAndHandlesItsOwnMessages() {
+        Window t;
+        FakeHost fake;
+        t.w.processparams(joinPlan(fake.port(), QStringLiteral("Zoë")));
+        QVERIFY(fake.waitForClient());
+        QVERIFY(!t.w.identity().amhost);
+        QVERIFY(!t.action("StartGame1")->isEnabled());
+        fake.send("CMD_sendlogininfo+3\xFF");
+        // The name goes out in Windows-1252, followed by the terminator twice.
+        QVERIFY(fake.waitForReceived("CMD_logininfo+3+1.0.15+Zo\xEB\xFF\xFF"));
+        QCOMPARE(t.w.identity().myseat, 3);
+        QVERIFY(t.w.identity().loggedin);
+
+        fake.send("CMD_havewrongversion+Bj\xF6rn\xFF");
+        QTRY_COMPARE(lastLine(t.w), QStringLiteral(" Björn has a different version of the game then you. "));
+        fake.send("CMD_wrongversion+\xFF");
+        QTRY_COMPARE(lastLine(t.w), QStringLiteral(" You have a differnt version of the game then the host. "));
+        QCOMPARE(t.w.mainchat()->styleColour(0), std::optional<BgrColour>(kSystemColour));
+
+        fake.send("CMD_chat+2+Bob chats: hi there|clGreen\xFF");
+        QTRY_COMPARE(lastLine(t.w), QStringLiteral("Bob chats:  hi there "));
+        QCOMPARE(t.w.mainchat()->styleColour(7), std::optional<BgrColour>(0x008000));
+        fake.send("CMD_action+4+Cy waves|nocolour\xFF");
+        QTRY_COMPARE(lastLine(t.w), QStringLiteral(" Cy waves "));
+        QCOMPARE(t.w.mainchat()->styleColour(9), std::optional<BgrColour>(kRed));
+
+        // Unknown words, a wrong case and entries without "+" change nothing.
+        const QString before = allText(t.w);
+        fake.send("CMD_Chat+2+x|clRed\xFF" "CMD_nothing+1\xFF" "CMD_full\xFF" "\xFF");
+        QTest::qWait(100);
+        QCOMPARE(allText(t.w), before);
+        QVERIFY(t.boxes.isEmpty());
+
+        // Game announcements reach the board.
+        fake.send("CMD_newplayerinfo+1+Host\xFF");
+        auto* name1 = t.w.findChild<QLabel*>(QStringLiteral("label_playername1"));
+        QTRY_COMPARE(name1->text(), QStringLiteral("Host"));
+    }
+
+    void chatEntryAndJustWatchSendRequests() {
+        Window t;
+        FakeHost fake;
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        auto* entry = t.w.findChild<QLineEdit*>(QStringLiteral("mychat"));
+        // Not logged in yet: Enter sends nothing and keeps the text.
+        entry->setText(QStringLiteral("early"));
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(entry->text(), QStringLiteral("early"));
+
+        fake.send("CMD_sendlogininfo+2\xFF");
+        QByteArray expected = "CMD_logininfo+2+1.0.15+Ann\xFF\xFF";
+        QVERIFY(fake.waitForReceived(expected));
+
+        entry->setText(QStringLiteral("<Enter Chat Here>"));
+        QTest::keyClicks(entry, QStringLiteral("hi + bye"));
+        QCOMPARE(entry->text(), QStringLiteral("hi + bye")); // the placeholder went at the first key
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(entry->text(), QString());
+        expected += "CMD_chat+2+hi + bye|clBlack\xFF";
+        QVERIFY(fake.waitForReceived(expected));
+
+        for (const char* typed : {"/me waves", "/meow", "/quit"}) {
+            entry->setText(QString::fromLatin1(typed));
+            QTest::keyClick(entry, Qt::Key_Return);
+            QCOMPARE(entry->text(), QString());
+        }
+        expected += "CMD_action+2+waves|clBlack\xFF" "CMD_action+2+w|clBlack\xFF";
+        QVERIFY(fake.waitForReceived(expected));
+
+        // "Just Watch" asks the host; its mark changes only when the host answers.
+        t.action("JustWatch1")->trigger();
+        QVERIFY(!t.action("JustWatch1")->isChecked());
+        expected += "CMD_justwatch+2+1\xFF";
+        QVERIFY(fake.waitForReceived(expected));
+        fake.send("CMD_justwatching+2+1\xFF");
+        QTRY_VERIFY(t.action("JustWatch1")->isChecked());
+        t.action("JustWatch1")->trigger();
+        QVERIFY(t.action("JustWatch1")->isChecked());
+        expected += "CMD_justwatch+2+2\xFF";
+        QVERIFY(fake.waitForReceived(expected));
+    }
+
+    void spectatorsDoNotAskToJustWatch() {
+        Window t;
+        FakeHost fake;
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_sendlogininfo+6\xFF");
+        const QByteArray login = "CMD_logininfo+6+1.0.15+Ann\xFF\xFF";
+        QVERIFY(fake.waitForReceived(login));
+        t.action("JustWatch1")->trigger();
+        QTest::qWait(100);
+        QCOMPARE(fake.received[0], login);
+    }
+
+    void startGameWhileNotConnected() {
+        Window t;
+        t.action("StartGame1")->setEnabled(true);
+        t.action("StartGame1")->trigger();
+        QCOMPARE(t.boxes, QStringList{"You are not connected"});
+    }
+
+    void gameIsFull() {
+        Window t;
+        FakeHost fake;
+        QSignalSpy closed(&t.w, &Tchat::closed);
+        t.w.show();
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_full+\xFF");
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(t.boxes, QStringList{"Game is full"});
+        QVERIFY(!t.w.isVisible());
+    }
+
+    void hostGoingAwayClosesTheWindow() {
+        Window t;
+        FakeHost fake;
+        QSignalSpy closed(&t.w, &Tchat::closed);
+        t.w.show();
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_sendlogininfo+2\xFF");
+        QVERIFY(QTest::qWaitFor([&] { return t.w.identity().loggedin; }, 5000));
+        fake.sockets[0]->disconnectFromHost();
+        QTRY_COMPARE(closed.size(), 1);
+        QVERIFY(!t.w.isVisible());
+    }
+
+    void unreachableHostLeavesTheWindowOpen() {
+        Window t;
+        quint16 port;
+        {
+            FakeHost gone;
+            port = gone.port();
+        }
+        QSignalSpy closed(&t.w, &Tchat::closed);
+        t.w.show();
+        t.w.processparams(joinPlan(port));
+        QTest::qWait(300);
+        QCOMPARE(closed.size(), 0);
+        QVERIFY(t.w.isVisible());
+    }
+
+    void soloHostsAndLogsInAsYou() {
+        Window t;
+        LaunchPlan p = decideLaunch({});
+        p.port = 0;
+        p.seed = 1;
+        t.w.processparams(p);
+        QVERIFY(t.w.hostServer());
+        QVERIFY(t.w.hostServer()->serverPort() != 0);
+        QVERIFY(t.w.identity().amhost);
+        QVERIFY(t.action("StartGame1")->isEnabled());
+        QCOMPARE(t.w.hostaddress(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(t.w.identity().myname, QStringLiteral("You"));
+        QCOMPARE(t.w.mainchat()->document()->firstBlock().text(), QStringLiteral(" Loading Solo Game..Please wait. "));
+        QTRY_VERIFY(t.w.identity().loggedin);
+        QCOMPARE(t.w.identity().myseat, 1);
+        QTRY_VERIFY(allText(t.w).contains(QStringLiteral("You are Connected.")));
+        auto* name1 = t.w.findChild<QLabel*>(QStringLiteral("label_playername1"));
+        QTRY_COMPARE(name1->text(), QStringLiteral("You"));
+        auto* start = t.w.findChild<QWidget*>(QStringLiteral("button_start"));
+        QVERIFY(start && !start->isHidden());
+        QVERIFY(t.boxes.isEmpty());
+    }
+
+    void hostingConnectsToTheLocalHostWhateverTheAddress() {
+        // The second argument is kept but the own client goes to 127.0.0.1.
+        Window t;
+        LaunchPlan p = decideLaunch({QStringLiteral("Ann"), QStringLiteral("192.0.2.1"), QStringLiteral("true")});
+        p.port = 0;
+        p.openLobbyLink = false;
+        t.w.processparams(p);
+        QCOMPARE(t.w.hostaddress(), QStringLiteral("192.0.2.1"));
+        QTRY_VERIFY(t.w.identity().loggedin);
+        QTRY_COMPARE(t.w.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("Ann"));
+    }
+
+    void hostingOnABusyPortSaysWhyAndStillConnects() {
+        Window t;
+        FakeHost busy(QHostAddress::Any); // holds the port on all addresses
+        LaunchPlan p = decideLaunch({});
+        p.port = busy.port();
+        t.w.processparams(p);
+        QVERIFY(allText(t.w).contains(QStringLiteral("Unable to host a game on port %1").arg(busy.port())));
+        QVERIFY(busy.waitForClient()); // the own client still went to 127.0.0.1 on that port
+    }
+
+    void secondCopyIsFullOfLogins() {
+        // Two windows against one in-process host: the second is told about the first.
+        Window a, b;
+        LaunchPlan p = decideLaunch({});
+        p.port = 0;
+        a.w.processparams(p);
+        QTRY_VERIFY(a.w.identity().loggedin);
+        b.w.processparams(joinPlan(a.w.hostServer()->serverPort(), QStringLiteral("Bee")));
+        QTRY_VERIFY(b.w.identity().loggedin);
+        QCOMPARE(b.w.identity().myseat, 2);
+        QTRY_COMPARE(b.w.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("You"));
+        QTRY_COMPARE(a.w.findChild<QLabel*>(QStringLiteral("label_playername2"))->text(), QStringLiteral("Bee"));
+        QCOMPARE(b.w.otherPlayers(), QStringList({"You"}));
+        QCOMPARE(a.w.otherPlayers(), QStringList({"Bee"}));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
