@@ -57,6 +57,8 @@ public:
     TurnState& turn() { return turn_; }
     std::size_t queuedMessages() const { return queue_.size(); }
     bool botPlays(int seat) const;
+    // The generator's state; tests set it to get the dice they need.
+    Random& random() { return random_; }
 
     // Entry points that bots and tests use directly, exactly as the requests would.
     void startgame(const StartGameRequest& request);
