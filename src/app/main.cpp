@@ -12,9 +12,6 @@
 #if QUADRINO_HAVE_TALLY
 #include "tally/tally_window.h"
 #endif
-#if QUADRINO_HAVE_GAMESTART
-#include "windows/gamestart.h"
-#endif
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -29,7 +26,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+#if QUADRINO_HAVE_TALLY
+    // Created before the main window, so it outlives it and saves after it.
+    quadrino::Ttallylist tally(quadrino::Ttallylist::defaultTallyPath());
+#endif
     quadrino::Tchat window;
+#if QUADRINO_HAVE_TALLY
+    window.setTally(&tally);
+#endif
     QObject::connect(&window, &quadrino::Tchat::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {

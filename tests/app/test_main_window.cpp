@@ -15,6 +15,12 @@
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
 #include "table/table_panel.h"
+#if QUADRINO_HAVE_TALLY
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include "tally/tally_window.h"
+#endif
 
 using namespace quadrino;
 
@@ -473,6 +479,35 @@ private slots:
         QCOMPARE(b.w.otherPlayers(), QStringList({"You"}));
         QCOMPARE(a.w.otherPlayers(), QStringList({"Bee"}));
     }
+
+#if QUADRINO_HAVE_TALLY
+    void tallyCountsGamesWithTheOtherSeats() {
+        QTemporaryDir dir;
+        Ttallylist tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
+        Window a, b;
+        a.w.setTally(&tally);
+        LaunchPlan p = decideLaunch({});
+        p.port = 0;
+        a.w.processparams(p);
+        QTRY_VERIFY(a.w.identity().loggedin);
+        b.w.processparams(joinPlan(a.w.hostServer()->serverPort(), QStringLiteral("Bee")));
+        QTRY_COMPARE(a.w.findChild<QLabel*>(QStringLiteral("label_playername2"))->text(), QStringLiteral("Bee"));
+
+        a.action("ViewTally1")->trigger();
+        QVERIFY(tally.isVisible());
+        auto* checklist = tally.findChild<QListWidget*>(QStringLiteral("checklist"));
+        QCOMPARE(checklist->count(), 1);
+        QCOMPARE(checklist->item(0)->text(), QStringLiteral("Bee"));
+
+        auto* grid = tally.findChild<QTableWidget*>(QStringLiteral("stringgrid_scores"));
+        a.w.addgame(QStringLiteral("addtomine"));
+        a.w.addgame(QStringLiteral("Bee"));
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("2")); // games played
+        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("1")); // games won
+        a.w.close();
+        QVERIFY(QFile::exists(tally.tallyFilePath())); // saved with the window's close
+    }
+#endif
 };
 
 QTEST_MAIN(TestMainWindow)
