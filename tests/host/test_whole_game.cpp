@@ -1,0 +1,211 @@
+// Whole bot games through the host, replayed on a shadow board from the announcements
+// alone: every move must be one the rules allow and the computer's procedure picks, the
+// turn order must hold, and the winner must really be home.
+#include <QtTest>
+
+#include "host/board_rules.h"
+#include "host/computer_player.h"
+#include "host_fixture.h"
+#include "protocol/catalogue.h"
+#include "protocol/message_queue.h"
+
+using namespace quadrino;
+using namespace quadrino::testing;
+
+namespace {
+
+struct GameLog {
+    std::vector<std::string> toSeat1; // every message connection 1 received, without terminators
+    int winner = 0;
+};
+
+GameLog playGame(std::uint32_t seed, const QString& options) {
+    HostFixture f(seed);
+    GameLog log;
+    f.port.setSink([&](int c, std::string_view m) {
+        if (c != 1) return;
+        log.toSeat1.emplace_back(m.substr(0, m.size() - 1));
+        if (m.substr(0, 11) == "CMD_winner+") log.winner = m[11] - '0';
+    });
+    f.join("Watcher");
+    f.say(1, "CMD_startgame+Watcher+" + options + "+~");
+    f.say(1, "CMD_justwatch+1+1~");
+    f.port.runUntil([&] { return log.winner != 0; }, 24LL * 3600 * 1000);
+    return log;
+}
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+} // namespace
+
+class TestWholeGame : public QObject {
+    Q_OBJECT
+private slots:
+    void everyAnnouncementAgreesWithTheRules_data() {
+        QTest::addColumn<std::uint32_t>("seed");
+        QTest::addColumn<QString>("options"); // penalty passing blocking pouncing team limit full
+        QTest::newRow("seed 1") << 1u << "1+0+1+1+0+0+1";
+        QTest::newRow("seed 99 no pouncing") << 99u << "1+0+1+0+0+0+1";
+        QTest::newRow("seed 7 no blocking") << 7u << "0+0+0+1+0+0+1";
+        QTest::newRow("seed 4242 team") << 4242u << "1+0+1+1+1+0+1";
+    }
+    void everyAnnouncementAgreesWithTheRules() {
+        QFETCH(std::uint32_t, seed);
+        QFETCH(QString, options);
+        const GameLog log = playGame(seed, options);
+        QVERIFY2(log.winner != 0, "the game should end");
+
+        BoardState sb;
+        const QStringList o = options.split('+');
+        sb.options.penalty = o[0] == "1";
+        sb.options.blocking = o[2] == "1";
+        sb.options.pouncing = o[3] == "1";
+        sb.options.teamgame = o[4] == "1";
+        const std::array<int, 4> rotation = {1, 3, 2, 4};
+        int seatOnTurn = 0;
+        bool rollAgain = false;
+        int moves = 0, captures = 0;
+        auto allHome = [&](int s) {
+            for (int k = 1; k <= 4; ++k)
+                if (sb.seats[at(s)].pawnsquare[at(k)] != sb.seats[at(s)].homesquare) return false;
+            return true;
+        };
+
+        for (std::size_t i = 0; i < log.toSeat1.size(); ++i) {
+            const std::string& m = log.toSeat1[i];
+            auto [word, body] = splitCommand(m);
+            auto cmd = clientCommand(word);
+            if (!cmd) continue;
+            const QByteArray where = QByteArray("message ") + QByteArray::number(qulonglong(i)) + ": " + m.c_str();
+            switch (*cmd) {
+            case ClientCommand::nextplayer: {
+                auto np = parseNextplayer(body);
+                QVERIFY(np);
+                if (rollAgain) {
+                    QVERIFY2(np->seat == seatOnTurn, where);
+                } else if (seatOnTurn != 0) {
+                    // The next seat in the rotation that still has a pawn out.
+                    std::size_t pos = 0;
+                    while (rotation[pos] != seatOnTurn) ++pos;
+                    int expected = 0;
+                    for (std::size_t step = 1; step <= 4 && !expected; ++step) {
+                        int s = rotation[(pos + step) % 4];
+                        if (!allHome(s)) expected = s;
+                    }
+                    QVERIFY2(np->seat == expected, where);
+                }
+                if (!rollAgain) {
+                    auto& st = sb.seats[at(np->seat)];
+                    st.blockpartner = {};
+                    for (int j = 1; j <= 4; ++j)
+                        for (int k = 1; k <= 4; ++k)
+                            if (j != k && st.pawnsquare[at(j)] != 0 && st.pawnsquare[at(j)] == st.pawnsquare[at(k)]) {
+                                st.blockpartner[at(j)] = k;
+                                st.blockpartner[at(k)] = j;
+                            }
+                }
+                seatOnTurn = np->seat;
+                rollAgain = false;
+                break;
+            }
+            case ClientCommand::rollagain: rollAgain = true; break;
+            case ClientCommand::hisdice: {
+                auto h = parseHisdice(body);
+                QVERIFY(h);
+                QVERIFY2(h->seat == seatOnTurn, where);
+                QVERIFY(h->die1 >= 1 && h->die1 <= 6 && h->die2 >= 1 && h->die2 <= 6);
+                QCOMPARE(h->double1, h->die1 == h->die2 ? h->die1 : 0);
+                sb.amounts = {};
+                sb.amounts.die1 = h->die1;
+                sb.amounts.die2 = h->die2;
+                sb.amounts.double1 = h->double1;
+                sb.amounts.double2 = h->double2;
+                const bool more = checkformoves(sb, seatOnTurn);
+                const bool saysNone = i + 1 < log.toSeat1.size() && log.toSeat1[i + 1].rfind("CMD_nomoves+", 0) == 0;
+                QVERIFY2(more != saysNone, where);
+                break;
+            }
+            case ClientCommand::gotpenalty: {
+                auto p = parseGotpenalty(body);
+                QVERIFY(p);
+                QVERIFY(sb.options.penalty);
+                QCOMPARE(p->pawn, findclosestpawn(sb, p->seat));
+                auto& st = sb.seats[at(p->seat)];
+                if (p->pawn) {
+                    st.progress -= trackDistance(p->seat, st.pawnsquare[at(p->pawn)]);
+                    st.pawnsquare[at(p->pawn)] = 0;
+                }
+                QCOMPARE(p->progress, st.progress);
+                break;
+            }
+            case ClientCommand::movehim: {
+                auto mh = parseMovehim(body);
+                QVERIFY(mh);
+                QVERIFY2(mh->seat == seatOnTurn, where);
+                auto pick = computermove(sb, mh->seat);
+                QVERIFY2(pick && pick->code == mh->code && pick->pawn == mh->pawn, where);
+                const int amount = amountOfCode(sb.amounts, mh->code).value_or(0);
+                QVERIFY2(amount > 0, where);
+                const int landing = oktomove(sb, mh->seat, mh->pawn, amount, true);
+                QVERIFY2(landing == mh->square, where);
+                auto& st = sb.seats[at(mh->seat)];
+                st.pawnsquare[at(mh->pawn)] = landing;
+                spendCode(sb.amounts, mh->code);
+                if (landing == st.homesquare) awardHomeBonus(sb.amounts);
+                QCOMPARE(mh->progress, st.progress);
+                const auto& a = sb.amounts;
+                QCOMPARE((std::array<int, 8>{mh->amounts.bonus20a, mh->amounts.bonus20b, mh->amounts.bonus20c,
+                                             mh->amounts.bonus10a, mh->amounts.bonus10b, mh->amounts.bonus10c,
+                                             mh->amounts.double1, mh->amounts.double2}),
+                         (std::array<int, 8>{a.bonus20a, a.bonus20b, a.bonus20c, a.bonus10a, a.bonus10b, a.bonus10c,
+                                             a.double1, a.double2}));
+                // The flag is real only for the mover's own connection, and judged before a
+                // captured pawn leaves.
+                QCOMPARE(mh->moreMoves, mh->seat == 1 && checkformoves(sb, mh->seat));
+                if (sb.sendseat) {
+                    const std::string& next = log.toSeat1.at(i + 1);
+                    auto sbk = parseSendback(splitCommand(next).rest);
+                    QVERIFY2(sbk && sbk->seat == sb.sendseat && sbk->pawn == sb.sendpawn, where);
+                    auto& victim = sb.seats[at(sb.sendseat)];
+                    victim.progress -= trackDistance(sb.sendseat, victim.pawnsquare[at(sb.sendpawn)]);
+                    victim.pawnsquare[at(sb.sendpawn)] = 0;
+                    QCOMPARE(sbk->progress, victim.progress);
+                    sb.sendseat = sb.sendpawn = 0;
+                    ++captures;
+                    ++i;
+                }
+                ++moves;
+                break;
+            }
+            case ClientCommand::winner: {
+                auto w = parseFirstNumber(body);
+                QVERIFY(w);
+                if (*w <= 4) {
+                    QVERIFY(allHome(*w));
+                } else {
+                    QVERIFY(sb.options.teamgame);
+                    const int a = *w == 5 ? 1 : 3;
+                    QVERIFY(allHome(a) && allHome(a == 1 ? 2 : 4));
+                }
+                break;
+            }
+            case ClientCommand::sendback: QFAIL(where + " — a capture must follow its move"); break;
+            default: break;
+            }
+        }
+        QVERIFY(moves > 50);
+        if (sb.options.pouncing) QVERIFY(captures > 0);
+        else QCOMPARE(captures, 0);
+    }
+
+    void sameSeedSameGame() {
+        const GameLog a = playGame(31337, "1+0+1+1+0+3+1");
+        const GameLog b = playGame(31337, "1+0+1+1+0+3+1");
+        const GameLog c = playGame(31338, "1+0+1+1+0+3+1");
+        QVERIFY(a.toSeat1 == b.toSeat1);
+        QVERIFY(a.toSeat1 != c.toSeat1);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWholeGame)
+#include "test_whole_game.moc"
