@@ -231,8 +231,11 @@ void TablePanel::buildBoard(QWidget* board) {
     setTag(warning_, 0);
     warning_->setProperty("frame", 0);
     warning_->hide();
-    warningTimer_.setInterval(100);
-    connect(&warningTimer_, &QTimer::timeout, this, &TablePanel::warningTick);
+    // Runs only while the animation is on screen.
+    warningTimer_ = new QTimer(this);
+    warningTimer_->setObjectName(QStringLiteral("warningTimer"));
+    warningTimer_->setInterval(100);
+    connect(warningTimer_, &QTimer::timeout, this, &TablePanel::warningTick);
 
     auto* error = new QFrame(board);
     error->setObjectName(QStringLiteral("panel_error"));
@@ -833,7 +836,7 @@ void TablePanel::warning(std::string_view body) {
 void TablePanel::startWarning() {
     setTag(warning_, 0);
     warning_->show();
-    warningTimer_.start();
+    warningTimer_->start();
 }
 
 void TablePanel::warningTick() {
@@ -844,7 +847,7 @@ void TablePanel::warningTick() {
     const int ticks = tagOf(warning_) + 1;
     setTag(warning_, ticks);
     if (ticks > 20) {
-        warningTimer_.stop();
+        warningTimer_->stop();
         warning_->hide();
     }
 }

@@ -172,7 +172,7 @@ private:
     std::array<BoardImage*, 8> bonus_{};
     BoardImage* buttonStart_ = nullptr;
     BoardImage* warning_ = nullptr;
-    QTimer warningTimer_;
+    QTimer* warningTimer_ = nullptr;
     QWidget* panelError_ = nullptr;
     QLabel* labelError_ = nullptr;
     BoardImage* image3_ = nullptr;
