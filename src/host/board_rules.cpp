@@ -8,9 +8,15 @@ namespace quadrino {
 
 namespace {
 
-constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
-constexpr bool validSeat(int seat) { return seat >= 1 && seat <= 4; }
-constexpr bool validPawn(int pawn) { return pawn >= 1 && pawn <= 4; }
+constexpr std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
+constexpr bool validSeat(int seat) {
+    return seat >= 1 && seat <= 4;
+}
+constexpr bool validPawn(int pawn) {
+    return pawn >= 1 && pawn <= 4;
+}
 
 // What a move would do, worked out without touching the board, so that a refusal found
 // late in the scan can leave a committed move without side effects.
@@ -26,13 +32,11 @@ struct Verdict {
 // Entering from start: only a five, and only past what stands on the start square.
 Verdict judgeEntry(const BoardState& b, int seat, int amount) {
     Verdict v;
-    if (amount != 5)
-        return v;
+    if (amount != 5) return v;
     const int target = b.seats[at(seat)].startsquare;
     for (int s = 1; s <= 4; ++s) {
         for (int p = 1; p <= 4; ++p) {
-            if (b.seats[at(s)].pawnsquare[at(p)] != target)
-                continue;
+            if (b.seats[at(s)].pawnsquare[at(p)] != target) continue;
             if (s != seat) {
                 // Start squares are safe, but an entering pawn may pounce on a lone opponent.
                 if (b.options.pouncing && notteamie(b, seat, s) && !morethentwo(b, s, target)) {
@@ -41,8 +45,7 @@ Verdict judgeEntry(const BoardState& b, int seat, int amount) {
                 }
                 return Verdict{};
             }
-            if (b.options.blocking && !morethentwo(b, seat, target))
-                continue;
+            if (b.options.blocking && !morethentwo(b, seat, target)) continue;
             return Verdict{};
         }
     }
@@ -59,20 +62,17 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
         target = stepSquare(seat, target);
         // Past the home square stepping only counts upwards, so the overshoot refusal is
         // already certain; stopping here also bounds the loop for any amount.
-        if (target > home)
-            return Verdict{};
+        if (target > home) return Verdict{};
         // No pawn passes or lands on a pair, whoever owns it; only the own home square
         // holds any number.
-        if (target != home && checkfortwo(b, target))
-            return Verdict{};
+        if (target != home && checkfortwo(b, target)) return Verdict{};
     }
 
     Verdict v;
     const bool safe = isSafeSquare(target);
     for (int s = 1; s <= 4; ++s) {
         for (int p = 1; p <= 4; ++p) {
-            if (b.seats[at(s)].pawnsquare[at(p)] != target)
-                continue;
+            if (b.seats[at(s)].pawnsquare[at(p)] != target) continue;
             if (safe) {
                 if (s == seat && b.options.blocking && !morethentwo(b, seat, target)) {
                     v.landing = target;
@@ -91,8 +91,7 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
                     continue;
                 return Verdict{};
             }
-            if (!notteamie(b, seat, s))
-                return Verdict{};
+            if (!notteamie(b, seat, s)) return Verdict{};
             if (b.options.pouncing) {
                 v.capture(s, p);
                 continue;
@@ -106,18 +105,15 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
 }
 
 Verdict judge(const BoardState& b, int seat, int pawn, int amount) {
-    if (!validSeat(seat) || !validPawn(pawn) || amount < 1)
-        return Verdict{};
-    if (b.seats[at(seat)].pawnsquare[at(pawn)] == 0)
-        return judgeEntry(b, seat, amount);
+    if (!validSeat(seat) || !validPawn(pawn) || amount < 1) return Verdict{};
+    if (b.seats[at(seat)].pawnsquare[at(pawn)] == 0) return judgeEntry(b, seat, amount);
     return judgeStep(b, seat, pawn, amount);
 }
 
 int countOn(const BoardState& b, int seat, int square) {
     int n = 0;
     for (int p = 1; p <= 4; ++p)
-        if (b.seats[at(seat)].pawnsquare[at(p)] == square)
-            ++n;
+        if (b.seats[at(seat)].pawnsquare[at(p)] == square) ++n;
     return n;
 }
 
@@ -145,30 +141,22 @@ bool isSafeSquare(int square) {
 
 int stepSquare(int seat, int square) {
     int n = square + 1;
-    if (n == 69 && seat != 1)
-        n = 1;
+    if (n == 69 && seat != 1) n = 1;
     switch (seat) {
     case 1:
-        if (n == 76)
-            n = 97;
+        if (n == 76) n = 97;
         break;
     case 2:
-        if (n == 35)
-            n = 83;
-        if (n == 90)
-            n = 99;
+        if (n == 35) n = 83;
+        if (n == 90) n = 99;
         break;
     case 3:
-        if (n == 52)
-            n = 76;
-        if (n == 83)
-            n = 98;
+        if (n == 52) n = 76;
+        if (n == 83) n = 98;
         break;
     case 4:
-        if (n == 18)
-            n = 90;
-        if (n == 97)
-            n = 100;
+        if (n == 18) n = 90;
+        if (n == 97) n = 100;
         break;
     default:
         break;
@@ -177,8 +165,7 @@ int stepSquare(int seat, int square) {
 }
 
 int trackDistance(int seat, int square) {
-    if (!validSeat(seat))
-        return 0;
+    if (!validSeat(seat)) return 0;
     const int start = kStartSquare[at(seat)];
     return square >= start ? square - start : square + 68 - start;
 }
@@ -215,10 +202,8 @@ std::optional<int> amountOfCode(const MoveSlots& amounts, int code) {
 }
 
 int unavailableError(int code) {
-    if (code >= 1 && code <= 3)
-        return 3;
-    if (code >= 4 && code <= 12)
-        return 4;
+    if (code >= 1 && code <= 3) return 3;
+    if (code >= 4 && code <= 12) return 4;
     return 5;
 }
 
@@ -285,8 +270,7 @@ bool morethentwo(const BoardState& b, int seat, int square) {
 }
 
 bool notteamie(const BoardState& b, int seat, int other) {
-    if (!b.options.teamgame)
-        return true;
+    if (!b.options.teamgame) return true;
     const bool teamA = (seat == 1 && other == 2) || (seat == 2 && other == 1);
     const bool teamB = (seat == 3 && other == 4) || (seat == 4 && other == 3);
     return !(teamA || teamB);
@@ -310,32 +294,26 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
 }
 
 bool checkformoves(const BoardState& b, int seat) {
-    if (!validSeat(seat) || allSlotsEmpty(b.amounts))
-        return false;
+    if (!validSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     const SeatState& me = b.seats[at(seat)];
     for (int code : kMoveCodeOrder) {
         const int amount = amountOfCode(b.amounts, code).value_or(0);
-        if (amount == 0)
-            continue;
+        if (amount == 0) continue;
         for (int pawn = 1; pawn <= 4; ++pawn) {
-            if (me.pawnsquare[at(pawn)] == me.homesquare)
-                continue;
-            if (oktomoveTest(b, seat, pawn, amount) != 0)
-                return true;
+            if (me.pawnsquare[at(pawn)] == me.homesquare) continue;
+            if (oktomoveTest(b, seat, pawn, amount) != 0) return true;
         }
     }
     return false;
 }
 
 int findclosestpawn(const BoardState& b, int seat) {
-    if (!validSeat(seat))
-        return 0;
+    if (!validSeat(seat)) return 0;
     int best = 0;
     int bestDistance = 0;
     for (int pawn = 1; pawn <= 4; ++pawn) {
         const int square = b.seats[at(seat)].pawnsquare[at(pawn)];
-        if (square < 1 || square > 68)
-            continue;
+        if (square < 1 || square > 68) continue;
         const int d = trackDistance(seat, square);
         if (d > bestDistance) {
             best = pawn;

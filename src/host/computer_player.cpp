@@ -8,10 +8,16 @@ namespace quadrino {
 
 namespace {
 
-constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
-constexpr bool validSeat(int seat) { return seat >= 1 && seat <= 4; }
+constexpr std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
+constexpr bool validSeat(int seat) {
+    return seat >= 1 && seat <= 4;
+}
 
-int squareOf(const BoardState& b, int seat, int pawn) { return b.seats[at(seat)].pawnsquare[at(pawn)]; }
+int squareOf(const BoardState& b, int seat, int pawn) {
+    return b.seats[at(seat)].pawnsquare[at(pawn)];
+}
 
 bool granted(const BoardState& b, int seat, int pawn, int amount) {
     return amount != 0 && oktomoveTest(b, seat, pawn, amount) != 0;
@@ -22,10 +28,8 @@ bool granted(const BoardState& b, int seat, int pawn, int amount) {
 std::optional<BotMove> firstGranted(const BoardState& b, int seat, int pawn, std::optional<int> wanted) {
     for (int code : kMoveCodeOrder) {
         const int amount = amountOfCode(b.amounts, code).value_or(0);
-        if (amount == 0 || (wanted && *wanted != amount))
-            continue;
-        if (granted(b, seat, pawn, amount))
-            return BotMove{code, pawn};
+        if (amount == 0 || (wanted && *wanted != amount)) continue;
+        if (granted(b, seat, pawn, amount)) return BotMove{code, pawn};
     }
     return std::nullopt;
 }
@@ -34,33 +38,26 @@ std::optional<BotMove> firstGranted(const BoardState& b, int seat, int pawn, std
 
 std::optional<BotMove> checkforblock(const BoardState& b, int seat) {
     const int limit = b.options.blocklimit;
-    if (!validSeat(seat) || limit <= 0)
-        return std::nullopt;
+    if (!validSeat(seat) || limit <= 0) return std::nullopt;
     const MoveSlots& m = b.amounts;
     const SeatState& me = b.seats[at(seat)];
     // Only neighbouring pawn numbers are looked at, and only the lower pawn of the pair
     // moves: the one the turn engine would send back.
     for (int k = 1; k <= 3; ++k) {
         const int square = me.pawnsquare[at(k)];
-        if (square == 0 || square != me.pawnsquare[at(k + 1)] || me.blockturns[at(k)] <= limit - 2)
-            continue;
-        if (granted(b, seat, k, m.die1))
-            return BotMove{1, k};
-        if (granted(b, seat, k, m.die2))
-            return BotMove{2, k};
-        if (m.die1 != 0 && m.die2 != 0 && granted(b, seat, k, m.die1 + m.die2))
-            return BotMove{3, k};
+        if (square == 0 || square != me.pawnsquare[at(k + 1)] || me.blockturns[at(k)] <= limit - 2) continue;
+        if (granted(b, seat, k, m.die1)) return BotMove{1, k};
+        if (granted(b, seat, k, m.die2)) return BotMove{2, k};
+        if (m.die1 != 0 && m.die2 != 0 && granted(b, seat, k, m.die1 + m.die2)) return BotMove{3, k};
     }
     return std::nullopt;
 }
 
 std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
-    if (!validSeat(seat))
-        return std::nullopt;
+    if (!validSeat(seat)) return std::nullopt;
     const MoveSlots& m = b.amounts;
     const bool sumIsFive = m.die1 != 0 && m.die2 != 0 && m.die1 + m.die2 == 5;
-    if (m.die1 != 5 && m.die2 != 5 && !sumIsFive && m.double1 != 5 && m.double2 != 5)
-        return std::nullopt;
+    if (m.die1 != 5 && m.die2 != 5 && !sumIsFive && m.double1 != 5 && m.double2 != 5) return std::nullopt;
 
     const SeatState& me = b.seats[at(seat)];
     int highestAtStart = 0;
@@ -71,37 +68,27 @@ std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
         else if (me.pawnsquare[at(p)] == me.startsquare)
             ++onStartSquare;
     }
-    if (highestAtStart == 0 || onStartSquare >= 2)
-        return std::nullopt;
+    if (highestAtStart == 0 || onStartSquare >= 2) return std::nullopt;
 
     const int pawn = highestAtStart;
-    if (m.die1 == 5 && granted(b, seat, pawn, 5))
-        return BotMove{1, pawn};
-    if (m.die2 == 5 && granted(b, seat, pawn, 5))
-        return BotMove{2, pawn};
-    if (sumIsFive && granted(b, seat, pawn, 5))
-        return BotMove{3, pawn};
-    if (m.double1 == 5 && granted(b, seat, pawn, 5))
-        return BotMove{6, pawn};
-    if (m.double2 == 5 && granted(b, seat, pawn, 5))
-        return BotMove{7, pawn};
+    if (m.die1 == 5 && granted(b, seat, pawn, 5)) return BotMove{1, pawn};
+    if (m.die2 == 5 && granted(b, seat, pawn, 5)) return BotMove{2, pawn};
+    if (sumIsFive && granted(b, seat, pawn, 5)) return BotMove{3, pawn};
+    if (m.double1 == 5 && granted(b, seat, pawn, 5)) return BotMove{6, pawn};
+    if (m.double2 == 5 && granted(b, seat, pawn, 5)) return BotMove{7, pawn};
     return std::nullopt;
 }
 
 std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
-    if (!validSeat(seat))
-        return std::nullopt;
+    if (!validSeat(seat)) return std::nullopt;
     for (int k = 1; k <= 4; ++k) {
         for (int j = 1; j <= 4; ++j) {
-            if (j == seat)
-                continue;
+            if (j == seat) continue;
             for (int mp = 1; mp <= 4; ++mp) {
                 // Plain subtraction: a target past square 68 or in a home column is not seen.
                 int difference = squareOf(b, j, mp) - squareOf(b, seat, k);
-                if (difference == 0)
-                    difference = -1;
-                if (auto move = firstGranted(b, seat, k, difference))
-                    return move;
+                if (difference == 0) difference = -1;
+                if (auto move = firstGranted(b, seat, k, difference)) return move;
             }
         }
     }
@@ -109,26 +96,20 @@ std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
 }
 
 std::optional<BotMove> checkforcomputermove(const BoardState& b, int seat) {
-    if (!validSeat(seat))
-        return std::nullopt;
+    if (!validSeat(seat)) return std::nullopt;
     const SeatState& me = b.seats[at(seat)];
     for (int k = 1; k <= 4; ++k) {
         const int square = me.pawnsquare[at(k)];
-        if (square == 0 || square == me.homesquare)
-            continue;
-        if (auto move = firstGranted(b, seat, k, std::nullopt))
-            return move;
+        if (square == 0 || square == me.homesquare) continue;
+        if (auto move = firstGranted(b, seat, k, std::nullopt)) return move;
     }
     return std::nullopt;
 }
 
 std::optional<BotMove> computermove(const BoardState& b, int seat) {
-    if (auto move = checkforblock(b, seat))
-        return move;
-    if (auto move = checkforcomputerstart(b, seat))
-        return move;
-    if (auto move = checkforcomputersend(b, seat))
-        return move;
+    if (auto move = checkforblock(b, seat)) return move;
+    if (auto move = checkforcomputerstart(b, seat)) return move;
+    if (auto move = checkforcomputersend(b, seat)) return move;
     return checkforcomputermove(b, seat);
 }
 

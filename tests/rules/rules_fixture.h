@@ -20,13 +20,14 @@ namespace rulestest {
 using quadrino::BoardState;
 using quadrino::MoveSlots;
 
-inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
+inline std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 inline int toInt(const QString& text) {
     bool ok = false;
     const int v = text.toInt(&ok);
-    if (!ok)
-        qFatal("bad number in test position: %s", qPrintable(text));
+    if (!ok) qFatal("bad number in test position: %s", qPrintable(text));
     return v;
 }
 
@@ -34,26 +35,23 @@ inline void place(BoardState& b, const QString& position) {
     const QStringList tokens = position.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString& token : tokens) {
         const QStringList kv = token.split(QLatin1Char('='));
-        if (kv.size() != 2)
-            qFatal("bad token in test position: %s", qPrintable(token));
+        if (kv.size() != 2) qFatal("bad token in test position: %s", qPrintable(token));
         QString key = kv[0];
         enum { Square, Partner, Turns } kind = Square;
         if (key.startsWith(QLatin1String("bp")))
             kind = Partner;
         else if (key.startsWith(QLatin1String("bt")))
             kind = Turns;
-        if (kind != Square)
-            key = key.mid(2);
+        if (kind != Square) key = key.mid(2);
         const QStringList sp = key.split(QLatin1Char('.'));
-        if (sp.size() != 2)
-            qFatal("bad pawn in test position: %s", qPrintable(token));
+        if (sp.size() != 2) qFatal("bad pawn in test position: %s", qPrintable(token));
         const int seatNo = toInt(sp[0]);
         const int pawnNo = toInt(sp[1]);
         if (seatNo < 1 || seatNo > 4 || pawnNo < 1 || pawnNo > 4)
             qFatal("bad pawn in test position: %s", qPrintable(token));
         auto& seat = b.seats[at(seatNo)];
         const std::size_t pawn = at(pawnNo);
-        int* field = kind == Square ? &seat.pawnsquare[pawn]
+        int* field = kind == Square    ? &seat.pawnsquare[pawn]
                      : kind == Partner ? &seat.blockpartner[pawn]
                                        : &seat.blockturns[pawn];
         *field = toInt(kv[1]);
@@ -87,8 +85,7 @@ inline MoveSlots makeSlots(const QString& amounts) {
     const QStringList tokens = amounts.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString& token : tokens) {
         const QStringList kv = token.split(QLatin1Char('='));
-        if (kv.size() != 2)
-            qFatal("bad slot in test: %s", qPrintable(token));
+        if (kv.size() != 2) qFatal("bad slot in test: %s", qPrintable(token));
         const int v = toInt(kv[1]);
         const QString& k = kv[0];
         if (k == QLatin1String("d1"))
@@ -117,7 +114,8 @@ inline MoveSlots makeSlots(const QString& amounts) {
     return m;
 }
 
-inline BoardState makeBoard(const QString& position, const QString& options = {}, const QString& amounts = {}) {
+inline BoardState makeBoard(const QString& position, const QString& options = {},
+                            const QString& amounts = {}) {
     BoardState b;
     place(b, position);
     setOptions(b, options);
@@ -135,16 +133,16 @@ inline bool sameBoard(const BoardState& x, const BoardState& y) {
     for (std::size_t s = 1; s <= 4; ++s) {
         const auto& a = x.seats[s];
         const auto& c = y.seats[s];
-        if (a.pawnsquare != c.pawnsquare || a.blockpartner != c.blockpartner || a.blockturns != c.blockturns ||
-            a.progress != c.progress || a.passedlast != c.passedlast || a.homesquare != c.homesquare ||
-            a.startsquare != c.startsquare || a.partner != c.partner)
+        if (a.pawnsquare != c.pawnsquare || a.blockpartner != c.blockpartner ||
+            a.blockturns != c.blockturns || a.progress != c.progress || a.passedlast != c.passedlast ||
+            a.homesquare != c.homesquare || a.startsquare != c.startsquare || a.partner != c.partner)
             return false;
     }
     return sameSlots(x.amounts, y.amounts) && x.sendseat == y.sendseat && x.sendpawn == y.sendpawn;
 }
 
 struct Applied {
-    int landing = 0;   // 0 = refused
+    int landing = 0;    // 0 = refused
     bool moves = false; // the moves flag, taken before a captured pawn goes back
 };
 
@@ -156,16 +154,13 @@ inline Applied applyMove(BoardState& b, int seat, int code, int pawn) {
     b.sendseat = 0;
     b.sendpawn = 0;
     const int amount = quadrino::amountOfCode(b.amounts, code).value_or(0);
-    if (amount == 0)
-        return r;
+    if (amount == 0) return r;
     r.landing = quadrino::oktomove(b, seat, pawn, amount, true);
-    if (r.landing == 0)
-        return r;
+    if (r.landing == 0) return r;
     auto& me = b.seats[at(seat)];
     me.pawnsquare[at(pawn)] = r.landing;
     quadrino::spendCode(b.amounts, code);
-    if (r.landing == me.homesquare)
-        quadrino::awardHomeBonus(b.amounts);
+    if (r.landing == me.homesquare) quadrino::awardHomeBonus(b.amounts);
     r.moves = quadrino::checkformoves(b, seat);
     if (b.sendseat != 0) {
         auto& victim = b.seats[at(b.sendseat)];

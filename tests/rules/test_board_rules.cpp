@@ -11,7 +11,7 @@ using namespace rulestest;
 class TestBoardRules : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void stepSquare_data();
     void stepSquare();
     void safeSquares();
@@ -102,18 +102,30 @@ void TestBoardRules::moveCodes_data() {
     QTest::addColumn<QString>("afterSpend");
     // Every slot holds a different value so a code that reads or empties the wrong one shows.
     const QString full = "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("1 die1") << 1 << full << 1 << 3 << "d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("2 die2") << 2 << full << 2 << 3 << "d1=1 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("3 dice sum") << 3 << full << 3 << 3 << "x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("4 bonus20a") << 4 << full << 20 << 4 << "d1=1 d2=2 x1=3 x2=4 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("5 bonus10a") << 5 << full << 10 << 4 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10b=11 b10c=12";
-    QTest::newRow("6 double1") << 6 << full << 3 << 4 << "d1=1 d2=2 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("7 double2") << 7 << full << 4 << 4 << "d1=1 d2=2 x1=3 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("8 doubles sum") << 8 << full << 7 << 4 << "d1=1 d2=2 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("9 bonus20b") << 9 << full << 21 << 4 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20c=22 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("10 bonus20c") << 10 << full << 22 << 4 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b10a=10 b10b=11 b10c=12";
-    QTest::newRow("11 bonus10b") << 11 << full << 11 << 4 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10c=12";
-    QTest::newRow("12 bonus10c") << 12 << full << 12 << 4 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11";
+    QTest::newRow("1 die1") << 1 << full << 1 << 3
+                            << "d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("2 die2") << 2 << full << 2 << 3
+                            << "d1=1 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("3 dice sum") << 3 << full << 3 << 3
+                                << "x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("4 bonus20a") << 4 << full << 20 << 4
+                                << "d1=1 d2=2 x1=3 x2=4 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("5 bonus10a") << 5 << full << 10 << 4
+                                << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10b=11 b10c=12";
+    QTest::newRow("6 double1") << 6 << full << 3 << 4
+                               << "d1=1 d2=2 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("7 double2") << 7 << full << 4 << 4
+                               << "d1=1 d2=2 x1=3 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("8 doubles sum") << 8 << full << 7 << 4
+                                   << "d1=1 d2=2 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("9 bonus20b") << 9 << full << 21 << 4
+                                << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20c=22 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("10 bonus20c") << 10 << full << 22 << 4
+                                 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b10a=10 b10b=11 b10c=12";
+    QTest::newRow("11 bonus10b") << 11 << full << 11 << 4
+                                 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10c=12";
+    QTest::newRow("12 bonus10c") << 12 << full << 12 << 4
+                                 << "d1=1 d2=2 x1=3 x2=4 b20a=20 b20b=21 b20c=22 b10a=10 b10b=11";
     QTest::newRow("3 needs both dice") << 3 << "d2=4" << 0 << 3 << "";
     QTest::newRow("3 needs both dice, other one") << 3 << "d1=4" << 0 << 3 << "";
     QTest::newRow("8 needs both copies") << 8 << "x1=6" << 0 << 4 << "";
@@ -153,94 +165,129 @@ void TestBoardRules::oktomove_data() {
     QTest::addColumn<int>("progressGain");
 
     // Entering from start.
-    QTest::newRow("enter seat 1 with a five") << "" << "" << 1 << 1 << 5 << 5 << "" << 1;
-    QTest::newRow("enter seat 2 with a five") << "" << "" << 2 << 3 << 5 << 39 << "" << 1;
-    QTest::newRow("enter seat 3 with a five") << "" << "" << 3 << 4 << 5 << 56 << "" << 1;
-    QTest::newRow("enter seat 4 with a five") << "" << "" << 4 << 2 << 5 << 22 << "" << 1;
-    QTest::newRow("no entering with a six") << "" << "" << 1 << 1 << 6 << 0 << "" << 0;
-    QTest::newRow("no entering with a four") << "" << "" << 1 << 1 << 4 << 0 << "" << 0;
-    QTest::newRow("no entering with a ten") << "" << "" << 1 << 1 << 10 << 0 << "" << 0;
-    QTest::newRow("second pawn joins with blocking") << "1.1=5" << "block" << 1 << 2 << 5 << 5 << "" << 1;
-    QTest::newRow("second pawn refused without blocking") << "1.1=5" << "pounce" << 1 << 2 << 5 << 0 << "" << 0;
-    QTest::newRow("third pawn never joins a pair") << "1.1=5 1.2=5" << "block pounce" << 1 << 3 << 5 << 0 << ""
-                                                   << 0;
-    QTest::newRow("entry pounces on a lone opponent") << "3.3=5" << "pounce" << 1 << 1 << 5 << 5 << "3.3" << 1;
-    QTest::newRow("entry onto lone opponent without pouncing") << "3.3=5" << "block" << 1 << 1 << 5 << 0 << ""
-                                                               << 0;
-    QTest::newRow("entry onto an opponent pair") << "3.3=5 3.4=5" << "block pounce" << 1 << 1 << 5 << 0 << ""
-                                                 << 0;
-    QTest::newRow("entry onto partner in a team game") << "2.1=5" << "pounce team" << 1 << 1 << 5 << 0 << ""
-                                                       << 0;
-    QTest::newRow("entry pounces on partner outside a team game") << "2.1=5" << "pounce" << 1 << 1 << 5 << 5
-                                                                  << "2.1" << 1;
-    QTest::newRow("entry pounces on the other team") << "4.2=39" << "pounce team" << 2 << 1 << 5 << 39 << "4.2"
-                                                     << 1;
+    QTest::newRow("enter seat 1 with a five") << ""
+                                              << "" << 1 << 1 << 5 << 5 << "" << 1;
+    QTest::newRow("enter seat 2 with a five") << ""
+                                              << "" << 2 << 3 << 5 << 39 << "" << 1;
+    QTest::newRow("enter seat 3 with a five") << ""
+                                              << "" << 3 << 4 << 5 << 56 << "" << 1;
+    QTest::newRow("enter seat 4 with a five") << ""
+                                              << "" << 4 << 2 << 5 << 22 << "" << 1;
+    QTest::newRow("no entering with a six") << ""
+                                            << "" << 1 << 1 << 6 << 0 << "" << 0;
+    QTest::newRow("no entering with a four") << ""
+                                             << "" << 1 << 1 << 4 << 0 << "" << 0;
+    QTest::newRow("no entering with a ten") << ""
+                                            << "" << 1 << 1 << 10 << 0 << "" << 0;
+    QTest::newRow("second pawn joins with blocking") << "1.1=5"
+                                                     << "block" << 1 << 2 << 5 << 5 << "" << 1;
+    QTest::newRow("second pawn refused without blocking") << "1.1=5"
+                                                          << "pounce" << 1 << 2 << 5 << 0 << "" << 0;
+    QTest::newRow("third pawn never joins a pair") << "1.1=5 1.2=5"
+                                                   << "block pounce" << 1 << 3 << 5 << 0 << "" << 0;
+    QTest::newRow("entry pounces on a lone opponent") << "3.3=5"
+                                                      << "pounce" << 1 << 1 << 5 << 5 << "3.3" << 1;
+    QTest::newRow("entry onto lone opponent without pouncing") << "3.3=5"
+                                                               << "block" << 1 << 1 << 5 << 0 << "" << 0;
+    QTest::newRow("entry onto an opponent pair") << "3.3=5 3.4=5"
+                                                 << "block pounce" << 1 << 1 << 5 << 0 << "" << 0;
+    QTest::newRow("entry onto partner in a team game") << "2.1=5"
+                                                       << "pounce team" << 1 << 1 << 5 << 0 << "" << 0;
+    QTest::newRow("entry pounces on partner outside a team game")
+        << "2.1=5"
+        << "pounce" << 1 << 1 << 5 << 5 << "2.1" << 1;
+    QTest::newRow("entry pounces on the other team") << "4.2=39"
+                                                     << "pounce team" << 2 << 1 << 5 << 39 << "4.2" << 1;
 
     // Stepping, wrap and home columns.
-    QTest::newRow("seat 1 from 68 into its column") << "1.1=68" << "" << 1 << 1 << 1 << 69 << "" << 1;
-    QTest::newRow("seat 2 from 68 wraps to 1") << "2.1=68" << "" << 2 << 1 << 1 << 1 << "" << 1;
-    QTest::newRow("seat 3 wraps past 68") << "3.1=67" << "" << 3 << 1 << 3 << 2 << "" << 3;
-    QTest::newRow("seat 2 from 34 moving 2") << "2.1=34" << "" << 2 << 1 << 2 << 84 << "" << 2;
-    QTest::newRow("seat 3 turns in at 51") << "3.1=50" << "" << 3 << 1 << 3 << 77 << "" << 3;
-    QTest::newRow("seat 4 turns in at 17") << "4.1=16" << "" << 4 << 1 << 2 << 90 << "" << 2;
-    QTest::newRow("seat 1 passes 17 and 34") << "1.1=15" << "" << 1 << 1 << 20 << 35 << "" << 20;
+    QTest::newRow("seat 1 from 68 into its column") << "1.1=68"
+                                                    << "" << 1 << 1 << 1 << 69 << "" << 1;
+    QTest::newRow("seat 2 from 68 wraps to 1") << "2.1=68"
+                                               << "" << 2 << 1 << 1 << 1 << "" << 1;
+    QTest::newRow("seat 3 wraps past 68") << "3.1=67"
+                                          << "" << 3 << 1 << 3 << 2 << "" << 3;
+    QTest::newRow("seat 2 from 34 moving 2") << "2.1=34"
+                                             << "" << 2 << 1 << 2 << 84 << "" << 2;
+    QTest::newRow("seat 3 turns in at 51") << "3.1=50"
+                                           << "" << 3 << 1 << 3 << 77 << "" << 3;
+    QTest::newRow("seat 4 turns in at 17") << "4.1=16"
+                                           << "" << 4 << 1 << 2 << 90 << "" << 2;
+    QTest::newRow("seat 1 passes 17 and 34") << "1.1=15"
+                                             << "" << 1 << 1 << 20 << 35 << "" << 20;
 
     // Exact count home.
-    QTest::newRow("seat 1 home from 75 with 1") << "1.1=75" << "" << 1 << 1 << 1 << 97 << "" << 1;
-    QTest::newRow("seat 1 from 75 with 2 overshoots") << "1.1=75" << "" << 1 << 1 << 2 << 0 << "" << 0;
-    QTest::newRow("seat 2 home from 89") << "2.1=89" << "" << 2 << 1 << 1 << 99 << "" << 1;
-    QTest::newRow("seat 3 home from 82") << "3.1=82" << "" << 3 << 1 << 1 << 98 << "" << 1;
-    QTest::newRow("seat 4 home from 17 with 8") << "4.1=17" << "" << 4 << 1 << 8 << 100 << "" << 8;
-    QTest::newRow("seat 4 from 17 with 9 overshoots") << "4.1=17" << "" << 4 << 1 << 9 << 0 << "" << 0;
-    QTest::newRow("seat 1 home with a 20 from 56") << "1.1=56" << "" << 1 << 1 << 20 << 97 << "" << 20;
-    QTest::newRow("seat 1 with a 20 from 57 overshoots") << "1.1=57" << "" << 1 << 1 << 20 << 0 << "" << 0;
-    QTest::newRow("seat 3 with a 20 from 81 overshoots") << "3.1=81" << "" << 3 << 1 << 20 << 0 << "" << 0;
-    QTest::newRow("pawn at home cannot move") << "2.1=99" << "" << 2 << 1 << 1 << 0 << "" << 0;
-    QTest::newRow("home beside own pawns gains nothing") << "1.1=97 1.2=97 1.3=75" << "" << 1 << 3 << 1 << 97
-                                                         << "" << 0;
+    QTest::newRow("seat 1 home from 75 with 1") << "1.1=75"
+                                                << "" << 1 << 1 << 1 << 97 << "" << 1;
+    QTest::newRow("seat 1 from 75 with 2 overshoots") << "1.1=75"
+                                                      << "" << 1 << 1 << 2 << 0 << "" << 0;
+    QTest::newRow("seat 2 home from 89") << "2.1=89"
+                                         << "" << 2 << 1 << 1 << 99 << "" << 1;
+    QTest::newRow("seat 3 home from 82") << "3.1=82"
+                                         << "" << 3 << 1 << 1 << 98 << "" << 1;
+    QTest::newRow("seat 4 home from 17 with 8") << "4.1=17"
+                                                << "" << 4 << 1 << 8 << 100 << "" << 8;
+    QTest::newRow("seat 4 from 17 with 9 overshoots") << "4.1=17"
+                                                      << "" << 4 << 1 << 9 << 0 << "" << 0;
+    QTest::newRow("seat 1 home with a 20 from 56") << "1.1=56"
+                                                   << "" << 1 << 1 << 20 << 97 << "" << 20;
+    QTest::newRow("seat 1 with a 20 from 57 overshoots") << "1.1=57"
+                                                         << "" << 1 << 1 << 20 << 0 << "" << 0;
+    QTest::newRow("seat 3 with a 20 from 81 overshoots") << "3.1=81"
+                                                         << "" << 3 << 1 << 20 << 0 << "" << 0;
+    QTest::newRow("pawn at home cannot move") << "2.1=99"
+                                              << "" << 2 << 1 << 1 << 0 << "" << 0;
+    QTest::newRow("home beside own pawns gains nothing") << "1.1=97 1.2=97 1.3=75"
+                                                         << "" << 1 << 3 << 1 << 97 << "" << 0;
 
     // Pairs on the way.
-    QTest::newRow("own pair on the way") << "1.1=10 1.2=12 1.3=12" << "block" << 1 << 1 << 4 << 0 << "" << 0;
-    QTest::newRow("opponent pair on the way") << "1.1=10 3.1=12 3.2=12" << "block pounce" << 1 << 1 << 4 << 0
-                                              << "" << 0;
-    QTest::newRow("partner pair on the way") << "1.1=10 2.1=13 2.2=13" << "block team" << 1 << 1 << 6 << 0 << ""
-                                             << 0;
-    QTest::newRow("lone pawn on the way") << "1.1=10 3.1=12" << "" << 1 << 1 << 4 << 14 << "" << 4;
-    QTest::newRow("opponent pair on the target") << "1.1=10 3.1=14 3.2=14" << "block pounce" << 1 << 1 << 4 << 0
-                                                 << "" << 0;
-    QTest::newRow("pair in own home column") << "1.1=68 1.2=70 1.3=70" << "block" << 1 << 1 << 4 << 0 << ""
-                                             << 0;
-    QTest::newRow("a block may leave its square") << "1.1=20 1.2=20" << "block" << 1 << 1 << 3 << 23 << "" << 3;
-    QTest::newRow("seat 2 pair past the wrap") << "2.1=66 4.1=1 4.2=1" << "block" << 2 << 1 << 5 << 0 << ""
-                                               << 0;
+    QTest::newRow("own pair on the way") << "1.1=10 1.2=12 1.3=12"
+                                         << "block" << 1 << 1 << 4 << 0 << "" << 0;
+    QTest::newRow("opponent pair on the way") << "1.1=10 3.1=12 3.2=12"
+                                              << "block pounce" << 1 << 1 << 4 << 0 << "" << 0;
+    QTest::newRow("partner pair on the way") << "1.1=10 2.1=13 2.2=13"
+                                             << "block team" << 1 << 1 << 6 << 0 << "" << 0;
+    QTest::newRow("lone pawn on the way") << "1.1=10 3.1=12"
+                                          << "" << 1 << 1 << 4 << 14 << "" << 4;
+    QTest::newRow("opponent pair on the target") << "1.1=10 3.1=14 3.2=14"
+                                                 << "block pounce" << 1 << 1 << 4 << 0 << "" << 0;
+    QTest::newRow("pair in own home column") << "1.1=68 1.2=70 1.3=70"
+                                             << "block" << 1 << 1 << 4 << 0 << "" << 0;
+    QTest::newRow("a block may leave its square") << "1.1=20 1.2=20"
+                                                  << "block" << 1 << 1 << 3 << 23 << "" << 3;
+    QTest::newRow("seat 2 pair past the wrap") << "2.1=66 4.1=1 4.2=1"
+                                               << "block" << 2 << 1 << 5 << 0 << "" << 0;
 
     // Landing: captures, safe squares, own pawns.
-    QTest::newRow("capture on 13") << "1.1=10 3.1=13" << "pounce" << 1 << 1 << 3 << 13 << "3.1" << 3;
-    QTest::newRow("no capture on safe 12") << "1.1=10 3.1=12" << "pounce" << 1 << 1 << 2 << 0 << "" << 0;
-    QTest::newRow("no capture on a start square") << "1.1=50 3.1=56" << "pounce block" << 1 << 1 << 6 << 0 << ""
-                                                  << 0;
-    QTest::newRow("no capture without pouncing") << "1.1=10 3.1=13" << "block" << 1 << 1 << 3 << 0 << "" << 0;
-    QTest::newRow("partner safe in a team game") << "1.1=10 2.1=13" << "pounce team" << 1 << 1 << 3 << 0 << ""
-                                                 << 0;
-    QTest::newRow("partner captured outside a team game") << "1.1=10 2.1=13" << "pounce" << 1 << 1 << 3 << 13
-                                                          << "2.1" << 3;
-    QTest::newRow("other team captured in a team game") << "3.1=10 2.4=13" << "pounce team" << 3 << 1 << 3 << 13
-                                                        << "2.4" << 3;
-    QTest::newRow("seat 2 captures past the wrap") << "2.1=66 1.1=2" << "pounce" << 2 << 1 << 4 << 2 << "1.1"
-                                                   << 4;
-    QTest::newRow("join own pawn on a safe square") << "1.1=10 1.2=12" << "block" << 1 << 1 << 2 << 12 << "" << 0;
-    QTest::newRow("join own pawn on a safe square, no blocking") << "1.1=10 1.2=12" << "pounce" << 1 << 1 << 2
-                                                                 << 0 << "" << 0;
-    QTest::newRow("join own pawn on a plain square") << "1.1=10 1.2=13" << "block" << 1 << 1 << 3 << 13 << ""
-                                                     << 3;
-    QTest::newRow("join own pawn on a plain square, no blocking") << "1.1=10 1.2=13" << "pounce" << 1 << 1 << 3
-                                                                  << 0 << "" << 0;
-    QTest::newRow("join own pawn in the home column") << "1.1=68 1.2=71" << "block" << 1 << 1 << 3 << 71 << ""
-                                                      << 3;
-    QTest::newRow("rejoin the turn's block partner") << "1.1=40 1.2=43 bp1.2=1 bp1.1=2" << "block" << 1 << 1 << 3
-                                                     << 0 << "" << 0;
-    QTest::newRow("rejoin the block partner on a safe square") << "1.1=40 1.2=46 bp1.2=1 bp1.1=2" << "block" << 1
-                                                               << 1 << 6 << 46 << "" << 0;
+    QTest::newRow("capture on 13") << "1.1=10 3.1=13"
+                                   << "pounce" << 1 << 1 << 3 << 13 << "3.1" << 3;
+    QTest::newRow("no capture on safe 12") << "1.1=10 3.1=12"
+                                           << "pounce" << 1 << 1 << 2 << 0 << "" << 0;
+    QTest::newRow("no capture on a start square") << "1.1=50 3.1=56"
+                                                  << "pounce block" << 1 << 1 << 6 << 0 << "" << 0;
+    QTest::newRow("no capture without pouncing") << "1.1=10 3.1=13"
+                                                 << "block" << 1 << 1 << 3 << 0 << "" << 0;
+    QTest::newRow("partner safe in a team game") << "1.1=10 2.1=13"
+                                                 << "pounce team" << 1 << 1 << 3 << 0 << "" << 0;
+    QTest::newRow("partner captured outside a team game") << "1.1=10 2.1=13"
+                                                          << "pounce" << 1 << 1 << 3 << 13 << "2.1" << 3;
+    QTest::newRow("other team captured in a team game") << "3.1=10 2.4=13"
+                                                        << "pounce team" << 3 << 1 << 3 << 13 << "2.4" << 3;
+    QTest::newRow("seat 2 captures past the wrap") << "2.1=66 1.1=2"
+                                                   << "pounce" << 2 << 1 << 4 << 2 << "1.1" << 4;
+    QTest::newRow("join own pawn on a safe square") << "1.1=10 1.2=12"
+                                                    << "block" << 1 << 1 << 2 << 12 << "" << 0;
+    QTest::newRow("join own pawn on a safe square, no blocking") << "1.1=10 1.2=12"
+                                                                 << "pounce" << 1 << 1 << 2 << 0 << "" << 0;
+    QTest::newRow("join own pawn on a plain square") << "1.1=10 1.2=13"
+                                                     << "block" << 1 << 1 << 3 << 13 << "" << 3;
+    QTest::newRow("join own pawn on a plain square, no blocking") << "1.1=10 1.2=13"
+                                                                  << "pounce" << 1 << 1 << 3 << 0 << "" << 0;
+    QTest::newRow("join own pawn in the home column") << "1.1=68 1.2=71"
+                                                      << "block" << 1 << 1 << 3 << 71 << "" << 3;
+    QTest::newRow("rejoin the turn's block partner") << "1.1=40 1.2=43 bp1.2=1 bp1.1=2"
+                                                     << "block" << 1 << 1 << 3 << 0 << "" << 0;
+    QTest::newRow("rejoin the block partner on a safe square") << "1.1=40 1.2=46 bp1.2=1 bp1.1=2"
+                                                               << "block" << 1 << 1 << 6 << 46 << "" << 0;
 }
 
 void TestBoardRules::oktomove() {
@@ -402,25 +449,45 @@ void TestBoardRules::checkformoves_data() {
     QTest::addColumn<QString>("amounts");
     QTest::addColumn<int>("seat");
     QTest::addColumn<bool>("expected");
-    QTest::newRow("no amounts left") << "1.1=10" << "" << "" << 1 << false;
-    QTest::newRow("all at start with a five") << "" << "" << "d1=5" << 1 << true;
-    QTest::newRow("all at start with 6 and 4") << "" << "" << "d1=6 d2=4" << 1 << false;
-    QTest::newRow("all at start, dice 2 and 3") << "" << "" << "d1=2 d2=3" << 2 << true;
-    QTest::newRow("all at start, doubles copy 5") << "" << "" << "x2=5" << 3 << true;
-    QTest::newRow("all home") << "4.1=100 4.2=100 4.3=100 4.4=100" << "" << "d1=1 d2=2" << 4 << false;
-    QTest::newRow("only a 10 bonus left") << "1.1=10 1.2=97 1.3=97 1.4=97" << "" << "b10b=10" << 1 << true;
-    QTest::newRow("only a 20 bonus, blocked") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=25 3.2=25" << "block"
+    QTest::newRow("no amounts left") << "1.1=10"
+                                     << ""
+                                     << "" << 1 << false;
+    QTest::newRow("all at start with a five") << ""
+                                              << ""
+                                              << "d1=5" << 1 << true;
+    QTest::newRow("all at start with 6 and 4") << ""
+                                               << ""
+                                               << "d1=6 d2=4" << 1 << false;
+    QTest::newRow("all at start, dice 2 and 3") << ""
+                                                << ""
+                                                << "d1=2 d2=3" << 2 << true;
+    QTest::newRow("all at start, doubles copy 5") << ""
+                                                  << ""
+                                                  << "x2=5" << 3 << true;
+    QTest::newRow("all home") << "4.1=100 4.2=100 4.3=100 4.4=100"
+                              << ""
+                              << "d1=1 d2=2" << 4 << false;
+    QTest::newRow("only a 10 bonus left") << "1.1=10 1.2=97 1.3=97 1.4=97"
+                                          << ""
+                                          << "b10b=10" << 1 << true;
+    QTest::newRow("only a 20 bonus, blocked") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=25 3.2=25"
+                                              << "block"
                                               << "b20c=20" << 1 << false;
-    QTest::newRow("only the dice sum fits") << "1.1=10 1.2=97 1.3=97 1.4=97 2.1=12 3.1=13" << ""
+    QTest::newRow("only the dice sum fits") << "1.1=10 1.2=97 1.3=97 1.4=97 2.1=12 3.1=13"
+                                            << ""
                                             << "d1=2 d2=3" << 1 << true;
     QTest::newRow("dice sum blocked too") << "1.1=10 1.2=97 1.3=97 1.4=97 2.1=12 3.1=13 4.1=15 4.2=15"
-                                          << "block" << "d1=2 d2=3" << 1 << false;
-    QTest::newRow("only the doubles sum fits") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=13" << "" << "x1=3 x2=3"
-                                               << 1 << true;
-    QTest::newRow("doubles sum refused too") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=13 4.1=16" << ""
+                                          << "block"
+                                          << "d1=2 d2=3" << 1 << false;
+    QTest::newRow("only the doubles sum fits") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=13"
+                                               << ""
+                                               << "x1=3 x2=3" << 1 << true;
+    QTest::newRow("doubles sum refused too") << "1.1=10 1.2=97 1.3=97 1.4=97 3.1=13 4.1=16"
+                                             << ""
                                              << "x1=3 x2=3" << 1 << false;
-    QTest::newRow("only a die larger than the way home") << "1.1=74 1.2=97 1.3=97 1.4=97" << "" << "d1=3 d2=4"
-                                                         << 1 << false;
+    QTest::newRow("only a die larger than the way home") << "1.1=74 1.2=97 1.3=97 1.4=97"
+                                                         << ""
+                                                         << "d1=3 d2=4" << 1 << false;
 }
 
 void TestBoardRules::checkformoves() {
@@ -474,12 +541,18 @@ void TestBoardRules::findclosestpawn() {
 void TestBoardRules::bonusSlots_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("empty") << "0 0 0" << "1 0 0";
-    QTest::newRow("one full") << "1 0 0" << "1 1 0";
-    QTest::newRow("two full") << "1 1 0" << "1 1 1";
-    QTest::newRow("all full: lost") << "1 1 1" << "1 1 1";
-    QTest::newRow("first spent") << "0 1 1" << "1 1 1";
-    QTest::newRow("middle spent") << "1 0 1" << "1 1 1";
+    QTest::newRow("empty") << "0 0 0"
+                           << "1 0 0";
+    QTest::newRow("one full") << "1 0 0"
+                              << "1 1 0";
+    QTest::newRow("two full") << "1 1 0"
+                              << "1 1 1";
+    QTest::newRow("all full: lost") << "1 1 1"
+                                    << "1 1 1";
+    QTest::newRow("first spent") << "0 1 1"
+                                 << "1 1 1";
+    QTest::newRow("middle spent") << "1 0 1"
+                                  << "1 1 1";
 }
 
 void TestBoardRules::bonusSlots() {

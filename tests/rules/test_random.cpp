@@ -15,7 +15,7 @@ using quadrino::Random;
 class TestRandom : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void knownSequence_data();
     void knownSequence();
     void belowOtherRanges();
@@ -73,8 +73,7 @@ void TestRandom::knownSequence() {
     std::array<std::uint32_t, 3> states{};
     for (qsizetype i = 0; i < dice.size(); ++i) {
         got.append(r.die());
-        if (i < 3)
-            states[static_cast<std::size_t>(i)] = r.state();
+        if (i < 3) states[static_cast<std::size_t>(i)] = r.state();
     }
     QCOMPARE(states[0], state1);
     QCOMPARE(states[1], state2);
