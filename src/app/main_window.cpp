@@ -84,6 +84,15 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent), sound_(std::make_unique<Sil
     buildChat();
     buildMenus();
 
+#if QUADRINO_HAVE_GAMESTART
+    // A window of its own, as every side window is; shown and hidden until exit.
+    gamestart_ = new Tgamestart();
+    gamestartOwner_.reset(gamestart_);
+    gamestart_->setNameProvider([this] { return identity_.myname; });
+    gamestart_->setSender([this](const std::string& message) { sendToHost(message); });
+    gamestart_->setAfterStart([this] { saveinifile(); });
+#endif
+
     // Placed at 3,3 with a client area of 782 x 516 under the menu bar.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     move(3, 3);

@@ -147,6 +147,7 @@ private:
     QLineEdit* mychat_ = nullptr;
     QToolButton* smilies_ = nullptr;
     Tgamestart* gamestart_ = nullptr;
+    std::unique_ptr<QWidget> gamestartOwner_;
     Ttallylist* tally_ = nullptr;
     QStringList spys_;
 
