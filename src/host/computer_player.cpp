@@ -1,5 +1,6 @@
 #include "host/computer_player.h"
 
+#include <array>
 #include <cstddef>
 
 #include "host/board_rules.h"
@@ -23,13 +24,37 @@ bool granted(const BoardState& b, int seat, int pawn, int amount) {
     return amount != 0 && oktomoveTest(b, seat, pawn, amount) != 0;
 }
 
+// The non-zero amounts of the full slot order with their codes, worked out once per decision
+// step: the bot asks about them for every pawn pair on the board.
+struct Offers {
+    std::array<int, 12> code{};
+    std::array<int, 12> amount{};
+    std::size_t count = 0;
+    explicit Offers(const MoveSlots& m) {
+        for (int c : kMoveCodeOrder) {
+            const int a = amountOfCode(m, c).value_or(0);
+            if (a == 0) continue;
+            code[count] = c;
+            amount[count] = a;
+            ++count;
+        }
+    }
+};
+
 // The first code of the full order whose amount equals `wanted` (any amount when
 // `wanted` is absent) and moves the pawn legally.
-std::optional<BotMove> firstGranted(const BoardState& b, int seat, int pawn, std::optional<int> wanted) {
-    for (int code : kMoveCodeOrder) {
-        const int amount = amountOfCode(b.amounts, code).value_or(0);
-        if (amount == 0 || (wanted && *wanted != amount)) continue;
-        if (granted(b, seat, pawn, amount)) return BotMove{code, pawn};
+std::optional<BotMove> firstGranted(const BoardState& b, const Offers& offers, int seat, int pawn,
+                                    std::optional<int> wanted) {
+    int refused[12];
+    std::size_t refusedCount = 0;
+    for (std::size_t i = 0; i < offers.count; ++i) {
+        const int amount = offers.amount[i];
+        if (wanted && *wanted != amount) continue;
+        bool known = false;
+        for (std::size_t r = 0; r < refusedCount; ++r) known = known || refused[r] == amount;
+        if (known) continue;
+        if (granted(b, seat, pawn, amount)) return BotMove{offers.code[i], pawn};
+        refused[refusedCount++] = amount;
     }
     return std::nullopt;
 }
@@ -81,14 +106,16 @@ std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
 
 std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
     if (!validSeat(seat)) return std::nullopt;
+    const Offers offers(b.amounts);
     for (int k = 1; k <= 4; ++k) {
         for (int j = 1; j <= 4; ++j) {
             if (j == seat) continue;
             for (int mp = 1; mp <= 4; ++mp) {
                 // Plain subtraction: a target past square 68 or in a home column is not seen.
-                int difference = squareOf(b, j, mp) - squareOf(b, seat, k);
-                if (difference == 0) difference = -1;
-                if (auto move = firstGranted(b, seat, k, difference)) return move;
+                // A difference of 0 counts as -1; no amount is ever below 1.
+                const int difference = squareOf(b, j, mp) - squareOf(b, seat, k);
+                if (difference <= 0) continue;
+                if (auto move = firstGranted(b, offers, seat, k, difference)) return move;
             }
         }
     }
@@ -97,11 +124,12 @@ std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
 
 std::optional<BotMove> checkforcomputermove(const BoardState& b, int seat) {
     if (!validSeat(seat)) return std::nullopt;
+    const Offers offers(b.amounts);
     const SeatState& me = b.seats[at(seat)];
     for (int k = 1; k <= 4; ++k) {
         const int square = me.pawnsquare[at(k)];
         if (square == 0 || square == me.homesquare) continue;
-        if (auto move = firstGranted(b, seat, k, std::nullopt)) return move;
+        if (auto move = firstGranted(b, offers, seat, k, std::nullopt)) return move;
     }
     return std::nullopt;
 }

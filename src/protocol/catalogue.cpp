@@ -1,5 +1,6 @@
 #include "protocol/catalogue.h"
 
+#include <charconv>
 #include <utility>
 
 #include "protocol/cp1252.h"
@@ -12,15 +13,24 @@ namespace {
 // Assembles one message: the command word, then each field followed by "+".
 class Msg {
 public:
-    explicit Msg(std::string_view word) : text_(word) { text_ += kSeparator; }
-    Msg& f(int v) { text_ += std::to_string(v); text_ += kSeparator; return *this; }
+    explicit Msg(std::string_view word) {
+        text_.reserve(64);
+        text_ += word;
+        text_ += kSeparator;
+    }
+    Msg& f(int v) { appendNumber(v); text_ += kSeparator; return *this; }
     Msg& f(std::string_view v) { text_ += v; text_ += kSeparator; return *this; }
     // Free text: last, with no separator after it.
     Msg& last(std::string_view v) { text_ += withoutTerminator(v); return *this; }
-    Msg& lastNumber(int v) { text_ += std::to_string(v); return *this; }
+    Msg& lastNumber(int v) { appendNumber(v); return *this; }
     std::string done() { text_ += kTerminator; return std::move(text_); }
 
 private:
+    void appendNumber(int v) {
+        char buf[12];
+        auto r = std::to_chars(buf, buf + sizeof buf, v);
+        text_.append(buf, r.ptr);
+    }
     std::string text_;
 };
 
