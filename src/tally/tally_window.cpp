@@ -19,6 +19,8 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
+#include <limits>
+
 #include "protocol/cp1252.h"
 #include "tally/grid_text.h"
 #include "tally/lzrw1kh.h"
@@ -285,7 +287,8 @@ void Ttallylist::setCell(int row, int column, const QString& text) {
 void Ttallylist::addOne(int row, int column) {
     bool ok = false;
     const qlonglong value = cell(row, column).toLongLong(&ok);
-    setCell(row, column, QString::number(ok ? value + 1 : 1));
+    if (!ok) setCell(row, column, QStringLiteral("1"));
+    else if (value < std::numeric_limits<qlonglong>::max()) setCell(row, column, QString::number(value + 1));
 }
 
 void Ttallylist::moverow(int row) {

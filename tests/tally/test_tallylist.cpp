@@ -123,6 +123,7 @@ private slots:
     void addgame();
     void countsSurviveRestart();
     void readsFileFromOlderCopies();
+    void damagedCountsCountOn();
     void showsSelectedOpponent();
     void checklistMarksTallied();
     void uncheckingInGameKeepsTally();
@@ -267,6 +268,17 @@ void TestTallylist::readsFileFromOlderCopies() {
     s.window.reset();
     // Names go back to the file in the same 8-bit form.
     QVERIFY(unpacked(readAll(path_)).startsWith("9\r\n2\r\n0\r\nJ\xF6rg \x80\r\n2\r\n"));
+}
+
+void TestTallylist::damagedCountsCountOn() {
+    // Cells of a hand-edited file: a word, an empty cell, the largest count, a plain count.
+    QVERIFY(writeAll(path_, packed("9\r\n2\r\n0\r\nBob\r\nx\r\nabc\r\n0\r\n\r\n0\r\n9223372036854775807\r\n"
+                                   "0\r\n41\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
+    Session s(path_);
+    QCOMPARE(s.text("mylabel_1"), QString("x"));
+    s.window->addgame("Bob", {"Bob"});
+    QCOMPARE(s.rows(), QStringList{"Bob,1,1,9223372036854775807,41,1,1,0,0"});
+    QCOMPARE(s.text("mylabel_1"), QString("1"));
 }
 
 void TestTallylist::showsSelectedOpponent() {
