@@ -1,0 +1,407 @@
+// The user's clicks on the board: what each one sends to the host, byte for byte, and which
+// markers it offers.
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+#include "panel_fixture.h"
+
+using namespace quadrino;
+using fixture::bytes;
+using fixture::Table;
+namespace geo = quadrino::geometry;
+
+namespace {
+
+using Sent = std::vector<std::string>;
+
+MoveHimInfo move(int seat, int code, int pawn, int square, bool more = false) {
+    MoveHimInfo m;
+    m.seat = seat;
+    m.code = code;
+    m.pawn = pawn;
+    m.square = square;
+    m.moreMoves = more;
+    return m;
+}
+
+// Own turn on `seat`, the listed pawns placed, then a roll.
+void ownRoll(Table& t, int seat, int die1, int die2, bool doubles, const std::vector<std::array<int, 3>>& pawns = {}) {
+    t.seatEveryone();
+    t.startGame();
+    for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
+    t.feed(announce::nextplayer(seat, 1));
+    t.feed(announce::hisdice(seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true));
+    t.hooks.forget();
+}
+
+QList<int> visibleMarkers(const Table& t) {
+    QList<int> out;
+    for (int k = 1; k <= 12; ++k)
+        if (t.marker(k)->isVisible()) out << k;
+    return out;
+}
+
+QString topmostAt(const Table& t, QPoint point) {
+    const QWidget* hit = t.w(QStringLiteral("panel_theboard"))->childAt(point);
+    return hit != nullptr ? hit->objectName() : QString();
+}
+
+} // namespace
+
+class TestTableInput : public QObject {
+    Q_OBJECT
+private slots:
+    void rollOnce();
+    void rollOnlyWhenAsked_data();
+    void rollOnlyWhenAsked();
+    void entering_data();
+    void entering();
+    void doublesOfThree();
+    void bonusMarkersStack();
+    void homeMarkers_data();
+    void homeMarkers();
+    void markerClickNeedsTheTurn();
+    void rightClickClears();
+    void othersPawnsOnlyClear();
+    void passButton();
+    void startButton();
+    void botTakeover_data();
+    void botTakeover();
+    void playerMenu_data();
+    void playerMenu();
+    void logo();
+};
+
+void TestTableInput::rollOnce() {
+    Table t(2, QStringLiteral("Bob"));
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(2, 1));
+    QTest::mouseDClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
+    QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerroll+2+")});
+    QCOMPARE(t.panel->clientphase(), 0);
+    // The next turn start asks again.
+    t.feed(announce::nextplayer(2, 1));
+    QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerroll+2+")});
+}
+
+void TestTableInput::rollOnlyWhenAsked_data() {
+    QTest::addColumn<int>("turn");
+    QTest::addColumn<bool>("rolled");
+    QTest::addColumn<bool>("loggedin");
+    QTest::addColumn<int>("phaseAfter");
+    QTest::newRow("another seat's turn") << 3 << false << true << 1;
+    QTest::newRow("already rolled") << 2 << true << true << 2;
+    QTest::newRow("not logged in") << 2 << false << false << 0;
+}
+
+void TestTableInput::rollOnlyWhenAsked() {
+    QFETCH(int, turn);
+    QFETCH(bool, rolled);
+    QFETCH(bool, loggedin);
+    QFETCH(int, phaseAfter);
+    Table t(2, QStringLiteral("Bob"));
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(turn, 1));
+    if (rolled) t.feed(announce::hisdice(turn, 2, 1, 2, 0, 0, false));
+    t.id.loggedin = loggedin;
+    QTest::mouseClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
+    QVERIFY(t.hooks.sent.empty());
+    QCOMPARE(t.panel->clientphase(), phaseAfter);
+}
+
+void TestTableInput::entering_data() {
+    QTest::addColumn<int>("die1");
+    QTest::addColumn<int>("die2");
+    QTest::addColumn<bool>("doubles");
+    QTest::addColumn<QByteArray>("sent"); // empty: nothing
+    QTest::newRow("2 and 3") << 2 << 3 << false << QByteArray("CMD_moveit+3+3+2+");
+    QTest::newRow("5 and 4") << 5 << 4 << false << QByteArray("CMD_moveit+3+1+2+");
+    QTest::newRow("1 and 5") << 1 << 5 << false << QByteArray("CMD_moveit+3+2+2+");
+    QTest::newRow("doubles of 5") << 5 << 5 << true << QByteArray("CMD_moveit+3+1+2+");
+    QTest::newRow("6 and 4") << 6 << 4 << false << QByteArray();
+}
+
+void TestTableInput::entering() {
+    QFETCH(int, die1);
+    QFETCH(int, die2);
+    QFETCH(bool, doubles);
+    QFETCH(QByteArray, sent);
+    Table t(3, QStringLiteral("Cid"));
+    ownRoll(t, 3, die1, die2, doubles);
+    QVERIFY(t.panel->canmove());
+    QTest::mouseClick(t.pawn(3, 2), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>{});
+    if (sent.isEmpty()) {
+        QVERIFY(t.hooks.sent.empty());
+        QVERIFY(t.panel->canmove());
+    } else {
+        QCOMPARE(t.takeSent(), Sent{sent.toStdString() + kTerminator});
+        QVERIFY(!t.panel->canmove());
+    }
+    // Not logged in: nothing goes out, the move is still taken as made.
+    Table off(3, QStringLiteral("Cid"));
+    ownRoll(off, 3, die1, die2, doubles);
+    off.id.loggedin = false;
+    QTest::mouseClick(off.pawn(3, 2), Qt::LeftButton);
+    QVERIFY(off.hooks.sent.empty());
+    QCOMPARE(off.panel->canmove(), sent.isEmpty());
+}
+
+void TestTableInput::doublesOfThree() {
+    Table t(1);
+    ownRoll(t, 1, 3, 3, true, {{1, 1, 40}});
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>({1, 2, 3, 6, 7, 8}));
+    for (int k : {1, 2, 6, 7}) {
+        QCOMPARE(t.marker(k)->geometry(), geo::markerRect(1, 43));
+        QCOMPARE(t.marker(k)->property("hint").toString(), QStringLiteral("1"));
+    }
+    for (int k : {3, 8}) QCOMPARE(t.marker(k)->geometry(), geo::markerRect(1, 46));
+    // Square 43 lies on the right arm: the marker stands upright over the cell.
+    QCOMPARE(geo::markerRect(1, 43), QRect(323, 275, 22, 51));
+
+    // The click lands on the die marker with the lowest code, the sum of the copies on top of
+    // the sum of the dice.
+    QCOMPARE(topmostAt(t, geo::markerRect(1, 43).center()), QStringLiteral("piece_gray1"));
+    QCOMPARE(topmostAt(t, geo::markerRect(1, 46).center()), QStringLiteral("piece_gray8"));
+    QTest::mouseClick(t.marker(1), Qt::LeftButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+1+1+1+")});
+    QCOMPARE(visibleMarkers(t), QList<int>{});
+    QVERIFY(!t.panel->canmove());
+
+    // While the move is on its way a second marker click sends nothing.
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QVERIFY(t.marker(2)->isVisible());
+    QTest::mouseClick(t.marker(2), Qt::LeftButton);
+    QVERIFY(t.hooks.sent.empty());
+    QCOMPARE(visibleMarkers(t), QList<int>{});
+
+    // The host's answer: "f" keeps the user waiting, "t" offers the next move.
+    auto first = move(1, 1, 1, 43, false);
+    first.amounts.double1 = first.amounts.double2 = 3;
+    t.feed(announce::movehim(first));
+    QVERIFY(!t.panel->canmove());
+    auto second = move(1, 2, 1, 46, true);
+    second.amounts.double1 = second.amounts.double2 = 3;
+    t.feed(announce::movehim(second));
+    QVERIFY(t.panel->canmove());
+    // Both dice used: only the copies and their sum are left.
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>({6, 7, 8}));
+    QCOMPARE(t.marker(8)->geometry(), geo::markerRect(1, 52));
+}
+
+void TestTableInput::bonusMarkersStack() {
+    Table t(4, QStringLiteral("Dee"));
+    ownRoll(t, 4, 1, 2, false, {{4, 1, 30}});
+    auto m = move(4, 1, 2, 22, true);
+    m.amounts = {20, 20, 20, 10, 10, 10, 0, 0};
+    t.feed(announce::movehim(m));
+    QTest::mouseClick(t.pawn(4, 1), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>({2, 4, 5, 9, 10, 11, 12}));
+    QCOMPARE(t.marker(4)->geometry(), geo::markerRect(4, 50));
+    QCOMPARE(topmostAt(t, geo::markerRect(4, 50).center()), QStringLiteral("piece_gray10"));
+    QCOMPARE(topmostAt(t, geo::markerRect(4, 40).center()), QStringLiteral("piece_gray11"));
+    QTest::mouseClick(t.w(QStringLiteral("piece_gray11")), Qt::LeftButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+4+11+1+")});
+}
+
+void TestTableInput::homeMarkers_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("seat 1") << 1 << 74 << QRect(226, 179, 51, 22);
+    QTest::newRow("seat 2") << 2 << 88 << QRect(226, 300, 51, 22);
+    QTest::newRow("seat 3") << 3 << 81 << QRect(301, 225, 22, 51);
+    QTest::newRow("seat 4") << 4 << 95 << QRect(178, 225, 22, 51);
+}
+
+void TestTableInput::homeMarkers() {
+    QFETCH(int, seat);
+    QFETCH(int, from);
+    QFETCH(QRect, rect);
+    Table t(seat, QStringLiteral("x"));
+    ownRoll(t, seat, 2, 6, false, {{seat, 3, from}});
+    QTest::mouseClick(t.pawn(seat, 3), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>{1});
+    QCOMPARE(t.marker(1)->geometry(), rect);
+    const QPixmap picture = t.label(QStringLiteral("piece_gray1"))->pixmap();
+    QCOMPARE(picture.deviceIndependentSize().toSize(), rect.size());
+}
+
+void TestTableInput::markerClickNeedsTheTurn() {
+    Table t(1);
+    ownRoll(t, 1, 2, 4, false, {{1, 1, 20}});
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QVERIFY(t.marker(3)->isVisible());
+    t.id.loggedin = false;
+    QTest::mouseClick(t.marker(3), Qt::LeftButton);
+    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.panel->canmove());
+
+    // The turn moved on while the markers were up (the user had more moves).
+    t.id.loggedin = true;
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    t.feed(announce::nextplayer(2, 1));
+    t.panel->piece_gray1Click(3);
+    QVERIFY(t.hooks.sent.empty());
+    // Nor can a spectator move anybody's pawn.
+    Table spy(6, QStringLiteral("Eve"));
+    ownRoll(spy, 1, 2, 3, false);
+    QTest::mouseClick(spy.pawn(1, 1), Qt::LeftButton);
+    QVERIFY(spy.hooks.sent.empty());
+}
+
+void TestTableInput::rightClickClears() {
+    Table t(1);
+    ownRoll(t, 1, 2, 4, false, {{1, 1, 20}, {1, 2, 30}});
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>({1, 2, 3}));
+    QTest::mouseClick(t.pawn(1, 2), Qt::RightButton);
+    QCOMPARE(visibleMarkers(t), QList<int>{});
+    for (int k = 1; k <= 3; ++k) {
+        QCOMPARE(t.marker(k)->pos(), QPoint(0, 0));
+        QCOMPARE(t.marker(k)->property("hint").toString(), QStringLiteral("0"));
+    }
+    QVERIFY(t.hooks.sent.empty());
+    // A right click on a pawn at start does not enter it either.
+    ownRoll(t, 1, 5, 1, false);
+    QTest::mouseClick(t.pawn(1, 4), Qt::RightButton);
+    QVERIFY(t.hooks.sent.empty());
+    QTest::mouseClick(t.pawn(1, 4), Qt::MiddleButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+1+1+4+")});
+}
+
+void TestTableInput::othersPawnsOnlyClear() {
+    Table t(1);
+    ownRoll(t, 1, 2, 4, false, {{1, 1, 20}, {2, 1, 50}});
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QVERIFY(!visibleMarkers(t).isEmpty());
+    QTest::mouseClick(t.pawn(2, 1), Qt::LeftButton);
+    QCOMPARE(visibleMarkers(t), QList<int>{});
+    QVERIFY(t.hooks.sent.empty());
+}
+
+void TestTableInput::passButton() {
+    Table t(2, QStringLiteral("Bob"));
+    ownRoll(t, 2, 1, 3, false);
+    QVERIFY(t.shown(QStringLiteral("button_pass2")));
+    QTest::mouseClick(t.w(QStringLiteral("button_pass2")), Qt::LeftButton);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerpass+2+")});
+    QVERIFY(!t.shown(QStringLiteral("button_pass2")));
+    QCOMPARE(t.panel->clientphase(), 0);
+
+    // Clicked after the turn has passed on: it only goes away.
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, 1, 3, 0, 0, true));
+    t.feed(announce::nextplayer(3, 1));
+    t.w(QStringLiteral("button_pass2"))->show();
+    QTest::mouseClick(t.w(QStringLiteral("button_pass2")), Qt::LeftButton);
+    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(!t.shown(QStringLiteral("button_pass2")));
+}
+
+void TestTableInput::startButton() {
+    Table t(1, QStringLiteral("Ann"), true);
+    t.panel->setHosting(true);
+    QTest::mouseClick(t.w(QStringLiteral("button_start")), Qt::LeftButton);
+    QCOMPARE(t.hooks.gameOptions, 1);
+    QVERIFY(t.boxes.isEmpty());
+    t.id.loggedin = false;
+    t.panel->button_startClick();
+    QCOMPARE(t.hooks.gameOptions, 1);
+    QCOMPARE(t.boxes, QStringList{"You are not connected"});
+    // A game start hides it, a win brings it back in the hosting copy only.
+    t.id.loggedin = true;
+    t.seatEveryone();
+    t.startGame();
+    QVERIFY(!t.shown(QStringLiteral("button_start")));
+    t.feed(announce::winner(1));
+    QVERIFY(t.shown(QStringLiteral("button_start")));
+    Table guest(2, QStringLiteral("Bob"));
+    guest.feed(announce::winner(1));
+    QVERIFY(!guest.shown(QStringLiteral("button_start")));
+}
+
+void TestTableInput::botTakeover_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<bool>("loggedin");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("no bot for seat 3") << 1 << true << "button_no" << QByteArray("CMD_bottakeover+1+3+");
+    QTest::newRow("let the bot play") << 1 << true << "button_yes" << QByteArray();
+    QTest::newRow("not logged in") << 1 << false << "button_no" << QByteArray();
+    QTest::newRow("only seat 1 may refuse") << 2 << true << "button_no" << QByteArray();
+}
+
+void TestTableInput::botTakeover() {
+    QFETCH(int, myseat);
+    QFETCH(bool, loggedin);
+    QFETCH(QString, button);
+    QFETCH(QByteArray, sent);
+    Table t(myseat);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::playerdisconnected(3, "Cid"));
+    t.w(QStringLiteral("panel_bottakeover"))->show();
+    t.id.loggedin = loggedin;
+    QTest::mouseClick(t.w(button), Qt::LeftButton);
+    QVERIFY(!t.shown(QStringLiteral("panel_bottakeover")));
+    if (sent.isEmpty()) QVERIFY(t.hooks.sent.empty());
+    else QCOMPARE(t.takeSent(), Sent{sent.toStdString() + kTerminator});
+}
+
+void TestTableInput::playerMenu_data() {
+    QTest::addColumn<bool>("amhost");
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<QString>("who"); // "person", "bot", "waiting"
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("host, a person") << true << 3 << "person" << true;
+    QTest::newRow("host, seat 2") << true << 2 << "person" << true;
+    QTest::newRow("host, a bot") << true << 4 << "bot" << false;
+    QTest::newRow("host, an empty seat") << true << 3 << "waiting" << false;
+    QTest::newRow("guest, a person") << false << 3 << "person" << false;
+}
+
+void TestTableInput::playerMenu() {
+    QFETCH(bool, amhost);
+    QFETCH(int, seat);
+    QFETCH(QString, who);
+    QFETCH(bool, enabled);
+    Table t(1, QStringLiteral("Ann"), amhost);
+    if (who != QLatin1String("waiting")) t.seatEveryone();
+    if (who == QLatin1String("bot")) t.feed(announce::playerdisconnected(seat, "x"));
+    auto* label = t.label(QStringLiteral("label_playername%1").arg(seat));
+    QCOMPARE(label->contextMenuPolicy(), Qt::CustomContextMenu);
+    QVERIFY(t.label(QStringLiteral("label_playername1"))->contextMenuPolicy() != Qt::CustomContextMenu);
+
+    t.panel->label_playername1ContextPopup(seat);
+    QMenu* menu = t.panel->popupKick();
+    QCOMPARE(menu->property("tag").toInt(), seat);
+    const QStringList names = {"RemoveFromGame1", "SettoJustWatch1", "UnsetJustWatch1"};
+    for (const QString& name : names) QCOMPARE(menu->findChild<QAction*>(name)->isEnabled(), enabled);
+    if (!enabled) return;
+    for (const QString& name : names) menu->findChild<QAction*>(name)->trigger();
+    const std::string s = std::to_string(seat);
+    QCOMPARE(t.takeSent(), Sent({"CMD_kickhim+1+" + s + "+" + kTerminator, "CMD_justwatch+" + s + "+1" + kTerminator,
+                                 "CMD_justwatch+" + s + "+2" + kTerminator}));
+    // The spy list's "Remove From Game" goes through the same request.
+    t.panel->kicking(7);
+    QCOMPARE(t.takeSent(), Sent{bytes("CMD_kickhim+1+7+")});
+}
+
+void TestTableInput::logo() {
+    Table t;
+    QTest::mouseClick(t.w(QStringLiteral("Image2")), Qt::LeftButton);
+    QCOMPARE(t.hooks.websites, 1);
+    QTest::mouseClick(t.w(QStringLiteral("Image2")), Qt::RightButton);
+    QCOMPARE(t.hooks.websites, 1);
+}
+
+QTEST_MAIN(TestTableInput)
+#include "test_table_input.moc"
