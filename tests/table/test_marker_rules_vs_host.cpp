@@ -1,0 +1,133 @@
+// The client's marker rules against the host's rule book on many generated positions: they
+// must agree wherever the client has the information the host has, and where it has not
+// (team partners, block partners) the client may only be more generous, never stricter.
+#include <QtTest>
+
+#include "host/board_rules.h"
+#include "host/random.h"
+#include "table/marker_rules.h"
+
+using namespace quadrino;
+
+namespace {
+
+// Squares where pawns are put: few enough that pairs, blocks and captures come up often.
+constexpr std::array<int, 16> kTrackPool = {3, 5, 8, 12, 13, 17, 20, 22, 25, 34, 39, 40, 46, 56, 60, 68};
+
+struct Position {
+    BoardState host;
+    table::ClientMirror client;
+};
+
+int draw(Random& r, int n) { return static_cast<int>(r.below(static_cast<std::uint32_t>(n))); }
+
+Position generate(Random& r, bool teamgame, bool blockPartners) {
+    Position pos;
+    BoardState& b = pos.host;
+    b.options.blocking = draw(r, 2) == 1;
+    b.options.pouncing = draw(r, 2) == 1;
+    b.options.teamgame = teamgame;
+    for (int s = 1; s <= 4; ++s) {
+        auto& seat = b.seats[static_cast<std::size_t>(s)];
+        for (int p = 1; p <= 4; ++p) {
+            // Start, home, the seat's own home column (69.., 83.., 76.., 90..) or the track.
+            const int column = s == 1 ? 69 : s == 2 ? 83 : s == 3 ? 76 : 90;
+            int sq = 0;
+            switch (draw(r, 6)) {
+            case 0: sq = 0; break;
+            case 1: sq = seat.homesquare; break;
+            case 2: sq = column + draw(r, 7); break;
+            default: sq = kTrackPool[static_cast<std::size_t>(draw(r, 16))]; break;
+            }
+            seat.pawnsquare[static_cast<std::size_t>(p)] = sq;
+            pos.client.boardpawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)] = sq;
+        }
+        // Two pawns that shared a square when the turn began, wherever they stand now.
+        if (blockPartners) {
+            const int p = 1 + draw(r, 4);
+            const int o = 1 + (p + draw(r, 3)) % 4;
+            seat.blockpartner[static_cast<std::size_t>(p)] = o;
+            seat.blockpartner[static_cast<std::size_t>(o)] = p;
+        }
+    }
+    MoveSlots& a = b.amounts;
+    auto maybe = [&](int value) { return draw(r, 3) == 0 ? 0 : value; };
+    a.die1 = maybe(1 + draw(r, 6));
+    a.die2 = maybe(1 + draw(r, 6));
+    if (draw(r, 3) == 0) a.double1 = a.double2 = 1 + draw(r, 6);
+    a.double1 = maybe(a.double1);
+    a.bonus20a = maybe(20);
+    a.bonus20b = draw(r, 4) == 0 ? 20 : 0;
+    a.bonus10a = maybe(10);
+    a.bonus10c = draw(r, 4) == 0 ? 10 : 0;
+    table::ClientAmounts& c = pos.client.amounts;
+    c.dice1 = a.die1;
+    c.dice2 = a.die2;
+    c.bonus = {a.bonus20a, a.bonus10a, a.double1, a.double2, a.bonus20b, a.bonus20c, a.bonus10b, a.bonus10c};
+    pos.client.blocking = b.options.blocking;
+    pos.client.pouncing = b.options.pouncing;
+    return pos;
+}
+
+} // namespace
+
+class TestMarkerRulesVsHost : public QObject {
+    Q_OBJECT
+private slots:
+    void sameAnswers_data();
+    void sameAnswers();
+};
+
+void TestMarkerRulesVsHost::sameAnswers_data() {
+    QTest::addColumn<bool>("teamgame");
+    QTest::addColumn<bool>("blockPartners");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("what the client knows") << false << false << true;
+    QTest::newRow("team game") << true << false << false;
+    QTest::newRow("block partners") << false << true << false;
+}
+
+void TestMarkerRulesVsHost::sameAnswers() {
+    QFETCH(bool, teamgame);
+    QFETCH(bool, blockPartners);
+    QFETCH(bool, exact);
+    Random r(20240601u);
+    int compared = 0, granted = 0, clientOnly = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const Position pos = generate(r, teamgame, blockPartners);
+        for (int s = 1; s <= 4; ++s) {
+            for (int p = 1; p <= 4; ++p) {
+                if (pos.host.seats[static_cast<std::size_t>(s)].pawnsquare[static_cast<std::size_t>(p)] == 0)
+                    continue; // entering is the host's alone to judge
+                for (int code = 1; code <= 12; ++code) {
+                    const int amount = amountOfCode(pos.host.amounts, code).value_or(0);
+                    QCOMPARE(pos.client.amounts.amount(code), amount);
+                    const int host = amount > 0 ? oktomoveTest(pos.host, s, p, amount) : 0;
+                    const int client = table::markerTarget(pos.client, s, p, code);
+                    ++compared;
+                    if (host != 0) ++granted;
+                    if (exact || host != 0) {
+                        if (client != host)
+                            QFAIL(qPrintable(QStringLiteral("round %1 seat %2 pawn %3 code %4: host %5, client %6")
+                                                 .arg(round)
+                                                 .arg(s)
+                                                 .arg(p)
+                                                 .arg(code)
+                                                 .arg(host)
+                                                 .arg(client)));
+                    } else if (client != 0) {
+                        ++clientOnly;
+                    }
+                }
+            }
+        }
+    }
+    // The generated positions must exercise both answers, and the looser cases must show
+    // markers the host would refuse.
+    QVERIFY(granted > 1000);
+    QVERIFY(compared - granted > 1000);
+    if (!exact) QVERIFY(clientOnly > 0);
+}
+
+QTEST_APPLESS_MAIN(TestMarkerRulesVsHost)
+#include "test_marker_rules_vs_host.moc"
