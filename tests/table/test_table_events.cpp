@@ -1116,6 +1116,16 @@ void TestTableEvents::screenshot() {
     if (dir.isEmpty()) QSKIP("set QUADRINO_SCREENSHOT_DIR to save the picture");
     QVERIFY(QDir().mkpath(dir));
     QVERIFY(picture.save(QDir(dir).filePath(QStringLiteral("table_panel.png"))));
+
+    // The notices over the board: an error, and the question about a departed player.
+    t.feed(announce::aerror(1, 5));
+    t.feed(announce::playerdisconnected(3, "Cid"));
+    t.feed(announce::winner(2));
+    t.w(QStringLiteral("panel_error"))->show();
+    QVERIFY(t.panel->grab().save(QDir(dir).filePath(QStringLiteral("table_panel_error.png"))));
+    t.panel->Image3Click();
+    t.w(QStringLiteral("panel_bottakeover"))->show();
+    QVERIFY(t.panel->grab().save(QDir(dir).filePath(QStringLiteral("table_panel_question.png"))));
 }
 
 QTEST_MAIN(TestTableEvents)
