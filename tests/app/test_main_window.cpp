@@ -217,6 +217,17 @@ private slots:
         QVERIFY(t.w.mainchat()->document()->isEmpty());
     }
 
+    void ctrlSTogglesScrollChatOffOnce() {
+        Window t;
+        t.w.show();
+        t.w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w));
+        QTest::keyClick(&t.w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(t.w.mainchat()->scrollOff());
+        QTest::keyClick(&t.w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!t.w.mainchat()->scrollOff());
+    }
+
     void soundsFollowTheirCheckMark() {
         Window t;
         t.w.playsounds(QStringLiteral("dice"));
