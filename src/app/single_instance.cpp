@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace quadrino {
 namespace {
@@ -10,10 +11,18 @@ namespace {
 constexpr int kWaitMs = 1000;
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
 
+// The user's runtime folder is private to the user. Without one (no XDG_RUNTIME_DIR) the
+// shared temporary folder is used, with the user id in the names.
 QString defaultDirectory() {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return QDir::tempPath();
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    return dir;
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+QString baseName(const QString& dir) {
+    if (dir == QDir::tempPath() && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return QStringLiteral("quadrino-%1").arg(::getuid());
+    return QStringLiteral("quadrino");
 }
 
 } // namespace
@@ -28,8 +37,8 @@ SingleInstance::~SingleInstance() {
     if (lock_) lock_->unlock();
 }
 
-QString SingleInstance::lockPath() const { return dir_ + QStringLiteral("/quadrino.lock"); }
-QString SingleInstance::socketPath() const { return dir_ + QStringLiteral("/quadrino.sock"); }
+QString SingleInstance::lockPath() const { return dir_ + u'/' + baseName(dir_) + QStringLiteral(".lock"); }
+QString SingleInstance::socketPath() const { return dir_ + u'/' + baseName(dir_) + QStringLiteral(".sock"); }
 
 bool SingleInstance::claim() {
     lock_ = std::make_unique<QLockFile>(lockPath());
