@@ -927,9 +927,8 @@ void TablePanel::removepegs(std::string_view body) {
 }
 
 void TablePanel::morestats(std::string_view body) {
-    const auto flag = parseFirstNumber(body);
-    if (!flag) return;
-    setTeamGame(*flag == 1);
+    // A flag rather than a number: anything but "1" means no teams.
+    setTeamGame(body.substr(0, body.find('+')) == "1");
 }
 
 void TablePanel::locations(std::string_view body) {

@@ -105,6 +105,7 @@ private slots:
     void removepegs();
     void warningAnimation();
     void lateJoiner();
+    void morestatsFlag();
     void locationsForAnotherSeat();
     void badAnnouncementsChangeNothing_data();
     void badAnnouncementsChangeNothing();
@@ -962,6 +963,8 @@ void TestTableEvents::lateJoiner() {
     t.feed(announce::existingplayers(2, "Bob"));
     t.hooks.forget();
     QVERIFY(t.feed(announce::locations(lateJoinerState())));
+    QVERIFY(t.feed(announce::morestats(false)));
+    QCOMPARE(t.text(QStringLiteral("label_teamgame")), QStringLiteral("Team Game: OFF"));
     QVERIFY(t.feed(announce::morestats(true)));
 
     QCOMPARE(t.panel->turnseat(), 3);
@@ -1021,6 +1024,20 @@ void TestTableEvents::lateJoiner() {
     QCOMPARE(other.tag(QStringLiteral("dice_1")), 0);
 }
 
+void TestTableEvents::morestatsFlag() {
+    Table t;
+    const std::pair<const char*, bool> cases[] = {{"1+", true}, {"1", true},   {"0+", false},
+                                                  {"x+", false}, {"", false},   {"11+", false}};
+    for (const auto& [body, on] : cases) {
+        t.panel->handle(ClientCommand::morestats, "1+");
+        QVERIFY(t.shown(QStringLiteral("label_team1")));
+        QVERIFY(t.panel->handle(ClientCommand::morestats, body));
+        QCOMPARE(t.text(QStringLiteral("label_teamgame")), on ? QStringLiteral("Team Game: ON") : QStringLiteral("Team Game: OFF"));
+        QCOMPARE(t.tag(QStringLiteral("label_teamgame")), on ? 1 : 0);
+        for (int s = 1; s <= 4; ++s) QCOMPARE(t.shown(QStringLiteral("label_team%1").arg(s)), on);
+    }
+}
+
 void TestTableEvents::locationsForAnotherSeat() {
     Table t(2, QStringLiteral("Bob"));
     t.seatEveryone();
@@ -1052,7 +1069,6 @@ void TestTableEvents::badAnnouncementsChangeNothing_data() {
     QTest::newRow("limit penalty pawn -1") << QByteArray("CMD_gotpenalty1+1+-1+0+");
     QTest::newRow("watching seat 7") << QByteArray("CMD_justwatching+7+1");
     QTest::newRow("warning pawn 9") << QByteArray("CMD_warning+1+9+1+");
-    QTest::newRow("team flag text") << QByteArray("CMD_morestats+x+");
     QTest::newRow("roll again, empty") << QByteArray("CMD_rollagain+");
     QTest::newRow("no moves, seat 0") << QByteArray("CMD_nomoves+0+");
     QTest::newRow("passing, no field") << QByteArray("CMD_passing");
