@@ -104,6 +104,8 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent), sound_(std::make_unique<Sil
 }
 
 Tchat::~Tchat() {
+    // A connection torn down with the window must not close a window that is going away.
+    disconnect(&connection_, nullptr, this, nullptr);
     // The board panel calls back into this window; let it go before the window's members.
     delete panel_;
     panel_ = nullptr;
