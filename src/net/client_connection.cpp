@@ -19,6 +19,12 @@ ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
     });
 }
 
+ClientConnection::~ClientConnection() {
+    // The socket outlives the other members; a close from its destructor must not reach them.
+    socket_.disconnect(this);
+    tick_.stop();
+}
+
 void ClientConnection::connectToHost(const QString& host, quint16 port) {
     socket_.connectToHost(host, port);
 }

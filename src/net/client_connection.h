@@ -15,6 +15,7 @@ class ClientConnection : public QObject {
     Q_OBJECT
 public:
     explicit ClientConnection(QObject* parent = nullptr);
+    ~ClientConnection() override;
 
     // Non-blocking connect; a name that is not an address is looked up first.
     void connectToHost(const QString& host, quint16 port);
