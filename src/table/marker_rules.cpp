@@ -1,10 +1,12 @@
 #include "table/marker_rules.h"
 
+#include "host/board_rules.h"
+
 namespace quadrino::table {
 
 namespace {
 
-constexpr std::array<int, kSeatCount + 1> kHome = {0, 97, 99, 98, 100};
+constexpr const auto& kHome = kHomeSquare;
 constexpr int kLastBoardSquare = 96;
 
 bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
@@ -37,42 +39,13 @@ int ClientMirror::square(int seat, int pawn) const {
     return boardpawns[static_cast<unsigned>(seat - 1)][static_cast<unsigned>(pawn - 1)];
 }
 
+// Squares, safety spots and stepping are the same for the client as for the host; only what
+// the client does with them differs.
 int homeSquareOf(int seat) { return validSeat(seat) ? kHome[static_cast<unsigned>(seat)] : 0; }
 
-bool isSafeSquare(int square) {
-    switch (square) {
-    case 5: case 12: case 17: case 22: case 29: case 34:
-    case 39: case 46: case 51: case 56: case 63: case 68:
-        return true;
-    default:
-        return false;
-    }
-}
+bool isSafeSquare(int square) { return quadrino::isSafeSquare(square); }
 
-int stepSquare(int seat, int square) {
-    int n = square + 1;
-    if (n == 69 && seat != 1) n = 1;
-    switch (seat) {
-    case 1:
-        if (n == 76) n = 97;
-        break;
-    case 2:
-        if (n == 35) n = 83;
-        if (n == 90) n = 99;
-        break;
-    case 3:
-        if (n == 52) n = 76;
-        if (n == 83) n = 98;
-        break;
-    case 4:
-        if (n == 18) n = 90;
-        if (n == 97) n = 100;
-        break;
-    default:
-        break;
-    }
-    return n;
-}
+int stepSquare(int seat, int square) { return quadrino::stepSquare(seat, square); }
 
 bool checkforblock(const BoardPawns& pawns, int square) {
     int count = 0;
