@@ -555,6 +555,9 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Settings, messages, close --------------------------------------------------------------------------
 
+// The settings file is not read or written yet: the menus keep their built-in states for the
+// whole run. Every place that will save is already wired here and counted, so the close-time
+// geometry rule can be checked today.
 void Tchat::loadinifile() {}
 
 void Tchat::saveinifile() { ++saveCount_; }
