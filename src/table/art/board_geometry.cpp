@@ -1,5 +1,7 @@
 #include "table/art/board_geometry.h"
 
+#include "host/board_rules.h"
+
 #include <array>
 
 namespace quadrino::geometry {
@@ -57,10 +59,7 @@ constexpr std::array<std::array<Spot, 4>, 4> kHomeSpots{{
     {{{214, 182}, {230, 182}, {247, 182}, {263, 182}}},
 }};
 
-constexpr std::array<int, 4> kHomeSquares{97, 99, 98, 100};
-constexpr std::array<int, 4> kStartSquares{5, 39, 56, 22};
 constexpr std::array<int, 4> kHomeColumnStarts{69, 83, 76, 90};
-constexpr std::array<int, 12> kSafeSquares{5, 12, 17, 22, 29, 34, 39, 46, 51, 56, 63, 68};
 
 // (Top, Left of die 1, Left of die 2) per seat.
 constexpr std::array<std::array<int, 3>, 4> kTurnDice{{
@@ -103,21 +102,18 @@ QPoint homeSpot(int seat, int pawn) {
     return {s.left, s.top};
 }
 
-int homeSquareOf(int seat) { return validSeat(seat) ? kHomeSquares[idx(seat)] : 0; }
+// Square numbers come from the rule book; only where they are drawn is kept here.
+int homeSquareOf(int seat) { return validSeat(seat) ? kHomeSquare[static_cast<std::size_t>(seat)] : 0; }
 
 int seatOfHomeSquare(int square) {
     for (int seat = 1; seat <= 4; ++seat)
-        if (kHomeSquares[idx(seat)] == square) return seat;
+        if (homeSquareOf(seat) == square) return seat;
     return 0;
 }
 
-int startSquareOf(int seat) { return validSeat(seat) ? kStartSquares[idx(seat)] : 0; }
+int startSquareOf(int seat) { return validSeat(seat) ? kStartSquare[static_cast<std::size_t>(seat)] : 0; }
 
-bool isSafeSquare(int square) {
-    for (int s : kSafeSquares)
-        if (s == square) return true;
-    return false;
-}
+bool isSafeSquare(int square) { return quadrino::isSafeSquare(square); }
 
 int homeColumnStartOf(int seat) { return validSeat(seat) ? kHomeColumnStarts[idx(seat)] : 0; }
 
