@@ -9,9 +9,7 @@
 #include "app/single_instance.h"
 #include "app/termination.h"
 
-#if QUADRINO_HAVE_TALLY
 #include "tally/tally_window.h"
-#endif
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -26,15 +24,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-#if QUADRINO_HAVE_TALLY
     // Created before the main window, so it outlives it and saves after it.
     quadrino::Ttallylist tally(quadrino::Ttallylist::defaultTallyPath());
-#endif
-    quadrino::Tchat window;
-#if QUADRINO_HAVE_TALLY
+    quadrino::MainWindow window;
     window.setTally(&tally);
-#endif
-    QObject::connect(&window, &quadrino::Tchat::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {
         if (window.isMinimized()) window.showNormal();

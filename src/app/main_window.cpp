@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -21,16 +20,12 @@
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
-#include "protocol/message_queue.h"
 #include "protocol/wire.h"
 #include "table/art/art.h"
+#include "table/art/board_placement.h"
 #include "table/table_panel.h"
-#if QUADRINO_HAVE_GAMESTART
-#include "windows/gamestart.h"
-#endif
-#if QUADRINO_HAVE_TALLY
 #include "tally/tally_window.h"
-#endif
+#include "windows/gamestart.h"
 
 namespace quadrino {
 namespace {
@@ -44,17 +39,18 @@ const QStringList kPhrases = {
     QStringLiteral("Excellent!"), QStringLiteral("Brilliant!"),  QStringLiteral("Wow, WTG!"),
     QStringLiteral("Thanks!"),    QStringLiteral("Way To Go Teamie!"), QStringLiteral("Good Game Everyone!"),
 };
-constexpr int kPhraseLefts[10] = {512, 539, 566, 592, 619, 646, 672, 699, 726, 752};
 
-QString fromWire(std::string_view bytes) { return QString::fromStdString(cp1252ToUtf8(bytes)); }
 std::string toWire(const QString& text) { return withoutTerminator(utf8ToCp1252(text.toStdString())); }
 
 void setTag(QAction* a, int tag) { a->setProperty(kTag, tag); }
 int tagOf(const QAction* a) { return a->property(kTag).toInt(); }
 
+QRect placed(const char* name) { return placement::rectOf(name); }
+
 } // namespace
 
-Tchat::Tchat(QWidget* parent) : QMainWindow(parent), sound_(std::make_unique<SilentSoundPlayer>()) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), session_(Random::clockSeed()), sound_(std::make_unique<SilentSoundPlayer>()) {
     // The window is drawn for Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("chat"));
@@ -77,129 +73,79 @@ Tchat::Tchat(QWidget* parent) : QMainWindow(parent), sound_(std::make_unique<Sil
     client->setMinimumSize(kMinClientWidth, kMinClientHeight);
     setCentralWidget(client);
 
-    panel_ = new TablePanel(*this, identity_, client);
+    panel_ = new TablePanel(session_.table(), client);
     panel_->move(1, 2);
-    panel_->setMessageBox([this](const QString& text) { showMessage(text); });
 
     buildChat();
     buildMenus();
 
-#if QUADRINO_HAVE_GAMESTART
     // A window of its own, as every side window is; shown and hidden until exit.
     gamestart_ = new Tgamestart();
     gamestartOwner_.reset(gamestart_);
-    gamestart_->setNameProvider([this] { return identity_.myname; });
-    gamestart_->setSender([this](const std::string& message) { sendToHost(message); });
+    gamestart_->setNameProvider([this] { return QString::fromStdString(identity().myname); });
+    gamestart_->setSender([this](const std::string& message) { session_.send(message); });
     gamestart_->setAfterStart([this] { saveinifile(); });
-#endif
 
     // Placed at 3,3 with a client area of 782 x 516 under the menu bar.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     move(3, 3);
 
-    connect(&connection_, &ClientConnection::messageReady, this, &Tchat::onMessage);
-    connect(&connection_, &ClientConnection::closed, this, &QWidget::close);
+    connectSession();
     // Bytes from the lobby program are never wanted; keep none of them.
     sock11_.setReadBufferSize(1);
 }
 
-Tchat::~Tchat() {
-    // A connection torn down with the window must not close a window that is going away.
-    disconnect(&connection_, nullptr, this, nullptr);
-    // The board panel calls back into this window; let it go before the window's members.
+MainWindow::~MainWindow() {
+    // A session torn down with the window must not close or redraw a window that is going away.
+    disconnect(&session_, nullptr, this, nullptr);
     delete panel_;
     panel_ = nullptr;
 }
 
+void MainWindow::connectSession() {
+    connect(&session_, &ClientSession::tableChanged, panel_, &TablePanel::render);
+    connect(panel_, &TablePanel::outcome, &session_, &ClientSession::apply);
+    connect(panel_, &TablePanel::logoClicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebsite))); });
+    connect(&session_, &ClientSession::chatLine, this, &MainWindow::addlinetochat);
+    connect(&session_, &ClientSession::chatReceived, mainchat_, &ChatPane::chatrecieved);
+    connect(&session_, &ClientSession::soundRequested, this, &MainWindow::playsounds);
+    connect(&session_, &ClientSession::justWatchChanged, this, &MainWindow::setJustWatchChecked);
+    connect(&session_, &ClientSession::gameWon, this, &MainWindow::addgame);
+    connect(&session_, &ClientSession::ownArrival, this, &MainWindow::loadinifile);
+    connect(&session_, &ClientSession::gameOptionsWanted, this, &MainWindow::showGameOptions);
+    connect(&session_, &ClientSession::messageBoxWanted, this, &MainWindow::showMessage);
+    connect(&session_, &ClientSession::gameFull, this, &QWidget::close);
+    connect(&session_, &ClientSession::closed, this, &QWidget::close);
+}
+
 // ---- Building ------------------------------------------------------------------------------
 
-QAction* Tchat::addEntry(QMenu* menu, const char* name, const QString& caption) {
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& caption) {
     auto* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }
 
-void Tchat::buildMenus() {
+void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     file->menuAction()->setObjectName(QStringLiteral("File1"));
     startGame1_ = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
     startGame1_->setEnabled(false);
-    connect(startGame1_, &QAction::triggered, this, &Tchat::StartGame1Click);
+    connect(startGame1_, &QAction::triggered, this, &MainWindow::onStartGameChosen);
     file->addSeparator();
-    connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &Tchat::Exit1Click);
+    connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     options->menuAction()->setObjectName(QStringLiteral("Options1"));
-    playSounds1_ = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
-    playSounds1_->setCheckable(true);
-    playSounds1_->setChecked(true);
-    connect(playSounds1_, &QAction::triggered, this, &Tchat::PlaySounds1Click);
-    playChatterSounds1_ = addEntry(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"));
-    playChatterSounds1_->setCheckable(true);
-    connect(playChatterSounds1_, &QAction::triggered, this, &Tchat::PlayChatterSounds1Click);
-
-    QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
-    turnSound1_ = turnSound->menuAction();
-    turnSound1_->setObjectName(QStringLiteral("TurnSound1"));
-    setTag(turnSound1_, 0);
-    auto* turnGroup = new QActionGroup(this);
-    for (auto [name, caption, tag] : {std::tuple{"Classic1", "Classic", 0}, std::tuple{"New1", "New", 1}}) {
-        QAction* a = addEntry(turnSound, name, QString::fromLatin1(caption));
-        a->setCheckable(true);
-        setTag(a, tag);
-        turnGroup->addAction(a);
-        if (tag == 0) a->setChecked(true);
-    }
-    connect(turnGroup, &QActionGroup::triggered, this, &Tchat::Classic1Click);
-
-    QMenu* botSpeed = options->addMenu(QStringLiteral("Bot Speed"));
-    botSpeed1_ = botSpeed->menuAction();
-    botSpeed1_->setObjectName(QStringLiteral("BotSpeed1"));
-    setTag(botSpeed1_, 750); // until the settings are first read
-    auto* speedGroup = new QActionGroup(this);
-    for (auto [name, caption, tag] : {std::tuple{"Slow1", "Slow", 1500}, std::tuple{"Normal1", "Normal", 1000},
-                                      std::tuple{"Fast1", "Fast", 500}}) {
-        QAction* a = addEntry(botSpeed, name, QString::fromLatin1(caption));
-        a->setCheckable(true);
-        setTag(a, tag);
-        speedGroup->addAction(a);
-        if (tag == 1000) a->setChecked(true);
-    }
-    connect(speedGroup, &QActionGroup::triggered, this, &Tchat::Fast1Click);
-    options->addSeparator();
-
-    connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered, this,
-            &Tchat::TextColor1Click);
-    QMenu* textSize = options->addMenu(QStringLiteral("Text Size"));
-    textSize->menuAction()->setObjectName(QStringLiteral("TextSize1"));
-    auto* sizeGroup = new QActionGroup(this);
-    for (int size : {8, 10, 12, 14}) {
-        QAction* a = addEntry(textSize, QStringLiteral("N%1").arg(size).toLatin1().constData(), QString::number(size));
-        a->setCheckable(true);
-        setTag(a, size);
-        sizeGroup->addAction(a);
-    }
-    connect(sizeGroup, &QActionGroup::triggered, this, &Tchat::N14Click);
-
-    scrollChatOff2_ = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
-    scrollChatOff2_->setCheckable(true);
-    scrollChatOff2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    connect(scrollChatOff2_, &QAction::triggered, this, &Tchat::ScrollChatOff1Click);
-    connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")), &QAction::triggered, this,
-            &Tchat::ClearMainChat1Click);
-    connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
-            this, &Tchat::ResetScreenLocation1Click);
-    options->addSeparator();
-    justWatch1_ = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
-    justWatch1_->setCheckable(true);
-    connect(justWatch1_, &QAction::triggered, this, &Tchat::JustWatch1Click);
+    buildOptionsMenu(options);
 
     QMenu* view = bar->addMenu(QStringLiteral("View"));
     view->menuAction()->setObjectName(QStringLiteral("View1"));
     connect(addEntry(view, "ViewTally1", QStringLiteral("View Tally")), &QAction::triggered, this,
-            &Tchat::ViewTally1Click);
+            &MainWindow::onViewTallyChosen);
     addEntry(view, "SpyList1", QStringLiteral("Spy List"));
     addEntry(view, "PrhaseList1", QStringLiteral("Phrase List"));
 
@@ -209,6 +155,63 @@ void Tchat::buildMenus() {
     help->addSeparator();
     addEntry(help, "About1", QStringLiteral("About"));
 
+    buildChatMenus();
+}
+
+void MainWindow::buildOptionsMenu(QMenu* options) {
+    playSounds1_ = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
+    playSounds1_->setCheckable(true);
+    playSounds1_->setChecked(prefs_.playSounds);
+    connect(playSounds1_, &QAction::triggered, this, &MainWindow::onPlaySoundsToggled);
+    playChatterSounds1_ = addEntry(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"));
+    playChatterSounds1_->setCheckable(true);
+    playChatterSounds1_->setChecked(prefs_.chatterSounds);
+    connect(playChatterSounds1_, &QAction::triggered, this, &MainWindow::onChatterSoundsToggled);
+
+    // Radio entries whose tag is the value they choose.
+    auto radio = [this, options](const char* submenuName, const QString& caption, int current,
+                                 std::initializer_list<std::tuple<const char*, const char*, int>> entries) {
+        QMenu* submenu = options->addMenu(caption);
+        submenu->menuAction()->setObjectName(QString::fromLatin1(submenuName));
+        auto* group = new QActionGroup(this);
+        for (const auto& [name, entryCaption, tag] : entries) {
+            QAction* a = addEntry(submenu, name, QString::fromLatin1(entryCaption));
+            a->setCheckable(true);
+            setTag(a, tag);
+            group->addAction(a);
+            if (tag == current) a->setChecked(true);
+        }
+        return group;
+    };
+    connect(radio("TurnSound1", QStringLiteral("Turn Sound"), prefs_.turnSound, {{"Classic1", "Classic", 0}, {"New1", "New", 1}}),
+            &QActionGroup::triggered, this, &MainWindow::onTurnSoundChosen);
+    // Normal is checked from the start although the speed is 750 ms until the settings are read.
+    connect(radio("BotSpeed1", QStringLiteral("Bot Speed"), 1000,
+                  {{"Slow1", "Slow", 1500}, {"Normal1", "Normal", 1000}, {"Fast1", "Fast", 500}}),
+            &QActionGroup::triggered, this, &MainWindow::onBotSpeedChosen);
+    options->addSeparator();
+
+    connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered, this,
+            &MainWindow::onTextColorChosen);
+    connect(radio("TextSize1", QStringLiteral("Text Size"), prefs_.textSize,
+                  {{"N8", "8", 8}, {"N10", "10", 10}, {"N12", "12", 12}, {"N14", "14", 14}}),
+            &QActionGroup::triggered, this, &MainWindow::onTextSizeChosen);
+
+    scrollChatOff2_ = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
+    scrollChatOff2_->setCheckable(true);
+    scrollChatOff2_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(scrollChatOff2_, &QAction::triggered, this, &MainWindow::onScrollChatOffToggled);
+    connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")), &QAction::triggered, this,
+            &MainWindow::onClearChatChosen);
+    connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
+            this, &MainWindow::onResetScreenLocation);
+    options->addSeparator();
+    justWatch1_ = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
+    justWatch1_->setCheckable(true);
+    connect(justWatch1_, &QAction::triggered, this, &MainWindow::onJustWatchChosen);
+}
+
+void MainWindow::buildChatMenus() {
     // The chat pane's own menu; its "Scroll Chat Off" and "Clear Main Chat" are the main
     // menu's, sharing handler and state.
     popupMainchat_ = new QMenu(this);
@@ -221,7 +224,7 @@ void Tchat::buildMenus() {
         if (mainchat_->textCursor().hasSelection()) mainchat_->copy();
     });
     connect(addEntry(popupMainchat_, "ClearMainChat2", QStringLiteral("Clear Main Chat")), &QAction::triggered, this,
-            &Tchat::ClearMainChat1Click);
+            &MainWindow::onClearChatChosen);
     popupMainchat_->addSeparator();
     scrollChatOffPopup_ = addEntry(popupMainchat_, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"));
     scrollChatOffPopup_->setCheckable(true);
@@ -229,14 +232,14 @@ void Tchat::buildMenus() {
     connect(scrollChatOffPopup_, &QAction::triggered, this, [this](bool) {
         // The popup entry toggled itself; hand the toggle to the shared handler.
         scrollChatOffPopup_->setChecked(!scrollChatOffPopup_->isChecked());
-        ScrollChatOff1Click();
+        onScrollChatOffToggled();
     });
     mainchat_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mainchat_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMainchat_->popup(mainchat_->viewport()->mapToGlobal(at)); });
 }
 
-void Tchat::buildChat() {
+void MainWindow::buildChat() {
     auto* flat = new QFrame(panel_);
     flat->setObjectName(QStringLiteral("FlatPanel1"));
     flat->setFrameShape(QFrame::Box);
@@ -246,30 +249,30 @@ void Tchat::buildChat() {
     fp.setColor(QPalette::Window, QColor(233, 233, 214));
     flat->setPalette(fp);
     flat->setAutoFillBackground(true);
-    flat->setGeometry(512, 273, 264, 211);
+    flat->setGeometry(placed("FlatPanel1"));
     mainchat_ = new ChatPane(flat);
-    mainchat_->setGeometry(2, 2, 260, 207);
+    mainchat_->setGeometry(placed("mainchat"));
     mainchat_->setSmileyPictures([](int n) { return art::smiley(n).toImage(); });
     connect(mainchat_, &ChatPane::linkFailed, this, [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
 
     mychat_ = new QLineEdit(panel_);
     mychat_->setObjectName(QStringLiteral("mychat"));
-    mychat_->setGeometry(511, 487, 234, 22);
+    mychat_->setGeometry(placed("mychat"));
     QFont cf(QStringLiteral("Arial"));
     cf.setPixelSize(13);
     mychat_->setFont(cf);
     QPalette cp = mychat_->palette();
     cp.setColor(QPalette::Base, QColor(233, 233, 214));
-    cp.setColor(QPalette::Text, Qt::black);
+    cp.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textColor)));
     mychat_->setPalette(cp);
     mychat_->setText(kEnterChatHere);
     mychat_->installEventFilter(this);
-    connect(mychat_, &QLineEdit::returnPressed, this, &Tchat::sendit);
+    connect(mychat_, &QLineEdit::returnPressed, this, &MainWindow::sendit);
 
-    auto flatButton = [this](const QString& name, int left, int top, const QPixmap& icon) {
+    auto flatButton = [this](const QString& name, const QPixmap& icon) {
         auto* b = new QToolButton(panel_);
         b->setObjectName(name);
-        b->setGeometry(left, top, 25, 19);
+        b->setGeometry(placement::rectOf(name.toStdString()));
         b->setAutoRaise(true);
         b->setIcon(QIcon(icon));
         b->setIconSize(icon.deviceIndependentSize().toSize());
@@ -280,11 +283,11 @@ void Tchat::buildChat() {
         return b;
     };
     for (int n = 1; n <= 10; ++n) {
-        QToolButton* b = flatButton(QStringLiteral("b_phrase%1").arg(n), kPhraseLefts[n - 1], 252, art::phraseIcon(n));
+        QToolButton* b = flatButton(QStringLiteral("b_phrase%1").arg(n), art::phraseIcon(n));
         if (n <= 9) b->setToolTip(kPhrases[n - 1]);
     }
 
-    smilies_ = flatButton(QStringLiteral("button_smilies"), 750, 489, art::smiley(0));
+    smilies_ = flatButton(QStringLiteral("button_smilies"), art::smiley(0));
     popupSmilies_ = new QMenu(this);
     popupSmilies_->setObjectName(QStringLiteral("popup_smilies"));
     for (int number = kSmileyFirst; number < kSmileyFirst + kSmileyCount; ++number) {
@@ -305,18 +308,17 @@ void Tchat::buildChat() {
 
 // ---- Launch ----------------------------------------------------------------------------------
 
-void Tchat::processparams(const LaunchPlan& plan) {
+void MainWindow::processparams(const LaunchPlan& plan) {
     if (started_) return;
     started_ = true;
     plan_ = plan;
-    panel_->setHosting(false);
+    session_.setHosting(false);
     startGame1_->setEnabled(false);
-    loginname_.clear();
     switch (plan.mode) {
     case LaunchMode::Solo:
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), kSystemColour);
         hostaddress_ = plan.hostaddress;
-        identity_.myname = plan.myname;
+        session_.setMyName(plan.myname);
         hostpress();
         break;
     case LaunchMode::Idle:
@@ -325,7 +327,7 @@ void Tchat::processparams(const LaunchPlan& plan) {
     case LaunchMode::Host:
     case LaunchMode::Join:
         addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), kSystemColour);
-        identity_.myname = plan.myname;
+        session_.setMyName(plan.myname);
         hostaddress_ = plan.hostaddress;
         if (plan.mode == LaunchMode::Host) hostpress();
         else joinpress();
@@ -334,11 +336,12 @@ void Tchat::processparams(const LaunchPlan& plan) {
     }
 }
 
-void Tchat::hostpress() {
+void MainWindow::hostpress() {
     HostServer::Options options;
     options.seed = plan_.seed ? *plan_.seed : Random::clockSeed();
     options.timeScale = plan_.timeScale;
-    options.botDelay = [this] { return tagOf(botSpeed1_); };
+    // The bot speed is the hosting user's preference, read each time a bot is scheduled.
+    options.botDelay = [this] { return prefs_.botSpeed; };
     host_ = std::make_unique<HostServer>(std::move(options));
     quint16 port = plan_.port;
     if (host_->listen(plan_.port, QHostAddress::Any)) {
@@ -347,207 +350,141 @@ void Tchat::hostpress() {
         addlinetochat(QStringLiteral("0+Unable to host a game on port %1: %2").arg(plan_.port).arg(host_->errorString()),
                       kSystemColour);
     }
-    loginname_ = toWire(identity_.myname);
-    identity_.amhost = true;
+    session_.setHosting(true);
     // Always the local host, whatever address the command line named.
-    connection_.connectToHost(QStringLiteral("127.0.0.1"), port);
-    panel_->setHosting(true);
+    session_.connectToHost(QStringLiteral("127.0.0.1"), port);
     startGame1_->setEnabled(true);
 }
 
-void Tchat::joinpress() {
-    loginname_ = toWire(identity_.myname);
-    connection_.connectToHost(hostaddress_, plan_.port);
-    panel_->setHosting(false);
+void MainWindow::joinpress() {
+    session_.connectToHost(hostaddress_, plan_.port);
+    session_.setHosting(false);
     startGame1_->setEnabled(false);
 }
 
-// ---- The client's dispatch ---------------------------------------------------------------------
+// ---- What the session asks for ---------------------------------------------------------------
 
-void Tchat::onMessage(const std::string& entry) {
-    const CommandSplit split = splitCommand(entry);
-    if (split.word.empty()) return;
-    const auto cmd = clientCommand(split.word);
-    if (!cmd) return;
-    switch (*cmd) {
-    case ClientCommand::sendlogininfo:
-        sendlogininfo(split.rest);
-        return;
-    case ClientCommand::havewrongversion:
-        addlinetochat(QStringLiteral("0+") + fromWire(split.rest) + QStringLiteral(" has a different version of the game then you."),
-                      kSystemColour);
-        return;
-    case ClientCommand::wrongversion:
-        addlinetochat(QStringLiteral("0+You have a differnt version of the game then the host."), kSystemColour);
-        return;
-    case ClientCommand::full:
-        showMessage(QStringLiteral("Game is full"));
-        close();
-        return;
-    case ClientCommand::chat:
-    case ClientCommand::action:
-        mainchat_->chatrecieved(fromWire(split.rest));
-        return;
-    case ClientCommand::playasound:
-        return; // chatter sounds are not played yet
-    default:
-        panel_->handle(*cmd, split.rest);
-        return;
-    }
+void MainWindow::addlinetochat(const QString& text, BgrColour colour) { mainchat_->addlinetochat(text, colour); }
+
+void MainWindow::playsounds(const QString& name) {
+    if (prefs_.playSounds) sound_->play(name);
 }
 
-void Tchat::sendlogininfo(std::string_view body) {
-    const auto seat = parseSendlogininfo(body);
-    if (!seat) return;
-    identity_.myseat = *seat;
-    identity_.loggedin = true;
-    connection_.send(request::logininfo(*seat, kVersion, loginname_));
-}
-
-// ---- TableHooks ------------------------------------------------------------------------------------
-
-void Tchat::addlinetochat(const QString& text, BgrColour colour) { mainchat_->addlinetochat(text, colour); }
-
-void Tchat::playsounds(const QString& name) {
-    if (playSounds1_->isChecked()) sound_->play(name);
-}
-
-void Tchat::sendToHost(const std::string& message) { connection_.send(message); }
-
-void Tchat::addgame(const QString& winner) {
-#if QUADRINO_HAVE_TALLY
+void MainWindow::addgame(const QString& winner) {
     if (tally_) tally_->addgame(winner, otherPlayers());
-#else
-    Q_UNUSED(winner);
-#endif
 }
 
-QStringList Tchat::otherPlayers() const {
+QStringList MainWindow::otherPlayers() const {
     QStringList names;
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        if (seat == identity_.myseat) continue;
-        const QString name = panel_->seatName(seat);
-        if (name != u"<Waiting>") names << name;
-    }
+    for (const std::string& name : session_.table().otherPlayers()) names << QString::fromStdString(name);
     return names;
 }
 
-void Tchat::setJustWatchChecked(bool checked) { justWatch1_->setChecked(checked); }
-
-void Tchat::spyListAdd(const QString& entry) { spys_.append(entry); }
-
-bool Tchat::spyListRemove(const QString& entry) {
-    const qsizetype at = spys_.indexOf(entry, 0);
-    if (at < 0) return false;
-    spys_.removeAt(at);
-    return true;
+QStringList MainWindow::spyEntries() const {
+    QStringList entries;
+    for (const std::string& entry : session_.table().state().spies) entries << QString::fromStdString(entry);
+    return entries;
 }
 
-void Tchat::showGameOptions() {
-#if QUADRINO_HAVE_GAMESTART
-    if (!gamestart_) return;
+void MainWindow::setJustWatchChecked(bool checked) { justWatch1_->setChecked(checked); }
+
+void MainWindow::showGameOptions() {
     gamestart_->move(frameGeometry().center() - gamestart_->rect().center());
     gamestart_->show();
     gamestart_->raise();
     gamestart_->activateWindow();
-#endif
 }
-
-void Tchat::settingsReload() { loadinifile(); }
-
-int Tchat::turnSound() const { return tagOf(turnSound1_); }
-
-void Tchat::openWebsite() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebsite))); }
 
 // ---- Menus -------------------------------------------------------------------------------------------
 
-void Tchat::StartGame1Click() { panel_->button_startClick(); }
+void MainWindow::onStartGameChosen() { panel_->onStartClicked(); }
 
-void Tchat::Exit1Click() { close(); }
-
-void Tchat::PlaySounds1Click() { saveinifile(); }
-
-void Tchat::PlayChatterSounds1Click() { saveinifile(); }
-
-void Tchat::Classic1Click(QAction* entry) {
-    setTag(turnSound1_, tagOf(entry));
-    entry->setChecked(true);
+void MainWindow::onPlaySoundsToggled() {
+    prefs_.playSounds = playSounds1_->isChecked();
     saveinifile();
 }
 
-void Tchat::Fast1Click(QAction* entry) {
-    // The host reads this tag each time it arms a computer player; nothing is sent.
-    setTag(botSpeed1_, tagOf(entry));
-    entry->setChecked(true);
+void MainWindow::onChatterSoundsToggled() {
+    prefs_.chatterSounds = playChatterSounds1_->isChecked();
     saveinifile();
 }
 
-void Tchat::TextColor1Click() {
-    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(bgrToRgb(chatColour_)), this);
+void MainWindow::onTurnSoundChosen(QAction* entry) {
+    prefs_.turnSound = tagOf(entry);
+    session_.table().setNewTurnSound(prefs_.turnSound == 1);
+    saveinifile();
+}
+
+void MainWindow::onBotSpeedChosen(QAction* entry) {
+    // The host reads the preference each time it arms a computer player; nothing is sent.
+    prefs_.botSpeed = tagOf(entry);
+    saveinifile();
+}
+
+void MainWindow::onTextColorChosen() {
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(bgrToRgb(prefs_.textColor)), this);
     if (!chosen.isValid()) return;
-    chatColour_ = rgbToBgr(chosen.rgb() & 0xFFFFFFu);
+    prefs_.textColor = rgbToBgr(chosen.rgb() & 0xFFFFFFu);
     QPalette p = mychat_->palette();
     p.setColor(QPalette::Text, chosen);
     mychat_->setPalette(p);
     saveinifile();
 }
 
-void Tchat::N14Click(QAction* entry) {
-    mainchat_->setTextSize(tagOf(entry));
-    entry->setChecked(true);
+void MainWindow::onTextSizeChosen(QAction* entry) {
+    prefs_.textSize = tagOf(entry);
+    mainchat_->setTextSize(prefs_.textSize);
     saveinifile();
 }
 
-void Tchat::ScrollChatOff1Click() {
+void MainWindow::onScrollChatOffToggled() {
     const bool off = !scrollChatOffPopup_->isChecked();
     scrollChatOffPopup_->setChecked(off);
     scrollChatOff2_->setChecked(off);
     mainchat_->setScrollOff(off);
 }
 
-void Tchat::ClearMainChat1Click() {
+void MainWindow::onClearChatChosen() {
     mainchat_->clearChat();
     mychat_->setFocus();
 }
 
-void Tchat::ResetScreenLocation1Click() {
+void MainWindow::onResetScreenLocation() {
     // The default size counts the frame, as the saved geometry does.
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(QSize(defaultwidth, defaultheight) - frame);
     move(3, 3);
 }
 
-void Tchat::JustWatch1Click() {
+void MainWindow::onJustWatchChosen() {
     // The check mark follows the host's answer, never the click.
     const bool shown = !justWatch1_->isChecked();
     justWatch1_->setChecked(shown);
-    if (identity_.loggedin && identity_.myseat >= 1 && identity_.myseat <= kSeatCount)
-        sendToHost(request::justwatch(identity_.myseat, shown ? 2 : 1));
+    const int seat = identity().myseat;
+    if (seat >= 1 && seat <= table::kSeatCount) session_.send(request::justwatch(seat, shown ? 2 : 1));
 }
 
-void Tchat::ViewTally1Click() {
-#if QUADRINO_HAVE_TALLY
+void MainWindow::onViewTallyChosen() {
     if (!tally_) return;
     tally_->loadchecklist(otherPlayers());
     tally_->show();
     tally_->raise();
-#endif
 }
 
-void Tchat::sendit() {
-    if (!identity_.loggedin) return;
+void MainWindow::sendit() {
+    if (!identity().loggedin) return;
     const QString text = mychat_->text();
     if (!text.isEmpty()) {
-        const std::string colour = colourToText(chatColour_);
+        const std::string colour = colourToText(prefs_.textColor);
         if (!text.startsWith(u'/'))
-            sendToHost(request::chat(identity_.myseat, toWire(text), colour));
+            session_.send(request::chat(identity().myseat, toWire(text), colour));
         else if (text.startsWith(QStringLiteral("/me")))
-            sendToHost(request::action(identity_.myseat, toWire(text.mid(4)), colour));
+            session_.send(request::action(identity().myseat, toWire(text.mid(4)), colour));
     }
     mychat_->clear();
 }
 
-bool Tchat::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mychat_ && event->type() == QEvent::KeyPress && mychat_->text() == kEnterChatHere)
         mychat_->clear();
     return QMainWindow::eventFilter(watched, event);
@@ -555,51 +492,49 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Settings, messages, close --------------------------------------------------------------------------
 
-// The settings file is not read or written yet: the menus keep their built-in states for the
-// whole run. Every place that will save is already wired here and counted, so the close-time
-// geometry rule can be checked today.
-void Tchat::loadinifile() {}
+// The settings file layer is not wired in yet: nothing is read, and every place that will
+// save is already wired here and counted, so the close-time geometry rule can be checked.
+void MainWindow::loadinifile() {}
 
-void Tchat::saveinifile() { ++saveCount_; }
+void MainWindow::saveinifile() { ++saveCount_; }
 
-void Tchat::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
-void Tchat::setSoundPlayer(std::unique_ptr<SoundPlayer> player) {
+void MainWindow::setSoundPlayer(std::unique_ptr<SoundPlayer> player) {
     if (player) sound_ = std::move(player);
 }
 
-void Tchat::setTally(Ttallylist* tally) { tally_ = tally; }
+void MainWindow::setTally(Ttallylist* tally) { tally_ = tally; }
 
-void Tchat::showMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     if (messageBox_) messageBox_(text);
 }
 
-void Tchat::FormClose() {
+void MainWindow::rememberGeometry() {
     const QRect g = frameGeometry();
-    if (g.top() == wintop_ && g.left() == winleft_ && g.height() == winheight_ && g.width() == winwidth_) return;
+    if (g.top() == prefs_.top && g.left() == prefs_.left && g.height() == prefs_.height && g.width() == prefs_.width)
+        return;
     int width = g.width(), height = g.height();
     if (const QScreen* s = screen()) {
         const QRect work = s->availableGeometry();
         if (width > work.width()) width -= 15;
         if (height > work.height()) height -= 15;
     }
-    winleft_ = g.left();
-    wintop_ = g.top();
-    winwidth_ = width;
-    winheight_ = height;
+    prefs_.left = g.left();
+    prefs_.top = g.top();
+    prefs_.width = width;
+    prefs_.height = height;
     saveinifile();
 }
 
-void Tchat::saveAtExit() {
+void MainWindow::saveAtExit() {
     if (savedAtExit_) return;
     savedAtExit_ = true;
-    FormClose();
-#if QUADRINO_HAVE_TALLY
+    rememberGeometry();
     if (tally_) tally_->save();
-#endif
 }
 
-void Tchat::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     saveAtExit();
     event->accept();
     emit closed();

@@ -1,6 +1,8 @@
 #pragma once
-// The main window `Tchat` (objectName "chat"): the board panel with the chat beside it, the
-// main menu, the client side of the game connection and, in a hosting copy, the host itself.
+// The main window (objectName "chat"): the frame, the main menu and the layout of the board
+// panel with the chat beside it. The game connection and the client's picture of the game
+// live in the ClientSession; the user's choices in Preferences, which the menus edit. In a
+// hosting copy the window also keeps the host itself.
 #include <QMainWindow>
 #include <QStringList>
 #include <QTcpSocket>
@@ -8,13 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "app/client_session.h"
 #include "app/launch.h"
 #include "chat/sound_player.h"
-#include "net/client_connection.h"
-#include "table/table_hooks.h"
+#include "settings/preferences.h"
 
 class QAction;
-class QActionGroup;
 class QLineEdit;
 class QMenu;
 class QToolButton;
@@ -30,7 +31,7 @@ class Ttallylist;
 // The maker's web site, opened by the logo.
 inline constexpr const char* kMakerWebsite = "http://www.kestrun.com";
 
-class Tchat : public QMainWindow, public TableHooks {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 782;
@@ -41,8 +42,8 @@ public:
     static constexpr int defaultheight = 562;
     static constexpr const char* programname = "quadrino";
 
-    explicit Tchat(QWidget* parent = nullptr);
-    ~Tchat() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Decides and starts the launch mode (run once, when the window is first shown).
     void processparams(const LaunchPlan& plan);
@@ -56,60 +57,54 @@ public:
     // The tally window to count games in; not owned. Without one, games are not tallied.
     void setTally(Ttallylist* tally);
 
-    // ---- TableHooks --------------------------------------------------------------------
-    void addlinetochat(const QString& text, BgrColour colour) override;
-    void playsounds(const QString& name) override;
-    void sendToHost(const std::string& message) override;
-    void addgame(const QString& winner) override;
-    void setJustWatchChecked(bool checked) override;
-    void spyListAdd(const QString& entry) override;
-    bool spyListRemove(const QString& entry) override;
-    void showGameOptions() override;
-    void settingsReload() override;
-    int turnSound() const override;
-    void openWebsite() override;
+    // One chat-pane line; the text starts with its kind ("0+" for the client's own notices).
+    void addlinetochat(const QString& text, BgrColour colour);
+    // A game sound by name, when sounds are on.
+    void playsounds(const QString& name);
+    // End of a game that a single seat won: "addtomine" or the winner's name.
+    void addgame(const QString& winner);
 
     // ---- Menu handlers -----------------------------------------------------------------
-    void StartGame1Click();
-    void Exit1Click();
-    void PlaySounds1Click();
-    void PlayChatterSounds1Click();
-    void Classic1Click(QAction* entry);
-    void Fast1Click(QAction* entry);
-    void TextColor1Click();
-    void N14Click(QAction* entry);
-    void ScrollChatOff1Click();
-    void ClearMainChat1Click();
-    void ResetScreenLocation1Click();
-    void JustWatch1Click();
-    void ViewTally1Click();
+    void onStartGameChosen();
+    void onPlaySoundsToggled();
+    void onChatterSoundsToggled();
+    void onTurnSoundChosen(QAction* entry);
+    void onBotSpeedChosen(QAction* entry);
+    void onTextColorChosen();
+    void onTextSizeChosen(QAction* entry);
+    void onScrollChatOffToggled();
+    void onClearChatChosen();
+    void onResetScreenLocation();
+    void onJustWatchChosen();
+    void onViewTallyChosen();
+    // Enter in the chat entry box.
     void sendit();
 
-    // The settings file: reading it on login and writing it on change. Both do nothing for
-    // now; the menus keep their built-in states until the settings file is wired in.
+    // The settings file: read when the host announces this client's own connection, written
+    // whenever a preference changes. Both are hooks for the settings file layer; until it
+    // is wired in, nothing is read and writes are only counted.
     void loadinifile();
     void saveinifile();
 
-    // ---- State for the panel, the tests and the entry point ----------------------------
-    const ClientIdentity& identity() const { return identity_; }
+    // ---- State for the tests and the entry point ----------------------------------------
+    const Preferences& preferences() const { return prefs_; }
+    const ClientIdentity& identity() const { return session_.identity(); }
+    ClientSession& session() { return session_; }
     const QString& hostaddress() const { return hostaddress_; }
-    const std::string& loginname() const { return loginname_; }
     BgrColour systemcolor() const { return kSystemColour; }
-    BgrColour chatColour() const { return chatColour_; }
     LaunchMode launchMode() const { return plan_.mode; }
-    ClientConnection& connection() { return connection_; }
     HostServer* hostServer() const { return host_.get(); }
     TablePanel* panel() const { return panel_; }
     ChatPane* mainchat() const { return mainchat_; }
     Tgamestart* gameOptions() const { return gamestart_; }
-    const QStringList& spyEntries() const { return spys_; }
+    QStringList spyEntries() const;
     int saveCount() const { return saveCount_; }
     // The connection to the lobby program (never read or written).
     const QTcpSocket& lobbyLink() const { return sock11_; }
     // Names on the other seats' name labels: the players of the current game but the user.
     QStringList otherPlayers() const;
     // The window's outer geometry that the settings keep (wintop, winleft, winwidth, winheight).
-    QRect savedGeometry() const { return {winleft_, wintop_, winwidth_, winheight_}; }
+    QRect savedGeometry() const { return {prefs_.left, prefs_.top, prefs_.width, prefs_.height}; }
     // Saves what must survive the run (settings when the window moved, the tally); once.
     void saveAtExit();
 
@@ -123,20 +118,21 @@ protected:
 
 private:
     void buildMenus();
+    void buildOptionsMenu(QMenu* options);
     void buildChat();
+    void buildChatMenus();
+    void connectSession();
+    void showGameOptions();
+    void setJustWatchChecked(bool checked);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption);
-    void onMessage(const std::string& entry);
-    void sendlogininfo(std::string_view body);
-    void FormClose();
+    void rememberGeometry();
     void showMessage(const QString& text);
 
-    ClientIdentity identity_;
+    Preferences prefs_;
+    ClientSession session_;
     QString hostaddress_;
-    std::string loginname_;
     LaunchPlan plan_;
-    BgrColour chatColour_ = kBlack;
 
-    ClientConnection connection_;
     QTcpSocket sock11_;
     std::unique_ptr<HostServer> host_;
     std::unique_ptr<SoundPlayer> sound_;
@@ -149,20 +145,16 @@ private:
     Tgamestart* gamestart_ = nullptr;
     std::unique_ptr<QWidget> gamestartOwner_;
     Ttallylist* tally_ = nullptr;
-    QStringList spys_;
 
     QAction* startGame1_ = nullptr;
     QAction* playSounds1_ = nullptr;
     QAction* playChatterSounds1_ = nullptr;
-    QAction* turnSound1_ = nullptr;
-    QAction* botSpeed1_ = nullptr;
     QAction* scrollChatOff2_ = nullptr;
     QAction* scrollChatOffPopup_ = nullptr;
     QAction* justWatch1_ = nullptr;
     QMenu* popupMainchat_ = nullptr;
     QMenu* popupSmilies_ = nullptr;
 
-    int wintop_ = 0, winleft_ = 0, winwidth_ = 0, winheight_ = 0;
     int saveCount_ = 0;
     bool savedAtExit_ = false;
     bool started_ = false;

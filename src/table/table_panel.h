@@ -1,29 +1,22 @@
 #pragma once
 // The board panel of the main window ("panel_board"): the board with its pawns, dice and
 // markers, the players' names, the progress bars, the rule labels and the log and status
-// lines. It draws the host's game announcements and turns the user's clicks on the board into
-// requests. Everything outside the board is reached through TableHooks.
+// lines. A view of the table model: it draws the model's picture and hands the user's clicks
+// to the model, passing on what the model answers. It keeps no game state of its own.
 //
-// Controls carry their game names as objectName, and the state the game keeps in control
-// tags and hints lives in the dynamic properties "tag" (int) and "hint" (QString).
+// Controls are built from the placement table and carry their game names as objectName.
 #include <QLabel>
-#include <QPoint>
-#include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <string_view>
+#include <map>
+#include <string>
 
-#include "host/random.h"
-#include "protocol/catalogue.h"
-#include "table/marker_rules.h"
-#include "table/table_hooks.h"
+#include "table/table_model.h"
 
 class QMenu;
 class QAction;
-class QPushButton;
 
 namespace quadrino {
 
@@ -49,154 +42,70 @@ private:
 class TablePanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kSeats = 4;
-    static constexpr int kMarkers = 12;
+    static constexpr int kSeats = table::kSeatCount;
+    static constexpr int kMarkers = table::kMoveCodeCount;
 
-    TablePanel(TableHooks& hooks, ClientIdentity& identity, QWidget* parent = nullptr);
+    explicit TablePanel(table::TableModel& model, QWidget* parent = nullptr);
     ~TablePanel() override;
 
-    // One announcement of the host, body without "CMD_word+" and terminator. False when the
-    // command is not the board's (the main window handles it). A board command whose
-    // numbers do not parse, or that names seats, pawns or squares the board does not have,
-    // is ignored and still answers true.
-    bool handle(ClientCommand cmd, std::string_view body);
+    // Draws the model's picture again (after an announcement or a click changed it).
+    void render();
 
-    // The hosting copy shows the start button between games.
-    void setHosting(bool hosting);
-    // Message boxes go through here ("You are not connected"); tests replace it.
-    void setMessageBox(std::function<void(const QString&)> show);
+    // ---- The board's input, also reachable without a mouse ----------------------------
+    void onDiceClicked();
+    void onPawnReleased(int seat, int pawn, Qt::MouseButton button);
+    void onMarkerClicked(int code);
+    void onPassClicked(int seat);
+    void onStartClicked(); // also File > "Start Game"
+    void onErrorClosed();
+    void onQuestionAnswered(bool botPlays);
+    // Prepares popup_kick for the name label of a seat before it opens.
+    void prepareSeatMenu(int seat);
+    void onSeatMenuChosen(table::SeatMenuEntry entry);
 
-    // ---- Drawing operations ------------------------------------------------------------
-    void clearall();
-    void cleargrays();
-    void cleardice(int n);
-    void setbonus(int n, int value);
-    void setprogress(int seat, int value);
-    void setplayer(const QString& seat, const QString& flag);
-    // Draws a pawn where its square says: nest, home spot or the square's own spot.
-    void placePawn(int seat, int pawn, int square);
-
-    // ---- Player input (the handlers of the board's controls) ---------------------------
-    void dice_2Click();
-    void piece_12MouseUp(int seat, int pawn, Qt::MouseButton button);
-    void piece_gray1Click(int marker);
-    void button_pass1Click(int seat);
-    void button_startClick(); // also File > "Start Game"
-    void Image3Click();
-    void button_yesClick();
-    void button_noClick();
-    // Prepares popup_kick for the name label of a seat (enables its entries, sets its tag).
-    void label_playername1ContextPopup(int seat);
-    void RemoveFromGame1Click();
-    void SettoJustWatch1Click();
-    void UnsetJustWatch1Click();
-    // "Remove From Game" of the player menu and of the spy list: asks the host to remove a
-    // connection (hosting copy only).
-    void kicking(int number);
-    void Image2Click();
-
-    // ---- The client mirror -------------------------------------------------------------
-    int turnseat() const { return turnseat_; }
-    int clientphase() const;
-    bool canmove() const { return canmove_; }
-    int boardpawn(int seat, int pawn) const;
-    // What the marker rules read: pawns, die and bonus tags, blocking and pouncing tags.
-    table::ClientMirror mirror() const;
-    // Caption of a seat's name label ("<Waiting>", a bot's or a player's name).
-    QString seatName(int seat) const;
     QMenu* popupKick() const { return popupKick_; }
 
+signals:
+    // What a click asks of the rest of the client (requests, message boxes, dialogs).
+    void outcome(const quadrino::table::Outcome& out);
+    // The logo was clicked: open the maker's web site.
+    void logoClicked();
+
 private:
-    // Announcement handlers.
-    void newplayerinfo(std::string_view body);
-    void playerdisconnected(std::string_view body);
-    void startthegame(std::string_view body);
-    void getnextplayer(std::string_view body);
-    void hisdice(std::string_view body);
-    void movehim(std::string_view body);
-    void sendback(std::string_view body);
-    void rollagain(std::string_view body);
-    void nomoves(std::string_view body);
-    void passing(std::string_view body);
-    void gotpenalty(std::string_view body);
-    void gotpenalty1(std::string_view body);
-    void warning(std::string_view body);
-    void aerror(std::string_view body);
-    void winner(std::string_view body);
-    void justwatching(std::string_view body);
-    void removepegs(std::string_view body);
-    void locations(std::string_view body);
-    void morestats(std::string_view body);
-
     void build();
-    void buildBoard(QWidget* board);
-    void buildSide();
-    void showDice(int die1, int die2);
-    void drawDie(BoardImage* die, int face);
-    void penaltyPawn(int seat, int pawn, int progress);
-    void setOptionLabels(bool penalty, bool passing, bool blocking, bool pouncing, const QString& limit);
-    void setTeamGame(bool on);
-    void setClientphase(int phase);
-    void setBoardPawn(int seat, int pawn, int square);
-    void hideBonusTokens(int upTo, bool clearTags);
-    void hideAll(const std::array<BoardImage*, kSeats>& images);
-    void chat(const QString& text);
-    void send(const std::string& message);
-    void playTurnSound();
-    bool isOwn(int seat) const { return seat == identity_.myseat; }
-    void startWarning();
-    void warningTick();
+    QWidget* create(const std::string& name, QWidget* parent);
+    void configureBoard();
+    void configureSide();
+    void configureRuleLabels();
+    void buildSeatMenu();
+    void pass(const table::Outcome& out);
+    void onWarningFrame();
 
-    TableHooks& hooks_;
-    ClientIdentity& identity_;
-    std::function<void(const QString&)> messageBox_;
-    Random random_;
+    void renderSeats(const table::TableState& s);
+    void renderPawns(const table::TableState& s);
+    void renderDice(const table::TableState& s);
+    void renderMarkers(const table::TableState& s);
+    void renderTokens(const table::TableState& s);
+    void renderTexts(const table::TableState& s);
+    void renderWarning(const table::TableState& s);
+    QPoint pawnPosition(int seat, int pawn, const table::PawnView& p) const;
 
-    int turnseat_ = 0;
-    bool canmove_ = false;
-    table::BoardPawns boardpawns_{};
+    template <typename T = QWidget> T* control(const std::string& name) const;
 
-    QWidget* panelTheboard_ = nullptr;
-    BoardImage* theboard_ = nullptr;
+    table::TableModel& model_;
+    std::map<std::string, QWidget*> controls_;
+
     std::array<std::array<BoardImage*, 4>, kSeats> pieces_{};
     std::array<BoardImage*, 2> dice_{};
+    std::array<int, 2> drawnFace_{-1, -1}; // what the dice pictures show, to draw only changes
     std::array<BoardImage*, kMarkers> grays_{};
-    std::array<BoardImage*, kSeats> turn_{};
-    std::array<QLabel*, kSeats> names_{};
-    std::array<BoardImage*, kSeats> eyes_{};
-    BoardImage* x3_ = nullptr;
-    BoardImage* x4_ = nullptr;
-    std::array<BoardImage*, kSeats> winners_{};
-    std::array<BoardImage*, kSeats> pass_{};
-    std::array<QLabel*, kSeats> teams_{};
     std::array<BoardImage*, 8> bonus_{};
-    BoardImage* buttonStart_ = nullptr;
+    std::array<int, 2> drawnExtra_{-1, -1}; // faces on image_bonus3 and image_bonus4
     BoardImage* warning_ = nullptr;
     QTimer* warningTimer_ = nullptr;
-    QWidget* panelError_ = nullptr;
-    QLabel* labelError_ = nullptr;
-    BoardImage* image3_ = nullptr;
-
-    QWidget* panelBottakeover_ = nullptr;
-    QLabel* labelBottakeover_ = nullptr;
-    QPushButton* buttonYes_ = nullptr;
-    QPushButton* buttonNo_ = nullptr;
-    BoardImage* image2_ = nullptr;
-    BoardImage* image1_ = nullptr;
-    std::array<BoardImage*, kSeats> progress_{};
-    QLabel* labelPenalty_ = nullptr;
-    QLabel* labelPassing_ = nullptr;
-    QLabel* labelBlocking_ = nullptr;
-    QLabel* labelPouncing_ = nullptr;
-    QLabel* labelTeamgame_ = nullptr;
-    QLabel* labelLimit_ = nullptr;
-    QLabel* labelLog_ = nullptr;
-    QLabel* labelStatus_ = nullptr;
 
     QMenu* popupKick_ = nullptr;
-    QAction* removeFromGame_ = nullptr;
-    QAction* setToJustWatch_ = nullptr;
-    QAction* unsetJustWatch_ = nullptr;
+    int menuSeat_ = 0; // the seat whose name label opened popup_kick
 };
 
 } // namespace quadrino

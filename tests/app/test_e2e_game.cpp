@@ -30,7 +30,7 @@ class TestE2eGame : public QObject {
     Q_OBJECT
 private slots:
     void userPlaysAWholeGameAgainstBots() {
-        Tchat w;
+        MainWindow w;
         QStringList boxes;
         w.setMessageBox([&](const QString& t) { boxes << t; });
         LaunchPlan plan = decideLaunch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--time-scale"),
@@ -42,6 +42,7 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("Fast1"))->trigger();
 
         TablePanel* panel = w.panel();
+        const table::TableState& table = w.session().table().state();
         QTRY_VERIFY_WITH_TIMEOUT(w.identity().loggedin, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(panel, QStringLiteral("label_playername1"))->text(),
                                   QStringLiteral("You"), 10000);
@@ -82,15 +83,15 @@ private slots:
         clock.start();
         while (!won() && clock.elapsed() < 270000) {
             QTest::qWait(2);
-            if (panel->turnseat() != w.identity().myseat) continue;
+            if (table.turnseat != w.identity().myseat) continue;
             if (errorPanel->isVisible()) click(closeError);
-            if (panel->clientphase() == 1) {
+            if (table.clientphase == 1) {
                 click(dice);
                 ++rolls;
                 attempts = 0;
                 continue;
             }
-            if (panel->clientphase() != 2 || !panel->canmove()) continue;
+            if (table.clientphase != 2 || !table.canmove) continue;
 
             // Try the pawns in a random order: a pawn at start enters at once on a five;
             // any other pawn shows markers for the amounts that can move it.
@@ -101,7 +102,7 @@ private slots:
                 QWidget* pawn = pawns[static_cast<std::size_t>(i)];
                 if (!pawn->isVisible()) continue;
                 click(pawn);
-                if (!panel->canmove()) { // entered from start
+                if (!table.canmove) { // entered from start
                     acted = true;
                     ++moves;
                     break;
@@ -118,7 +119,7 @@ private slots:
             }
             if (acted) {
                 // Wait for the host's answer before looking again.
-                (void)QTest::qWaitFor([&] { return panel->canmove() || panel->turnseat() != w.identity().myseat || won(); },
+                (void)QTest::qWaitFor([&] { return table.canmove || table.turnseat != w.identity().myseat || won(); },
                                 5000);
                 continue;
             }

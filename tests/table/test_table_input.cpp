@@ -9,21 +9,12 @@
 using namespace quadrino;
 using fixture::bytes;
 using fixture::Table;
+using fixture::move;
 namespace geo = quadrino::geometry;
 
 namespace {
 
 using Sent = std::vector<std::string>;
-
-MoveHimInfo move(int seat, int code, int pawn, int square, bool more = false) {
-    MoveHimInfo m;
-    m.seat = seat;
-    m.code = code;
-    m.pawn = pawn;
-    m.square = square;
-    m.moreMoves = more;
-    return m;
-}
 
 // Own turn on `seat`, the listed pawns placed, then a roll.
 void ownRoll(Table& t, int seat, int die1, int die2, bool doubles, const std::vector<std::array<int, 3>>& pawns = {}) {
@@ -32,7 +23,7 @@ void ownRoll(Table& t, int seat, int die1, int die2, bool doubles, const std::ve
     for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
     t.feed(announce::nextplayer(seat, 1));
     t.feed(announce::hisdice(seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true));
-    t.hooks.forget();
+    t.rec.forget();
 }
 
 QList<int> visibleMarkers(const Table& t) {
@@ -74,18 +65,18 @@ private slots:
 };
 
 void TestTableInput::rollOnce() {
-    Table t(2, QStringLiteral("Bob"));
+    Table t(2, "Bob");
     t.seatEveryone();
     t.startGame();
     t.feed(announce::nextplayer(2, 1));
     QTest::mouseDClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
     QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerroll+2+")});
-    QCOMPARE(t.panel->clientphase(), 0);
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_playerroll+2+")});
+    QCOMPARE(t.state().clientphase, 0);
     // The next turn start asks again.
     t.feed(announce::nextplayer(2, 1));
     QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerroll+2+")});
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_playerroll+2+")});
 }
 
 void TestTableInput::rollOnlyWhenAsked_data() {
@@ -103,15 +94,15 @@ void TestTableInput::rollOnlyWhenAsked() {
     QFETCH(bool, rolled);
     QFETCH(bool, loggedin);
     QFETCH(int, phaseAfter);
-    Table t(2, QStringLiteral("Bob"));
+    Table t(2, "Bob");
     t.seatEveryone();
     t.startGame();
     t.feed(announce::nextplayer(turn, 1));
     if (rolled) t.feed(announce::hisdice(turn, 2, 1, 2, 0, 0, false));
     t.id.loggedin = loggedin;
     QTest::mouseClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
-    QVERIFY(t.hooks.sent.empty());
-    QCOMPARE(t.panel->clientphase(), phaseAfter);
+    QVERIFY(t.rec.sent.empty());
+    QCOMPARE(t.state().clientphase, phaseAfter);
 }
 
 void TestTableInput::entering_data() {
@@ -131,25 +122,25 @@ void TestTableInput::entering() {
     QFETCH(int, die2);
     QFETCH(bool, doubles);
     QFETCH(QByteArray, sent);
-    Table t(3, QStringLiteral("Cid"));
+    Table t(3, "Cid");
     ownRoll(t, 3, die1, die2, doubles);
-    QVERIFY(t.panel->canmove());
+    QVERIFY(t.state().canmove);
     QTest::mouseClick(t.pawn(3, 2), Qt::LeftButton);
     QCOMPARE(visibleMarkers(t), QList<int>{});
     if (sent.isEmpty()) {
-        QVERIFY(t.hooks.sent.empty());
-        QVERIFY(t.panel->canmove());
+        QVERIFY(t.rec.sent.empty());
+        QVERIFY(t.state().canmove);
     } else {
-        QCOMPARE(t.takeSent(), Sent{sent.toStdString() + kTerminator});
-        QVERIFY(!t.panel->canmove());
+        QCOMPARE(t.rec.takeSent(), Sent{sent.toStdString() + kTerminator});
+        QVERIFY(!t.state().canmove);
     }
     // Not logged in: nothing goes out, the move is still taken as made.
-    Table off(3, QStringLiteral("Cid"));
+    Table off(3, "Cid");
     ownRoll(off, 3, die1, die2, doubles);
     off.id.loggedin = false;
     QTest::mouseClick(off.pawn(3, 2), Qt::LeftButton);
-    QVERIFY(off.hooks.sent.empty());
-    QCOMPARE(off.panel->canmove(), sent.isEmpty());
+    QVERIFY(off.rec.sent.empty());
+    QCOMPARE(off.state().canmove, sent.isEmpty());
 }
 
 void TestTableInput::doublesOfThree() {
@@ -159,7 +150,7 @@ void TestTableInput::doublesOfThree() {
     QCOMPARE(visibleMarkers(t), QList<int>({1, 2, 3, 6, 7, 8}));
     for (int k : {1, 2, 6, 7}) {
         QCOMPARE(t.marker(k)->geometry(), geo::markerRect(1, 43));
-        QCOMPARE(t.marker(k)->property("hint").toString(), QStringLiteral("1"));
+        QCOMPARE(t.state().marker(k).pawn, 1);
     }
     for (int k : {3, 8}) QCOMPARE(t.marker(k)->geometry(), geo::markerRect(1, 46));
     // Square 43 lies on the right arm: the marker stands upright over the cell.
@@ -170,26 +161,26 @@ void TestTableInput::doublesOfThree() {
     QCOMPARE(topmostAt(t, geo::markerRect(1, 43).center()), QStringLiteral("piece_gray1"));
     QCOMPARE(topmostAt(t, geo::markerRect(1, 46).center()), QStringLiteral("piece_gray8"));
     QTest::mouseClick(t.marker(1), Qt::LeftButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+1+1+1+")});
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_moveit+1+1+1+")});
     QCOMPARE(visibleMarkers(t), QList<int>{});
-    QVERIFY(!t.panel->canmove());
+    QVERIFY(!t.state().canmove);
 
     // While the move is on its way a second marker click sends nothing.
     QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
     QVERIFY(t.marker(2)->isVisible());
     QTest::mouseClick(t.marker(2), Qt::LeftButton);
-    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.rec.sent.empty());
     QCOMPARE(visibleMarkers(t), QList<int>{});
 
     // The host's answer: "f" keeps the user waiting, "t" offers the next move.
-    auto first = move(1, 1, 1, 43, false);
+    auto first = move(1, 1, 1, 43, 0, false);
     first.amounts.double1 = first.amounts.double2 = 3;
     t.feed(announce::movehim(first));
-    QVERIFY(!t.panel->canmove());
-    auto second = move(1, 2, 1, 46, true);
+    QVERIFY(!t.state().canmove);
+    auto second = move(1, 2, 1, 46, 0, true);
     second.amounts.double1 = second.amounts.double2 = 3;
     t.feed(announce::movehim(second));
-    QVERIFY(t.panel->canmove());
+    QVERIFY(t.state().canmove);
     // Both dice used: only the copies and their sum are left.
     QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
     QCOMPARE(visibleMarkers(t), QList<int>({6, 7, 8}));
@@ -197,9 +188,9 @@ void TestTableInput::doublesOfThree() {
 }
 
 void TestTableInput::bonusMarkersStack() {
-    Table t(4, QStringLiteral("Dee"));
+    Table t(4, "Dee");
     ownRoll(t, 4, 1, 2, false, {{4, 1, 30}});
-    auto m = move(4, 1, 2, 22, true);
+    auto m = move(4, 1, 2, 22, 0, true);
     m.amounts = {20, 20, 20, 10, 10, 10, 0, 0};
     t.feed(announce::movehim(m));
     QTest::mouseClick(t.pawn(4, 1), Qt::LeftButton);
@@ -208,7 +199,7 @@ void TestTableInput::bonusMarkersStack() {
     QCOMPARE(topmostAt(t, geo::markerRect(4, 50).center()), QStringLiteral("piece_gray10"));
     QCOMPARE(topmostAt(t, geo::markerRect(4, 40).center()), QStringLiteral("piece_gray11"));
     QTest::mouseClick(t.w(QStringLiteral("piece_gray11")), Qt::LeftButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+4+11+1+")});
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_moveit+4+11+1+")});
 }
 
 void TestTableInput::homeMarkers_data() {
@@ -225,7 +216,7 @@ void TestTableInput::homeMarkers() {
     QFETCH(int, seat);
     QFETCH(int, from);
     QFETCH(QRect, rect);
-    Table t(seat, QStringLiteral("x"));
+    Table t(seat, "x");
     ownRoll(t, seat, 2, 6, false, {{seat, 3, from}});
     QTest::mouseClick(t.pawn(seat, 3), Qt::LeftButton);
     QCOMPARE(visibleMarkers(t), QList<int>{1});
@@ -241,20 +232,20 @@ void TestTableInput::markerClickNeedsTheTurn() {
     QVERIFY(t.marker(3)->isVisible());
     t.id.loggedin = false;
     QTest::mouseClick(t.marker(3), Qt::LeftButton);
-    QVERIFY(t.hooks.sent.empty());
-    QVERIFY(t.panel->canmove());
+    QVERIFY(t.rec.sent.empty());
+    QVERIFY(t.state().canmove);
 
     // The turn moved on while the markers were up (the user had more moves).
     t.id.loggedin = true;
     QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
     t.feed(announce::nextplayer(2, 1));
-    t.panel->piece_gray1Click(3);
-    QVERIFY(t.hooks.sent.empty());
+    t.panel->onMarkerClicked(3);
+    QVERIFY(t.rec.sent.empty());
     // Nor can a spectator move anybody's pawn.
-    Table spy(6, QStringLiteral("Eve"));
+    Table spy(6, "Eve");
     ownRoll(spy, 1, 2, 3, false);
     QTest::mouseClick(spy.pawn(1, 1), Qt::LeftButton);
-    QVERIFY(spy.hooks.sent.empty());
+    QVERIFY(spy.rec.sent.empty());
 }
 
 void TestTableInput::rightClickClears() {
@@ -266,15 +257,15 @@ void TestTableInput::rightClickClears() {
     QCOMPARE(visibleMarkers(t), QList<int>{});
     for (int k = 1; k <= 3; ++k) {
         QCOMPARE(t.marker(k)->pos(), QPoint(0, 0));
-        QCOMPARE(t.marker(k)->property("hint").toString(), QStringLiteral("0"));
+        QCOMPARE(t.state().marker(k).pawn, 0);
     }
-    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.rec.sent.empty());
     // A right click on a pawn at start does not enter it either.
     ownRoll(t, 1, 5, 1, false);
     QTest::mouseClick(t.pawn(1, 4), Qt::RightButton);
-    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.rec.sent.empty());
     QTest::mouseClick(t.pawn(1, 4), Qt::MiddleButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_moveit+1+1+4+")});
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_moveit+1+1+4+")});
 }
 
 void TestTableInput::othersPawnsOnlyClear() {
@@ -284,17 +275,17 @@ void TestTableInput::othersPawnsOnlyClear() {
     QVERIFY(!visibleMarkers(t).isEmpty());
     QTest::mouseClick(t.pawn(2, 1), Qt::LeftButton);
     QCOMPARE(visibleMarkers(t), QList<int>{});
-    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.rec.sent.empty());
 }
 
 void TestTableInput::passButton() {
-    Table t(2, QStringLiteral("Bob"));
+    Table t(2, "Bob");
     ownRoll(t, 2, 1, 3, false);
     QVERIFY(t.shown(QStringLiteral("button_pass2")));
     QTest::mouseClick(t.w(QStringLiteral("button_pass2")), Qt::LeftButton);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_playerpass+2+")});
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_playerpass+2+")});
     QVERIFY(!t.shown(QStringLiteral("button_pass2")));
-    QCOMPARE(t.panel->clientphase(), 0);
+    QCOMPARE(t.state().clientphase, 0);
 
     // Clicked after the turn has passed on: it only goes away.
     t.feed(announce::nextplayer(2, 1));
@@ -302,20 +293,20 @@ void TestTableInput::passButton() {
     t.feed(announce::nextplayer(3, 1));
     t.w(QStringLiteral("button_pass2"))->show();
     QTest::mouseClick(t.w(QStringLiteral("button_pass2")), Qt::LeftButton);
-    QVERIFY(t.hooks.sent.empty());
+    QVERIFY(t.rec.sent.empty());
     QVERIFY(!t.shown(QStringLiteral("button_pass2")));
 }
 
 void TestTableInput::startButton() {
-    Table t(1, QStringLiteral("Ann"), true);
-    t.panel->setHosting(true);
+    Table t(1, "Ann", true);
+    t.setHosting(true);
     QTest::mouseClick(t.w(QStringLiteral("button_start")), Qt::LeftButton);
-    QCOMPARE(t.hooks.gameOptions, 1);
-    QVERIFY(t.boxes.isEmpty());
+    QCOMPARE(t.rec.gameOptions, 1);
+    QVERIFY(t.rec.boxes.isEmpty());
     t.id.loggedin = false;
-    t.panel->button_startClick();
-    QCOMPARE(t.hooks.gameOptions, 1);
-    QCOMPARE(t.boxes, QStringList{"You are not connected"});
+    t.panel->onStartClicked();
+    QCOMPARE(t.rec.gameOptions, 1);
+    QCOMPARE(t.rec.boxes, QStringList{"You are not connected"});
     // A game start hides it, a win brings it back in the hosting copy only.
     t.id.loggedin = true;
     t.seatEveryone();
@@ -323,7 +314,7 @@ void TestTableInput::startButton() {
     QVERIFY(!t.shown(QStringLiteral("button_start")));
     t.feed(announce::winner(1));
     QVERIFY(t.shown(QStringLiteral("button_start")));
-    Table guest(2, QStringLiteral("Bob"));
+    Table guest(2, "Bob");
     guest.feed(announce::winner(1));
     QVERIFY(!guest.shown(QStringLiteral("button_start")));
 }
@@ -352,8 +343,8 @@ void TestTableInput::botTakeover() {
     t.id.loggedin = loggedin;
     QTest::mouseClick(t.w(button), Qt::LeftButton);
     QVERIFY(!t.shown(QStringLiteral("panel_bottakeover")));
-    if (sent.isEmpty()) QVERIFY(t.hooks.sent.empty());
-    else QCOMPARE(t.takeSent(), Sent{sent.toStdString() + kTerminator});
+    if (sent.isEmpty()) QVERIFY(t.rec.sent.empty());
+    else QCOMPARE(t.rec.takeSent(), Sent{sent.toStdString() + kTerminator});
 }
 
 void TestTableInput::playerMenu_data() {
@@ -373,34 +364,33 @@ void TestTableInput::playerMenu() {
     QFETCH(int, seat);
     QFETCH(QString, who);
     QFETCH(bool, enabled);
-    Table t(1, QStringLiteral("Ann"), amhost);
+    Table t(1, "Ann", amhost);
     if (who != QLatin1String("waiting")) t.seatEveryone();
     if (who == QLatin1String("bot")) t.feed(announce::playerdisconnected(seat, "x"));
     auto* label = t.label(QStringLiteral("label_playername%1").arg(seat));
     QCOMPARE(label->contextMenuPolicy(), Qt::CustomContextMenu);
     QVERIFY(t.label(QStringLiteral("label_playername1"))->contextMenuPolicy() != Qt::CustomContextMenu);
 
-    t.panel->label_playername1ContextPopup(seat);
+    t.panel->prepareSeatMenu(seat);
     QMenu* menu = t.panel->popupKick();
-    QCOMPARE(menu->property("tag").toInt(), seat);
     const QStringList names = {"RemoveFromGame1", "SettoJustWatch1", "UnsetJustWatch1"};
     for (const QString& name : names) QCOMPARE(menu->findChild<QAction*>(name)->isEnabled(), enabled);
     if (!enabled) return;
     for (const QString& name : names) menu->findChild<QAction*>(name)->trigger();
     const std::string s = std::to_string(seat);
-    QCOMPARE(t.takeSent(), Sent({"CMD_kickhim+1+" + s + "+" + kTerminator, "CMD_justwatch+" + s + "+1" + kTerminator,
+    QCOMPARE(t.rec.takeSent(), Sent({"CMD_kickhim+1+" + s + "+" + kTerminator, "CMD_justwatch+" + s + "+1" + kTerminator,
                                  "CMD_justwatch+" + s + "+2" + kTerminator}));
     // The spy list's "Remove From Game" goes through the same request.
-    t.panel->kicking(7);
-    QCOMPARE(t.takeSent(), Sent{bytes("CMD_kickhim+1+7+")});
+    t.take(t.model.kick(7));
+    QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_kickhim+1+7+")});
 }
 
 void TestTableInput::logo() {
     Table t;
     QTest::mouseClick(t.w(QStringLiteral("Image2")), Qt::LeftButton);
-    QCOMPARE(t.hooks.websites, 1);
+    QCOMPARE(t.websites, 1);
     QTest::mouseClick(t.w(QStringLiteral("Image2")), Qt::RightButton);
-    QCOMPARE(t.hooks.websites, 1);
+    QCOMPARE(t.websites, 1);
 }
 
 QTEST_MAIN(TestTableInput)

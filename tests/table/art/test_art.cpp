@@ -1,5 +1,5 @@
-// The game's pictures: sizes, transparency, how they fit the board's cells, and (with
-// QUADRINO_ART_SHEET=file.png) a contact sheet of all of them to look at.
+// The game's pictures: sizes, transparency, how they fit the board's cells. A contact sheet
+// of all of them to look at is drawn by bench/picture_sheets.
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
@@ -39,7 +39,7 @@ using Maker = std::function<QPixmap()>;
 
 Q_DECLARE_METATYPE(Maker)
 
-class ArtSheet : public QObject {
+class TestArt : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -55,10 +55,9 @@ private slots:
     void progressTroughsMatchTheBars_data();
     void progressTroughsMatchTheBars();
     void distinctPictures();
-    void contactSheet();
 };
 
-void ArtSheet::initTestCase() {
+void TestArt::initTestCase() {
     // The high-density run says which ratio it set up, so it cannot pass at ratio 1 by accident.
     bool ok = false;
     const double expected = qEnvironmentVariable("QUADRINO_EXPECT_RATIO").toDouble(&ok);
@@ -66,7 +65,7 @@ void ArtSheet::initTestCase() {
     QCOMPARE(art::renderRatio(), qApp->devicePixelRatio());
 }
 
-void ArtSheet::sizes_data() {
+void TestArt::sizes_data() {
     QTest::addColumn<Maker>("make");
     QTest::addColumn<QSize>("size");
     QTest::newRow("board") << Maker(art::board) << QSize(504, 504);
@@ -99,7 +98,7 @@ void ArtSheet::sizes_data() {
     QTest::newRow("background") << Maker(art::background) << QSize(64, 64);
 }
 
-void ArtSheet::sizes() {
+void TestArt::sizes() {
     QFETCH(Maker, make);
     QFETCH(QSize, size);
     const QPixmap p = make();
@@ -110,14 +109,14 @@ void ArtSheet::sizes() {
     QCOMPARE(p.size(), (QSizeF(size) * qApp->devicePixelRatio()).toSize());
 }
 
-void ArtSheet::picturesAreCached() {
+void TestArt::picturesAreCached() {
     QCOMPARE(art::board().cacheKey(), art::board().cacheKey());
     QCOMPARE(art::pawn(3).cacheKey(), art::pawn(3).cacheKey());
     QVERIFY(art::pawn(3).cacheKey() != art::pawn(2).cacheKey());
     QVERIFY(art::marker(1, true).cacheKey() != art::marker(1, false).cacheKey());
 }
 
-void ArtSheet::pawnsAreTransparentAroundTheirShape() {
+void TestArt::pawnsAreTransparentAroundTheirShape() {
     for (int seat = 1; seat <= 4; ++seat) {
         const QImage img = imageOf(art::pawn(seat));
         for (QPointF corner : {QPointF(0, 0), QPointF(15.5, 0), QPointF(0, 12), QPointF(15.5, 12)})
@@ -130,7 +129,7 @@ void ArtSheet::pawnsAreTransparentAroundTheirShape() {
     }
 }
 
-void ArtSheet::everyCellStandsOutFromItsCorner() {
+void TestArt::everyCellStandsOutFromItsCorner() {
     const QImage board = imageOf(art::board());
     const QPoint origin = geometry::boardOrigin();
     QList<QColor> corners;
@@ -148,7 +147,7 @@ void ArtSheet::everyCellStandsOutFromItsCorner() {
     }
 }
 
-void ArtSheet::cellsAreTiledWithOneLineBetween() {
+void TestArt::cellsAreTiledWithOneLineBetween() {
     // Across an arm, two neighbouring cells share one border line; the tiles on either side
     // of it are alike, the line itself is darker.
     const QImage board = imageOf(art::board());
@@ -163,7 +162,7 @@ void ArtSheet::cellsAreTiledWithOneLineBetween() {
     }
 }
 
-void ArtSheet::markerPicturesFitTheirRects() {
+void TestArt::markerPicturesFitTheirRects() {
     for (int seat = 1; seat <= 4; ++seat) {
         for (int s = 1; s <= 100; ++s) {
             const QRect r = geometry::markerRect(seat, s);
@@ -178,7 +177,7 @@ void ArtSheet::markerPicturesFitTheirRects() {
     QVERIFY(a > 40 && a < 220);
 }
 
-void ArtSheet::diceFaces() {
+void TestArt::diceFaces() {
     // Six different faces, each solid in its middle; face 0 is only a faint outline.
     QList<QImage> faces;
     for (int f = 1; f <= 6; ++f) {
@@ -192,7 +191,7 @@ void ArtSheet::diceFaces() {
     QCOMPARE(maxAlpha(imageOf(art::die(-3))), 0);
 }
 
-void ArtSheet::outOfRangeRequests() {
+void TestArt::outOfRangeRequests() {
     QCOMPARE(imageOf(art::smiley(18)), imageOf(art::smiley(0)));
     QCOMPARE(imageOf(art::smiley(-1)), imageOf(art::smiley(0)));
     QCOMPARE(maxAlpha(imageOf(art::phraseIcon(0))), 0);
@@ -204,7 +203,7 @@ void ArtSheet::outOfRangeRequests() {
     QVERIFY(art::progressTrough(0).isEmpty());
 }
 
-void ArtSheet::progressTroughsMatchTheBars_data() {
+void TestArt::progressTroughsMatchTheBars_data() {
     QTest::addColumn<int>("seat");
     QTest::addColumn<int>("barTop");
     // The bars stand on the main panel at Left 585 with these Tops; the frame is at 548,46.
@@ -214,13 +213,13 @@ void ArtSheet::progressTroughsMatchTheBars_data() {
     QTest::newRow("seat 4") << 4 << 130;
 }
 
-void ArtSheet::progressTroughsMatchTheBars() {
+void TestArt::progressTroughsMatchTheBars() {
     QFETCH(int, seat);
     QFETCH(int, barTop);
     QCOMPARE(art::progressTrough(seat), QRect(585 - 548, barTop - 46, 150, 17));
 }
 
-void ArtSheet::distinctPictures() {
+void TestArt::distinctPictures() {
     QList<QImage> seen;
     for (int i = 0; i <= 17; ++i) seen << imageOf(art::smiley(i));
     for (int n = 1; n <= 10; ++n) seen << imageOf(art::phraseIcon(n));
@@ -230,128 +229,5 @@ void ArtSheet::distinctPictures() {
     }
 }
 
-void ArtSheet::contactSheet() {
-    const QString path = qEnvironmentVariable("QUADRINO_ART_SHEET");
-    if (path.isEmpty()) QSKIP("set QUADRINO_ART_SHEET=file.png to write the contact sheet");
-
-    const qreal ratio = qApp->devicePixelRatio();
-    QImage sheet((QSizeF(1130, 760) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    sheet.setDevicePixelRatio(ratio);
-    QPainter p(&sheet);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.drawTiledPixmap(QRectF(0, 0, 1130, 760), art::background());
-
-    // The board panel as the game shows it, with pieces placed from the tables.
-    const QPoint panel(10, 10);
-    auto put = [&](const QPixmap& pm, QPoint pos) { p.drawPixmap(panel + pos, pm); };
-    p.fillRect(QRect(panel, QSize(505, 505)), QColor(221, 221, 193));
-    put(art::board(), geometry::boardOrigin());
-    put(art::turnHighlight(2), geometry::turnHighlightSpot(2));
-    QFont nameFont(QStringLiteral("Arial"));
-    nameFont.setPixelSize(16);
-    nameFont.setBold(true);
-    p.setFont(nameFont);
-    const QPoint labels[] = {{13, 13}, {335, 471}, {335, 13}, {13, 471}};
-    const char* names[] = {"Alice", "Klot", "Klick", "Kling"};
-    for (int seat = 1; seat <= 4; ++seat) {
-        p.setPen(art::seatColour(seat));
-        const QTextOption align((seat == 2 || seat == 3) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        p.drawText(QRectF(panel + labels[seat - 1], QSizeF(158, 19)), QString::fromLatin1(names[seat - 1]), align);
-    }
-    // Pawns: some waiting, some on the track (one pair), some in home columns, some home.
-    const int squares[4][4] = {{5, 5, 0, 97}, {39, 72 - 68 + 80, 0, 99}, {80, 0, 98, 98}, {12, 93, 0, 0}};
-    for (int seat = 1; seat <= 4; ++seat) {
-        for (int pawn = 1; pawn <= 4; ++pawn) {
-            int sq = squares[seat - 1][pawn - 1];
-            if (seat == 2 && pawn == 2) sq = 86;
-            QPoint spot = geometry::pawnSpot(seat, pawn, sq);
-            if (seat == 1 && pawn == 2) spot = geometry::pairedOffsetSpot(sq);
-            put(art::pawn(seat), spot);
-        }
-    }
-    put(art::pawn(3), geometry::squareSpot(17));
-    put(art::pawn(4), geometry::squareSpot(60));
-    put(art::pawn(4), geometry::pairedOffsetSpot(60));
-    put(art::pawn(2), geometry::squareSpot(44));
-    put(art::pawn(2), geometry::pairedOffsetSpot(44));
-    // Markers of the user in seat 2: one on each kind of cell and the home strip.
-    for (int target : {10, 27, 47, 50, 99, 64, 85}) {
-        const QRect r = geometry::markerRect(2, target);
-        put(art::marker(2, r.height() > r.width()), r.topLeft());
-    }
-    const QRect home3 = geometry::markerRect(3, 98);
-    put(art::marker(3, true), home3.topLeft());
-    put(art::die(4), QPoint(geometry::rolledDiceLeft(1), 210));
-    put(art::die(6), QPoint(geometry::rolledDiceLeft(2), 226));
-    put(art::die(1), geometry::turnDiceSpot(1, 1));
-    put(art::die(0), geometry::turnDiceSpot(1, 2));
-    put(art::bonus20(), {268, 271});
-    put(art::bonus20(), {268, 263});
-    put(art::bonus10(), {269, 202});
-    put(art::eyes(), {455, 34});
-    put(art::cross(), {104, 385});
-    put(art::passButton(), {439, 335});
-    put(art::winnerBadge(3), {360, 83});
-    put(art::warningFrames().value(0), {184, 464});
-
-    // Everything else, with a caption each.
-    QFont caption(QStringLiteral("Arial"));
-    caption.setPixelSize(10);
-    p.setFont(caption);
-    p.setPen(QColor(60, 40, 20));
-    int x = 530;
-    int y = 12;
-    int rowHeight = 0;
-    auto show = [&](const QPixmap& pm, const QString& name) {
-        const QSize s = pm.deviceIndependentSize().toSize();
-        const int w = std::max(s.width(), 40);
-        if (x + w > 1120) {
-            x = 530;
-            y += rowHeight + 18;
-            rowHeight = 0;
-        }
-        p.drawPixmap(x, y, pm);
-        p.drawText(QRect(x - 6, y + s.height() + 1, w + 12, 14), Qt::AlignHCenter | Qt::AlignTop, name);
-        x += w + 12;
-        rowHeight = std::max(rowHeight, s.height());
-    };
-    show(art::logo(), "logo");
-    show(art::startButton(), "start");
-    show(art::passButton(), "pass");
-    for (int f = 0; f <= 6; ++f) show(art::die(f), QString("die %1").arg(f));
-    for (int s = 1; s <= 4; ++s) show(art::pawn(s), QString("pawn %1").arg(s));
-    show(art::bonus20(), "20");
-    show(art::bonus10(), "10");
-    show(art::eyes(), "eyes");
-    show(art::cross(), "cross");
-    show(art::closeImage(), "close");
-    show(art::checkBox(false), "off");
-    show(art::checkBox(true), "on");
-    for (int s = 0; s <= 4; ++s) show(art::marker(s, false), QString("marker %1").arg(s));
-    for (int s = 0; s <= 4; ++s) show(art::marker(s, true), QString("m%1").arg(s));
-    for (int s = 1; s <= 4; ++s) show(art::winnerBadge(s), QString("winner %1").arg(s));
-    show(art::warningFrames().value(0), "warning a");
-    show(art::warningFrames().value(1), "warning b");
-    for (int n = 1; n <= 10; ++n) show(art::phraseIcon(n), QString("ph%1").arg(n));
-    for (int i = 0; i <= 17; ++i) show(art::smiley(i), QString("%1").arg(i + 10));
-    // The progress frame with partly filled bars, as the main panel shows them.
-    x = 530;
-    y += rowHeight + 22;
-    rowHeight = 0;
-    const QPoint frame(x, y);
-    p.drawPixmap(frame, art::progressFrame());
-    const int widths[] = {150, 40, 95, 0};
-    for (int seat = 1; seat <= 4; ++seat) {
-        const QRect t = art::progressTrough(seat).translated(frame);
-        p.drawPixmap(QRect(t.topLeft(), QSize(widths[seat - 1], t.height())), art::progressBar(seat));
-    }
-    x += 205;
-    show(art::turnHighlight(1), "turn 1");
-    show(art::turnHighlight(3), "turn 3");
-    p.end();
-    QVERIFY2(sheet.save(path), qPrintable(path));
-    qInfo("contact sheet written to %s", qPrintable(path));
-}
-
-QTEST_MAIN(ArtSheet)
-#include "art_sheet.moc"
+QTEST_MAIN(TestArt)
+#include "test_art.moc"

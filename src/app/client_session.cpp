@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/client_session.h"
+
+#include "protocol/catalogue.h"
+#include "protocol/cp1252.h"
+#include "protocol/wire.h"
+
+namespace quadrino {
+
+namespace {
+
+QString fromWire(std::string_view bytes) { return QString::fromStdString(cp1252ToUtf8(bytes)); }
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
+    : QObject(parent), table_(std::make_unique<table::TableModel>(identity_, diceSeed)) {
+    connect(&connection_, &ClientConnection::messageReady, this, &ClientSession::onMessage);
+    connect(&connection_, &ClientConnection::closed, this, &ClientSession::closed);
+}
+
+ClientSession::~ClientSession() {
+    // Nobody is told about a connection torn down with the session.
+    disconnect(&connection_, nullptr, this, nullptr);
+}
+
+void ClientSession::setMyName(const QString& name) {
+    identity_.myname = name.toStdString();
+    loginname_ = withoutTerminator(utf8ToCp1252(identity_.myname));
+}
+
+void ClientSession::setHosting(bool hosting) {
+    identity_.amhost = hosting;
+    table_->setHosting(hosting);
+    emit tableChanged();
+}
+
+void ClientSession::connectToHost(const QString& address, quint16 port) { connection_.connectToHost(address, port); }
+
+void ClientSession::send(const std::string& message) {
+    if (identity_.loggedin) connection_.send(message);
+}
+
+void ClientSession::notice(const QString& text) { emit chatLine(text, kSystemColour); }
+
+void ClientSession::apply(const table::Outcome& out) {
+    for (const std::string& request : out.requests) send(request);
+    if (out.changed) emit tableChanged();
+    for (const std::string& line : out.chat) notice(fromUtf8(line));
+    if (out.reloadSettings) emit ownArrival();
+    for (const std::string& sound : out.sounds) emit soundRequested(fromUtf8(sound));
+    if (out.justWatch) emit justWatchChanged(*out.justWatch);
+    if (out.tally) emit gameWon(fromUtf8(*out.tally));
+    if (out.openGameOptions) emit gameOptionsWanted();
+    if (!out.messageBox.empty()) emit messageBoxWanted(fromUtf8(out.messageBox));
+}
+
+void ClientSession::onMessage(const std::string& entry) {
+    const CommandSplit split = splitCommand(entry);
+    if (split.word.empty()) return;
+    const auto cmd = clientCommand(split.word);
+    if (!cmd) return;
+    switch (*cmd) {
+    case ClientCommand::sendlogininfo:
+        sendlogininfo(split.rest);
+        return;
+    case ClientCommand::havewrongversion:
+        notice(QStringLiteral("0+") + fromWire(split.rest) + QStringLiteral(" has a different version of the game then you."));
+        return;
+    case ClientCommand::wrongversion:
+        notice(QStringLiteral("0+You have a differnt version of the game then the host."));
+        return;
+    case ClientCommand::full:
+        emit messageBoxWanted(QStringLiteral("Game is full"));
+        emit gameFull();
+        return;
+    case ClientCommand::chat:
+    case ClientCommand::action:
+        emit chatReceived(fromWire(split.rest));
+        return;
+    case ClientCommand::playasound:
+        return; // chatter sounds are not played yet
+    default:
+        apply(table_->handle(*cmd, split.rest));
+        return;
+    }
+}
+
+void ClientSession::sendlogininfo(std::string_view body) {
+    const auto seat = parseSendlogininfo(body);
+    if (!seat) return;
+    identity_.myseat = *seat;
+    identity_.loggedin = true;
+    connection_.send(request::logininfo(*seat, kVersion, loginname_));
+}
+
+} // namespace quadrino

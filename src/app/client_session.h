@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The client's side of one game connection: the connection itself, who this client is (its
+// name, connection number and login), the table model, and the dispatch of every message the
+// host sends. Announcements of the game go to the table model; what the model answers, and
+// the messages that are not the table's, come out as signals for the window, the chat pane
+// and the sounds. Needs no window.
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "net/client_connection.h"
+#include "protocol/colour_text.h"
+#include "table/client_identity.h"
+#include "table/table_model.h"
+
+namespace quadrino {
+
+class ClientSession : public QObject {
+    Q_OBJECT
+public:
+    explicit ClientSession(std::uint32_t diceSeed, QObject* parent = nullptr);
+    ~ClientSession() override;
+
+    // The user's name, sent at login in Windows-1252.
+    void setMyName(const QString& name);
+    // The hosting copy may start games and remove players.
+    void setHosting(bool hosting);
+    void connectToHost(const QString& address, quint16 port);
+
+    // One whole message for the host; dropped unless logged in.
+    void send(const std::string& message);
+    // Carries out what the table model answered to a click or an announcement.
+    void apply(const table::Outcome& out);
+
+    const ClientIdentity& identity() const { return identity_; }
+    const std::string& loginname() const { return loginname_; }
+    table::TableModel& table() { return *table_; }
+    const table::TableModel& table() const { return *table_; }
+    ClientConnection& connection() { return connection_; }
+
+signals:
+    void tableChanged();
+    // A line for the chat pane; the text starts with its kind ("0+" for own notices).
+    void chatLine(const QString& text, quadrino::BgrColour colour);
+    // The data of a relayed CMD_chat or CMD_action.
+    void chatReceived(const QString& data);
+    void soundRequested(const QString& name);
+    void justWatchChanged(bool checked);
+    // A single seat won: "addtomine" or the winner's name.
+    void gameWon(const QString& winner);
+    // The host announced this client's own connection.
+    void ownArrival();
+    void gameOptionsWanted();
+    void messageBoxWanted(const QString& text);
+    // The host refused the login: every seat is taken.
+    void gameFull();
+    // The connection has closed.
+    void closed();
+
+private:
+    void onMessage(const std::string& entry);
+    void sendlogininfo(std::string_view body);
+    void notice(const QString& text);
+
+    ClientIdentity identity_;
+    std::string loginname_;
+    std::unique_ptr<table::TableModel> table_;
+    ClientConnection connection_;
+};
+
+} // namespace quadrino

@@ -1,0 +1,561 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table/table_model.h"
+
+#include <algorithm>
+
+#include "protocol/cp1252.h"
+
+namespace quadrino::table {
+
+namespace {
+
+constexpr int kLastSquare = 100;     // the highest home square
+constexpr int kLastBoardSquare = 96; // squares above are home squares
+constexpr int kFullProgress = 150;
+constexpr std::uint32_t kRolledDiceSpread = 32;
+constexpr int kWarningFrames = 20; // about two seconds at 100 ms a frame
+
+bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
+bool validSquare(int square) { return square >= 0 && square <= kLastSquare; }
+std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
+
+std::string fromWire(std::string_view text) { return cp1252ToUtf8(text); }
+std::string sys(std::string_view text) { return "0+" + std::string(text); }
+
+} // namespace
+
+std::string botName(int seat) {
+    static const char* const kBots[kSeatCount] = {"", "Klot", "Klick", "Kling"};
+    return validSeat(seat) ? kBots[at(seat)] : "";
+}
+
+TableModel::TableModel(const ClientIdentity& me, std::uint32_t diceSeed) : me_(me), random_(diceSeed) {
+    clearall();
+}
+
+// ---- Reading ---------------------------------------------------------------------------
+
+int TableModel::boardpawn(int seat, int pawn) const {
+    return validSeat(seat) && validPawn(pawn) ? state_.pawn(seat, pawn).square : 0;
+}
+
+std::string TableModel::seatName(int seat) const { return validSeat(seat) ? state_.seat(seat).name : std::string(); }
+
+ClientMirror TableModel::mirror() const {
+    ClientMirror m;
+    for (int s = 1; s <= kSeatCount; ++s)
+        for (int p = 1; p <= kPawnCount; ++p) m.boardpawns[at(s)][at(p)] = state_.pawn(s, p).square;
+    m.amounts.dice1 = state_.dice.value[0];
+    m.amounts.dice2 = state_.dice.value[1];
+    m.amounts.bonus = state_.bonus;
+    m.blocking = state_.blocking;
+    m.pouncing = state_.pouncing;
+    return m;
+}
+
+std::vector<std::string> TableModel::otherPlayers() const {
+    std::vector<std::string> names;
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        if (seat != me_.myseat && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+    return names;
+}
+
+// ---- Drawing operations ----------------------------------------------------------------
+
+void TableModel::setHosting(bool hosting) { state_.startShown = hosting; }
+
+void TableModel::setbonus(int n, int value) {
+    if (n < 1 || n > kBonusSlots) return;
+    state_.bonus[at(n)] = value;
+    state_.bonusShown[at(n)] = value > 0;
+}
+
+void TableModel::setAmounts(const MoveSlotsView& a) {
+    setbonus(1, a.bonus20a);
+    setbonus(5, a.bonus20b);
+    setbonus(6, a.bonus20c);
+    setbonus(2, a.bonus10a);
+    setbonus(7, a.bonus10b);
+    setbonus(8, a.bonus10c);
+    setbonus(3, a.double1);
+    setbonus(4, a.double2);
+}
+
+void TableModel::setprogress(int seat, int value) {
+    // Only a damaged announcement could ask for more than the trough holds.
+    if (validSeat(seat)) seatAt(seat).progress = std::clamp(value / 2, 0, kFullProgress);
+}
+
+void TableModel::cleardice(int n) {
+    if (n < 1 || n > kMoveCodeCount) return;
+    state_.markers[at(n)] = MarkerView{};
+    if (n <= 2) {
+        state_.dice.face[at(n)] = -1;
+        state_.dice.value[at(n)] = 0;
+    }
+}
+
+void TableModel::cleargrays() { state_.markers.fill(MarkerView{}); }
+
+void TableModel::hideBonusTokens(int upTo, bool clearAmounts) {
+    for (int n = 1; n <= upTo; ++n) {
+        state_.bonusShown[at(n)] = false;
+        if (clearAmounts) state_.bonus[at(n)] = 0;
+    }
+}
+
+void TableModel::hidePassButtons() {
+    for (SeatView& s : state_.seats) s.pass = false;
+}
+
+void TableModel::hideTurnHighlights() {
+    for (SeatView& s : state_.seats) s.turn = false;
+}
+
+void TableModel::clearall() {
+    cleargrays();
+    state_.errorShown = false;
+    hideBonusTokens(kBonusSlots, true);
+    for (int s = 1; s <= kSeatCount; ++s) {
+        SeatView& seat = seatAt(s);
+        seat.eyes = seat.turn = seat.winner = seat.pass = false;
+        seat.progress = 0;
+        // Shown or hidden stays as it was: that belongs to the seat being in the game.
+        for (int p = 1; p <= kPawnCount; ++p) {
+            pawnAt(s, p).square = 0;
+            pawnAt(s, p).paired = false;
+        }
+    }
+}
+
+void TableModel::setplayer(int seat, std::string_view flag, Outcome& out) {
+    if (seat != 3 && seat != 4) return;
+    const bool playing = flag != "f";
+    for (PawnView& pawn : state_.pawns[at(seat)]) pawn.shown = playing;
+    state_.out[static_cast<std::size_t>(seat - 3)] = !playing;
+    if (!playing && isOwn(seat))
+        out.chat.push_back(
+            sys("The game has already started, you will have to wait for the next game before you can play."));
+}
+
+void TableModel::showDice(int die1, int die2) {
+    DiceView& d = state_.dice;
+    d.face = {die1, die2};
+    d.place = DicePlace::Rolled;
+    for (int& drop : d.rolledDrop) drop = static_cast<int>(random_.below(kRolledDiceSpread));
+}
+
+void TableModel::sendPawnHome(int seat, int pawn) { pawnAt(seat, pawn) = PawnView{0, false, pawnAt(seat, pawn).shown}; }
+
+void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bool pouncing, std::string_view limit) {
+    auto onOff = [](bool on) { return on ? std::string("ON") : std::string("OFF"); };
+    auto& r = state_.rules;
+    r[static_cast<std::size_t>(RuleLabel::Penalty)] = "Doubles Penalty: " + onOff(penalty);
+    r[static_cast<std::size_t>(RuleLabel::Passing)] = "Passing: " + onOff(passingOn);
+    r[static_cast<std::size_t>(RuleLabel::Blocking)] = "Blocking: " + onOff(blocking);
+    r[static_cast<std::size_t>(RuleLabel::Pouncing)] = "Pouncing: " + onOff(pouncing);
+    r[static_cast<std::size_t>(RuleLabel::Limit)] =
+        "Block Limit: " + (limit.empty() || limit == "0" ? std::string("None") : std::string(limit));
+    state_.blocking = blocking;
+    state_.pouncing = pouncing;
+}
+
+void TableModel::setTeamGame(bool on) {
+    state_.rules[static_cast<std::size_t>(RuleLabel::TeamGame)] = on ? "Team Game: ON" : "Team Game: OFF";
+    state_.teamgame = on;
+}
+
+void TableModel::send(Outcome& out, std::string message) const {
+    if (me_.loggedin) out.requests.push_back(std::move(message));
+}
+
+void TableModel::turnSound(Outcome& out) const { out.sounds.emplace_back(newTurnSound_ ? "turnnew" : "turn"); }
+
+// ---- Announcements ---------------------------------------------------------------------
+
+Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
+    Outcome out;
+    const TableState before = state_;
+    switch (cmd) {
+    case ClientCommand::newplayerinfo:
+    case ClientCommand::existingplayers: newplayerinfo(body, out); break;
+    case ClientCommand::playerdisconnected: playerdisconnected(body, out); break;
+    case ClientCommand::startgame: startthegame(body, out); break;
+    case ClientCommand::nextplayer: getnextplayer(body, out); break;
+    case ClientCommand::hisdice: hisdice(body, out); break;
+    case ClientCommand::movehim: movehim(body, out); break;
+    case ClientCommand::sendback: sendback(body, out); break;
+    case ClientCommand::rollagain: rollagain(body, out); break;
+    case ClientCommand::nomoves: nomoves(body, out); break;
+    case ClientCommand::passing: passing(body, out); break;
+    case ClientCommand::gotpenalty: gotpenalty(body, out); break;
+    case ClientCommand::gotpenalty1: gotpenalty1(body, out); break;
+    case ClientCommand::warning: warning(body); break;
+    case ClientCommand::aerror: aerror(body, out); break;
+    case ClientCommand::winner: winner(body, out); break;
+    case ClientCommand::justwatching: justwatching(body, out); break;
+    case ClientCommand::removepegs: removepegs(body); break;
+    case ClientCommand::locations: locations(body, out); break;
+    case ClientCommand::morestats: morestats(body); break;
+    case ClientCommand::sendlogininfo:
+    case ClientCommand::chat:
+    case ClientCommand::action:
+    case ClientCommand::playasound:
+    case ClientCommand::havewrongversion:
+    case ClientCommand::wrongversion:
+    case ClientCommand::full:
+        out.handled = false;
+        break;
+    }
+    out.changed = !(state_ == before);
+    return out;
+}
+
+void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
+    const auto info = parseNumberAndName(body);
+    if (!info || info->number < 1) return;
+    const int seat = info->number;
+    const std::string name = fromWire(info->name);
+    if (isOwn(seat)) {
+        out.chat.push_back(sys("You are Connected."));
+        out.reloadSettings = true;
+    } else {
+        out.chat.push_back(sys(name + " is Connected."));
+    }
+    if (seat <= kSeatCount) {
+        seatAt(seat).name = name;
+    } else {
+        state_.spies.push_back(std::to_string(seat) + ": " + name);
+        out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
+    }
+    out.sounds.emplace_back("entered");
+}
+
+void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
+    const auto info = parseNumberAndName(body);
+    if (!info || info->number < 1) return;
+    const int seat = info->number;
+    if (seat <= kSeatCount) {
+        SeatView& s = seatAt(seat);
+        const std::string bot = botName(seat);
+        state_.questionName = s.name;
+        state_.questionSeat = seat;
+        if (s.name != bot) out.chat.push_back(sys(s.name + " disconnected."));
+        s.name = bot;
+        s.eyes = false;
+        const bool inGame = (seat == 3 || seat == 4) && !state_.out[static_cast<std::size_t>(seat - 3)];
+        if (me_.myseat == 1 && !state_.teamgame && inGame) state_.questionShown = true;
+    } else {
+        const std::string name = fromWire(info->name);
+        auto& spies = state_.spies;
+        const auto found = std::find(spies.begin(), spies.end(), std::to_string(seat) + ": " + name);
+        if (found == spies.end()) return;
+        spies.erase(found);
+        out.chat.push_back(sys(name + " has left."));
+    }
+}
+
+void TableModel::startthegame(std::string_view body, Outcome& out) {
+    const auto info = parseStartgameInfo(body);
+    if (!info) return;
+    state_.startShown = false;
+    out.justWatch = false;
+    state_.canmove = false;
+    clearall();
+    auto on = [](const std::string& flag) { return flag == "1"; };
+    setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing),
+                    fromWire(info->blocklimit));
+    setTeamGame(on(info->teamgame));
+    setplayer(3, info->seat3playing, out);
+    setplayer(4, info->seat4playing, out);
+    out.chat.push_back(sys(fromWire(info->name) + " has started a game."));
+    for (int s = 2; s <= kSeatCount; ++s)
+        if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
+}
+
+void TableModel::getnextplayer(std::string_view body, Outcome& out) {
+    const auto info = parseNextplayer(body);
+    if (!info || !validSeat(info->seat)) return;
+    const int seat = info->seat;
+    state_.canmove = false;
+    state_.errorShown = false;
+    state_.turnseat = seat;
+    cleargrays();
+    hideTurnHighlights();
+    hidePassButtons();
+    hideBonusTokens(kBonusSlots, true);
+    seatAt(seat).turn = true;
+    state_.clientphase = info->phase;
+    state_.dice.face = {1, 1};
+    if (info->phase == 1) {
+        state_.dice.place = DicePlace::Corner;
+        state_.dice.cornerSeat = seat;
+    }
+    // Names, not seat numbers: a namesake on another seat also hears "Your Turn.".
+    const std::string& name = seatAt(seat).name;
+    if (name == me_.myname) {
+        state_.status = "Your Turn.";
+        turnSound(out);
+    } else {
+        state_.status = name + "'s turn.";
+    }
+}
+
+void TableModel::hisdice(std::string_view body, Outcome& out) {
+    const auto info = parseHisdice(body);
+    if (!info || !validSeat(info->seat)) return;
+    showDice(info->die1, info->die2);
+    setbonus(3, info->double1);
+    setbonus(4, info->double2);
+    if (info->double1 > 0) {
+        state_.log = " DOUBLES!";
+        out.sounds.emplace_back("dice");
+    } else {
+        out.sounds.emplace_back("doubledice");
+    }
+    if (isOwn(info->seat)) {
+        state_.canmove = true;
+        state_.clientphase = info->phase;
+        state_.dice.value = {info->die1, info->die2};
+        if (info->passAllowed) seatAt(info->seat).pass = true;
+    }
+}
+
+void TableModel::movehim(std::string_view body, Outcome& out) {
+    const auto info = parseMovehim(body);
+    if (!info || !validSeat(info->seat) || !validPawn(info->pawn) || !validSquare(info->square)) return;
+    const int seat = info->seat;
+    const int pawn = info->pawn;
+    const int square = info->square;
+    const int home = homeSquareOf(seat);
+    setprogress(seat, info->progress);
+    if (info->code == 1 || info->code == 2) {
+        cleardice(info->code);
+    } else if (info->code == 3) {
+        cleardice(1);
+        cleardice(2);
+    }
+    bool partnerThere = false;
+    for (int p = 1; p <= kPawnCount; ++p)
+        if (p != pawn && boardpawn(seat, p) == square) partnerThere = true;
+    pawnAt(seat, pawn).square = square;
+    const std::string who = isOwn(seat) ? "You have moved" : seatAt(seat).name + " moved";
+    if (square == home) {
+        state_.log = who + " a pawn HOME.";
+        pawnAt(seat, pawn).paired = false;
+    } else {
+        state_.log = who + " a pawn.";
+        pawnAt(seat, pawn).paired = partnerThere && square != 0;
+    }
+    setAmounts(info->amounts);
+    if (info->moreMoves) state_.canmove = true;
+    // A pawn whose partner just left its square goes back to the middle of it.
+    for (int p = 1; p <= kPawnCount; ++p) {
+        if (p == pawn) continue;
+        const int sq = boardpawn(seat, p);
+        if (sq == 0 || sq == home || sq > kLastBoardSquare) continue;
+        int together = 0;
+        for (int other = 1; other <= kPawnCount; ++other)
+            if (boardpawn(seat, other) == sq) ++together;
+        if (together == 1) pawnAt(seat, p).paired = false;
+    }
+    out.sounds.emplace_back("movepiece");
+}
+
+void TableModel::sendback(std::string_view body, Outcome& out) {
+    const auto info = parseSendback(body);
+    if (!info || !validSeat(info->mover) || !validSeat(info->seat) || !validPawn(info->pawn)) return;
+    sendPawnHome(info->seat, info->pawn);
+    setprogress(info->seat, info->progress);
+    const std::string captured = seatAt(info->seat).name;
+    if (isOwn(info->mover)) {
+        state_.log = "You have sent " + captured + " back to start.";
+        out.sounds.emplace_back("gotbonus");
+    } else {
+        state_.log = seatAt(info->mover).name + " sent " + captured + " back to start.";
+        out.sounds.emplace_back("sendback");
+    }
+}
+
+void TableModel::rollagain(std::string_view body, Outcome& out) {
+    const auto seat = parseFirstNumber(body);
+    if (!seat || !validSeat(*seat)) return;
+    state_.log = isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.";
+    out.sounds.emplace_back("rollagain");
+}
+
+void TableModel::nomoves(std::string_view body, Outcome& out) {
+    const auto seat = parseFirstNumber(body);
+    if (!seat || !validSeat(*seat)) return;
+    state_.log = isOwn(*seat) ? "You have no valid moves." : seatAt(*seat).name + " has no valid moves.";
+    cleargrays();
+    hidePassButtons();
+    out.sounds.emplace_back("nomoves");
+}
+
+void TableModel::passing(std::string_view body, Outcome& out) {
+    const auto seat = parseFirstNumber(body);
+    if (!seat || !validSeat(*seat)) return;
+    state_.log = isOwn(*seat) ? "You have passed." : seatAt(*seat).name + " has passed.";
+    cleargrays();
+    hideBonusTokens(4, false);
+    hidePassButtons();
+    out.sounds.emplace_back("nomoves");
+}
+
+void TableModel::gotpenalty(std::string_view body, Outcome& out) {
+    const auto info = parseGotpenalty(body);
+    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount) return;
+    if (info->pawn != 0) {
+        sendPawnHome(info->seat, info->pawn);
+        setprogress(info->seat, info->progress);
+    }
+    state_.log = isOwn(info->seat) ? "You got a Doubles Penalty." : seatAt(info->seat).name + " got a 3 Double Penalty.";
+    cleargrays();
+    hidePassButtons();
+    showDice(info->die1, info->die2);
+    setbonus(3, info->die1);
+    setbonus(4, info->die2);
+    out.sounds.emplace_back("nomoves");
+}
+
+void TableModel::gotpenalty1(std::string_view body, Outcome& out) {
+    const auto info = parseGotpenalty1(body);
+    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount) return;
+    if (info->pawn != 0) {
+        sendPawnHome(info->seat, info->pawn);
+        setprogress(info->seat, info->progress);
+    }
+    state_.log = isOwn(info->seat) ? "You got a Limit Penalty" : seatAt(info->seat).name + " got a Limited Penalty";
+    cleargrays();
+    out.sounds.emplace_back("nomoves");
+}
+
+void TableModel::warning(std::string_view body) {
+    const auto info = parseWarning(body);
+    if (!info || !validSeat(info->seat) || !validPawn(info->pawn)) return;
+    WarningView& w = state_.warning;
+    w.moved = true;
+    w.seat = info->seat;
+    w.pawn = info->pawn;
+    w.at = pawnAt(info->seat, info->pawn);
+    if (isOwn(info->seat)) {
+        w.ticks = 0;
+        w.shown = true;
+    }
+}
+
+bool TableModel::warningTick() {
+    WarningView& w = state_.warning;
+    if (!w.shown) return false;
+    ++w.ticks;
+    if (w.ticks > kWarningFrames) w.shown = false;
+    return w.shown;
+}
+
+void TableModel::aerror(std::string_view body, Outcome& out) {
+    const auto info = parseAerror(body);
+    if (!info || !isOwn(info->seat)) return;
+    switch (info->phase) {
+    case 1: state_.errorText = "You have already rolled the die."; break;
+    case 2: state_.errorText = "You need to roll the die"; break;
+    case 3: state_.errorText = "That dice is already used."; break;
+    case 4: state_.errorText = "You do not have a bonus move."; break;
+    case 5: state_.errorText = "That is not a valid move."; break;
+    default: state_.errorText = std::to_string(info->phase); break;
+    }
+    state_.canmove = true;
+    state_.errorShown = true;
+    out.sounds.emplace_back("notvalid");
+}
+
+void TableModel::winner(std::string_view body, Outcome& out) {
+    const auto code = parseFirstNumber(body);
+    if (!code || *code < 1 || *code > 6) return;
+    state_.errorShown = false;
+    const int w = *code;
+    const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
+    // A team code is never a seat, whatever connection number the user holds.
+    const bool ownWin = validSeat(w) && isOwn(w);
+    out.sounds.emplace_back("winner");
+    state_.log = ownWin ? "You have Won the Game!" : name + " has Won the Game!";
+    out.chat.push_back(sys(state_.log));
+    auto crown = [this](int seat) {
+        seatAt(seat).winner = true;
+        seatAt(seat).progress = kFullProgress;
+    };
+    if (w == 5) {
+        crown(1);
+        crown(2);
+    } else if (w == 6) {
+        crown(3);
+        crown(4);
+    } else {
+        crown(w);
+    }
+    hideTurnHighlights();
+    hidePassButtons();
+    if (me_.amhost) state_.startShown = true;
+    hideBonusTokens(kBonusSlots, true);
+    if (validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
+}
+
+void TableModel::justwatching(std::string_view body, Outcome& out) {
+    const auto info = parseJustwatching(body);
+    if (!info || !validSeat(info->seat)) return;
+    const int seat = info->seat;
+    const bool watching = info->flag == "1";
+    if (isOwn(seat)) out.justWatch = watching;
+    out.chat.push_back(sys(seatAt(seat).name + (watching ? " is just watching" : " is now playing again")));
+    seatAt(seat).eyes = watching;
+}
+
+void TableModel::removepegs(std::string_view body) {
+    const auto seat = parseFirstNumber(body);
+    if (!seat || (*seat != 3 && *seat != 4)) return;
+    const int s = *seat;
+    setprogress(s, 0);
+    state_.out[static_cast<std::size_t>(s - 3)] = true;
+    for (PawnView& pawn : state_.pawns[at(s)]) pawn = PawnView{0, false, false};
+}
+
+void TableModel::morestats(std::string_view body) {
+    // A flag rather than a number: anything but "1" means no teams.
+    setTeamGame(body.substr(0, body.find('+')) == "1");
+}
+
+void TableModel::locations(std::string_view body, Outcome& out) {
+    const auto info = parseLocations(body);
+    if (!info || !isOwn(info->target) || !validSeat(info->whoseturn)) return;
+    for (const auto& seat : info->pawns)
+        for (int square : seat)
+            if (!validSquare(square)) return;
+
+    state_.turnseat = info->whoseturn;
+    setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1,
+                    std::to_string(info->blocklimit));
+    for (int s = 1; s <= kSeatCount; ++s) {
+        // Pawns sharing a square overlap: a late joiner is not told which came first.
+        for (int p = 1; p <= kPawnCount; ++p) pawnAt(s, p) = {info->pawns[at(s)][at(p)], false, pawnAt(s, p).shown};
+        if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
+    }
+    setAmounts(info->amounts);
+    setplayer(3, info->seat3playing, out);
+    setplayer(4, info->seat4playing, out);
+    const int die1 = info->die1 == 0 ? 1 : info->die1;
+    const int die2 = info->die2;
+    showDice(die1, die2);
+    seatAt(info->whoseturn).turn = true;
+    if (isOwn(info->whoseturn)) {
+        state_.canmove = true;
+        state_.clientphase = info->turnphase;
+        state_.dice.value = {die1, die2};
+        state_.status = "Your Turn.";
+        turnSound(out);
+    } else {
+        state_.status = seatAt(info->whoseturn).name + "'s turn.";
+    }
+}
+
+} // namespace quadrino::table

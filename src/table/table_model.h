@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The client's picture of the game: seats, names, pawns, dice, amounts, the turn, the texts
+// of the log and status lines and the panels over the board. It is fed the host's
+// announcements one at a time and the user's clicks on the board, and answers each with an
+// Outcome: whether the picture changed, and what the rest of the client should do about it
+// (chat lines, sounds, requests for the host, the tally).
+//
+// Plain C++: the board panel draws from state() and never keeps game state of its own.
+// Texts are UTF-8; names arrive in Windows-1252 and are converted here.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/random.h"
+#include "protocol/catalogue.h"
+#include "table/client_identity.h"
+#include "table/marker_rules.h"
+
+namespace quadrino::table {
+
+inline constexpr int kBonusSlots = 8; // image_bonus1..8
+inline constexpr const char* kWaiting = "<Waiting>";
+
+// The computer player's name for a seat: none, "Klot", "Klick", "Kling" for seats 1..4.
+std::string botName(int seat);
+
+struct SeatView {
+    std::string name = kWaiting; // caption of label_playername
+    bool turn = false;           // image_turn shown
+    bool eyes = false;           // just watching
+    bool winner = false;
+    bool pass = false;           // button_pass shown
+    int progress = 0;            // width of the progress bar, 0..150
+    bool operator==(const SeatView&) const = default;
+};
+
+struct PawnView {
+    int square = 0;      // 0 at start, 97..100 home
+    bool paired = false; // drawn beside the other pawn of its seat on the same square
+    bool shown = true;
+    bool operator==(const PawnView&) const = default;
+};
+
+struct MarkerView {
+    bool shown = false;
+    int target = 0; // square the marker covers
+    int pawn = 0;   // the pawn it moves (the marker's hint)
+    bool operator==(const MarkerView&) const = default;
+};
+
+enum class DicePlace { Start, Corner, Rolled };
+
+struct DiceView {
+    DicePlace place = DicePlace::Start;
+    int cornerSeat = 0;                  // DicePlace::Corner: the seat to move
+    std::array<int, 2> rolledDrop{};     // DicePlace::Rolled: 0..31 pixels below the rolled dice's line
+    std::array<int, 2> face{-1, -1};     // picture of each die; -1 none, 0 the empty die
+    std::array<int, 2> value{};          // value still to be played, 0 = used
+    bool operator==(const DiceView&) const = default;
+};
+
+enum class RuleLabel { Penalty, Passing, Blocking, Pouncing, TeamGame, Limit };
+inline constexpr int kRuleLabels = 6;
+
+struct WarningView {
+    bool shown = false;
+    bool moved = false;  // false: still where the panel placed it
+    int seat = 0;        // the pawn it was moved to, drawn where that pawn stood
+    int pawn = 0;
+    PawnView at;
+    int ticks = 0;       // frames shown so far
+    bool operator==(const WarningView&) const = default;
+};
+
+struct TableState {
+    std::array<SeatView, kSeatCount> seats{};
+    std::array<std::array<PawnView, kPawnCount>, kSeatCount> pawns{};
+    std::array<bool, 2> out{}; // image_x3, image_x4: seat 3 or 4 sits this game out
+    DiceView dice;
+    std::array<int, kBonusSlots> bonus{};        // amounts of image_bonus1..8
+    std::array<bool, kBonusSlots> bonusShown{};
+    std::array<MarkerView, kMoveCodeCount> markers{};
+    int turnseat = 0;
+    int clientphase = 0;
+    bool canmove = false;
+    bool blocking = false;
+    bool pouncing = false;
+    bool teamgame = false;
+    std::array<std::string, kRuleLabels> rules = {"Doubles Penalty: OFF", "Passing: OFF", "Blocking: OFF",
+                                                  "Pouncing: OFF",        "Team Game: OFF", "Block Limit: OFF"};
+    std::string log;
+    std::string status = "Welcome to Quadrino";
+    bool errorShown = false;
+    std::string errorText;
+    bool questionShown = false;           // panel_bottakeover
+    std::string questionName = "Player?"; // label_bottakeover
+    int questionSeat = 0;
+    bool startShown = false;
+    WarningView warning;
+    std::vector<std::string> spies; // spy list entries "N: Name"
+    bool operator==(const TableState&) const = default;
+
+    const SeatView& seat(int s) const { return seats[static_cast<std::size_t>(s - 1)]; }
+    const PawnView& pawn(int s, int p) const {
+        return pawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)];
+    }
+    const MarkerView& marker(int code) const { return markers[static_cast<std::size_t>(code - 1)]; }
+    int bonusAt(int n) const { return bonus[static_cast<std::size_t>(n - 1)]; }
+    bool bonusShownAt(int n) const { return bonusShown[static_cast<std::size_t>(n - 1)]; }
+    const std::string& rule(RuleLabel r) const { return rules[static_cast<std::size_t>(r)]; }
+};
+
+// What an announcement or a click asks of the rest of the client.
+struct Outcome {
+    bool handled = true;  // false: not a command of the table (the session deals with it)
+    bool changed = false; // the picture changed: redraw
+    std::vector<std::string> chat;     // system lines, "0+" and the text
+    std::vector<std::string> sounds;   // game sounds by name ("entered", "turn", ...)
+    std::vector<std::string> requests; // whole messages for the host; only while logged in
+    std::optional<bool> justWatch;     // new check mark of Options > "Just Watch"
+    std::optional<std::string> tally;  // a single seat won: "addtomine" or the winner's name
+    bool reloadSettings = false;       // the host announced this client's own connection
+    bool openGameOptions = false;
+    std::string messageBox;            // text of a message box to show, if any
+};
+
+enum class SeatMenuEntry { RemoveFromGame, SetToJustWatch, UnsetJustWatch };
+
+class TableModel {
+public:
+    TableModel(const ClientIdentity& me, std::uint32_t diceSeed);
+
+    const TableState& state() const { return state_; }
+    const ClientIdentity& identity() const { return me_; }
+
+    // One announcement of the host, body without "CMD_word+" and terminator. A table command
+    // whose numbers do not parse, or that names seats, pawns or squares the board does not
+    // have, changes nothing.
+    Outcome handle(ClientCommand cmd, std::string_view body);
+
+    // The turn sound setting: classic ("turn") or new ("turnnew").
+    void setNewTurnSound(bool on) { newTurnSound_ = on; }
+    // The hosting copy shows the start button between games.
+    void setHosting(bool hosting);
+
+    // ---- The user's clicks -----------------------------------------------------------------
+    Outcome clickDice();
+    Outcome clickPawn(int seat, int pawn, bool rightButton);
+    Outcome clickMarker(int code);
+    Outcome clickPass(int seat);
+    Outcome clickStart(); // also File > "Start Game"
+    Outcome closeError();
+    // The computer-player question: yes lets the bot play on, no takes the seat out.
+    Outcome answerQuestion(bool botPlays);
+    // Whether the player menu of a seat's name label offers its entries.
+    bool seatMenuEnabled(int seat) const;
+    Outcome chooseSeatMenu(SeatMenuEntry entry, int seat);
+    // Asks the host to remove connection `number` (hosting copy only).
+    Outcome kick(int number);
+    // One frame of the warning animation; false once it has ended and hidden itself.
+    bool warningTick();
+
+    // ---- Reading the picture ---------------------------------------------------------------
+    int boardpawn(int seat, int pawn) const;
+    std::string seatName(int seat) const;
+    // What the marker rules read.
+    ClientMirror mirror() const;
+    // Names on the other seats: the players of the current game but the user.
+    std::vector<std::string> otherPlayers() const;
+
+private:
+    // Announcement handlers.
+    void newplayerinfo(std::string_view body, Outcome& out);
+    void playerdisconnected(std::string_view body, Outcome& out);
+    void startthegame(std::string_view body, Outcome& out);
+    void getnextplayer(std::string_view body, Outcome& out);
+    void hisdice(std::string_view body, Outcome& out);
+    void movehim(std::string_view body, Outcome& out);
+    void sendback(std::string_view body, Outcome& out);
+    void rollagain(std::string_view body, Outcome& out);
+    void nomoves(std::string_view body, Outcome& out);
+    void passing(std::string_view body, Outcome& out);
+    void gotpenalty(std::string_view body, Outcome& out);
+    void gotpenalty1(std::string_view body, Outcome& out);
+    void warning(std::string_view body);
+    void aerror(std::string_view body, Outcome& out);
+    void winner(std::string_view body, Outcome& out);
+    void justwatching(std::string_view body, Outcome& out);
+    void removepegs(std::string_view body);
+    void locations(std::string_view body, Outcome& out);
+    void morestats(std::string_view body);
+
+    // Drawing operations on the picture.
+    void clearall();
+    void cleargrays();
+    void cleardice(int n);
+    void setbonus(int n, int value);
+    void setAmounts(const MoveSlotsView& a);
+    void setprogress(int seat, int value);
+    void setplayer(int seat, std::string_view flag, Outcome& out);
+    void showDice(int die1, int die2);
+    void sendPawnHome(int seat, int pawn); // to its nest, as a penalty or capture
+    void setOptionLabels(bool penalty, bool passing, bool blocking, bool pouncing, std::string_view limit);
+    void setTeamGame(bool on);
+    void hideBonusTokens(int upTo, bool clearAmounts);
+    void hidePassButtons();
+    void hideTurnHighlights();
+
+    bool isOwn(int seat) const { return seat == me_.myseat; }
+    void send(Outcome& out, std::string message) const;
+    void turnSound(Outcome& out) const;
+
+    SeatView& seatAt(int s) { return state_.seats[static_cast<std::size_t>(s - 1)]; }
+    PawnView& pawnAt(int s, int p) {
+        return state_.pawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)];
+    }
+
+    const ClientIdentity& me_;
+    Random random_;
+    bool newTurnSound_ = false;
+    TableState state_;
+};
+
+} // namespace quadrino::table

@@ -1,0 +1,876 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table model's handling of the host's announcements: what each announcement shows,
+// says, plays and keeps in the client's picture of the game. No widgets, no QApplication.
+#include <QtTest>
+
+#include "model_fixture.h"
+
+using namespace quadrino;
+using fixture::move;
+using fixture::q;
+using Model = fixture::ModelTable;
+using table::RuleLabel;
+
+namespace {
+
+LocationsInfo lateJoinerState() {
+    LocationsInfo i;
+    i.target = 3;
+    i.whoseturn = 3;
+    i.turnphase = 2;
+    i.penalty = 1;
+    i.passing = 0;
+    i.blocking = 1;
+    i.pouncing = 1;
+    i.blocklimit = 0;
+    i.seat3playing = "t";
+    i.seat4playing = "t";
+    i.die1 = 0;
+    i.die2 = 4;
+    i.amounts.bonus20a = 20;
+    i.amounts.bonus10a = 10;
+    i.pawns = {{{5, 5, 97, 0}, {40, 0, 0, 0}, {60, 0, 0, 0}, {0, 0, 0, 0}}};
+    return i;
+}
+
+bool nothingAsked(const table::Outcome& out) {
+    return out.chat.empty() && out.sounds.empty() && out.requests.empty() && !out.justWatch && !out.tally &&
+           !out.reloadSettings && !out.openGameOptions && out.messageBox.empty();
+}
+
+} // namespace
+
+class TestTableModel : public QObject {
+    Q_OBJECT
+private slots:
+    void initialState();
+    void newplayerinfo_data();
+    void newplayerinfo();
+    void playerdisconnected_data();
+    void playerdisconnected();
+    void spectatorLeaves();
+    void startthegame();
+    void startthegameClearsTheLastGame();
+    void getnextplayer();
+    void sameNameSeesYourTurn();
+    void hisdice();
+    void movehimPairs();
+    void movehimDiceAndBonuses();
+    void sendback();
+    void logLines_data();
+    void logLines();
+    void gotpenalty();
+    void passingKeepsLaterTokens();
+    void aerror_data();
+    void aerror();
+    void winner_data();
+    void winner();
+    void justwatching_data();
+    void justwatching();
+    void removepegs();
+    void warningRunsForTwentyFrames();
+    void lateJoiner();
+    void morestatsFlag();
+    void locationsForAnotherSeat();
+    void badAnnouncementsChangeNothing_data();
+    void badAnnouncementsChangeNothing();
+    void notTheBoardsCommands();
+};
+
+void TestTableModel::initialState() {
+    Model t;
+    for (int s = 1; s <= 4; ++s) {
+        const table::SeatView& seat = t.state().seat(s);
+        QCOMPARE(q(seat.name), QStringLiteral("<Waiting>"));
+        QVERIFY(!seat.turn && !seat.eyes && !seat.winner && !seat.pass);
+        QCOMPARE(seat.progress, 0);
+        for (int p = 1; p <= 4; ++p) QCOMPARE(t.state().pawn(s, p), (table::PawnView{0, false, true}));
+    }
+    QCOMPARE(q(table::botName(1)), QString());
+    QCOMPARE(q(table::botName(4)), QStringLiteral("Kling"));
+    QVERIFY(t.shownMarkers().isEmpty());
+    for (int n = 1; n <= 8; ++n) QVERIFY(!t.state().bonusShownAt(n));
+    QVERIFY(!t.state().teamgame);
+    QVERIFY(!t.state().startShown);
+    t.model.setHosting(true);
+    QVERIFY(t.state().startShown);
+    QVERIFY(!t.state().errorShown && !t.state().questionShown && !t.state().warning.shown);
+    QVERIFY(!t.state().out[0] && !t.state().out[1]);
+    QCOMPARE(t.state().clientphase, 0);
+    QCOMPARE(t.state().turnseat, 0);
+    QCOMPARE(q(t.state().status), QStringLiteral("Welcome to Quadrino"));
+    QCOMPARE(q(t.state().questionName), QStringLiteral("Player?"));
+    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Blocking), QStringLiteral("Blocking: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: OFF"));
+    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: OFF"));
+}
+
+void TestTableModel::newplayerinfo_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("chat");
+    QTest::addColumn<QString>("caption"); // of the newcomer's seat label, when a seat
+    QTest::addColumn<QStringList>("spies");
+    QTest::addColumn<int>("reloads");
+
+    QTest::newRow("own seat") << 2 << false << 2 << QByteArray("Bob") << QStringList{"0+You are Connected."}
+                              << "Bob" << QStringList{} << 1;
+    QTest::newRow("another seat") << 2 << false << 3 << QByteArray("Cid") << QStringList{"0+Cid is Connected."}
+                                  << "Cid" << QStringList{} << 0;
+    QTest::newRow("an existing player") << 4 << true << 1 << QByteArray("Ann")
+                                        << QStringList{"0+Ann is Connected."} << "Ann" << QStringList{} << 0;
+    QTest::newRow("a spectator") << 1 << false << 6 << QByteArray("Eve")
+                                 << QStringList{"0+Eve is Connected.", "0+Eve is spying."} << ""
+                                 << QStringList{"6: Eve"} << 0;
+    QTest::newRow("own spectator") << 6 << false << 6 << QByteArray("Eve")
+                                   << QStringList{"0+You are Connected.", "0+You are spying."} << ""
+                                   << QStringList{"6: Eve"} << 1;
+    QTest::newRow("Windows-1252 name") << 1 << false << 3 << QByteArray("Jos\xE9+Mar\xED" "a")
+                                       << QStringList{QString::fromUtf8("0+José+María is Connected.")}
+                                       << QString::fromUtf8("José+María") << QStringList{} << 0;
+}
+
+void TestTableModel::newplayerinfo() {
+    QFETCH(int, myseat);
+    QFETCH(bool, existing);
+    QFETCH(int, number);
+    QFETCH(QByteArray, name);
+    QFETCH(QStringList, chat);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, spies);
+    QFETCH(int, reloads);
+    Model t(myseat);
+    const std::string n = name.toStdString();
+    QVERIFY(t.feed(existing ? announce::existingplayers(number, n) : announce::newplayerinfo(number, n)));
+    QCOMPARE(t.rec.chat, chat);
+    QCOMPARE(t.rec.sounds, QStringList{"entered"});
+    QStringList listed;
+    for (const auto& entry : t.state().spies) listed << q(entry);
+    QCOMPARE(listed, spies);
+    QCOMPARE(t.rec.settingsReloads, reloads);
+    if (number <= 4) QCOMPARE(t.name(number), caption);
+    for (int s = 1; s <= 4; ++s)
+        if (s != number) QCOMPARE(t.name(s), QStringLiteral("<Waiting>"));
+}
+
+void TestTableModel::playerdisconnected_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<QString>("seat4playing");
+    QTest::addColumn<int>("leaving");
+    QTest::addColumn<bool>("byBot"); // the seat was already the computer player's
+    QTest::addColumn<QStringList>("chat");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("question");
+
+    QTest::newRow("seat 3 leaves the host") << 1 << "0" << "t" << 3 << false << QStringList{"0+Cid disconnected."}
+                                            << "Klick" << true;
+    QTest::newRow("seat 4 leaves the host") << 1 << "0" << "t" << 4 << false << QStringList{"0+Dee disconnected."}
+                                            << "Kling" << true;
+    QTest::newRow("team game keeps the bot") << 1 << "1" << "t" << 3 << false
+                                             << QStringList{"0+Cid disconnected."} << "Klick" << false;
+    QTest::newRow("seat 2 is always played on") << 1 << "0" << "t" << 2 << false
+                                                << QStringList{"0+Bob disconnected."} << "Klot" << false;
+    QTest::newRow("only the host is asked") << 2 << "0" << "t" << 3 << false
+                                            << QStringList{"0+Cid disconnected."} << "Klick" << false;
+    QTest::newRow("a seat out of the game") << 1 << "0" << "f" << 4 << false
+                                            << QStringList{"0+Dee disconnected."} << "Kling" << false;
+    QTest::newRow("seat 1 has no bot name") << 2 << "0" << "t" << 1 << false << QStringList{"0+Ann disconnected."}
+                                            << "" << false;
+    QTest::newRow("a bot's seat says nothing") << 1 << "0" << "t" << 3 << true << QStringList{} << "Klick" << true;
+}
+
+void TestTableModel::playerdisconnected() {
+    QFETCH(int, myseat);
+    QFETCH(QString, team);
+    QFETCH(QString, seat4playing);
+    QFETCH(int, leaving);
+    QFETCH(bool, byBot);
+    QFETCH(QStringList, chat);
+    QFETCH(QString, caption);
+    QFETCH(bool, question);
+    Model t(myseat);
+    t.seatEveryone();
+    if (byBot) t.feed(announce::playerdisconnected(leaving, "x"));
+    t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", seat4playing.toStdString(), team.toStdString(), 0));
+    t.feed(announce::justwatching(leaving, "1"));
+    QVERIFY(t.state().seat(leaving).eyes);
+    t.take(t.model.answerQuestion(true));
+    t.rec.forget();
+
+    const QString before = t.name(leaving);
+    QVERIFY(t.feed(announce::playerdisconnected(leaving, "ignored")));
+    QCOMPARE(t.rec.chat, chat);
+    QCOMPARE(t.name(leaving), caption);
+    QCOMPARE(q(t.state().questionName), before);
+    QCOMPARE(t.state().questionSeat, leaving);
+    QVERIFY(!t.state().seat(leaving).eyes);
+    QCOMPARE(t.state().questionShown, question);
+}
+
+void TestTableModel::spectatorLeaves() {
+    Model t(1);
+    t.feed(announce::newplayerinfo(6, "Eve"));
+    t.feed(announce::newplayerinfo(7, "Fay"));
+    t.rec.forget();
+    t.feed(announce::playerdisconnected(6, "Eve"));
+    QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
+    QCOMPARE(t.state().spies, std::vector<std::string>{"7: Fay"});
+    // Not (or no longer) listed: nothing is said.
+    t.feed(announce::playerdisconnected(6, "Eve"));
+    t.feed(announce::playerdisconnected(8, "Gus"));
+    QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
+    QVERIFY(!t.state().questionShown);
+}
+
+void TestTableModel::startthegame() {
+    Model t(4, "Dee", true);
+    t.feed(announce::existingplayers(1, "Ann"));
+    t.feed(announce::newplayerinfo(4, "Dee"));
+    t.model.setHosting(true);
+    t.rec.forget();
+    QVERIFY(t.feed(announce::startgame("Ann", "1", "0", "1", "0", "t", "f", "1", 4)));
+    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: ON"));
+    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Blocking), QStringLiteral("Blocking: ON"));
+    QVERIFY(t.state().blocking);
+    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: OFF"));
+    QVERIFY(!t.state().pouncing);
+    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: ON"));
+    QVERIFY(t.state().teamgame);
+    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: 4"));
+    QVERIFY(!t.state().startShown);
+    QCOMPARE(t.rec.justWatch, QList<bool>{false});
+    // Seat 4 sits this game out, and its player is told so before the start notice.
+    QCOMPARE(t.rec.chat,
+             QStringList({"0+The game has already started, you will have to wait for the next game before you can "
+                          "play.",
+                          "0+Ann has started a game."}));
+    for (int p = 1; p <= 4; ++p) {
+        QVERIFY(!t.state().pawn(4, p).shown);
+        QVERIFY(t.state().pawn(3, p).shown);
+    }
+    QVERIFY(t.state().out[1]);
+    QVERIFY(!t.state().out[0]);
+    QCOMPARE(t.name(1), QStringLiteral("Ann"));
+    QCOMPARE(t.name(2), QStringLiteral("Klot"));
+    QCOMPARE(t.name(3), QStringLiteral("Klick"));
+    QCOMPARE(t.name(4), QStringLiteral("Dee"));
+
+    // The next game: seat 4 plays again, no team, no limit.
+    t.rec.forget();
+    t.feed(announce::startgame("Ann", "0", "1", "0", "1", "t", "t", "0", 0));
+    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: None"));
+    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: ON"));
+    QVERIFY(t.state().pouncing);
+    QVERIFY(!t.state().teamgame);
+    QVERIFY(!t.state().out[1]);
+    QVERIFY(t.state().pawn(4, 2).shown);
+    QCOMPARE(t.rec.chat, QStringList{"0+Ann has started a game."});
+}
+
+void TestTableModel::startthegameClearsTheLastGame() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, 5, 5, 5, 5, true));
+    auto m = move(2, 1, 1, 39, 1, true);
+    m.amounts.bonus20a = 20;
+    t.feed(announce::movehim(m));
+    t.feed(announce::justwatching(3, "1"));
+    t.feed(announce::aerror(1, 5));
+    t.feed(announce::winner(2));
+    QVERIFY(t.state().seat(2).winner);
+    t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0));
+    QVERIFY(!t.state().canmove);
+    QCOMPARE(t.state().pawn(2, 1), (table::PawnView{0, false, true}));
+    QCOMPARE(t.state().seat(2).progress, 0);
+    QVERIFY(!t.state().seat(2).winner);
+    QVERIFY(!t.state().seat(3).eyes);
+    QVERIFY(!t.state().errorShown);
+    for (int n = 1; n <= 8; ++n) {
+        QVERIFY(!t.state().bonusShownAt(n));
+        QCOMPARE(t.state().bonusAt(n), 0);
+    }
+}
+
+void TestTableModel::getnextplayer() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::aerror(1, 2));
+    QVERIFY(t.state().errorShown);
+    t.feed(announce::nextplayer(1, 1));
+    QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
+    QCOMPARE(t.rec.sounds, QStringList({"notvalid", "turn"}));
+    QCOMPARE(t.state().turnseat, 1);
+    QCOMPARE(t.state().clientphase, 1);
+    QVERIFY(!t.state().canmove); // set by the error, cleared by the new turn
+    QVERIFY(!t.state().errorShown);
+    QVERIFY(t.state().seat(1).turn);
+    QCOMPARE(t.state().dice.place, table::DicePlace::Corner);
+    QCOMPARE(t.state().dice.cornerSeat, 1);
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{1, 1}));
+
+    t.feed(announce::hisdice(1, 2, 6, 6, 6, 6, true));
+    QVERIFY(t.state().seat(1).pass);
+    QVERIFY(t.state().bonusShownAt(3));
+    t.rec.forget();
+    t.model.setNewTurnSound(true);
+    t.feed(announce::nextplayer(3, 1));
+    QCOMPARE(q(t.state().status), QStringLiteral("Cid's turn."));
+    QVERIFY(t.rec.sounds.isEmpty());
+    QVERIFY(!t.state().seat(1).turn);
+    QVERIFY(t.state().seat(3).turn);
+    QVERIFY(!t.state().seat(1).pass);
+    QVERIFY(!t.state().bonusShownAt(3));
+    QCOMPARE(t.state().bonusAt(3), 0);
+    QCOMPARE(t.state().dice.cornerSeat, 3);
+    QCOMPARE(t.state().clientphase, 1); // on every client
+
+    // Own turn with the new turn sound; a phase other than 1 leaves the dice where they lie.
+    t.feed(announce::nextplayer(1, 1));
+    QCOMPARE(t.rec.sounds, QStringList{"turnnew"});
+    t.feed(announce::nextplayer(4, 2));
+    QCOMPARE(t.state().dice.cornerSeat, 1);
+    QCOMPARE(q(t.state().status), QStringLiteral("Dee's turn."));
+}
+
+void TestTableModel::sameNameSeesYourTurn() {
+    Model t(1, "Sam");
+    t.feed(announce::newplayerinfo(1, "Sam"));
+    t.feed(announce::newplayerinfo(3, "Sam"));
+    t.startGame();
+    t.feed(announce::nextplayer(3, 1));
+    QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
+    QCOMPARE(t.rec.sounds, QStringList{"turn"});
+}
+
+void TestTableModel::hisdice() {
+    Model t(2, "Bob");
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(1, 1));
+    t.feed(announce::movehim(move(1, 1, 1, 5)));
+    t.rec.forget();
+
+    // Somebody else's plain roll: drawn loosely in the middle, no log, the ordinary sound.
+    t.feed(announce::hisdice(1, 2, 3, 4, 0, 0, true));
+    QCOMPARE(t.rec.sounds, QStringList{"doubledice"});
+    QCOMPARE(q(t.state().log), QStringLiteral("Ann moved a pawn."));
+    QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{3, 4}));
+    for (int drop : t.state().dice.rolledDrop) QVERIFY2(drop >= 0 && drop <= 31, qPrintable(QString::number(drop)));
+    QCOMPARE(t.state().dice.value[0], 0);
+    QVERIFY(!t.state().canmove);
+    QVERIFY(!t.state().seat(1).pass);
+    QVERIFY(!t.state().bonusShownAt(3));
+
+    // Own doubles: both copies as tokens, the amounts kept.
+    t.rec.forget();
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, 4, 4, 4, 4, false));
+    QCOMPARE(q(t.state().log), QStringLiteral(" DOUBLES!"));
+    QCOMPARE(t.rec.sounds.last(), QStringLiteral("dice"));
+    QVERIFY(t.state().bonusShownAt(3) && t.state().bonusShownAt(4));
+    QCOMPARE(t.state().bonusAt(3), 4);
+    QCOMPARE(t.state().bonusAt(4), 4);
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{4, 4}));
+    QCOMPARE(t.state().clientphase, 2);
+    QVERIFY(t.state().canmove);
+    QVERIFY(!t.state().seat(2).pass); // passing not allowed this time
+    const auto m = t.model.mirror();
+    QCOMPARE(m.amounts.amount(8), 8);
+    QVERIFY(m.blocking && m.pouncing);
+
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, 1, 2, 0, 0, true));
+    QVERIFY(t.state().seat(2).pass);
+}
+
+// Where the pawns stand in pixels is the panel's test; here, who stands beside whom.
+void TestTableModel::movehimPairs() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(1, 1, 1, 5, 1, true)));
+    QCOMPARE(t.model.boardpawn(1, 1), 5);
+    QCOMPARE(q(t.state().log), QStringLiteral("You have moved a pawn."));
+    QCOMPARE(t.rec.sounds, QStringList{"movepiece"});
+    QCOMPARE(t.state().seat(1).progress, 0); // 1 div 2
+    t.feed(announce::movehim(move(1, 2, 2, 5, 2, true)));
+    QVERIFY(t.state().pawn(1, 2).paired);
+    QVERIFY(!t.state().pawn(1, 1).paired);
+    QCOMPARE(t.state().seat(1).progress, 1);
+    // The one left behind goes back to the middle of its square.
+    t.feed(announce::movehim(move(1, 6, 1, 10, 7, true)));
+    QVERIFY(!t.state().pawn(1, 2).paired);
+    QVERIFY(!t.state().pawn(1, 1).paired);
+    // Other seats' pawns are never paired with each other; home is never paired.
+    t.feed(announce::movehim(move(2, 1, 1, 10)));
+    QVERIFY(!t.state().pawn(2, 1).paired);
+    QCOMPARE(q(t.state().log), QStringLiteral("Bob moved a pawn."));
+    t.feed(announce::movehim(move(1, 3, 3, 97)));
+    t.feed(announce::movehim(move(1, 3, 4, 97)));
+    QVERIFY(!t.state().pawn(1, 4).paired);
+    QCOMPARE(q(t.state().log), QStringLiteral("You have moved a pawn HOME."));
+    t.feed(announce::movehim(move(3, 1, 4, 98)));
+    QCOMPARE(q(t.state().log), QStringLiteral("Cid moved a pawn HOME."));
+}
+
+void TestTableModel::movehimDiceAndBonuses() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(1, 1));
+    t.feed(announce::hisdice(1, 2, 6, 6, 6, 6, false));
+    QVERIFY(t.state().canmove);
+
+    // A bonus move leaves both dice alone; the slots come from the announcement.
+    auto m = move(1, 4, 1, 30, 40, false);
+    m.amounts.bonus20b = 20;
+    m.amounts.bonus10a = 10;
+    m.amounts.bonus10c = 10;
+    m.amounts.double1 = 6;
+    t.feed(announce::movehim(m));
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{6, 6}));
+    const bool shown[8] = {false, true, true, false, true, false, false, true};
+    for (int n = 1; n <= 8; ++n) QCOMPARE(t.state().bonusShownAt(n), shown[n - 1]);
+    QCOMPARE(t.state().bonusAt(5), 20);
+    QCOMPARE(t.state().bonusAt(4), 0);
+    QCOMPARE(t.state().seat(1).progress, 20);
+
+    // Die 2 used: only it is cleared; then the sum clears both.
+    t.feed(announce::movehim(move(1, 2, 1, 36, 46, true)));
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{6, 0}));
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{6, -1}));
+    QVERIFY(t.state().canmove);
+    t.feed(announce::movehim(move(1, 3, 1, 48, 58, false)));
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{0, 0}));
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{-1, -1}));
+}
+
+void TestTableModel::sendback() {
+    for (int myseat : {1, 2}) {
+        Model t(myseat, myseat == 1 ? "Ann" : "Bob");
+        t.seatEveryone();
+        t.startGame();
+        t.feed(announce::movehim(move(3, 1, 1, 13, 30)));
+        t.feed(announce::movehim(move(1, 1, 1, 13, 10)));
+        t.rec.forget();
+        QVERIFY(t.feed(announce::sendback(1, 3, 1, 12)));
+        QCOMPARE(t.state().pawn(3, 1), (table::PawnView{0, false, true}));
+        QCOMPARE(t.state().seat(3).progress, 6);
+        if (myseat == 1) {
+            QCOMPARE(q(t.state().log), QStringLiteral("You have sent Cid back to start."));
+            QCOMPARE(t.rec.sounds, QStringList{"gotbonus"});
+        } else {
+            QCOMPARE(q(t.state().log), QStringLiteral("Ann sent Cid back to start."));
+            QCOMPARE(t.rec.sounds, QStringList{"sendback"});
+        }
+    }
+}
+
+void TestTableModel::logLines_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("sound");
+    auto b = [](const std::string& s) { return QByteArray::fromStdString(s); };
+    QTest::newRow("roll again, own") << 2 << b(announce::rollagain(2)) << "You get to roll again." << "rollagain";
+    QTest::newRow("roll again") << 1 << b(announce::rollagain(2)) << "Bob gets to roll again." << "rollagain";
+    QTest::newRow("no moves, own") << 3 << b(announce::nomoves(3)) << "You have no valid moves." << "nomoves";
+    QTest::newRow("no moves") << 1 << b(announce::nomoves(3)) << "Cid has no valid moves." << "nomoves";
+    QTest::newRow("passing, own") << 4 << b(announce::passing(4)) << "You have passed." << "nomoves";
+    QTest::newRow("passing") << 1 << b(announce::passing(4)) << "Dee has passed." << "nomoves";
+    QTest::newRow("penalty, own") << 1 << b(announce::gotpenalty(1, 0, 0, 2, 2)) << "You got a Doubles Penalty."
+                                  << "nomoves";
+    QTest::newRow("penalty") << 2 << b(announce::gotpenalty(1, 0, 0, 2, 2)) << "Ann got a 3 Double Penalty."
+                             << "nomoves";
+    QTest::newRow("limit penalty, own") << 1 << b(announce::gotpenalty1(1, 0, 0)) << "You got a Limit Penalty"
+                                        << "nomoves";
+    QTest::newRow("limit penalty") << 2 << b(announce::gotpenalty1(1, 0, 0)) << "Ann got a Limited Penalty"
+                                   << "nomoves";
+}
+
+void TestTableModel::logLines() {
+    QFETCH(int, myseat);
+    QFETCH(QByteArray, message);
+    QFETCH(QString, log);
+    QFETCH(QString, sound);
+    Model t(myseat);
+    t.seatEveryone();
+    t.startGame();
+    // Markers and a pass button on screen beforehand: every one of these takes them away.
+    t.feed(announce::nextplayer(myseat, 1));
+    t.feed(announce::hisdice(myseat, 2, 1, 2, 0, 0, true));
+    const int start[] = {5, 39, 56, 22};
+    t.feed(announce::movehim(move(myseat, 1, 1, start[myseat - 1], 1, true)));
+    t.take(t.model.clickPawn(myseat, 1, false));
+    QVERIFY(t.state().marker(2).shown);
+    t.rec.forget();
+    QVERIFY(t.feed(message.toStdString()));
+    QCOMPARE(q(t.state().log), log);
+    QCOMPARE(t.rec.sounds, QStringList{sound});
+    if (!message.startsWith("CMD_rollagain")) QVERIFY(!t.state().marker(2).shown);
+    if (message.startsWith("CMD_nomoves") || message.startsWith("CMD_passing") || message.startsWith("CMD_gotpenalty+"))
+        QVERIFY(!t.state().seat(myseat).pass);
+}
+
+void TestTableModel::gotpenalty() {
+    Model t(2, "Bob");
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(1, 1, 2, 20, 16)));
+    t.feed(announce::gotpenalty(1, 2, 0, 3, 3));
+    QCOMPARE(t.state().pawn(1, 2), (table::PawnView{0, false, true}));
+    QCOMPARE(t.state().seat(1).progress, 0);
+    QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
+    QVERIFY(t.state().bonusShownAt(3));
+    QCOMPARE(t.state().bonusAt(4), 3);
+
+    // No pawn to send back: the progress bar is left as it was.
+    t.feed(announce::movehim(move(3, 1, 1, 60, 10)));
+    t.feed(announce::gotpenalty1(3, 0, 0));
+    QCOMPARE(t.state().seat(3).progress, 5);
+    QCOMPARE(t.model.boardpawn(3, 1), 60);
+    t.feed(announce::gotpenalty1(3, 1, 2));
+    QCOMPARE(t.model.boardpawn(3, 1), 0);
+    QCOMPARE(t.state().seat(3).progress, 1);
+}
+
+void TestTableModel::passingKeepsLaterTokens() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(1, 1));
+    t.feed(announce::hisdice(1, 2, 2, 2, 2, 2, true));
+    auto m = move(1, 1, 1, 30, 30, true);
+    m.amounts = {20, 20, 20, 10, 10, 10, 2, 2};
+    t.feed(announce::movehim(m));
+    for (int n = 1; n <= 8; ++n) QVERIFY(t.state().bonusShownAt(n));
+    t.feed(announce::passing(1));
+    for (int n = 1; n <= 4; ++n) {
+        QVERIFY(!t.state().bonusShownAt(n));
+        QVERIFY(t.state().bonusAt(n) > 0);
+    }
+    for (int n = 5; n <= 8; ++n) QVERIFY(t.state().bonusShownAt(n));
+    t.feed(announce::nextplayer(2, 1));
+    for (int n = 1; n <= 8; ++n) {
+        QVERIFY(!t.state().bonusShownAt(n));
+        QCOMPARE(t.state().bonusAt(n), 0);
+    }
+}
+
+void TestTableModel::aerror_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text"); // empty: not shown
+    QTest::newRow("1") << 2 << 1 << "You have already rolled the die.";
+    QTest::newRow("2") << 2 << 2 << "You need to roll the die";
+    QTest::newRow("3") << 2 << 3 << "That dice is already used.";
+    QTest::newRow("4") << 2 << 4 << "You do not have a bonus move.";
+    QTest::newRow("5") << 2 << 5 << "That is not a valid move.";
+    QTest::newRow("unknown code") << 2 << 17 << "17";
+    QTest::newRow("another seat's error") << 3 << 5 << "";
+}
+
+void TestTableModel::aerror() {
+    QFETCH(int, seat);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    Model t(2, "Bob");
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(2, 1));
+    t.rec.forget();
+    QVERIFY(t.feed(announce::aerror(seat, code)));
+    QCOMPARE(t.state().errorShown, !text.isEmpty());
+    QCOMPARE(t.state().canmove, !text.isEmpty());
+    if (text.isEmpty()) {
+        QVERIFY(t.rec.sounds.isEmpty());
+        return;
+    }
+    QCOMPARE(q(t.state().errorText), text);
+    QCOMPARE(t.rec.sounds, QStringList{"notvalid"});
+    t.take(t.model.closeError());
+    QVERIFY(!t.state().errorShown);
+}
+
+void TestTableModel::winner_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QList<int>>("crowned");
+    QTest::addColumn<QStringList>("tally");
+    QTest::newRow("own win") << 1 << 1 << "You have Won the Game!" << QList<int>{1} << QStringList{"addtomine"};
+    QTest::newRow("another seat wins") << 1 << 3 << "Cid has Won the Game!" << QList<int>{3} << QStringList{"Cid"};
+    QTest::newRow("team A") << 1 << 5 << "Team A has Won the Game!" << QList<int>{1, 2} << QStringList{};
+    QTest::newRow("team B") << 3 << 6 << "Team B has Won the Game!" << QList<int>{3, 4} << QStringList{};
+    QTest::newRow("a spectator keeps no tally") << 6 << 2 << "Bob has Won the Game!" << QList<int>{2}
+                                                << QStringList{};
+    QTest::newRow("spectator 5 and team A") << 5 << 5 << "Team A has Won the Game!" << QList<int>{1, 2}
+                                            << QStringList{};
+}
+
+void TestTableModel::winner() {
+    QFETCH(int, myseat);
+    QFETCH(int, code);
+    QFETCH(QString, log);
+    QFETCH(QList<int>, crowned);
+    QFETCH(QStringList, tally);
+    Model t(myseat, "x", true);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(myseat <= 4 ? myseat : 1, 1));
+    t.feed(announce::hisdice(myseat <= 4 ? myseat : 1, 2, 3, 3, 3, 3, true));
+    t.feed(announce::aerror(myseat, 4));
+    t.rec.forget();
+    QVERIFY(t.feed(announce::winner(code)));
+    QCOMPARE(q(t.state().log), log);
+    QCOMPARE(t.rec.chat, QStringList{"0+" + log});
+    QCOMPARE(t.rec.sounds, QStringList{"winner"});
+    QCOMPARE(t.rec.tally, tally);
+    for (int s = 1; s <= 4; ++s) {
+        QCOMPARE(t.state().seat(s).winner, crowned.contains(s));
+        QCOMPARE(t.state().seat(s).progress, crowned.contains(s) ? 150 : 0);
+        QVERIFY(!t.state().seat(s).pass);
+        QVERIFY(!t.state().seat(s).turn);
+    }
+    QVERIFY(!t.state().errorShown);
+    QVERIFY(t.state().startShown);
+    for (int n = 1; n <= 8; ++n) QCOMPARE(t.state().bonusAt(n), 0);
+    // Only the hosting copy offers the next game.
+    Model guest(2, "Bob");
+    guest.feed(announce::winner(1));
+    QVERIFY(!guest.state().startShown);
+}
+
+void TestTableModel::justwatching_data() {
+    QTest::addColumn<int>("myseat");
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<QStringList>("chat");
+    QTest::addColumn<bool>("eyes");
+    QTest::addColumn<QList<bool>>("checkMark");
+    QTest::newRow("own seat watches") << 2 << 2 << "1" << QStringList{"0+Bob is just watching"} << true
+                                      << QList<bool>{true};
+    QTest::newRow("own seat plays again") << 2 << 2 << "2" << QStringList{"0+Bob is now playing again"} << false
+                                          << QList<bool>{false};
+    QTest::newRow("another seat watches") << 1 << 4 << "1" << QStringList{"0+Dee is just watching"} << true
+                                          << QList<bool>{};
+    QTest::newRow("any other flag plays") << 1 << 4 << "x" << QStringList{"0+Dee is now playing again"} << false
+                                          << QList<bool>{};
+    QTest::newRow("spectator numbers are ignored") << 6 << 6 << "1" << QStringList{} << false << QList<bool>{};
+}
+
+void TestTableModel::justwatching() {
+    QFETCH(int, myseat);
+    QFETCH(int, seat);
+    QFETCH(QString, flag);
+    QFETCH(QStringList, chat);
+    QFETCH(bool, eyes);
+    QFETCH(QList<bool>, checkMark);
+    Model t(myseat);
+    t.seatEveryone();
+    if (!eyes && seat <= 4) t.feed(announce::justwatching(seat, "1"));
+    t.rec.forget();
+    QVERIFY(t.feed(announce::justwatching(seat, flag.toStdString())));
+    QCOMPARE(t.rec.chat, chat);
+    QCOMPARE(t.rec.justWatch, checkMark);
+    if (seat <= 4) QCOMPARE(t.state().seat(seat).eyes, eyes);
+}
+
+void TestTableModel::removepegs() {
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(4, 1, 1, 22, 1)));
+    t.feed(announce::movehim(move(4, 3, 2, 30, 9)));
+    t.feed(announce::removepegs(4));
+    QVERIFY(t.state().out[1]);
+    QCOMPARE(t.state().seat(4).progress, 0);
+    for (int p = 1; p <= 4; ++p) QCOMPARE(t.state().pawn(4, p), (table::PawnView{0, false, false}));
+    // Only seats 3 and 4 can be taken out.
+    t.feed(announce::removepegs(2));
+    QVERIFY(t.state().pawn(2, 1).shown);
+}
+
+void TestTableModel::warningRunsForTwentyFrames() {
+    Model t(2, "Bob");
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(2, 1, 3, 45)));
+    t.feed(announce::movehim(move(1, 1, 1, 13)));
+    // Another seat's warning only moves the animation to that pawn.
+    t.feed(announce::warning(1, 1, 2));
+    QVERIFY(t.state().warning.moved);
+    QCOMPARE(t.state().warning.at.square, 13);
+    QVERIFY(!t.state().warning.shown);
+    QVERIFY(!t.model.warningTick());
+    t.feed(announce::warning(2, 3, 4));
+    QCOMPARE(t.state().warning.at.square, 45);
+    QVERIFY(t.state().warning.shown);
+    QCOMPARE(t.state().warning.ticks, 0);
+    int frames = 0;
+    while (t.model.warningTick()) ++frames;
+    QCOMPARE(frames, 20);
+    QCOMPARE(t.state().warning.ticks, 21);
+    QVERIFY(!t.state().warning.shown);
+}
+
+void TestTableModel::lateJoiner() {
+    Model t(3, "Cid");
+    t.feed(announce::newplayerinfo(3, "Cid"));
+    t.feed(announce::existingplayers(1, "Ann"));
+    t.feed(announce::existingplayers(2, "Bob"));
+    t.rec.forget();
+    QVERIFY(t.feed(announce::locations(lateJoinerState())));
+    QVERIFY(t.feed(announce::morestats(false)));
+    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
+    QVERIFY(t.feed(announce::morestats(true)));
+
+    QCOMPARE(t.state().turnseat, 3);
+    QCOMPARE(t.state().clientphase, 2);
+    QVERIFY(t.state().canmove);
+    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: ON"));
+    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: None"));
+    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: ON"));
+    QVERIFY(t.state().teamgame);
+    QCOMPARE(t.name(4), QStringLiteral("Kling"));
+    QCOMPARE(t.name(1), QStringLiteral("Ann"));
+    // Pawns sharing a square overlap exactly: nobody is told which came first.
+    QCOMPARE(t.state().pawn(1, 1), (table::PawnView{5, false, true}));
+    QCOMPARE(t.state().pawn(1, 2), (table::PawnView{5, false, true}));
+    QCOMPARE(t.model.boardpawn(1, 3), 97);
+    QCOMPARE(t.model.boardpawn(3, 1), 60);
+    // A used die 1 is shown as a one and kept as one; die 2 as it is.
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{1, 4}));
+    QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
+    QVERIFY(t.state().bonusShownAt(1));
+    QCOMPARE(t.state().bonusAt(1), 20);
+    QVERIFY(t.state().bonusShownAt(2));
+    QVERIFY(!t.state().bonusShownAt(3));
+    QVERIFY(t.state().seat(3).turn);
+    QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
+    QCOMPARE(t.rec.sounds, QStringList{"turn"});
+
+    // The picture is enough for markers at once: 1, 4, the sum 5 and the 10; the 20 would
+    // pass seat 1's pair on square 5.
+    t.take(t.model.clickPawn(3, 1, false));
+    const QList<QPair<int, int>> expected = {{1, 61}, {2, 64}, {3, 65}, {5, 2}};
+    for (int code = 1; code <= 12; ++code) {
+        int target = 0;
+        for (const auto& e : expected)
+            if (e.first == code) target = e.second;
+        QCOMPARE(t.state().marker(code).shown, target != 0);
+        if (target == 0) continue;
+        QCOMPARE(t.state().marker(code).target, target);
+        QCOMPARE(t.state().marker(code).pawn, 1);
+    }
+    QVERIFY(t.rec.sent.empty());
+
+    // Another seat to move: its name in the status line.
+    Model other(4, "Dee");
+    other.feed(announce::existingplayers(1, "Ann"));
+    auto state = lateJoinerState();
+    state.target = 4;
+    state.whoseturn = 1;
+    other.feed(announce::locations(state));
+    QCOMPARE(q(other.state().status), QStringLiteral("Ann's turn."));
+    QVERIFY(!other.state().canmove);
+    QCOMPARE(other.state().dice.value[0], 0);
+}
+
+void TestTableModel::morestatsFlag() {
+    Model t;
+    const std::pair<const char*, bool> cases[] = {{"1+", true}, {"1", true},   {"0+", false},
+                                                  {"x+", false}, {"", false},   {"11+", false}};
+    for (const auto& [body, on] : cases) {
+        t.model.handle(ClientCommand::morestats, "1+");
+        QVERIFY(t.state().teamgame);
+        QVERIFY(t.model.handle(ClientCommand::morestats, body).handled);
+        QCOMPARE(t.rule(RuleLabel::TeamGame), on ? QStringLiteral("Team Game: ON") : QStringLiteral("Team Game: OFF"));
+        QCOMPARE(t.state().teamgame, on);
+    }
+}
+
+void TestTableModel::locationsForAnotherSeat() {
+    Model t(2, "Bob");
+    t.seatEveryone();
+    const table::TableState before = t.state();
+    const table::Outcome out = t.feedOutcome(announce::locations(lateJoinerState())); // target 3
+    QVERIFY(out.handled && !out.changed && nothingAsked(out));
+    QVERIFY(t.state() == before);
+}
+
+void TestTableModel::badAnnouncementsChangeNothing_data() {
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("seat not a number") << QByteArray("CMD_nextplayer+x+1+");
+    QTest::newRow("seat out of range") << QByteArray("CMD_nextplayer+7+1+");
+    QTest::newRow("missing dice") << QByteArray("CMD_hisdice+1+2+3+");
+    QTest::newRow("square off the board") << QByteArray("CMD_movehim+1+1+1+500+0+0+0+0+0+0+0+0+0+f+");
+    QTest::newRow("negative square") << QByteArray("CMD_movehim+1+1+1+-3+0+0+0+0+0+0+0+0+0+f+");
+    QTest::newRow("seat 9 moves") << QByteArray("CMD_movehim+9+1+1+5+0+0+0+0+0+0+0+0+0+f+");
+    QTest::newRow("pawn 0 moves") << QByteArray("CMD_movehim+1+1+0+5+0+0+0+0+0+0+0+0+0+f+");
+    QTest::newRow("bonus not a number") << QByteArray("CMD_movehim+1+1+1+5+0+zz+0+0+0+0+0+0+0+f+");
+    QTest::newRow("pawn 7 sent back") << QByteArray("CMD_sendback+1+3+7+0+");
+    QTest::newRow("capturer 0") << QByteArray("CMD_sendback+0+3+1+0+");
+    QTest::newRow("winner 9") << QByteArray("CMD_winner+9+");
+    QTest::newRow("winner text") << QByteArray("CMD_winner+abc+");
+    QTest::newRow("error code missing") << QByteArray("CMD_aerror+1+");
+    QTest::newRow("number of a newcomer") << QByteArray("CMD_newplayerinfo+x+Bob");
+    QTest::newRow("connection 0") << QByteArray("CMD_newplayerinfo+0+Bob");
+    QTest::newRow("departure without number") << QByteArray("CMD_playerdisconnected++Bob");
+    QTest::newRow("remove seat 2's pawns") << QByteArray("CMD_removepegs+2+");
+    QTest::newRow("penalty pawn 6") << QByteArray("CMD_gotpenalty+1+6+0+1+1+");
+    QTest::newRow("limit penalty pawn -1") << QByteArray("CMD_gotpenalty1+1+-1+0+");
+    QTest::newRow("watching seat 7") << QByteArray("CMD_justwatching+7+1");
+    QTest::newRow("warning pawn 9") << QByteArray("CMD_warning+1+9+1+");
+    QTest::newRow("roll again, empty") << QByteArray("CMD_rollagain+");
+    QTest::newRow("no moves, seat 0") << QByteArray("CMD_nomoves+0+");
+    QTest::newRow("passing, no field") << QByteArray("CMD_passing");
+    QTest::newRow("locations cut short") << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+");
+    QTest::newRow("locations square 300")
+        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+300+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("locations, nobody's turn")
+        << QByteArray("CMD_locations+1+0+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+}
+
+void TestTableModel::badAnnouncementsChangeNothing() {
+    QFETCH(QByteArray, message);
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::nextplayer(1, 1));
+    t.feed(announce::hisdice(1, 2, 3, 5, 0, 0, true));
+    t.feed(announce::movehim(move(1, 2, 1, 5, 1, true)));
+    t.feed(announce::movehim(move(3, 1, 1, 13, 1, false)));
+    const table::TableState before = t.state();
+    const table::Outcome out = t.feedOutcome(message.toStdString() + kTerminator);
+    QVERIFY(out.handled && !out.changed && nothingAsked(out));
+    QVERIFY(t.state() == before);
+}
+
+void TestTableModel::notTheBoardsCommands() {
+    Model t(1);
+    const table::TableState before = t.state();
+    for (const std::string& m : {announce::chat("2", "Bob", "hi|clBlack"), announce::full(), announce::sendlogininfo(3),
+                                 announce::wrongversion(), announce::havewrongversion("Bob"),
+                                 announce::playasound("2", "wave3+")}) {
+        const table::Outcome out = t.feedOutcome(m);
+        QVERIFY2(!out.handled && nothingAsked(out), m.c_str());
+    }
+    QVERIFY(t.state() == before);
+}
+
+QTEST_APPLESS_MAIN(TestTableModel)
+#include "test_table_model.moc"
