@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
 
     // Created before the main window, so it outlives it and saves after it.
-    quadrino::Ttallylist tally(quadrino::Ttallylist::defaultTallyPath());
+    quadrino::TallyWindow tally(quadrino::TallyWindow::defaultTallyPath());
     quadrino::MainWindow window;
     window.setTally(&tally);
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);

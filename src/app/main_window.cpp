@@ -80,7 +80,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildMenus();
 
     // A window of its own, as every side window is; shown and hidden until exit.
-    gamestart_ = new Tgamestart();
+    gamestart_ = new GameOptionsDialog();
     gamestartOwner_.reset(gamestart_);
     gamestart_->setNameProvider([this] { return QString::fromStdString(identity().myname); });
     gamestart_->setSender([this](const std::string& message) { session_.send(message); });
@@ -504,7 +504,7 @@ void MainWindow::setSoundPlayer(std::unique_ptr<SoundPlayer> player) {
     if (player) sound_ = std::move(player);
 }
 
-void MainWindow::setTally(Ttallylist* tally) { tally_ = tally; }
+void MainWindow::setTally(TallyWindow* tally) { tally_ = tally; }
 
 void MainWindow::showMessage(const QString& text) {
     if (messageBox_) messageBox_(text);

@@ -25,8 +25,8 @@ namespace quadrino {
 class ChatPane;
 class HostServer;
 class TablePanel;
-class Tgamestart;
-class Ttallylist;
+class GameOptionsDialog;
+class TallyWindow;
 
 // The maker's web site, opened by the logo.
 inline constexpr const char* kMakerWebsite = "http://www.kestrun.com";
@@ -55,7 +55,7 @@ public:
     // Where game sounds go; the window keeps the player.
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     // The tally window to count games in; not owned. Without one, games are not tallied.
-    void setTally(Ttallylist* tally);
+    void setTally(TallyWindow* tally);
 
     // One chat-pane line; the text starts with its kind ("0+" for the client's own notices).
     void addlinetochat(const QString& text, BgrColour colour);
@@ -96,7 +96,7 @@ public:
     HostServer* hostServer() const { return host_.get(); }
     TablePanel* panel() const { return panel_; }
     ChatPane* mainchat() const { return mainchat_; }
-    Tgamestart* gameOptions() const { return gamestart_; }
+    GameOptionsDialog* gameOptions() const { return gamestart_; }
     QStringList spyEntries() const;
     int saveCount() const { return saveCount_; }
     // The connection to the lobby program (never read or written).
@@ -142,9 +142,9 @@ private:
     ChatPane* mainchat_ = nullptr;
     QLineEdit* mychat_ = nullptr;
     QToolButton* smilies_ = nullptr;
-    Tgamestart* gamestart_ = nullptr;
+    GameOptionsDialog* gamestart_ = nullptr;
     std::unique_ptr<QWidget> gamestartOwner_;
-    Ttallylist* tally_ = nullptr;
+    TallyWindow* tally_ = nullptr;
 
     QAction* startGame1_ = nullptr;
     QAction* playSounds1_ = nullptr;

@@ -59,7 +59,7 @@ bool folderIsWritable(const QString& folder) {
 
 } // namespace
 
-Ttallylist::Ttallylist(const QString& tallyFilePath, QWidget* parent)
+TallyWindow::TallyWindow(const QString& tallyFilePath, QWidget* parent)
     : QWidget(parent, Qt::Window), tallyFilePath_(tallyFilePath) {
     setObjectName(QStringLiteral("tallylist"));
     setWindowTitle(QStringLiteral("Quadrino  - Tally List"));
@@ -81,9 +81,9 @@ Ttallylist::Ttallylist(const QString& tallyFilePath, QWidget* parent)
     }
 }
 
-Ttallylist::~Ttallylist() { save(); }
+TallyWindow::~TallyWindow() { save(); }
 
-void Ttallylist::buildWindow() {
+void TallyWindow::buildWindow() {
     stringgrid_scores = new QTableWidget(1, kColumns, this);
     stringgrid_scores->setObjectName(QStringLiteral("stringgrid_scores"));
     stringgrid_scores->hide();
@@ -153,7 +153,7 @@ void Ttallylist::buildWindow() {
     top->addLayout(lists);
     top->addLayout(right);
 
-    connect(checklist, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
+    connect(checklist, &QListWidget::itemChanged, this, &TallyWindow::checklistClickCheck);
     // Deleting an entry from inside its own check-state change would pull the item out from
     // under the view that is still handling the click, so the question waits for the loop.
     connect(listbox_tally, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
@@ -165,18 +165,18 @@ void Ttallylist::buildWindow() {
             },
             Qt::QueuedConnection);
     });
-    connect(listbox_tally, &QListWidget::currentRowChanged, this, &Ttallylist::listbox_tallyClick);
-    connect(listbox_tally, &QListWidget::itemClicked, this, &Ttallylist::listbox_tallyClick);
-    connect(button_reset, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
-    connect(button_done, &QPushButton::clicked, this, &Ttallylist::button_doneClick);
+    connect(listbox_tally, &QListWidget::currentRowChanged, this, &TallyWindow::listbox_tallyClick);
+    connect(listbox_tally, &QListWidget::itemClicked, this, &TallyWindow::listbox_tallyClick);
+    connect(button_reset, &QPushButton::clicked, this, &TallyWindow::button_resetClick);
+    connect(button_done, &QPushButton::clicked, this, &TallyWindow::button_doneClick);
 }
 
-QString Ttallylist::defaultTallyPath() {
+QString TallyWindow::defaultTallyPath() {
     return tallyPathIn(QCoreApplication::applicationDirPath(),
                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-QString Ttallylist::tallyPathIn(const QString& programFolder, const QString& dataFolder) {
+QString TallyWindow::tallyPathIn(const QString& programFolder, const QString& dataFolder) {
     const QString beside = QDir(programFolder).filePath(QLatin1String(kTallyFileName));
     if (folderIsWritable(programFolder)) return beside;
     QDir().mkpath(dataFolder);
@@ -187,7 +187,7 @@ QString Ttallylist::tallyPathIn(const QString& programFolder, const QString& dat
 
 // ---- file ----
 
-void Ttallylist::loadFromFile() {
+void TallyWindow::loadFromFile() {
     stringgrid_scores->setRowCount(1);
     for (int c = 0; c < kColumns; ++c) setCell(0, c, QStringLiteral("0"));
     if (!QFileInfo::exists(tallyFilePath_)) return;
@@ -222,7 +222,7 @@ void Ttallylist::loadFromFile() {
 
 // An unreadable tally would be overwritten by the next save; keep it under another name
 // first, and if even that fails, keep it by not saving over it this run.
-void Ttallylist::setAside(const QString& reason) {
+void TallyWindow::setAside(const QString& reason) {
     QString target = tallyFilePath_ + QStringLiteral(".unreadable");
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = tallyFilePath_ + QStringLiteral(".unreadable-%1").arg(n);
@@ -238,7 +238,7 @@ void Ttallylist::setAside(const QString& reason) {
     qCWarning(lcTally) << loadError_;
 }
 
-bool Ttallylist::save() {
+bool TallyWindow::save() {
     if (saveBlocked_) return false;
     const int rows = stringgrid_scores->rowCount();
     TextGrid grid(kTallyColumns, static_cast<std::size_t>(rows));
@@ -273,36 +273,36 @@ bool Ttallylist::save() {
 
 // ---- grid ----
 
-QString Ttallylist::cell(int row, int column) const {
+QString TallyWindow::cell(int row, int column) const {
     const QTableWidgetItem* item = stringgrid_scores->item(row, column);
     return item ? item->text() : QString();
 }
 
-void Ttallylist::setCell(int row, int column, const QString& text) {
+void TallyWindow::setCell(int row, int column, const QString& text) {
     if (QTableWidgetItem* item = stringgrid_scores->item(row, column)) item->setText(text);
     else stringgrid_scores->setItem(row, column, new QTableWidgetItem(text));
 }
 
 // A count that is not a number (a hand-edited or damaged file) counts on from 0.
-void Ttallylist::addOne(int row, int column) {
+void TallyWindow::addOne(int row, int column) {
     bool ok = false;
     const qlonglong value = cell(row, column).toLongLong(&ok);
     if (!ok) setCell(row, column, QStringLiteral("1"));
     else if (value < std::numeric_limits<qlonglong>::max()) setCell(row, column, QString::number(value + 1));
 }
 
-void Ttallylist::moverow(int row) {
+void TallyWindow::moverow(int row) {
     if (row < 1 || row >= stringgrid_scores->rowCount() || stringgrid_scores->rowCount() <= 1) return;
     stringgrid_scores->removeRow(row);
 }
 
-int Ttallylist::tallyIndexOf(const QString& name) const {
+int TallyWindow::tallyIndexOf(const QString& name) const {
     for (int i = 0; i < listbox_tally->count(); ++i)
         if (listbox_tally->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
 
-void Ttallylist::uncheckInChecklist(const QString& name) {
+void TallyWindow::uncheckInChecklist(const QString& name) {
     const QSignalBlocker blocker(checklist);
     for (int i = 0; i < checklist->count(); ++i) {
         QListWidgetItem* item = checklist->item(i);
@@ -311,7 +311,7 @@ void Ttallylist::uncheckInChecklist(const QString& name) {
     }
 }
 
-void Ttallylist::loadtally() {
+void TallyWindow::loadtally() {
     for (int i = 0; i < 4; ++i) mylabel_[i]->setText(cell(0, i + 1));
     const QSignalBlocker blocker(listbox_tally);
     for (int r = 1; r < stringgrid_scores->rowCount(); ++r) {
@@ -324,7 +324,7 @@ void Ttallylist::loadtally() {
 
 // ---- game ----
 
-void Ttallylist::loadchecklist(const QStringList& otherPlayersInGame) {
+void TallyWindow::loadchecklist(const QStringList& otherPlayersInGame) {
     const QSignalBlocker blocker(checklist);
     checklist->clear();
     for (const QString& name : otherPlayersInGame) {
@@ -335,7 +335,7 @@ void Ttallylist::loadchecklist(const QStringList& otherPlayersInGame) {
     }
 }
 
-void Ttallylist::addgame(const QString& winner, const QStringList& otherPlayersInGame) {
+void TallyWindow::addgame(const QString& winner, const QStringList& otherPlayersInGame) {
     loadchecklist(otherPlayersInGame);
     const bool userWon = winner == QLatin1String(kUserWon);
     addOne(0, 1);
@@ -368,7 +368,7 @@ void Ttallylist::addgame(const QString& winner, const QStringList& otherPlayersI
 
 // ---- handlers ----
 
-void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
+void TallyWindow::checklistClickCheck(QListWidgetItem* item) {
     if (!item) return;
     const QString name = item->text();
     if (tallyIndexOf(name) >= 0) return;  // unchecking never removes a tally
@@ -389,7 +389,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
     for (int c = 1; c < kColumns; ++c) setCell(row, c, QStringLiteral("0"));
 }
 
-void Ttallylist::listbox_tallyClickCheck(int row) {
+void TallyWindow::listbox_tallyClickCheck(int row) {
     QListWidgetItem* item = listbox_tally->item(row);
     if (!item || item->checkState() == Qt::Checked) return;
     const QString name = item->text();
@@ -414,9 +414,9 @@ void Ttallylist::listbox_tallyClickCheck(int row) {
     listbox_tallyClick();
 }
 
-void Ttallylist::listbox_tallyClick() { showRow(listbox_tally->currentRow()); }
+void TallyWindow::listbox_tallyClick() { showRow(listbox_tally->currentRow()); }
 
-void Ttallylist::showRow(int index) {
+void TallyWindow::showRow(int index) {
     const int row = index + 1;
     if (index < 0 || row >= stringgrid_scores->rowCount()) return;
     for (int n = 1; n <= 8; ++n) panelLabel(n)->setText(cell(row, n));
@@ -425,7 +425,7 @@ void Ttallylist::showRow(int index) {
     label_hisnametop->setText(name + QStringLiteral("'s Tally"));
 }
 
-void Ttallylist::button_resetClick() {
+void TallyWindow::button_resetClick() {
     if (!confirm_ || !confirm_(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
     for (int i = 0; i < 4; ++i) {
         mylabel_[i]->setText(QStringLiteral("0"));
@@ -446,6 +446,6 @@ void Ttallylist::button_resetClick() {
     for (int n = 1; n <= 8; ++n) panelLabel(n)->setText(QStringLiteral("0"));
 }
 
-void Ttallylist::button_doneClick() { hide(); }
+void TallyWindow::button_doneClick() { hide(); }
 
 } // namespace quadrino

@@ -14,7 +14,7 @@ class QTableWidget;
 
 namespace quadrino {
 
-class Ttallylist : public QWidget {
+class TallyWindow : public QWidget {
     Q_OBJECT
 public:
     // Asks a Yes/No question; true for Yes.
@@ -29,9 +29,9 @@ public:
 
     // Loads the tally file at once. A file that cannot be read is renamed out of the way
     // and reported (through the error function, once the event loop runs).
-    explicit Ttallylist(const QString& tallyFilePath, QWidget* parent = nullptr);
+    explicit TallyWindow(const QString& tallyFilePath, QWidget* parent = nullptr);
     // Saves the tally.
-    ~Ttallylist() override;
+    ~TallyWindow() override;
 
     // The program's folder + "quadrinotally.tld" when that folder is writable, else the same
     // name in the user's data folder (created; an older tally beside the program is copied in).

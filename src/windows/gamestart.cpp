@@ -79,7 +79,7 @@ void CheckImage::mouseReleaseEvent(QMouseEvent* event) {
 
 LimitSpinBox::LimitSpinBox(QWidget* parent) : QSpinBox(parent) {
     setObjectName(QStringLiteral("updown_limited"));
-    setRange(0, Tgamestart::kMaxBlockLimit);
+    setRange(0, GameOptionsDialog::kMaxBlockLimit);
     setWrapping(false);
     // Whatever is typed is checked against the range; text left unfinished falls back to
     // the last good value when the box is left.
@@ -102,9 +102,9 @@ void LimitSpinBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-// ---- Tgamestart ---------------------------------------------------------------------------
+// ---- GameOptionsDialog ---------------------------------------------------------------------------
 
-Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("gamestart"));
     setWindowTitle(QStringLiteral("Quadrino - Game Start"));
     setModal(false);
@@ -147,11 +147,11 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWin
     start->setObjectName(QStringLiteral("button_start"));
     start->setToolTip(QStringLiteral("Start Game"));
     start->move((width() - start->width()) / 2, 288);
-    connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
+    connect(start, &QAbstractButton::clicked, this, &GameOptionsDialog::button_startClick);
     start_ = start;
 }
 
-CheckImage* Tgamestart::addBox(const QString& name, int y, const QString& caption, int initial) {
+CheckImage* GameOptionsDialog::addBox(const QString& name, int y, const QString& caption, int initial) {
     auto* box = new CheckImage(name, this);
     box->move(kBoxLeft, y);
     box->setState(initial);
@@ -167,24 +167,24 @@ CheckImage* Tgamestart::addBox(const QString& name, int y, const QString& captio
     return box;
 }
 
-void Tgamestart::setNameProvider(std::function<QString()> provider) { nameProvider_ = std::move(provider); }
-void Tgamestart::setSender(std::function<void(const std::string&)> sender) { sender_ = std::move(sender); }
-void Tgamestart::setAfterStart(std::function<void()> afterStart) { afterStart_ = std::move(afterStart); }
+void GameOptionsDialog::setNameProvider(std::function<QString()> provider) { nameProvider_ = std::move(provider); }
+void GameOptionsDialog::setSender(std::function<void(const std::string&)> sender) { sender_ = std::move(sender); }
+void GameOptionsDialog::setAfterStart(std::function<void()> afterStart) { afterStart_ = std::move(afterStart); }
 
-int Tgamestart::penalty() const { return penalty_->state(); }
-int Tgamestart::passing() const { return passing_->state(); }
-int Tgamestart::blocking() const { return blocking_->state(); }
-int Tgamestart::pouncing() const { return pouncing_->state(); }
-int Tgamestart::fullgame() const { return fullgame_->state(); }
-int Tgamestart::teamgame() const { return teamgame_->state(); }
-int Tgamestart::blocklimit() const { return limit_->value(); }
+int GameOptionsDialog::penalty() const { return penalty_->state(); }
+int GameOptionsDialog::passing() const { return passing_->state(); }
+int GameOptionsDialog::blocking() const { return blocking_->state(); }
+int GameOptionsDialog::pouncing() const { return pouncing_->state(); }
+int GameOptionsDialog::fullgame() const { return fullgame_->state(); }
+int GameOptionsDialog::teamgame() const { return teamgame_->state(); }
+int GameOptionsDialog::blocklimit() const { return limit_->value(); }
 
-void Tgamestart::box_penaltyClick(CheckImage* box) {
+void GameOptionsDialog::box_penaltyClick(CheckImage* box) {
     if (!box) return;
     box->setState(box->state() == 0 ? 1 : 0);
 }
 
-bool Tgamestart::changebox(const QString& name, int value) {
+bool GameOptionsDialog::changebox(const QString& name, int value) {
     if (value != 0 && value != 1) return false;
     for (CheckImage* box : {penalty_, passing_, blocking_, pouncing_, fullgame_, teamgame_}) {
         if (box->objectName().compare(name, Qt::CaseInsensitive) == 0) {
@@ -195,20 +195,20 @@ bool Tgamestart::changebox(const QString& name, int value) {
     return false;
 }
 
-bool Tgamestart::changebox1(const QString& name, int value) {
+bool GameOptionsDialog::changebox1(const QString& name, int value) {
     if (limit_->objectName().compare(name, Qt::CaseInsensitive) != 0) return false;
     limit_->setValue(std::clamp(value, 0, kMaxBlockLimit));
     return true;
 }
 
-std::string Tgamestart::startMessage() const {
+std::string GameOptionsDialog::startMessage() const {
     const QString name = nameProvider_ ? nameProvider_() : QString();
     const QByteArray utf8 = name.toUtf8();
     return request::startgame(utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))),
                               penalty(), passing(), blocking(), pouncing(), teamgame(), blocklimit(), fullgame());
 }
 
-void Tgamestart::button_startClick() {
+void GameOptionsDialog::button_startClick() {
     // Text still being typed in the number box counts if it is a good number.
     limit_->interpretText();
     const std::string message = startMessage();
@@ -217,7 +217,7 @@ void Tgamestart::button_startClick() {
     if (afterStart_) afterStart_();
 }
 
-bool Tgamestart::eventFilter(QObject* watched, QEvent* event) {
+bool GameOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QWidget*>(watched);
@@ -230,7 +230,7 @@ bool Tgamestart::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Tgamestart::showEvent(QShowEvent* event) {
+void GameOptionsDialog::showEvent(QShowEvent* event) {
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->window()->frameGeometry();
         move(frame.center() - rect().center());

@@ -43,12 +43,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class Tgamestart : public QDialog {
+class GameOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxBlockLimit = 10;
 
-    explicit Tgamestart(QWidget* parent = nullptr);
+    explicit GameOptionsDialog(QWidget* parent = nullptr);
 
     // Where the dialog gets the user's name, sends its message, and what runs after a start
     // (saving the settings).

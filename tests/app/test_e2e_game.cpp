@@ -52,7 +52,7 @@ private slots:
         QWidget* startButton = control(panel, QStringLiteral("button_start"));
         QVERIFY(startButton && startButton->isVisible());
         click(startButton);
-        Tgamestart* options = w.gameOptions();
+        GameOptionsDialog* options = w.gameOptions();
         QVERIFY(options);
         QTRY_VERIFY(options->isVisible());
         auto* fullgame = control<CheckImage>(options, QStringLiteral("box_fullgame"));

@@ -502,7 +502,7 @@ private slots:
 
     void tallyCountsGamesWithTheOtherSeats() {
         QTemporaryDir dir;
-        Ttallylist tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
+        TallyWindow tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
         Window a, b;
         a.w.setTally(&tally);
         LaunchPlan p = decideLaunch({});

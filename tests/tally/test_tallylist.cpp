@@ -51,7 +51,7 @@ struct Session {
     explicit Session(const QString& file) : path(file) { open(); }
 
     void open() {
-        window = std::make_unique<Ttallylist>(path);
+        window = std::make_unique<TallyWindow>(path);
         window->setConfirmFunction([this](const QString& text) {
             asked << text;
             return answer;
@@ -104,7 +104,7 @@ struct Session {
     }
 
     QString path;
-    std::unique_ptr<Ttallylist> window;
+    std::unique_ptr<TallyWindow> window;
     QStringList asked;
     QStringList errors;
     bool answer = true;
@@ -484,13 +484,13 @@ void TestTallylist::saveToImpossiblePlace() {
 }
 
 void TestTallylist::tallyPathFallsBackToDataFolder() {
-    QCOMPARE(Ttallylist::tallyPathIn(dir_->path(), dir_->filePath("data")), path_);
+    QCOMPARE(TallyWindow::tallyPathIn(dir_->path(), dir_->filePath("data")), path_);
     QVERIFY(!QFile::exists(dir_->filePath("data")));
 
     const QString data = dir_->filePath("data/sub");
-    QCOMPARE(Ttallylist::tallyPathIn(dir_->filePath("no such folder"), data), data + "/quadrinotally.tld");
+    QCOMPARE(TallyWindow::tallyPathIn(dir_->filePath("no such folder"), data), data + "/quadrinotally.tld");
     QVERIFY(QFileInfo(data).isDir());
-    QVERIFY(Ttallylist::defaultTallyPath().endsWith("/quadrinotally.tld"));
+    QVERIFY(TallyWindow::defaultTallyPath().endsWith("/quadrinotally.tld"));
 }
 
 QTEST_MAIN(TestTallylist)

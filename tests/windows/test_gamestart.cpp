@@ -9,7 +9,7 @@
 #include "windows/gamestart.h"
 
 using quadrino::CheckImage;
-using quadrino::Tgamestart;
+using quadrino::GameOptionsDialog;
 
 namespace {
 
@@ -58,7 +58,7 @@ void TestGamestart::layoutAndInitialState() {
     QFETCH(QString, box);
     QFETCH(int, tag);
     QFETCH(QString, caption);
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     QCOMPARE(dialog.objectName(), QString("gamestart"));
     QCOMPARE(dialog.windowTitle(), QString("Quadrino - Game Start"));
     QCOMPARE(dialog.size(), QSize(276, 352));
@@ -92,7 +92,7 @@ void TestGamestart::clickingTwiceRestoresStateAndPicture_data() {
 
 void TestGamestart::clickingTwiceRestoresStateAndPicture() {
     QFETCH(QString, box);
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     auto* b = dialog.findChild<CheckImage*>(box);
     QVERIFY(b);
     const int before = b->property("tag").toInt();
@@ -102,7 +102,7 @@ void TestGamestart::clickingTwiceRestoresStateAndPicture() {
     // Only this box changed.
     for (const QString& other : kBoxes)
         if (other != box) {
-            Tgamestart fresh;
+            GameOptionsDialog fresh;
             QCOMPARE(dialog.findChild<CheckImage*>(other)->property("tag"), fresh.findChild<CheckImage*>(other)->property("tag"));
         }
     QTest::mouseClick(b, Qt::LeftButton);
@@ -114,7 +114,7 @@ void TestGamestart::clickingTwiceRestoresStateAndPicture() {
 }
 
 void TestGamestart::captionClickTogglesItsBox() {
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     QLabel* caption = nullptr;
     for (QLabel* l : dialog.findChildren<QLabel*>())
         if (l->text() == u"Team Game") caption = l;
@@ -145,7 +145,7 @@ void TestGamestart::changebox() {
     QFETCH(bool, accepted);
     QFETCH(QString, box);
     QFETCH(int, tag);
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     QCOMPARE(dialog.changebox(name, value), accepted);
     auto* b = dialog.findChild<CheckImage*>(box);
     QCOMPARE(b->property("tag").toInt(), tag);
@@ -173,7 +173,7 @@ void TestGamestart::startMessage() {
     QFETCH(QStringList, on);
     QFETCH(int, limit);
     QFETCH(QByteArray, bytes);
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     dialog.setNameProvider([] { return QStringLiteral("Bob"); });
     std::string sent;
     int sends = 0;
@@ -202,7 +202,7 @@ void TestGamestart::nameIsSentInWindows1252_data() {
 void TestGamestart::nameIsSentInWindows1252() {
     QFETCH(QString, name);
     QFETCH(QByteArray, field);
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     dialog.setNameProvider([&] { return name; });
     std::string sent;
     dialog.setSender([&](const std::string& m) { sent = m; });
@@ -214,7 +214,7 @@ void TestGamestart::startSendsHidesThenSaves() {
     QWidget owner;
     owner.resize(600, 500);
     owner.show();
-    Tgamestart dialog(&owner);
+    GameOptionsDialog dialog(&owner);
     dialog.show();
     QVERIFY(dialog.isVisible());
     QStringList order;
@@ -224,7 +224,7 @@ void TestGamestart::startSendsHidesThenSaves() {
     QCOMPARE(order, (QStringList{"send while shown", "save while hidden"}));
     QVERIFY(!dialog.isVisible());
     // Without hooks a start still hides the dialog and does not crash.
-    Tgamestart bare;
+    GameOptionsDialog bare;
     bare.show();
     bare.button_startClick();
     QVERIFY(!bare.isVisible());
@@ -246,7 +246,7 @@ void TestGamestart::limitStaysWithinRange() {
     QFETCH(QString, typed);
     QFETCH(int, value);
     QWidget owner;
-    Tgamestart dialog(&owner);
+    GameOptionsDialog dialog(&owner);
     owner.show();
     dialog.show();
     auto* edit = dialog.findChild<QLineEdit*>("edit_limited");
@@ -260,12 +260,12 @@ void TestGamestart::limitStaysWithinRange() {
     dialog.setSender([&](const std::string& m) { sent = m; });
     dialog.button_startClick();
     QCOMPARE(dialog.blocklimit(), value);
-    QVERIFY(dialog.blocklimit() >= 0 && dialog.blocklimit() <= Tgamestart::kMaxBlockLimit);
+    QVERIFY(dialog.blocklimit() >= 0 && dialog.blocklimit() <= GameOptionsDialog::kMaxBlockLimit);
     QVERIFY(QByteArray::fromStdString(sent).contains("+" + QByteArray::number(value) + "+0+\xFF"));
 }
 
 void TestGamestart::limitIgnoresArrowKeysAndTab() {
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     auto* spin = dialog.findChild<QSpinBox*>("updown_limited");
     QCOMPARE(spin->minimum(), 0);
     QCOMPARE(spin->maximum(), 10);
@@ -296,7 +296,7 @@ void TestGamestart::centredOnItsParent() {
     QWidget owner;
     owner.setGeometry(100, 80, 782, 516);
     owner.show();
-    Tgamestart dialog(&owner);
+    GameOptionsDialog dialog(&owner);
     dialog.show();
     const QPoint ownerCentre = owner.frameGeometry().center();
     const QPoint centre = dialog.geometry().center();
@@ -307,7 +307,7 @@ void TestGamestart::centredOnItsParent() {
 void TestGamestart::snapshot() {
     const QString path = qEnvironmentVariable("QUADRINO_GAMESTART_SHOT");
     if (path.isEmpty()) QSKIP("set QUADRINO_GAMESTART_SHOT=file.png to save a picture of the dialog");
-    Tgamestart dialog;
+    GameOptionsDialog dialog;
     dialog.show();
     QVERIFY(dialog.grab().save(path));
 }
