@@ -498,6 +498,33 @@ void MainWindow::loadinifile() {}
 
 void MainWindow::saveinifile() { ++saveCount_; }
 
+void MainWindow::setPreferences(const Preferences& prefs) {
+    prefs_ = prefs;
+    applyPreferences();
+}
+
+void MainWindow::applyPreferences() {
+    auto check = [this](const QString& name) {
+        if (auto* a = findChild<QAction*>(name)) a->setChecked(true);
+    };
+    playSounds1_->setChecked(prefs_.playSounds);
+    playChatterSounds1_->setChecked(prefs_.chatterSounds);
+    check(prefs_.turnSound == 1 ? QStringLiteral("New1") : QStringLiteral("Classic1"));
+    check(prefs_.botSpeed == 1500 ? QStringLiteral("Slow1")
+          : prefs_.botSpeed == 500 ? QStringLiteral("Fast1")
+                                   : QStringLiteral("Normal1"));
+    // A size the menu does not offer checks nothing.
+    if (prefs_.textSize == 8 || prefs_.textSize == 10 || prefs_.textSize == 12 || prefs_.textSize == 14)
+        check(QStringLiteral("N%1").arg(prefs_.textSize));
+    if (prefs_.textSize > 0) {
+        mainchat_->setTextSize(prefs_.textSize);
+    }
+    QPalette p = mychat_->palette();
+    p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textColor)));
+    mychat_->setPalette(p);
+    session_.table().setNewTurnSound(prefs_.turnSound == 1);
+}
+
 void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
 void MainWindow::setSoundPlayer(std::unique_ptr<SoundPlayer> player) {

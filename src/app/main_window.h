@@ -85,6 +85,8 @@ public:
     // is wired in, nothing is read and writes are only counted.
     void loadinifile();
     void saveinifile();
+    // Takes preferences read from elsewhere and shows them in the menus, the chat and the table.
+    void setPreferences(const Preferences& prefs);
 
     // ---- State for the tests and the entry point ----------------------------------------
     const Preferences& preferences() const { return prefs_; }
@@ -126,6 +128,7 @@ private:
     void setJustWatchChecked(bool checked);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption);
     void rememberGeometry();
+    void applyPreferences();
     void showMessage(const QString& text);
 
     Preferences prefs_;

@@ -194,6 +194,35 @@ private slots:
         QCOMPARE(t.w.saveCount(), saves + 1);
     }
 
+    void preferencesShowInTheMenus() {
+        Window t;
+        QCOMPARE(t.w.preferences().botSpeed, 750); // until the settings are read
+        Preferences p;
+        p.playSounds = false;
+        p.chatterSounds = true;
+        p.turnSound = 1;
+        p.botSpeed = 500;
+        p.textSize = 12;
+        p.textColor = 0x0000FF; // red, as BGR
+        t.w.setPreferences(p);
+        QVERIFY(!t.action("PlaySounds1")->isChecked());
+        QVERIFY(t.action("PlayChatterSounds1")->isChecked());
+        QVERIFY(t.action("New1")->isChecked() && !t.action("Classic1")->isChecked());
+        QVERIFY(t.action("Fast1")->isChecked() && !t.action("Normal1")->isChecked());
+        QVERIFY(t.action("N12")->isChecked());
+        QCOMPARE(t.w.mainchat()->textSize(), 12);
+        QCOMPARE(t.w.findChild<QLineEdit*>(QStringLiteral("mychat"))->palette().color(QPalette::Text), QColor(Qt::red));
+        // The turn sound reaches the table: the own turn plays the new one.
+        table::TableModel& model = t.w.session().table();
+        model.handle(ClientCommand::newplayerinfo, "1+"); // seat 1 under the (still empty) own name
+        QCOMPARE(model.handle(ClientCommand::nextplayer, "1+1+").sounds, std::vector<std::string>{"turnnew"});
+        // A size the menu does not offer checks no entry.
+        p.textSize = 11;
+        t.w.setPreferences(p);
+        QCOMPARE(t.w.mainchat()->textSize(), 11);
+        for (const char* n : {"N8", "N10", "N12", "N14"}) QCOMPARE(t.action(n)->isChecked(), std::string(n) == "N12");
+    }
+
     void textSizeAndScrollAndClear() {
         Window t;
         t.action("N12")->trigger();
