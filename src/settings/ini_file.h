@@ -8,8 +8,8 @@
 //
 // The text is kept as bytes (Windows-1252 in practice); this layer does not convert them.
 #include <cstddef>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
