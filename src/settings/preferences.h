@@ -50,10 +50,10 @@ struct Preferences {
     // text. Only the phrase editor writes these back.
     std::array<std::string, kPhraseCount> phrases{};
 
-    bool playsounds = true;        // "Playsounds": game sounds
-    bool chattersounds = true;     // "ChatterSounds": sounds other players send
+    bool playsounds = true;            // "Playsounds": game sounds
+    bool chattersounds = true;         // "ChatterSounds": sounds other players send
     int turnsound = kTurnSoundClassic; // "Turnsound"
-    int botspeed = kBotNormal;     // "Botspeed": bot step interval in ms
+    int botspeed = kBotNormal;         // "Botspeed": bot step interval in ms
 
     // Whether the settings file has been read in this run. Until it has, the other fields
     // are the window's starting states, and a save must store only the window placement so
