@@ -50,7 +50,8 @@ QRect placed(const char* name) { return placement::rectOf(name); }
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), session_(Random::clockSeed()), sound_(std::make_unique<SilentSoundPlayer>()) {
+    : QMainWindow(parent), prefs_(Preferences::beforeFirstLoad()), session_(Random::clockSeed()),
+      sound_(std::make_unique<SilentSoundPlayer>()) {
     // The window is drawn for Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("chat"));
@@ -161,11 +162,11 @@ void MainWindow::buildMenus() {
 void MainWindow::buildOptionsMenu(QMenu* options) {
     playSounds1_ = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
     playSounds1_->setCheckable(true);
-    playSounds1_->setChecked(prefs_.playSounds);
+    playSounds1_->setChecked(prefs_.playsounds);
     connect(playSounds1_, &QAction::triggered, this, &MainWindow::onPlaySoundsToggled);
     playChatterSounds1_ = addEntry(options, "PlayChatterSounds1", QStringLiteral("Play Chatter Sounds"));
     playChatterSounds1_->setCheckable(true);
-    playChatterSounds1_->setChecked(prefs_.chatterSounds);
+    playChatterSounds1_->setChecked(prefs_.chattersounds);
     connect(playChatterSounds1_, &QAction::triggered, this, &MainWindow::onChatterSoundsToggled);
 
     // Radio entries whose tag is the value they choose.
@@ -183,7 +184,7 @@ void MainWindow::buildOptionsMenu(QMenu* options) {
         }
         return group;
     };
-    connect(radio("TurnSound1", QStringLiteral("Turn Sound"), prefs_.turnSound, {{"Classic1", "Classic", 0}, {"New1", "New", 1}}),
+    connect(radio("TurnSound1", QStringLiteral("Turn Sound"), prefs_.turnsound, {{"Classic1", "Classic", 0}, {"New1", "New", 1}}),
             &QActionGroup::triggered, this, &MainWindow::onTurnSoundChosen);
     // Normal is checked from the start although the speed is 750 ms until the settings are read.
     connect(radio("BotSpeed1", QStringLiteral("Bot Speed"), 1000,
@@ -193,7 +194,8 @@ void MainWindow::buildOptionsMenu(QMenu* options) {
 
     connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered, this,
             &MainWindow::onTextColorChosen);
-    connect(radio("TextSize1", QStringLiteral("Text Size"), prefs_.textSize,
+    // No size is checked until the settings are read.
+    connect(radio("TextSize1", QStringLiteral("Text Size"), 0,
                   {{"N8", "8", 8}, {"N10", "10", 10}, {"N12", "12", 12}, {"N14", "14", 14}}),
             &QActionGroup::triggered, this, &MainWindow::onTextSizeChosen);
 
@@ -263,7 +265,7 @@ void MainWindow::buildChat() {
     mychat_->setFont(cf);
     QPalette cp = mychat_->palette();
     cp.setColor(QPalette::Base, QColor(233, 233, 214));
-    cp.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textColor)));
+    cp.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(cp);
     mychat_->setText(kEnterChatHere);
     mychat_->installEventFilter(this);
@@ -341,7 +343,7 @@ void MainWindow::hostpress() {
     options.seed = plan_.seed ? *plan_.seed : Random::clockSeed();
     options.timeScale = plan_.timeScale;
     // The bot speed is the hosting user's preference, read each time a bot is scheduled.
-    options.botDelay = [this] { return prefs_.botSpeed; };
+    options.botDelay = [this] { return prefs_.botspeed; };
     host_ = std::make_unique<HostServer>(std::move(options));
     quint16 port = plan_.port;
     if (host_->listen(plan_.port, QHostAddress::Any)) {
@@ -367,7 +369,7 @@ void MainWindow::joinpress() {
 void MainWindow::addlinetochat(const QString& text, BgrColour colour) { mainchat_->addlinetochat(text, colour); }
 
 void MainWindow::playsounds(const QString& name) {
-    if (prefs_.playSounds) sound_->play(name);
+    if (prefs_.playsounds) sound_->play(name);
 }
 
 void MainWindow::addgame(const QString& winner) {
@@ -400,31 +402,31 @@ void MainWindow::showGameOptions() {
 void MainWindow::onStartGameChosen() { panel_->onStartClicked(); }
 
 void MainWindow::onPlaySoundsToggled() {
-    prefs_.playSounds = playSounds1_->isChecked();
+    prefs_.playsounds = playSounds1_->isChecked();
     saveinifile();
 }
 
 void MainWindow::onChatterSoundsToggled() {
-    prefs_.chatterSounds = playChatterSounds1_->isChecked();
+    prefs_.chattersounds = playChatterSounds1_->isChecked();
     saveinifile();
 }
 
 void MainWindow::onTurnSoundChosen(QAction* entry) {
-    prefs_.turnSound = tagOf(entry);
-    session_.table().setNewTurnSound(prefs_.turnSound == 1);
+    prefs_.turnsound = tagOf(entry);
+    session_.table().setNewTurnSound(prefs_.turnsound == 1);
     saveinifile();
 }
 
 void MainWindow::onBotSpeedChosen(QAction* entry) {
     // The host reads the preference each time it arms a computer player; nothing is sent.
-    prefs_.botSpeed = tagOf(entry);
+    prefs_.botspeed = tagOf(entry);
     saveinifile();
 }
 
 void MainWindow::onTextColorChosen() {
-    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(bgrToRgb(prefs_.textColor)), this);
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(bgrToRgb(prefs_.textcolor)), this);
     if (!chosen.isValid()) return;
-    prefs_.textColor = rgbToBgr(chosen.rgb() & 0xFFFFFFu);
+    prefs_.textcolor = rgbToBgr(chosen.rgb() & 0xFFFFFFu);
     QPalette p = mychat_->palette();
     p.setColor(QPalette::Text, chosen);
     mychat_->setPalette(p);
@@ -432,8 +434,8 @@ void MainWindow::onTextColorChosen() {
 }
 
 void MainWindow::onTextSizeChosen(QAction* entry) {
-    prefs_.textSize = tagOf(entry);
-    mainchat_->setTextSize(prefs_.textSize);
+    prefs_.textsize = tagOf(entry);
+    mainchat_->setTextSize(prefs_.textsize);
     saveinifile();
 }
 
@@ -475,7 +477,7 @@ void MainWindow::sendit() {
     if (!identity().loggedin) return;
     const QString text = mychat_->text();
     if (!text.isEmpty()) {
-        const std::string colour = colourToText(prefs_.textColor);
+        const std::string colour = colourToText(prefs_.textcolor);
         if (!text.startsWith(u'/'))
             session_.send(request::chat(identity().myseat, toWire(text), colour));
         else if (text.startsWith(QStringLiteral("/me")))
@@ -507,22 +509,22 @@ void MainWindow::applyPreferences() {
     auto check = [this](const QString& name) {
         if (auto* a = findChild<QAction*>(name)) a->setChecked(true);
     };
-    playSounds1_->setChecked(prefs_.playSounds);
-    playChatterSounds1_->setChecked(prefs_.chatterSounds);
-    check(prefs_.turnSound == 1 ? QStringLiteral("New1") : QStringLiteral("Classic1"));
-    check(prefs_.botSpeed == 1500 ? QStringLiteral("Slow1")
-          : prefs_.botSpeed == 500 ? QStringLiteral("Fast1")
+    playSounds1_->setChecked(prefs_.playsounds);
+    playChatterSounds1_->setChecked(prefs_.chattersounds);
+    check(prefs_.turnsound == 1 ? QStringLiteral("New1") : QStringLiteral("Classic1"));
+    check(prefs_.botspeed == 1500 ? QStringLiteral("Slow1")
+          : prefs_.botspeed == 500 ? QStringLiteral("Fast1")
                                    : QStringLiteral("Normal1"));
     // A size the menu does not offer checks nothing.
-    if (prefs_.textSize == 8 || prefs_.textSize == 10 || prefs_.textSize == 12 || prefs_.textSize == 14)
-        check(QStringLiteral("N%1").arg(prefs_.textSize));
-    if (prefs_.textSize > 0) {
-        mainchat_->setTextSize(prefs_.textSize);
+    if (prefs_.textsize == 8 || prefs_.textsize == 10 || prefs_.textsize == 12 || prefs_.textsize == 14)
+        check(QStringLiteral("N%1").arg(prefs_.textsize));
+    if (prefs_.textsize > 0) {
+        mainchat_->setTextSize(prefs_.textsize);
     }
     QPalette p = mychat_->palette();
-    p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textColor)));
+    p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(p);
-    session_.table().setNewTurnSound(prefs_.turnSound == 1);
+    session_.table().setNewTurnSound(prefs_.turnsound == 1);
 }
 
 void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
@@ -539,7 +541,7 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::rememberGeometry() {
     const QRect g = frameGeometry();
-    if (g.top() == prefs_.top && g.left() == prefs_.left && g.height() == prefs_.height && g.width() == prefs_.width)
+    if (g.top() == prefs_.wintop && g.left() == prefs_.winleft && g.height() == prefs_.winheight && g.width() == prefs_.winwidth)
         return;
     int width = g.width(), height = g.height();
     if (const QScreen* s = screen()) {
@@ -547,10 +549,10 @@ void MainWindow::rememberGeometry() {
         if (width > work.width()) width -= 15;
         if (height > work.height()) height -= 15;
     }
-    prefs_.left = g.left();
-    prefs_.top = g.top();
-    prefs_.width = width;
-    prefs_.height = height;
+    prefs_.winleft = g.left();
+    prefs_.wintop = g.top();
+    prefs_.winwidth = width;
+    prefs_.winheight = height;
     saveinifile();
 }
 

@@ -106,7 +106,7 @@ public:
     // Names on the other seats' name labels: the players of the current game but the user.
     QStringList otherPlayers() const;
     // The window's outer geometry that the settings keep (wintop, winleft, winwidth, winheight).
-    QRect savedGeometry() const { return {prefs_.left, prefs_.top, prefs_.width, prefs_.height}; }
+    QRect savedGeometry() const { return {prefs_.winleft, prefs_.wintop, prefs_.winwidth, prefs_.winheight}; }
     // Saves what must survive the run (settings when the window moved, the tally); once.
     void saveAtExit();
 

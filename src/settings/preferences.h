@@ -1,27 +1,83 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The user's choices that the option menus edit and the settings file keeps. A plain value:
-// the menus write it, the chat pane, the sounds and the in-process host read it.
+// The user's choices that outlive a run: window placement, chat look, sound switches,
+// computer-player speed, the hosting user's preferred game options and the phrase texts.
+// The menus edit this value and the settings file stores it; nothing is read back from a
+// widget. Plain data, no Qt.
 #include <array>
 #include <string>
-
-#include "protocol/colour_text.h"
 
 namespace quadrino {
 
 struct Preferences {
-    // Window placement (wintop, winleft, winwidth, winheight); all 0 until first loaded.
-    int top = 0, left = 0, width = 0, height = 0;
-    int textSize = 0;             // chat text points; 0 until chosen or loaded (the pane shows 10)
-    BgrColour textColor = kBlack; // the user's chat colour
-    bool playSounds = true;
-    bool chatterSounds = false;
-    int turnSound = 0;            // 0 classic ("turn"), 1 new ("turnnew")
-    int botSpeed = 750;           // computer-player step in ms: 1500, 1000, 500; 750 until loaded
-    // The game options dialog's defaults.
-    bool penalty = true, passing = false, blocking = true, pouncing = true, fullgame = false;
-    int blocklimit = 0;
-    std::array<std::string, 9> phrases{}; // UTF-8; empty keeps the button's built-in phrase
+    // Bot step intervals offered by the "Bot Speed" menu, in milliseconds.
+    static constexpr int kBotSlow = 1500;
+    static constexpr int kBotNormal = 1000;
+    static constexpr int kBotFast = 500;
+    // The interval the host uses before the file has been read in this run.
+    static constexpr int kBotBeforeLoad = 750;
+
+    static constexpr int kTurnSoundClassic = 0; // sound TURN
+    static constexpr int kTurnSoundNew = 1;     // sound TURNNEW
+
+    static constexpr int kDefaultWidth = 795;
+    static constexpr int kDefaultHeight = 562;
+
+    static constexpr int kPhraseCount = 9;
+
+    // Main window placement ("Top", "Left", "Width", "Height").
+    int wintop = 3;
+    int winleft = 3;
+    int winwidth = kDefaultWidth;
+    int winheight = kDefaultHeight;
+
+    // Point size of every chat text style ("Textsize"); the menu offers 8, 10, 12 and 14,
+    // the file may hold any size from 1 to 72.
+    int textsize = 8;
+    // The user's chat colour as 00BBGGRR ("Textcolor").
+    int textcolor = 0x000000;
+
+    // The hosting user's game options for the next game ("Penalty", "Passing", "Blocking",
+    // "Pouncing", "Full", "Limits"). The team game is not kept: it starts off every run.
+    bool penalty = true;
+    bool passing = false;
+    bool blocking = true;
+    bool pouncing = true;
+    bool fullgame = false;
+    int blocklimit = 0; // 0 to 10, 0 = unlimited
+
+    // "Phrase1" to "Phrase9", UTF-8. An empty entry means the button keeps its built-in
+    // text. Only the phrase editor writes these back.
+    std::array<std::string, kPhraseCount> phrases{};
+
+    bool playsounds = true;            // "Playsounds": game sounds
+    bool chattersounds = true;         // "ChatterSounds": sounds other players send
+    int turnsound = kTurnSoundClassic; // "Turnsound"
+    int botspeed = kBotNormal;         // "Botspeed": bot step interval in ms
+
+    // Whether the settings file has been read in this run. Until it has, the other fields
+    // are the window's starting states, and a save must store only the window placement so
+    // that a close before login does not overwrite the user's stored choices.
+    bool loaded = false;
+
+    // The states the window starts with, before any file has been read: the main window's
+    // placement unknown (0), chatter sounds off, bot speed 750, chat text at 10 points,
+    // block limit 3 in the game options dialog.
+    static Preferences beforeFirstLoad() {
+        Preferences p;
+        p.wintop = 0;
+        p.winleft = 0;
+        p.winwidth = 0;
+        p.winheight = 0;
+        p.textsize = 10;
+        p.chattersounds = false;
+        p.botspeed = kBotBeforeLoad;
+        p.blocklimit = 3;
+        p.loaded = false;
+        return p;
+    }
+
+    bool operator==(const Preferences&) const = default;
 };
 
 } // namespace quadrino

@@ -190,20 +190,21 @@ private slots:
         QVERIFY(a->isChecked());
         for (const QString& other : unchecked) QVERIFY(!t.w.findChild<QAction*>(other)->isChecked());
         const Preferences& prefs = t.w.preferences();
-        QTEST(submenu == u"TurnSound1" ? prefs.turnSound : prefs.botSpeed, "tag");
+        QTEST(submenu == u"TurnSound1" ? prefs.turnsound : prefs.botspeed, "tag");
         QCOMPARE(t.w.saveCount(), saves + 1);
     }
 
     void preferencesShowInTheMenus() {
         Window t;
-        QCOMPARE(t.w.preferences().botSpeed, 750); // until the settings are read
+        QCOMPARE(t.w.preferences().botspeed, 750); // until the settings are read
         Preferences p;
-        p.playSounds = false;
-        p.chatterSounds = true;
-        p.turnSound = 1;
-        p.botSpeed = 500;
-        p.textSize = 12;
-        p.textColor = 0x0000FF; // red, as BGR
+        p.loaded = true;
+        p.playsounds = false;
+        p.chattersounds = true;
+        p.turnsound = 1;
+        p.botspeed = 500;
+        p.textsize = 12;
+        p.textcolor = 0x0000FF; // red, as BGR
         t.w.setPreferences(p);
         QVERIFY(!t.action("PlaySounds1")->isChecked());
         QVERIFY(t.action("PlayChatterSounds1")->isChecked());
@@ -217,7 +218,7 @@ private slots:
         model.handle(ClientCommand::newplayerinfo, "1+"); // seat 1 under the (still empty) own name
         QCOMPARE(model.handle(ClientCommand::nextplayer, "1+1+").sounds, std::vector<std::string>{"turnnew"});
         // A size the menu does not offer checks no entry.
-        p.textSize = 11;
+        p.textsize = 11;
         t.w.setPreferences(p);
         QCOMPARE(t.w.mainchat()->textSize(), 11);
         for (const char* n : {"N8", "N10", "N12", "N14"}) QCOMPARE(t.action(n)->isChecked(), std::string(n) == "N12");
@@ -231,7 +232,7 @@ private slots:
         t.action("N8")->trigger();
         QVERIFY(!t.action("N12")->isChecked());
         QCOMPARE(t.w.mainchat()->textSize(), 8);
-        QCOMPARE(t.w.preferences().textSize, 8);
+        QCOMPARE(t.w.preferences().textsize, 8);
 
         t.action("ScrollChatOff2")->trigger();
         QVERIFY(t.w.mainchat()->scrollOff());
@@ -261,7 +262,7 @@ private slots:
         t.w.playsounds(QStringLiteral("dice"));
         t.action("PlaySounds1")->trigger();
         QVERIFY(!t.action("PlaySounds1")->isChecked());
-        QVERIFY(!t.w.preferences().playSounds);
+        QVERIFY(!t.w.preferences().playsounds);
         t.w.playsounds(QStringLiteral("turn"));
         QCOMPARE(t.sounds->played, QStringList{"dice"});
     }

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/preferences_file.h"
+
+#include "protocol/colour_text.h"
+#include "protocol/cp1252.h"
+
+namespace quadrino {
+namespace {
+
+constexpr std::string_view kSection = kSettingsSection;
+
+int readInRange(const IniFile& file, std::string_view key, int fallback, int lowest, int highest) {
+    const int v = file.readInteger(kSection, key, fallback);
+    return v >= lowest && v <= highest ? v : fallback;
+}
+
+bool readFlag(const IniFile& file, std::string_view key, bool fallback) {
+    return readInRange(file, key, fallback ? 1 : 0, 0, 1) == 1;
+}
+
+std::string phraseKey(std::size_t index) { return "Phrase" + std::to_string(index + 1); }
+
+void writeFlag(IniFile& file, std::string_view key, bool on) { file.writeInteger(kSection, key, on ? 1 : 0); }
+
+} // namespace
+
+void loadPreferences(const IniFile& file, Preferences& prefs) {
+    const Preferences defaults;
+
+    prefs.wintop = file.readInteger(kSection, "Top", defaults.wintop);
+    prefs.winleft = file.readInteger(kSection, "Left", defaults.winleft);
+    prefs.winwidth = readInRange(file, "Width", defaults.winwidth, 1, 1 << 20);
+    prefs.winheight = readInRange(file, "Height", defaults.winheight, 1, 1 << 20);
+
+    prefs.textsize = readInRange(file, "Textsize", defaults.textsize, 1, 72);
+
+    // Only plain colours: the chat cannot draw the "none" or "default" marks.
+    const auto colour = colourFromText(file.readString(kSection, "Textcolor", "clblack"));
+    prefs.textcolor = colour && *colour >= 0 && *colour <= 0xFFFFFF ? *colour : defaults.textcolor;
+
+    prefs.penalty = readFlag(file, "Penalty", defaults.penalty);
+    prefs.passing = readFlag(file, "Passing", defaults.passing);
+    prefs.blocking = readFlag(file, "Blocking", defaults.blocking);
+    prefs.pouncing = readFlag(file, "Pouncing", defaults.pouncing);
+    prefs.fullgame = readFlag(file, "Full", defaults.fullgame);
+    prefs.blocklimit = readInRange(file, "Limits", defaults.blocklimit, 0, 10);
+
+    for (std::size_t n = 0; n < prefs.phrases.size(); ++n) {
+        const std::string phrase = file.readString(kSection, phraseKey(n), "");
+        if (!phrase.empty()) prefs.phrases[n] = cp1252ToUtf8(phrase);
+    }
+
+    // These comparisons are exact, as the lobby program writes them: "False" is not "false".
+    prefs.playsounds = file.readString(kSection, "Playsounds", "true") != "false";
+
+    const std::string botspeed = file.readString(kSection, "Botspeed", "1000");
+    if (botspeed == "1500") prefs.botspeed = Preferences::kBotSlow;
+    else if (botspeed == "500") prefs.botspeed = Preferences::kBotFast;
+    else prefs.botspeed = Preferences::kBotNormal;
+
+    prefs.turnsound = file.readString(kSection, "Turnsound", "0") == "1" ? Preferences::kTurnSoundNew
+                                                                          : Preferences::kTurnSoundClassic;
+
+    prefs.chattersounds = file.readString(kSection, "ChatterSounds", "true") != "false";
+
+    prefs.loaded = true;
+}
+
+void savePreferences(const Preferences& prefs, IniFile& file) {
+    if (!prefs.loaded) {
+        file.writeInteger(kSection, "Top", prefs.wintop);
+        file.writeInteger(kSection, "Left", prefs.winleft);
+        file.writeInteger(kSection, "Width", prefs.winwidth);
+        file.writeInteger(kSection, "Height", prefs.winheight);
+        return;
+    }
+    file.writeInteger(kSection, "Textsize", prefs.textsize);
+    file.writeInteger(kSection, "Top", prefs.wintop);
+    file.writeInteger(kSection, "Left", prefs.winleft);
+    file.writeInteger(kSection, "Width", prefs.winwidth);
+    file.writeInteger(kSection, "Height", prefs.winheight);
+    file.writeString(kSection, "Textcolor", colourToText(prefs.textcolor));
+    writeFlag(file, "Penalty", prefs.penalty);
+    writeFlag(file, "Passing", prefs.passing);
+    writeFlag(file, "Blocking", prefs.blocking);
+    writeFlag(file, "Pouncing", prefs.pouncing);
+    writeFlag(file, "Full", prefs.fullgame);
+    file.writeInteger(kSection, "Botspeed", prefs.botspeed);
+    file.writeInteger(kSection, "Turnsound", prefs.turnsound);
+    file.writeInteger(kSection, "Limits", prefs.blocklimit);
+    file.writeString(kSection, "Playsounds", prefs.playsounds ? "true" : "false");
+    file.writeString(kSection, "ChatterSounds", prefs.chattersounds ? "true" : "false");
+}
+
+void savePhrases(const Preferences& prefs, IniFile& file) {
+    for (std::size_t n = 0; n < prefs.phrases.size(); ++n)
+        file.writeString(kSection, phraseKey(n), utf8ToCp1252(prefs.phrases[n]));
+}
+
+std::string loadPreferencesFrom(const std::filesystem::path& path, Preferences& prefs) {
+    const IniRead read = readIniFile(path);
+    const bool wasLoaded = prefs.loaded;
+    loadPreferences(read.file, prefs);
+    // The stored choices were not seen: later saves must not pass the defaults off as them.
+    if (!read.ok()) prefs.loaded = wasLoaded;
+    return read.error;
+}
+
+std::string savePreferencesTo(const std::filesystem::path& path, const Preferences& prefs) {
+    return updateIniFile(path, [&prefs](IniFile& file) { savePreferences(prefs, file); });
+}
+
+std::string savePhrasesTo(const std::filesystem::path& path, const Preferences& prefs) {
+    return updateIniFile(path, [&prefs](IniFile& file) { savePhrases(prefs, file); });
+}
+
+} // namespace quadrino
