@@ -231,11 +231,7 @@ void MainWindow::buildChatMenus() {
     scrollChatOffPopup_ = addEntry(popupMainchat_, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"));
     scrollChatOffPopup_->setCheckable(true);
     scrollChatOffPopup_->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    connect(scrollChatOffPopup_, &QAction::triggered, this, [this](bool) {
-        // The popup entry toggled itself; hand the toggle to the shared handler.
-        scrollChatOffPopup_->setChecked(!scrollChatOffPopup_->isChecked());
-        onScrollChatOffToggled();
-    });
+    connect(scrollChatOffPopup_, &QAction::triggered, this, &MainWindow::onScrollChatOffToggled);
     mainchat_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mainchat_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMainchat_->popup(mainchat_->viewport()->mapToGlobal(at)); });
@@ -388,7 +384,10 @@ QStringList MainWindow::spyEntries() const {
     return entries;
 }
 
-void MainWindow::setJustWatchChecked(bool checked) { justWatch1_->setChecked(checked); }
+void MainWindow::setJustWatchChecked(bool checked) {
+    justWatching_ = checked;
+    justWatch1_->setChecked(checked);
+}
 
 void MainWindow::showGameOptions() {
     gamestart_->move(frameGeometry().center() - gamestart_->rect().center());
@@ -402,12 +401,14 @@ void MainWindow::showGameOptions() {
 void MainWindow::onStartGameChosen() { panel_->onStartClicked(); }
 
 void MainWindow::onPlaySoundsToggled() {
-    prefs_.playsounds = playSounds1_->isChecked();
+    prefs_.playsounds = !prefs_.playsounds;
+    playSounds1_->setChecked(prefs_.playsounds);
     saveinifile();
 }
 
 void MainWindow::onChatterSoundsToggled() {
-    prefs_.chattersounds = playChatterSounds1_->isChecked();
+    prefs_.chattersounds = !prefs_.chattersounds;
+    playChatterSounds1_->setChecked(prefs_.chattersounds);
     saveinifile();
 }
 
@@ -440,7 +441,7 @@ void MainWindow::onTextSizeChosen(QAction* entry) {
 }
 
 void MainWindow::onScrollChatOffToggled() {
-    const bool off = !scrollChatOffPopup_->isChecked();
+    const bool off = !mainchat_->scrollOff();
     scrollChatOffPopup_->setChecked(off);
     scrollChatOff2_->setChecked(off);
     mainchat_->setScrollOff(off);
@@ -460,10 +461,9 @@ void MainWindow::onResetScreenLocation() {
 
 void MainWindow::onJustWatchChosen() {
     // The check mark follows the host's answer, never the click.
-    const bool shown = !justWatch1_->isChecked();
-    justWatch1_->setChecked(shown);
+    justWatch1_->setChecked(justWatching_);
     const int seat = identity().myseat;
-    if (seat >= 1 && seat <= table::kSeatCount) session_.send(request::justwatch(seat, shown ? 2 : 1));
+    if (seat >= 1 && seat <= table::kSeatCount) session_.send(request::justwatch(seat, justWatching_ ? 2 : 1));
 }
 
 void MainWindow::onViewTallyChosen() {

@@ -158,6 +158,7 @@ private:
     QMenu* popupMainchat_ = nullptr;
     QMenu* popupSmilies_ = nullptr;
 
+    bool justWatching_ = false; // the host's last word on the own seat
     int saveCount_ = 0;
     bool savedAtExit_ = false;
     bool started_ = false;
