@@ -8,14 +8,14 @@ namespace {
 
 const QString kOverview = QStringLiteral(
     "<p>Quadrino is a dice race for two to four players: each player brings four pawns from their nest once "
-    "round the board and up their own home column, and the first to get all four pawns home wins, alone or "
-    "together with a team partner.</p>"
+    "round the board and up their own home column, and the first to get all four pawns home wins (in a "
+    "team game, the first pair of partners to get all eight home).</p>"
     "<p>Play a solo game against the computer, or host a game on your computer and let friends join over "
     "the network.</p>");
 
 const QString kConnecting = QStringLiteral(
     "<h3>Playing alone</h3>"
-    "<p>Started on its own, Quadrino plays a solo game: your computer hosts the game, you sit in the yellow "
+    "<p>Started on its own, without a name and an address, Quadrino plays a solo game: your computer hosts the game, you sit in the yellow "
     "seat as &ldquo;You&rdquo;, and the computer plays the other seats. A small window first offers The "
     "Kestrun Lobby; choose <b>Play Solo Game</b> to go on. Then choose <b>File &gt; Start Game</b>, or the "
     "<b>Start Game</b> button on the board, pick the game options and start.</p>"
@@ -149,8 +149,8 @@ const QString kGameOptions = QStringLiteral(
     "<dt><b>Limit Blocks To: &hellip; Turns</b></dt>"
     "<dd>How many of its owner's turns a block may stand through, from 0 to 10, not counting the turn in "
     "which it was made. When the owner's next turn begins with the block still standing, one of its pawns "
-    "goes back to its nest; a warning flashes on the block one turn earlier. 0 allows unlimited blocking, "
-    "a limit of 1 counts as 2, and the limit means nothing while blocking is off.</dd>"
+    "goes back to its nest; a warning flashes on the block one turn earlier. Setting it to 0 allows "
+    "unlimited blocking, a limit of 1 counts as 2, and the limit does nothing while blocking is off.</dd>"
     "<dt><b>Pouncing Allowed</b></dt>"
     "<dd>Landing on a lone pawn of another player, anywhere but on a safe square, sends it back to its nest "
     "and wins a 20-square bonus. Without it, pawns of different players never share a square.</dd>"
@@ -170,9 +170,9 @@ const QString kDocumentation = QStringLiteral(
     "<h3>Version 1.0.15</h3>"
     "<p>This is Quadrino 1.0.15 for Linux. It plays with every copy that shows the same version in its "
     "About box.</p>"
+    "<p>Changes from the earlier versions for Windows:</p>"
     "<ul>"
-    "<li>Only the player who hosts can start a game and remove players; requests from anyone else are "
-    "ignored by the host.</li>"
+    "<li>Only the player who hosts can start a game; the host ignores a start from anyone else.</li>"
     "<li>The lobby advert no longer downloads and runs an installer by itself. Its download button opens "
     "the lobby's download page in your web browser, so you can see what you install.</li>"
     "<li>&ldquo;Play with Others&rdquo; starts The Kestrun Lobby when it is installed as a program "
