@@ -27,6 +27,7 @@
 #include "table/table_panel.h"
 #if QUADRINO_HAVE_GAMESTART
 #include "windows/gamestart.h"
+#include "windows/side_windows.h"
 #endif
 #if QUADRINO_HAVE_TALLY
 #include "tally/tally_window.h"
@@ -205,9 +206,13 @@ void Tchat::buildMenus() {
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("Help1"));
-    addEntry(help, "Help2", QStringLiteral("Content"))->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* content = addEntry(help, "Help2", QStringLiteral("Content"));
+    content->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    addEntry(help, "About1", QStringLiteral("About"));
+    [[maybe_unused]] QAction* about = addEntry(help, "About1", QStringLiteral("About"));
+#if QUADRINO_HAVE_GAMESTART
+    connectHelpMenu(this, content, about);
+#endif
 
     // The chat pane's own menu; its "Scroll Chat Off" and "Clear Main Chat" are the main
     // menu's, sharing handler and state.
@@ -315,6 +320,9 @@ void Tchat::processparams(const LaunchPlan& plan) {
     switch (plan.mode) {
     case LaunchMode::Solo:
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), kSystemColour);
+#if QUADRINO_HAVE_GAMESTART
+        showLobbyAdvert(this);
+#endif
         hostaddress_ = plan.hostaddress;
         identity_.myname = plan.myname;
         hostpress();
