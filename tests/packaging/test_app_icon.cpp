@@ -90,7 +90,7 @@ private slots:
         // Anything the SVG writer cannot express (a gradient, a transform) would show here.
         for (int size : {64, 256}) {
             const double difference = meanDifference(rendered(svg, size), drawn(size));
-            QVERIFY2(difference < 3.0, qPrintable(QStringLiteral("%1 px: %2").arg(size).arg(difference)));
+            QVERIFY2(difference < 1.0, qPrintable(QStringLiteral("%1 px: %2").arg(size).arg(difference)));
         }
     }
 
