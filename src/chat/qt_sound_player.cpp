@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chat/qt_sound_player.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -35,11 +37,20 @@ QString QtSoundPlayer::resourceOf(const QString& name) {
 
 QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {
     initSoundResources();
+    makeEffects();
+}
+
+bool QtSoundPlayer::makeEffects() {
+    if (!effects_.empty()) return true;
+    // Without an output device every effect would complain on loading and on each play; wait
+    // quietly until there is one (a sound server started later, headphones plugged in).
+    if (QMediaDevices::defaultAudioOutput().isNull()) return false;
     for (const QString& name : soundNames()) {
         auto* effect = new QSoundEffect(this);
         effect->setSource(QUrl(QStringLiteral("qrc") + resourceOf(name)));
         effects_.emplace(name, effect);
     }
+    return true;
 }
 
 QtSoundPlayer::~QtSoundPlayer() = default;
@@ -50,6 +61,7 @@ QSoundEffect* QtSoundPlayer::effect(const QString& name) const {
 }
 
 void QtSoundPlayer::play(const QString& name) {
+    if (!makeEffects()) return;
     QSoundEffect* next = effect(name);
     if (!next) return;
     QSoundEffect*& channel = chatterSoundNumber(name.toStdString()) ? chatter_ : game_;

@@ -14,7 +14,8 @@ namespace quadrino {
 class QtSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    // Loads every recording once; the effects are kept for the life of the player.
+    // Loads every recording once, as soon as there is an audio output (now or at a later play);
+    // the effects are kept for the life of the player.
     explicit QtSoundPlayer(QObject* parent = nullptr);
     ~QtSoundPlayer() override;
 
@@ -29,10 +30,13 @@ public:
     // The resource path of a name's recording (":/sounds/DICE.wav"), empty for an unknown name.
     static QString resourceOf(const QString& name);
 
-    // The effect a name plays, nullptr for an unknown name (for checks and tests).
+    // The effect a name plays, nullptr for an unknown name or while there is no audio output
+    // (for checks and tests).
     QSoundEffect* effect(const QString& name) const;
 
 private:
+    bool makeEffects();
+
     std::map<QString, QSoundEffect*> effects_; // by lower-case name, owned through QObject
     QSoundEffect* game_ = nullptr;
     QSoundEffect* chatter_ = nullptr;

@@ -122,6 +122,7 @@ private slots:
     void everySoundIsHeard() {
         QFETCH(QString, name);
         static QtSoundPlayer player; // kept like the program keeps it: effects made once
+        QVERIFY(QtSoundPlayer::resourceOf(name).size() > 0);
         QSoundEffect* effect = player.effect(name);
         QVERIFY(effect);
         QTRY_VERIFY(effect->isLoaded());
@@ -131,6 +132,27 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!effect->isPlaying(), 15000);
         qInfo("%s heard at RMS %.3f", qPrintable(name), recordedRms());
         stopRecording();
+    }
+
+    // The program plays "entered" within moments of starting, while recordings still load.
+    void aSoundPlayedBeforeItHasLoadedIsHeard() {
+        QVERIFY(startRecording(QStringLiteral("early")));
+        QtSoundPlayer player;
+        player.play(QStringLiteral("entered"));
+        QTRY_VERIFY_WITH_TIMEOUT(recordedRms() > 0.01, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.effect(QStringLiteral("entered"))->isPlaying(), 15000);
+    }
+
+    void namesIgnoreCaseAndUnknownNamesPlayNothing() {
+        QtSoundPlayer player;
+        QVERIFY(player.effect(QStringLiteral("DoubleDice")));
+        QCOMPARE(player.effect(QStringLiteral("DoubleDice")), player.effect(QStringLiteral("doubledice")));
+        QCOMPARE(player.effect(QStringLiteral("WAVE20")), player.effect(QStringLiteral("wave20")));
+        for (const char* unknown : {"wave21", "wave0", "", "../DICE", "dice.wav", ":/sounds/DICE.wav"}) {
+            QVERIFY2(!player.effect(QString::fromLatin1(unknown)), unknown);
+            player.play(QString::fromLatin1(unknown));
+        }
+        for (const QString& name : QtSoundPlayer::soundNames()) QVERIFY(!player.effect(name)->isPlaying());
     }
 
     void aNewGameSoundCutsTheOldOneButNotAChatterSound() {

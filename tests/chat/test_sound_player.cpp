@@ -4,6 +4,7 @@
 // audible and unclipped, and playing with nowhere to play stays silent without failing.
 #include <QFile>
 #include <QSoundEffect>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 
@@ -89,38 +90,33 @@ private slots:
     }
 
     void namesIgnoreCaseAndUnknownNamesHaveNoSound() {
-        QtSoundPlayer player;
         QCOMPARE(QtSoundPlayer::soundNames().size(), 32);
-        QVERIFY(player.effect(QStringLiteral("DoubleDice")));
-        QCOMPARE(player.effect(QStringLiteral("DoubleDice")), player.effect(QStringLiteral("doubledice")));
-        QVERIFY(player.effect(QStringLiteral("WAVE20")));
         QCOMPARE(QtSoundPlayer::resourceOf(QStringLiteral("Wave3")), QStringLiteral(":/sounds/wave3.wav"));
         QCOMPARE(QtSoundPlayer::resourceOf(QStringLiteral("turnnew")), QStringLiteral(":/sounds/TURNNEW.wav"));
-        for (const char* unknown : {"wave21", "wave0", "", "../DICE", "dice.wav", ":/sounds/DICE.wav"}) {
-            QVERIFY2(!player.effect(QString::fromLatin1(unknown)), unknown);
-            QVERIFY(QtSoundPlayer::resourceOf(QString::fromLatin1(unknown)).isEmpty());
-            player.play(QString::fromLatin1(unknown)); // ignored
-        }
+        QCOMPARE(QtSoundPlayer::resourceOf(QStringLiteral("DoubleDice")), QStringLiteral(":/sounds/DOUBLEDICE.wav"));
+        for (const char* unknown : {"wave21", "wave0", "", "../DICE", "dice.wav", ":/sounds/DICE.wav"})
+            QVERIFY2(QtSoundPlayer::resourceOf(QString::fromLatin1(unknown)).isEmpty(), unknown);
     }
 
+    // Qt Multimedia decodes every recording (it refuses float WAV, for one).
     void everyRecordingLoads() {
-        QtSoundPlayer player;
+        QtSoundPlayer player; // makes the resources known
         for (const QString& name : QtSoundPlayer::soundNames()) {
-            QSoundEffect* e = player.effect(name);
-            QVERIFY(e);
-            QTRY_VERIFY2(e->status() != QSoundEffect::Loading && e->status() != QSoundEffect::Null, qPrintable(name));
-            QVERIFY2(e->status() == QSoundEffect::Ready, qPrintable(name));
+            QSoundEffect e;
+            e.setSource(QUrl(QStringLiteral("qrc") + QtSoundPlayer::resourceOf(name)));
+            QTRY_VERIFY2(e.status() != QSoundEffect::Loading && e.status() != QSoundEffect::Null, qPrintable(name));
+            QVERIFY2(e.status() == QSoundEffect::Ready, qPrintable(name));
         }
     }
 
-    void withoutASoundServerPlayingIsSilentAndHarmless() {
+    void withoutAnAudioOutputPlayingIsSilentAndQuiet() {
         QtSoundPlayer player;
-        for (const QString& name : QtSoundPlayer::soundNames()) QTRY_VERIFY(player.effect(name)->isLoaded());
-        for (int round = 0; round < 3; ++round)
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        for (int round = 0; round < 3; ++round) {
             for (const QString& name : QtSoundPlayer::soundNames()) player.play(name);
-        // The player stays usable: every effect still holds its recording.
-        for (const QString& name : QtSoundPlayer::soundNames())
-            QVERIFY(player.effect(name)->status() == QSoundEffect::Ready);
+            player.play(QStringLiteral("no such sound"));
+        }
+        for (const QString& name : QtSoundPlayer::soundNames()) QVERIFY(!player.effect(name));
     }
 };
 
