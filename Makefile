@@ -1,10 +1,11 @@
-# Two entry points: `make run` starts a solo game, `make test` runs every test.
-# Both install what the machine lacks, configure and build in build/.
+# Entry points: `make run` starts a solo game, `make test` runs every test, `make package`
+# builds the Debian package build/quadrino_<version>_<arch>.deb. Each installs what the
+# machine lacks, configures and builds in build/.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure package clean
 
 deps:
 	scripts/install-deps
@@ -20,6 +21,15 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The package installs under /usr and is built with Debian's hardening flags; they stay in
+# the build folder's cache, so later builds there keep them.
+PKG_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: configure
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$($(PKG_BUILDFLAGS) CPPFLAGS) $$($(PKG_BUILDFLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(PKG_BUILDFLAGS) LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target package
 
 clean:
 	rm -rf $(BUILD)

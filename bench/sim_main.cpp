@@ -97,7 +97,7 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
     std::snprintf(start, sizeof start, "CMD_startgame+Sim+%d+%d+%d+%d+%d+%d+1+\xFF", c.penalty, c.passing,
                   c.blocking, c.pouncing, c.team, c.limit);
     port.deliver(me, start);
-    port.runUntil([&] { return host.turn().gamestarted; }, 1000);
+    port.runUntil([&] { return host.engine().gamestarted(); }, 1000);
     port.deliver(me, "CMD_justwatch+1+1\xFF");
     const std::int64_t t0 = port.now();
     port.runUntil([&] { return winner != 0; }, 48LL * 3600 * 1000);

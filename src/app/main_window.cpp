@@ -26,6 +26,7 @@
 #include "table/table_panel.h"
 #include "tally/tally_window.h"
 #include "windows/gamestart.h"
+#include "windows/side_windows.h"
 
 namespace quadrino {
 namespace {
@@ -152,9 +153,10 @@ void MainWindow::buildMenus() {
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("Help1"));
-    addEntry(help, "Help2", QStringLiteral("Content"))->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* content = addEntry(help, "Help2", QStringLiteral("Content"));
+    content->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    addEntry(help, "About1", QStringLiteral("About"));
+    connectHelpMenu(this, content, addEntry(help, "About1", QStringLiteral("About")));
 
     buildChatMenus();
 }
@@ -315,6 +317,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
     switch (plan.mode) {
     case LaunchMode::Solo:
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), kSystemColour);
+        showLobbyAdvert(this);
         hostaddress_ = plan.hostaddress;
         session_.setMyName(plan.myname);
         hostpress();

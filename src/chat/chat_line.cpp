@@ -1,5 +1,6 @@
 #include "chat/chat_line.h"
 
+#include <QUrl>
 #include <algorithm>
 
 namespace quadrino {
@@ -26,6 +27,17 @@ void addWords(QString segment, std::vector<ChatPiece>& out) {
 bool isLinkWord(const QString& word) {
     const QString lower = word.toLower();
     return lower.contains(u"http://") || lower.contains(u"www.");
+}
+
+QString webLinkTarget(const QString& word) {
+    QString target = word;
+    while (!target.isEmpty() && target.back() == u' ') target.chop(1);
+    if (target.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) target.prepend(QStringLiteral("http://"));
+    const QUrl url(target, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()) return {};
+    const QString scheme = url.scheme(); // QUrl keeps schemes in lower case
+    if (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")) return {};
+    return target;
 }
 
 std::optional<ChatLine> parseChatLine(const QString& text) {

@@ -35,6 +35,12 @@ std::optional<ChatLine> parseChatLine(const QString& text);
 // A word is a link when its lower-case form contains "http://" or "www." anywhere.
 bool isLinkWord(const QString& word);
 
+// The web address a clicked link word opens: the word without its trailing blanks, with
+// "http://" in front when it starts with "www.". Only http and https addresses with a host are
+// opened; anything else (file:, smb:, a custom scheme, a word that merely contains "http://")
+// gives an empty text, and the pane shows "Cannot open Webpage" instead.
+QString webLinkTarget(const QString& word);
+
 // The data of a received CMD_chat or CMD_action: the line before the first "|", the colour
 // after it; red when the bar is missing or the colour text is no colour.
 struct ReceivedChat {

@@ -7,6 +7,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+#include <QtGui/private/qtextdocument_p.h>
+#include <QtGui/private/qtextformat_p.h>
+
+#include "chat/free_text.h"
 
 namespace quadrino {
 namespace {
@@ -51,9 +55,7 @@ ChatPane::ChatPane(QWidget* parent) : QTextBrowser(parent), smileys_(plainFace) 
     f.setPointSize(textSize_);
     setFont(f);
     applyPaneLook();
-    opener_ = [](const QString& target) {
-        return QDesktopServices::openUrl(QUrl::fromUserInput(target));
-    };
+    opener_ = [](const QString& target) { return QDesktopServices::openUrl(QUrl(target, QUrl::StrictMode)); };
     connect(this, &QTextBrowser::anchorClicked, this, &ChatPane::openLink);
 }
 
@@ -96,48 +98,60 @@ int ChatPane::styleAt(int position) const {
 }
 
 void ChatPane::recolour(int style, BgrColour colour) {
-    // Colours change rarely (a sender picking a new colour), so a walk over the document
-    // only when a style's colour really changes keeps adding a line cheap.
     auto& slot = colours_[static_cast<std::size_t>(style)];
     if (slot == colour) return;
     const bool hadLines = slot.has_value();
+    const QTextCharFormat before = styleFormat(style);
     slot = colour;
     if (!hadLines) return;
-    std::vector<std::pair<int, int>> ranges;
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment frag = it.fragment();
-            const QTextCharFormat fmt = frag.charFormat();
-            if (fmt.hasProperty(kStyleProperty) && fmt.intProperty(kStyleProperty) == style && !fmt.isImageFormat())
-                ranges.emplace_back(frag.position(), frag.length());
-        }
-    }
-    QTextCharFormat change;
-    change.setForeground(toQColor(colour));
-    QTextCursor c(document());
-    for (auto [pos, len] : ranges) {
-        c.setPosition(pos);
-        c.setPosition(pos + len, QTextCursor::KeepAnchor);
-        c.mergeCharFormat(change);
-    }
+    // Every text fragment of a style refers to one shared entry of the document's format table
+    // (the style's format is the same for all its lines), so changing that entry recolours all
+    // earlier lines of the style at once, at a cost that does not depend on the length of the
+    // chat. Qt has no public call for this; the table is reached through QTextDocumentPrivate.
+    QTextFormatCollection* table = QTextDocumentPrivate::get(document())->formatCollection();
+    if (!table->hasFormatCached(before)) return; // no line of the style since the pane was cleared
+    const int index = table->indexForFormat(before);
+    // A scratch table computes the entry exactly as the document would: the format resolved
+    // against the document's font, and the key under which later lines of the style find it.
+    auto entryFor = [table](const QTextFormat& format) {
+        QTextFormatCollection scratch;
+        scratch.setDefaultFont(table->defaultFont());
+        scratch.indexForFormat(format);
+        return std::pair{scratch.formats.constFirst(), scratch.hashes.constBegin().key()};
+    };
+    const auto [oldEntry, oldKey] = entryFor(before);
+    const auto [newEntry, newKey] = entryFor(styleFormat(style));
+    table->hashes.remove(oldKey, index);
+    table->formats[index] = newEntry;
+    table->hashes.insert(newKey, index);
+    viewport()->update();
 }
 
 void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
-    const auto line = parseChatLine(text);
+    // A line break from a peer would start a line that looks like one of ours.
+    const auto line = parseChatLine(blankControlCharacters(text));
     if (!line) return;
     recolour(line->style, colour);
     const QTextCharFormat fmt = styleFormat(line->style);
 
+    // The whole line is one edit, laid out once; consecutive words of the line's style go in as
+    // one run, so a long line costs about as much as its text and not a layout per word.
     QTextCursor c(document());
+    c.beginEditBlock();
     c.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) c.insertBlock();
-    c.insertText(line->namePart + u' ', fmt);
+    QString run = line->namePart + u' ';
+    auto flush = [&] {
+        if (!run.isEmpty()) c.insertText(run, fmt);
+        run.clear();
+    };
     for (const ChatPiece& piece : line->pieces) {
         switch (piece.type) {
         case ChatPiece::Type::Word:
-            c.insertText(piece.text, fmt);
+            run += piece.text;
             break;
         case ChatPiece::Type::Link: {
+            flush();
             QTextCharFormat lf = styleFormat(kChatLinkStyle);
             lf.setAnchor(true);
             lf.setAnchorHref(QString::number(links_.size()));
@@ -146,6 +160,7 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
             break;
         }
         case ChatPiece::Type::Smiley: {
+            flush();
             QTextImageFormat img;
             img.setName(kSmileyScheme + u':' + QString::number(piece.picture));
             img.setWidth(17);
@@ -157,6 +172,8 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
         }
         }
     }
+    flush();
+    c.endEditBlock();
     if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
@@ -195,7 +212,9 @@ QVariant ChatPane::loadResource(int type, const QUrl& name) {
 void ChatPane::openLink(const QUrl& url) {
     bool ok = false;
     const auto index = url.toString().toULongLong(&ok);
-    const QString target = ok && index < links_.size() ? links_[index] : QString();
+    // Only web addresses reach the desktop: a peer's word must not open files, shares or other
+    // programs' handlers on this machine.
+    const QString target = ok && index < links_.size() ? webLinkTarget(links_[index]) : QString();
     if (target.isEmpty() || !opener_ || !opener_(target)) emit linkFailed();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The chat pane `mainchat`: every system notice and chat line since start, one text style per
 // line kind. A style holds one colour for all its lines, so a sender's latest colour recolours
-// that sender's earlier lines.
+// that sender's earlier lines. Text from peers is only ever shown as plain text.
 #include <QTextBrowser>
 #include <array>
 #include <functional>
@@ -38,8 +38,10 @@ public:
 
     // Smiley picture n (0..17), 17 x 16; the default draws a plain face.
     void setSmileyPictures(std::function<QImage(int)> pictures) { smileys_ = std::move(pictures); }
-    // Opens a link target; returns false when it cannot be opened. The default asks the desktop.
+    // Opens a web address (http or https, see webLinkTarget); returns false when it cannot be
+    // opened. The default asks the desktop. Links to anything else never reach it.
     void setLinkOpener(std::function<bool(const QString&)> opener) { opener_ = std::move(opener); }
+    // The link words in the order they were added, without their trailing blank.
     const std::vector<QString>& linkTargets() const { return links_; }
 
 signals:

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Where the game's sounds go. Recordings of the named sounds come later; until then a
-// hosting or playing copy stays silent, and tests record what would have played.
+// Where the game's sounds go. QtSoundPlayer (qt_sound_player.h) plays the recordings; the
+// silent player serves copies that must make no noise, and tests record what would have played.
 #include <QString>
 #include <QStringList>
 

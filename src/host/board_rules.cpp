@@ -8,16 +8,6 @@ namespace quadrino {
 
 namespace {
 
-constexpr std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-constexpr bool validSeat(int seat) {
-    return seat >= 1 && seat <= 4;
-}
-constexpr bool validPawn(int pawn) {
-    return pawn >= 1 && pawn <= 4;
-}
-
 // What a move would do, worked out without touching the board, so that a refusal found
 // late in the scan can leave a committed move without side effects.
 struct Verdict {
@@ -33,10 +23,10 @@ struct Verdict {
 Verdict judgeEntry(const BoardState& b, int seat, int amount) {
     Verdict v;
     if (amount != 5) return v;
-    const int target = b.seats[at(seat)].startsquare;
-    for (int s = 1; s <= 4; ++s) {
-        for (int p = 1; p <= 4; ++p) {
-            if (b.seats[at(s)].pawnsquare[at(p)] != target) continue;
+    const int target = startSquareOf(seat);
+    for (int s = 1; s <= kSeatCount; ++s) {
+        for (int p = 1; p <= kPawnCount; ++p) {
+            if (b.seats[s].pawnsquare[p] != target) continue;
             if (s != seat) {
                 // Start squares are safe, but an entering pawn may pounce on a lone opponent.
                 if (b.options.pouncing && notteamie(b, seat, s) && !morethentwo(b, s, target)) {
@@ -55,9 +45,9 @@ Verdict judgeEntry(const BoardState& b, int seat, int amount) {
 }
 
 Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
-    const SeatState& me = b.seats[at(seat)];
-    const int home = me.homesquare;
-    int target = me.pawnsquare[at(pawn)];
+    const SeatState& me = b.seats[seat];
+    const int home = homeSquareOf(seat);
+    int target = me.pawnsquare[pawn];
     for (int i = 0; i < amount; ++i) {
         target = stepSquare(seat, target);
         // Past the home square stepping only counts upwards, so the overshoot refusal is
@@ -70,9 +60,9 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
 
     Verdict v;
     const bool safe = isSafeSquare(target);
-    for (int s = 1; s <= 4; ++s) {
-        for (int p = 1; p <= 4; ++p) {
-            if (b.seats[at(s)].pawnsquare[at(p)] != target) continue;
+    for (int s = 1; s <= kSeatCount; ++s) {
+        for (int p = 1; p <= kPawnCount; ++p) {
+            if (b.seats[s].pawnsquare[p] != target) continue;
             if (safe) {
                 if (s == seat && b.options.blocking && !morethentwo(b, seat, target)) {
                     v.landing = target;
@@ -87,7 +77,7 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
             if (s == seat) {
                 // Two pawns that stood together when the turn began may not re-form their
                 // block: a block does not move as a unit.
-                if (b.options.blocking && !morethentwo(b, seat, target) && me.blockpartner[at(p)] != pawn)
+                if (b.options.blocking && !morethentwo(b, seat, target) && me.blockpartner[p] != pawn)
                     continue;
                 return Verdict{};
             }
@@ -105,39 +95,19 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
 }
 
 Verdict judge(const BoardState& b, int seat, int pawn, int amount) {
-    if (!validSeat(seat) || !validPawn(pawn) || amount < 1) return Verdict{};
-    if (b.seats[at(seat)].pawnsquare[at(pawn)] == 0) return judgeEntry(b, seat, amount);
+    if (!isSeat(seat) || !isPawn(pawn) || amount < 1) return Verdict{};
+    if (b.seats[seat].pawnsquare[pawn] == 0) return judgeEntry(b, seat, amount);
     return judgeStep(b, seat, pawn, amount);
 }
 
 int countOn(const BoardState& b, int seat, int square) {
     int n = 0;
-    for (int p = 1; p <= 4; ++p)
-        if (b.seats[at(seat)].pawnsquare[at(p)] == square) ++n;
+    for (int sq : b.seats[seat].pawnsquare)
+        if (sq == square) ++n;
     return n;
 }
 
 } // namespace
-
-bool isSafeSquare(int square) {
-    switch (square) {
-    case 5:
-    case 12:
-    case 17:
-    case 22:
-    case 29:
-    case 34:
-    case 39:
-    case 46:
-    case 51:
-    case 56:
-    case 63:
-    case 68:
-        return true;
-    default:
-        return false;
-    }
-}
 
 int stepSquare(int seat, int square) {
     int n = square + 1;
@@ -165,115 +135,43 @@ int stepSquare(int seat, int square) {
 }
 
 int trackDistance(int seat, int square) {
-    if (!validSeat(seat)) return 0;
-    const int start = kStartSquare[at(seat)];
+    if (!isSeat(seat)) return 0;
+    const int start = startSquareOf(seat);
     return square >= start ? square - start : square + 68 - start;
 }
 
 std::optional<int> amountOfCode(const MoveSlots& amounts, int code) {
-    switch (code) {
-    case 1:
-        return amounts.die1;
-    case 2:
-        return amounts.die2;
-    case 3:
-        return amounts.die1 != 0 && amounts.die2 != 0 ? amounts.die1 + amounts.die2 : 0;
-    case 4:
-        return amounts.bonus20a;
-    case 5:
-        return amounts.bonus10a;
-    case 6:
-        return amounts.double1;
-    case 7:
-        return amounts.double2;
-    case 8:
-        return amounts.double1 != 0 && amounts.double2 != 0 ? amounts.double1 + amounts.double2 : 0;
-    case 9:
-        return amounts.bonus20b;
-    case 10:
-        return amounts.bonus20c;
-    case 11:
-        return amounts.bonus10b;
-    case 12:
-        return amounts.bonus10c;
-    default:
-        return std::nullopt;
-    }
+    if (!isMoveCode(code)) return std::nullopt;
+    return amountOf(amounts, code);
 }
 
-int unavailableError(int code) {
-    if (code >= 1 && code <= 3) return 3;
-    if (code >= 4 && code <= 12) return 4;
-    return 5;
-}
+int unavailableError(int code) { return isMoveCode(code) ? kMoveCodes[code].unavailableError : 5; }
 
 void spendCode(MoveSlots& amounts, int code) {
-    switch (code) {
-    case 1:
-        amounts.die1 = 0;
-        break;
-    case 2:
-        amounts.die2 = 0;
-        break;
-    case 3:
-        amounts.die1 = 0;
-        amounts.die2 = 0;
-        break;
-    case 4:
-        amounts.bonus20a = 0;
-        break;
-    case 5:
-        amounts.bonus10a = 0;
-        break;
-    case 6:
-        amounts.double1 = 0;
-        break;
-    case 7:
-        amounts.double2 = 0;
-        break;
-    case 8:
-        amounts.double1 = 0;
-        amounts.double2 = 0;
-        break;
-    case 9:
-        amounts.bonus20b = 0;
-        break;
-    case 10:
-        amounts.bonus20c = 0;
-        break;
-    case 11:
-        amounts.bonus10b = 0;
-        break;
-    case 12:
-        amounts.bonus10c = 0;
-        break;
-    default:
-        break;
-    }
+    if (!isMoveCode(code)) return;
+    slotValue(amounts, kMoveCodes[code].first) = 0;
+    slotValue(amounts, kMoveCodes[code].second) = 0;
 }
 
 bool allSlotsEmpty(const MoveSlots& amounts) {
-    return amounts.die1 == 0 && amounts.die2 == 0 && amounts.double1 == 0 && amounts.double2 == 0 &&
-           amounts.bonus20a == 0 && amounts.bonus20b == 0 && amounts.bonus20c == 0 && amounts.bonus10a == 0 &&
-           amounts.bonus10b == 0 && amounts.bonus10c == 0;
+    for (const auto& slot : kAmountSlots)
+        if (amounts.*slot.field != 0) return false;
+    return true;
 }
 
 bool checkfortwo(const BoardState& b, int square) {
     int n = 0;
-    for (int s = 1; s <= 4; ++s)
+    for (int s = 1; s <= kSeatCount; ++s)
         n += countOn(b, s, square);
     return n >= 2;
 }
 
 bool morethentwo(const BoardState& b, int seat, int square) {
-    return validSeat(seat) && countOn(b, seat, square) >= 2;
+    return isSeat(seat) && countOn(b, seat, square) >= 2;
 }
 
 bool notteamie(const BoardState& b, int seat, int other) {
-    if (!b.options.teamgame) return true;
-    const bool teamA = (seat == 1 && other == 2) || (seat == 2 && other == 1);
-    const bool teamB = (seat == 3 && other == 4) || (seat == 4 && other == 3);
-    return !(teamA || teamB);
+    return !b.options.teamgame || !isSeat(seat) || partnerOf(seat) != other;
 }
 
 int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
@@ -284,7 +182,7 @@ int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
             b.sendseat = v.captures[i].first;
             b.sendpawn = v.captures[i].second;
         }
-        b.seats[at(seat)].progress += v.progressGain;
+        b.seats[seat].progress += v.progressGain;
     }
     return v.landing;
 }
@@ -294,13 +192,14 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
 }
 
 bool checkformoves(const BoardState& b, int seat) {
-    if (!validSeat(seat) || allSlotsEmpty(b.amounts)) return false;
-    const SeatState& me = b.seats[at(seat)];
+    if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
+    const SeatState& me = b.seats[seat];
+    const int home = homeSquareOf(seat);
     for (int code : kMoveCodeOrder) {
-        const int amount = amountOfCode(b.amounts, code).value_or(0);
+        const int amount = amountOf(b.amounts, code);
         if (amount == 0) continue;
-        for (int pawn = 1; pawn <= 4; ++pawn) {
-            if (me.pawnsquare[at(pawn)] == me.homesquare) continue;
+        for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
+            if (me.pawnsquare[pawn] == home) continue;
             if (oktomoveTest(b, seat, pawn, amount) != 0) return true;
         }
     }
@@ -308,12 +207,12 @@ bool checkformoves(const BoardState& b, int seat) {
 }
 
 int findclosestpawn(const BoardState& b, int seat) {
-    if (!validSeat(seat)) return 0;
+    if (!isSeat(seat)) return 0;
     int best = 0;
     int bestDistance = 0;
-    for (int pawn = 1; pawn <= 4; ++pawn) {
-        const int square = b.seats[at(seat)].pawnsquare[at(pawn)];
-        if (square < 1 || square > 68) continue;
+    for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
+        const int square = b.seats[seat].pawnsquare[pawn];
+        if (square < 1 || square > kTrackSquares) continue;
         const int d = trackDistance(seat, square);
         if (d > bestDistance) {
             best = pawn;
@@ -339,6 +238,56 @@ void awardCaptureBonus(MoveSlots& amounts) {
         amounts.bonus20b = 20;
     else
         amounts.bonus20c = 20;
+}
+
+void sendToStart(BoardState& b, int seat, int pawn) {
+    if (!isSeat(seat) || !isPawn(pawn)) return;
+    auto& s = b.seats[seat];
+    s.progress -= trackDistance(seat, s.pawnsquare[pawn]);
+    s.pawnsquare[pawn] = 0;
+}
+
+BlockLimitEvents applyBlockLimit(BoardState& b, int seat) {
+    BlockLimitEvents events;
+    const GameOptions& o = b.options;
+    if (!isSeat(seat) || o.blocklimit <= 0 || !o.blocking) return events;
+    SeatState& s = b.seats[seat];
+    bool warned = false;
+    for (int k = 1; k <= kPawnCount; ++k) {
+        const int a = s.blockpartner[k];
+        const int p = s.pawnsquare[k];
+        int& turns = s.blockturns[k];
+        if (!isPawn(a) || p == 0 || p == homeSquareOf(seat)) {
+            turns = 0;
+        } else if (p == s.pawnsquare[a]) {
+            ++turns;
+            if (turns >= o.blocklimit) {
+                // Both pawns of a block count together, so the lower one goes back and the
+                // other's count restarts with it.
+                turns = 0;
+                sendToStart(b, seat, k);
+                events.items[events.count++] = {BlockLimitEvent::Kind::penalty, k, 0, s.progress};
+            } else if (turns == o.blocklimit - 1 && !warned) {
+                warned = true;
+                events.items[events.count++] = {BlockLimitEvent::Kind::warning, k, a, 0};
+            }
+        } else {
+            turns = 0;
+        }
+    }
+    return events;
+}
+
+void recordBlockPartners(BoardState& b, int seat) {
+    if (!isSeat(seat)) return;
+    SeatState& s = b.seats[seat];
+    s.blockpartner = {};
+    for (int j = 1; j <= kPawnCount; ++j)
+        for (int i = 1; i <= kPawnCount; ++i)
+            if (i != j && s.pawnsquare[j] != 0 && s.pawnsquare[j] == s.pawnsquare[i]) {
+                s.blockpartner[j] = i;
+                s.blockpartner[i] = j;
+            }
 }
 
 } // namespace quadrino

@@ -1,28 +1,24 @@
 #pragma once
-// The rule book: squares and stepping, legality of a move, captures and bonuses.
-// Pure functions over BoardState; the host applies them, the computer player asks them.
+// The rule book: stepping, legality of a move, captures and bonuses, and the block limit.
+// Pure functions over BoardState; the turn engine applies them, the computer player asks them.
 #include <array>
+#include <cstddef>
 #include <optional>
 
 #include "host/game_state.h"
 
 namespace quadrino {
 
-bool isSafeSquare(int square);
 // One step of a pawn of `seat` from `square` (the stepping rule, home columns included).
 int stepSquare(int seat, int square);
 // Distance along the track from the seat's start square; what a seat loses when the pawn
 // goes back to start.
 int trackDistance(int seat, int square);
 
-// The order in which every search for a move tries the amounts: both dice, their sum, the
-// three 20 bonuses, the three 10 bonuses, both doubles copies, their sum.
-inline constexpr std::array<int, 12> kMoveCodeOrder = {1, 2, 3, 4, 9, 10, 5, 11, 12, 6, 7, 8};
-
 // The amount a move code (1..12) spends, 0 when unavailable (codes 3 and 8 need both parts);
 // nullopt for a code outside 1..12.
 std::optional<int> amountOfCode(const MoveSlots& amounts, int code);
-// Error code for an unavailable amount: 3 for codes 1..3, 4 for 4..12.
+// Error code for an unavailable amount: 3 for codes 1..3, 4 for 4..12, 5 for anything else.
 int unavailableError(int code);
 // Empties the slot(s) the code spends.
 void spendCode(MoveSlots& amounts, int code);
@@ -42,10 +38,30 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount);
 bool checkformoves(const BoardState& b, int seat);
 // The pawn the three-doubles penalty sends back, 0 for none.
 int findclosestpawn(const BoardState& b, int seat);
+// Sends a pawn back to start and takes what it had travelled off the seat's progress.
+void sendToStart(BoardState& b, int seat, int pawn);
 
 // Puts 10 (home bonus) or 20 (capture bonus) into the first empty slot of its kind; with all
 // three full the third is set again and the bonus is lost.
 void awardHomeBonus(MoveSlots& amounts);
 void awardCaptureBonus(MoveSlots& amounts);
+
+// The block limit, judged when a seat's turn begins (not on a roll-again).
+struct BlockLimitEvent {
+    enum class Kind { warning, penalty } kind;
+    int pawn = 0;
+    int partnerPawn = 0; // warning: the pawn it shares its square with
+    int progress = 0;    // penalty: the seat's progress after the pawn went back
+};
+struct BlockLimitEvents {
+    std::array<BlockLimitEvent, kPawnCount> items{};
+    std::size_t count = 0;
+};
+// Counts every block that still stands since the seat's last turn; a block that reaches the
+// limit sends its pawn back to start (events in pawn order; at most one warning, one turn
+// before the limit). Does nothing when blocking is off or the limit is 0.
+BlockLimitEvents applyBlockLimit(BoardState& b, int seat);
+// Remembers which of the seat's pawns share a square as its turn begins.
+void recordBlockPartners(BoardState& b, int seat);
 
 } // namespace quadrino

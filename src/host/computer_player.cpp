@@ -9,15 +9,8 @@ namespace quadrino {
 
 namespace {
 
-constexpr std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-constexpr bool validSeat(int seat) {
-    return seat >= 1 && seat <= 4;
-}
-
 int squareOf(const BoardState& b, int seat, int pawn) {
-    return b.seats[at(seat)].pawnsquare[at(pawn)];
+    return b.seats[seat].pawnsquare[pawn];
 }
 
 bool granted(const BoardState& b, int seat, int pawn, int amount) {
@@ -32,7 +25,7 @@ struct Offers {
     std::size_t count = 0;
     explicit Offers(const MoveSlots& m) {
         for (int c : kMoveCodeOrder) {
-            const int a = amountOfCode(m, c).value_or(0);
+            const int a = amountOf(m, c);
             if (a == 0) continue;
             code[count] = c;
             amount[count] = a;
@@ -63,14 +56,14 @@ std::optional<BotMove> firstGranted(const BoardState& b, const Offers& offers, i
 
 std::optional<BotMove> checkforblock(const BoardState& b, int seat) {
     const int limit = b.options.blocklimit;
-    if (!validSeat(seat) || limit <= 0) return std::nullopt;
+    if (!isSeat(seat) || limit <= 0) return std::nullopt;
     const MoveSlots& m = b.amounts;
-    const SeatState& me = b.seats[at(seat)];
+    const SeatState& me = b.seats[seat];
     // Only neighbouring pawn numbers are looked at, and only the lower pawn of the pair
     // moves: the one the turn engine would send back.
-    for (int k = 1; k <= 3; ++k) {
-        const int square = me.pawnsquare[at(k)];
-        if (square == 0 || square != me.pawnsquare[at(k + 1)] || me.blockturns[at(k)] <= limit - 2) continue;
+    for (int k = 1; k < kPawnCount; ++k) {
+        const int square = me.pawnsquare[k];
+        if (square == 0 || square != me.pawnsquare[k + 1] || me.blockturns[k] <= limit - 2) continue;
         if (granted(b, seat, k, m.die1)) return BotMove{1, k};
         if (granted(b, seat, k, m.die2)) return BotMove{2, k};
         if (m.die1 != 0 && m.die2 != 0 && granted(b, seat, k, m.die1 + m.die2)) return BotMove{3, k};
@@ -79,18 +72,18 @@ std::optional<BotMove> checkforblock(const BoardState& b, int seat) {
 }
 
 std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
-    if (!validSeat(seat)) return std::nullopt;
+    if (!isSeat(seat)) return std::nullopt;
     const MoveSlots& m = b.amounts;
     const bool sumIsFive = m.die1 != 0 && m.die2 != 0 && m.die1 + m.die2 == 5;
     if (m.die1 != 5 && m.die2 != 5 && !sumIsFive && m.double1 != 5 && m.double2 != 5) return std::nullopt;
 
-    const SeatState& me = b.seats[at(seat)];
+    const SeatState& me = b.seats[seat];
     int highestAtStart = 0;
     int onStartSquare = 0;
-    for (int p = 1; p <= 4; ++p) {
-        if (me.pawnsquare[at(p)] == 0)
+    for (int p = 1; p <= kPawnCount; ++p) {
+        if (me.pawnsquare[p] == 0)
             highestAtStart = p;
-        else if (me.pawnsquare[at(p)] == me.startsquare)
+        else if (me.pawnsquare[p] == startSquareOf(seat))
             ++onStartSquare;
     }
     if (highestAtStart == 0 || onStartSquare >= 2) return std::nullopt;
@@ -105,12 +98,12 @@ std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
 }
 
 std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
-    if (!validSeat(seat)) return std::nullopt;
+    if (!isSeat(seat)) return std::nullopt;
     const Offers offers(b.amounts);
-    for (int k = 1; k <= 4; ++k) {
-        for (int j = 1; j <= 4; ++j) {
+    for (int k = 1; k <= kPawnCount; ++k) {
+        for (int j = 1; j <= kSeatCount; ++j) {
             if (j == seat) continue;
-            for (int mp = 1; mp <= 4; ++mp) {
+            for (int mp = 1; mp <= kPawnCount; ++mp) {
                 // Plain subtraction: a target past square 68 or in a home column is not seen.
                 // A difference of 0 counts as -1; no amount is ever below 1.
                 const int difference = squareOf(b, j, mp) - squareOf(b, seat, k);
@@ -123,12 +116,12 @@ std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
 }
 
 std::optional<BotMove> checkforcomputermove(const BoardState& b, int seat) {
-    if (!validSeat(seat)) return std::nullopt;
+    if (!isSeat(seat)) return std::nullopt;
     const Offers offers(b.amounts);
-    const SeatState& me = b.seats[at(seat)];
-    for (int k = 1; k <= 4; ++k) {
-        const int square = me.pawnsquare[at(k)];
-        if (square == 0 || square == me.homesquare) continue;
+    const SeatState& me = b.seats[seat];
+    for (int k = 1; k <= kPawnCount; ++k) {
+        const int square = me.pawnsquare[k];
+        if (square == 0 || square == homeSquareOf(seat)) continue;
         if (auto move = firstGranted(b, offers, seat, k, std::nullopt)) return move;
     }
     return std::nullopt;

@@ -1,8 +1,7 @@
 #pragma once
 // The host's game state: options, the seats' pawns and the move amounts of the seat on turn.
-// Plain data; the rules live in board_rules.h, the course of a game in the host.
-#include <array>
-#include <cstdint>
+// Plain data; the rules live in board_rules.h, the course of a game in the turn engine.
+#include "protocol/vocabulary.h"
 
 namespace quadrino {
 
@@ -14,49 +13,26 @@ struct GameOptions {
     bool teamgame = false;
     bool fullgame = false;
     int blocklimit = 0; // 0 = unlimited
+    bool operator==(const GameOptions&) const = default;
 };
 
-// Board fields of one seat. Pawn arrays are indexed 1..4 (entry 0 unused) to keep the
-// game's own numbering.
+// Board fields of one seat; its fixed squares are in kSeatSquares.
 struct SeatState {
-    int homesquare = 0;
-    int startsquare = 0;
-    int partner = 0;
-    std::array<int, 5> pawnsquare{};
-    std::array<int, 5> blockpartner{};
-    std::array<int, 5> blockturns{};
+    PerPawn<int> pawnsquare{};   // 0 = at start
+    PerPawn<int> blockpartner{}; // the own pawn it shared a square with when the turn began, 0 = none
+    PerPawn<int> blockturns{};   // consecutive turns in that block
     int progress = 0;
     bool passedlast = false; // sent and stored as "t"/"f" in the original wire texts
-};
-
-// The amounts the seat on turn may still spend; 0 = empty or used.
-struct MoveSlots {
-    int die1 = 0, die2 = 0;
-    int double1 = 0, double2 = 0;
-    int bonus20a = 0, bonus20b = 0, bonus20c = 0;
-    int bonus10a = 0, bonus10b = 0, bonus10c = 0;
+    bool operator==(const SeatState&) const = default;
 };
 
 struct BoardState {
-    std::array<SeatState, 5> seats{}; // 1..4
+    PerSeat<SeatState> seats{};
     GameOptions options;
     MoveSlots amounts;
     int sendseat = 0; // capture recorded by a committed move, sent back by moveit
     int sendpawn = 0;
-
-    BoardState(); // fills the seat constants
+    bool operator==(const BoardState&) const = default;
 };
-
-inline constexpr std::array<int, 5> kHomeSquare = {0, 97, 99, 98, 100};
-inline constexpr std::array<int, 5> kStartSquare = {0, 5, 39, 56, 22};
-inline constexpr std::array<int, 5> kPartner = {0, 2, 1, 4, 3};
-
-inline BoardState::BoardState() {
-    for (int s = 1; s <= 4; ++s) {
-        seats[static_cast<std::size_t>(s)].homesquare = kHomeSquare[static_cast<std::size_t>(s)];
-        seats[static_cast<std::size_t>(s)].startsquare = kStartSquare[static_cast<std::size_t>(s)];
-        seats[static_cast<std::size_t>(s)].partner = kPartner[static_cast<std::size_t>(s)];
-    }
-}
 
 } // namespace quadrino

@@ -5,40 +5,13 @@
 #include "protocol/wire.h"
 
 namespace quadrino {
-namespace {
 
-bool isConnectionNumber(int n) { return n >= 1 && n <= kMaxConnections; }
-bool isSeat(int n) { return n >= 1 && n <= kSeatCount; }
-std::size_t idx(int n) { return static_cast<std::size_t>(n); }
+Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice)
+    : port_(port), dice_(std::move(dice)), seats_(port), engine_(port, seats_, *dice_) {}
 
-} // namespace
-
-Host::Host(HostPort& port, std::uint32_t seed) : port_(port), random_(seed) {}
-
-const PlayerRecord& Host::player(int connection) const {
-    static const PlayerRecord none;
-    if (connection < 1 || connection > kRefusedSlot) return none;
-    return players_[idx(connection)];
-}
-
-bool Host::botPlays(int seat) const {
-    if (!isSeat(seat)) return false;
-    const auto& p = players_[idx(seat)];
-    return !p.connected || p.justwatching;
-}
+Host::Host(HostPort& port, std::uint32_t seed) : Host(port, std::make_unique<SeededDice>(seed)) {}
 
 // ---- connections ------------------------------------------------------------------------
-
-int Host::allocateConnection() {
-    if (highestconnection_ == 0) {
-        highestconnection_ = 1;
-        return 1;
-    }
-    for (int n = 1; n <= highestconnection_; ++n)
-        if (!players_[idx(n)].connected) return n;
-    if (highestconnection_ < kMaxConnections) return ++highestconnection_;
-    return kRefusedSlot;
-}
 
 void Host::connectionOpened(int connection) {
     if (connection == kRefusedSlot) {
@@ -48,17 +21,16 @@ void Host::connectionOpened(int connection) {
         return;
     }
     if (!isConnectionNumber(connection)) return;
-    auto& p = players_[idx(connection)];
-    p.connected = true;
-    framers_[idx(connection)] = Framer();
+    seats_.record(connection).connected = true;
+    framers_[connection] = Framer();
     port_.log("accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
 }
 
 void Host::dataReceived(int connection, std::string_view bytes) {
-    if (!isConnectionNumber(connection) || !players_[idx(connection)].connected) return;
+    if (!isConnectionNumber(connection) || !seats_.connected(connection)) return;
     std::vector<std::string> messages;
-    if (!framers_[idx(connection)].feed(bytes, messages)) {
+    if (!framers_[connection].feed(bytes, messages)) {
         port_.log("closing connection " + std::to_string(connection) +
                   ": more than 64 KiB without a message terminator");
         queue_.dropConnection(connection);
@@ -74,11 +46,11 @@ void Host::dataReceived(int connection, std::string_view bytes) {
 
 void Host::connectionClosed(int connection) {
     if (!isConnectionNumber(connection)) return;
-    auto& p = players_[idx(connection)];
+    PlayerRecord& p = seats_.record(connection);
     if (p.connected) {
         port_.log("connection " + std::to_string(connection) + " left" +
                   (p.name.empty() ? std::string() : " (" + p.name + ")"));
-        broadcastExcept(connection, announce::playerdisconnected(connection, p.name));
+        seats_.broadcastExcept(connection, announce::playerdisconnected(connection, p.name));
     }
     p.connected = false;
     p.name.clear();
@@ -86,9 +58,8 @@ void Host::connectionClosed(int connection) {
     // Requests still queued from a closed connection must not be taken for those of the
     // next arrival that gets the same number.
     queue_.dropConnection(connection);
-    framers_[idx(connection)] = Framer();
-    if (turn_.gamestarted && connection == turn_.whoseturn && connection != 1)
-        armComputer(port_.botDelay());
+    framers_[connection] = Framer();
+    engine_.seatLeft(connection);
 }
 
 void Host::timerFired(HostTimer timer) {
@@ -101,8 +72,8 @@ void Host::timerFired(HostTimer timer) {
         }
         break;
     }
-    case HostTimer::Next: timer1Timer(); break;
-    case HostTimer::Computer: computertimerTimer(); break;
+    case HostTimer::Next: engine_.timer1Timer(); break;
+    case HostTimer::Computer: engine_.computertimerTimer(); break;
     }
 }
 
@@ -135,26 +106,26 @@ void Host::dispatch(const QueuedMessage& message) {
         if (conn != 1) { drop(conn, "only the hosting user may start a game"); break; }
         auto request = parseStartgameRequest(body);
         if (!request) { drop(conn, "CMD_startgame block limit is not a number"); break; }
-        startgame(*request);
+        engine_.startgame(*request);
         break;
     }
     case HostCommand::justwatch: justwatch(conn, body); break;
     case HostCommand::playerroll: {
         auto seat = parseSeatOnly(body);
         if (!seat) { drop(conn, "CMD_playerroll field is not a number"); break; }
-        if (senderIsOwn(*seat)) playerroll(*seat);
+        if (senderIsOwn(*seat)) engine_.playerroll(*seat);
         break;
     }
     case HostCommand::moveit: {
         auto move = parseMoveit(body);
         if (!move) { drop(conn, "CMD_moveit field is not a number"); break; }
-        if (senderIsOwn(move->seat)) moveit(move->seat, move->code, move->pawn);
+        if (senderIsOwn(move->seat)) engine_.moveit(move->seat, move->code, move->pawn);
         break;
     }
     case HostCommand::playerpass: {
         auto seat = parseSeatOnly(body);
         if (!seat) { drop(conn, "CMD_playerpass field is not a number"); break; }
-        if (senderIsOwn(*seat)) playerpass(*seat);
+        if (senderIsOwn(*seat)) engine_.playerpass(*seat);
         break;
     }
     case HostCommand::bottakeover: bottakeover(conn, body); break;
@@ -168,45 +139,22 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
         drop(connection, "CMD_logininfo carries number " + std::to_string(info->connection));
         return;
     }
-    auto& p = players_[idx(connection)];
+    PlayerRecord& p = seats_.record(connection);
     p.name = info->name;
     p.connected = true;
     port_.log("connection " + std::to_string(connection) + " logged in as " + p.name);
-    broadcast(announce::newplayerinfo(connection, p.name));
-    for (int i = 1; i <= highestconnection_; ++i)
-        if (i != connection && players_[idx(i)].connected)
-            sendTo(connection, announce::existingplayers(i, players_[idx(i)].name));
+    seats_.broadcast(announce::newplayerinfo(connection, p.name));
+    for (int i = 1; i <= seats_.highestconnection(); ++i)
+        if (i != connection && seats_.connected(i))
+            seats_.sendTo(connection, announce::existingplayers(i, seats_.player(i).name));
     if (info->version != kVersion) {
-        if (players_[1].connected) sendTo(1, announce::havewrongversion(p.name));
-        sendTo(connection, announce::wrongversion());
+        if (seats_.connected(1)) seats_.sendTo(1, announce::havewrongversion(p.name));
+        seats_.sendTo(connection, announce::wrongversion());
     }
-    if (turn_.gamestarted) {
-        sendTo(connection, announce::locations(locationsFor(connection)));
-        sendTo(connection, announce::morestats(board_.options.teamgame));
+    if (engine_.gamestarted()) {
+        seats_.sendTo(connection, announce::locations(engine_.locationsFor(connection)));
+        seats_.sendTo(connection, announce::morestats(engine_.board().options.teamgame));
     }
-}
-
-LocationsInfo Host::locationsFor(int connection) const {
-    LocationsInfo i;
-    const auto& o = board_.options;
-    const auto& s = board_.amounts;
-    i.target = connection;
-    i.whoseturn = turn_.whoseturn;
-    i.turnphase = turn_.turnphase;
-    i.penalty = o.penalty;
-    i.passing = o.passing;
-    i.blocking = o.blocking;
-    i.pouncing = o.pouncing;
-    i.blocklimit = o.blocklimit;
-    i.seat3playing = turn_.seat3playing ? "t" : "f";
-    i.seat4playing = turn_.seat4playing ? "t" : "f";
-    i.die1 = s.die1;
-    i.die2 = s.die2;
-    i.amounts = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};
-    for (int seat = 1; seat <= 4; ++seat)
-        for (int pawn = 1; pawn <= 4; ++pawn)
-            i.pawns[idx(seat - 1)][idx(pawn - 1)] = board_.seats[idx(seat)].pawnsquare[idx(pawn)];
-    return i;
 }
 
 void Host::kickhim(int connection, std::string_view body) {
@@ -214,7 +162,7 @@ void Host::kickhim(int connection, std::string_view body) {
     if (!st) { drop(connection, "CMD_kickhim field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may remove players"); return; }
     if (!isConnectionNumber(st->target)) return;
-    if (players_[idx(st->target)].connected) {
+    if (seats_.connected(st->target)) {
         port_.log("connection " + std::to_string(st->target) + " removed by the hosting user");
         port_.close(st->target);
     }
@@ -227,11 +175,11 @@ void Host::relay(int connection, HostCommand command, std::string_view body) {
         drop(connection, "relay request names sender " + std::to_string(r->sender));
         return;
     }
-    const std::string& name = players_[idx(connection)].name;
+    const std::string& name = seats_.player(connection).name;
     switch (command) {
-    case HostCommand::chat: broadcast(announce::chat(r->senderText, name, r->text)); break;
-    case HostCommand::action: broadcast(announce::action(r->senderText, name, r->text)); break;
-    default: broadcast(announce::playasound(r->senderText, r->text)); break;
+    case HostCommand::chat: seats_.broadcast(announce::chat(r->senderText, name, r->text)); break;
+    case HostCommand::action: seats_.broadcast(announce::action(r->senderText, name, r->text)); break;
+    default: seats_.broadcast(announce::playasound(r->senderText, r->text)); break;
     }
 }
 
@@ -243,14 +191,14 @@ void Host::justwatch(int connection, std::string_view body) {
         drop(connection, "CMD_justwatch for seat " + std::to_string(r->seat));
         return;
     }
-    auto& p = players_[idx(r->seat)];
+    PlayerRecord& p = seats_.record(r->seat);
     if (r->mode == "2") {
         p.justwatching = false;
-        broadcast(announce::justwatching(r->seat, "2"));
-    } else if (r->mode == "1" && turn_.gamestarted) {
+        seats_.broadcast(announce::justwatching(r->seat, "2"));
+    } else if (r->mode == "1" && engine_.gamestarted()) {
         p.justwatching = true;
-        broadcast(announce::justwatching(r->seat, "1"));
-        if (r->seat == turn_.whoseturn) armComputer(port_.botDelay());
+        seats_.broadcast(announce::justwatching(r->seat, "1"));
+        engine_.seatHandedToComputer(r->seat);
     }
 }
 
@@ -258,34 +206,8 @@ void Host::bottakeover(int connection, std::string_view body) {
     auto st = parseSenderTarget(body);
     if (!st) { drop(connection, "CMD_bottakeover field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may refuse a bot"); return; }
-    if (board_.options.teamgame || (st->target != 3 && st->target != 4)) return;
-    setturns();
-    removepegs(st->target);
-}
-
-void Host::removepegs(int seat) {
-    auto& s = board_.seats[idx(seat)];
-    s.progress = 0;
-    s.passedlast = false;
-    for (int k = 1; k <= 4; ++k) {
-        s.pawnsquare[idx(k)] = 0;
-        s.blockpartner[idx(k)] = 0;
-    }
-    broadcast(announce::removepegs(seat));
-}
-
-// ---- sending ----------------------------------------------------------------------------
-
-void Host::sendTo(int connection, const std::string& message) { port_.send(connection, message); }
-
-void Host::broadcast(const std::string& message) {
-    for (int n = 1; n <= highestconnection_; ++n)
-        if (players_[idx(n)].connected) port_.send(n, message);
-}
-
-void Host::broadcastExcept(int connection, const std::string& message) {
-    for (int n = 1; n <= highestconnection_; ++n)
-        if (n != connection && players_[idx(n)].connected) port_.send(n, message);
+    if (engine_.board().options.teamgame || (st->target != 3 && st->target != 4)) return;
+    engine_.takeOutSeat(st->target);
 }
 
 } // namespace quadrino

@@ -1,21 +1,32 @@
 // The course of a game: start, turn order, rolls, moves as the host applies them, passing,
 // the block limit and both penalties, the winner, and the computer players' timer.
+#include "host/turn_engine.h"
+
 #include <algorithm>
 
-#include "host/board_rules.h"
 #include "host/computer_player.h"
-#include "host/host.h"
 
 namespace quadrino {
 namespace {
 
-std::size_t idx(int n) { return static_cast<std::size_t>(n); }
 constexpr int kNextSeatMs = 1000;
 constexpr int kFirstBotMoveMs = 250;
 
+const char* flag(bool on) { return on ? "t" : "f"; }
+
 } // namespace
 
-void Host::startgame(const StartGameRequest& r) {
+bool isSquareOfSeat(int seat, int square) {
+    if (!isSeat(seat)) return false;
+    if (square >= 0 && square <= kTrackSquares) return true;
+    const int column = homeColumnStartOf(seat);
+    return (square >= column && square < column + kHomeColumnLength) || square == homeSquareOf(seat);
+}
+
+TurnEngine::TurnEngine(HostPort& port, SeatTable& seats, DiceSource& dice)
+    : port_(port), seats_(seats), dice_(dice) {}
+
+void TurnEngine::startgame(const StartGameRequest& r) {
     // A new game replaces a running one; a pause or bot step armed for the old game must not
     // hand out a turn in the new one.
     port_.stopTimer(HostTimer::Next);
@@ -34,115 +45,78 @@ void Host::startgame(const StartGameRequest& r) {
     if (!o.blocking) o.blocklimit = 0;
 
     setturns();
-    broadcast(announce::startgame(r.name, r.penalty, r.passing, r.blocking, r.pouncing,
-                                  turn_.seat3playing ? "t" : "f", turn_.seat4playing ? "t" : "f",
-                                  r.teamgame, o.blocklimit));
+    seats_.broadcast(announce::startgame(r.name, r.penalty, r.passing, r.blocking, r.pouncing,
+                                         flag(turn_.seat3playing), flag(turn_.seat4playing), r.teamgame,
+                                         o.blocklimit));
 
-    for (int seat = 1; seat <= 4; ++seat) {
-        players_[idx(seat)].justwatching = false;
-        auto& s = board_.seats[idx(seat)];
-        s.progress = 0;
-        s.passedlast = false;
-        s.pawnsquare = {};
-        s.blockpartner = {};
-        s.blockturns = {};
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        seats_.record(seat).justwatching = false;
+        board_.seats[seat] = SeatState{};
     }
     board_.amounts = {};
     board_.sendseat = board_.sendpawn = 0;
     turn_.rollagain = false;
 
     do {
-        turn_.turnindex = static_cast<int>(random_.below(4)) + 1;
-    } while (turn_.turnorder[idx(turn_.turnindex)] == 0);
+        turn_.turnindex = dice_.below(kSeatCount) + 1;
+    } while (turn_.turnorder[turn_.turnindex] == 0);
     findplayer();
 }
 
-void Host::setturns() {
+void TurnEngine::setturns() {
     turn_.seat3playing = true;
     turn_.seat4playing = true;
-    const bool seat3 = players_[3].connected;
-    const bool seat4 = players_[4].connected;
+    const bool seat3 = seats_.connected(3);
+    const bool seat4 = seats_.connected(4);
     if (board_.options.teamgame || board_.options.fullgame) {
-        turn_.turnorder = {0, 1, 3, 2, 4};
+        turn_.turnorder = {1, 3, 2, 4};
     } else if (!seat3 && !seat4) {
-        turn_.turnorder = {0, 1, 2, 0, 0};
+        turn_.turnorder = {1, 2, 0, 0};
         turn_.seat3playing = turn_.seat4playing = false;
     } else if (seat3 && !seat4) {
-        turn_.turnorder = {0, 1, 3, 2, 0};
+        turn_.turnorder = {1, 3, 2, 0};
         turn_.seat4playing = false;
     } else {
-        turn_.turnorder = {0, 1, 3, 2, 4};
+        turn_.turnorder = {1, 3, 2, 4};
     }
 }
 
-void Host::findplayer() {
+void TurnEngine::findplayer() {
     if (turn_.rollagain) {
-        broadcast(announce::rollagain(turn_.whoseturn));
+        seats_.broadcast(announce::rollagain(turn_.whoseturn));
     } else {
-        bool warned = false;
         turn_.doublescount = 0;
         // Every used position normally belongs to a seat with a pawn still out; should none
         // qualify, stop rather than spin.
         int found = 0;
-        for (int tries = 0; tries < 4 && found == 0; ++tries) {
-            turn_.turnindex = turn_.turnindex % 4 + 1;
-            int seat = turn_.turnorder[idx(turn_.turnindex)];
-            if (seat == 0) continue;
-            const auto& s = board_.seats[idx(seat)];
-            for (int k = 1; k <= 4; ++k)
-                if (s.pawnsquare[idx(k)] != s.homesquare) found = seat;
+        for (int tries = 0; tries < kSeatCount && found == 0; ++tries) {
+            turn_.turnindex = turn_.turnindex % kSeatCount + 1;
+            const int seat = turn_.turnorder[turn_.turnindex];
+            if (!isSeat(seat)) continue;
+            for (int square : board_.seats[seat].pawnsquare)
+                if (square != homeSquareOf(seat)) found = seat;
         }
         if (found == 0) {
             port_.log("no seat left to play; the game cannot go on");
             return;
         }
         turn_.whoseturn = found;
-        auto& s = board_.seats[idx(found)];
-        const auto& o = board_.options;
-
-        if (o.blocklimit > 0 && o.blocking) {
-            for (int k = 1; k <= 4; ++k) {
-                const int a = s.blockpartner[idx(k)];
-                const int p = s.pawnsquare[idx(k)];
-                auto& turns = s.blockturns[idx(k)];
-                if (a < 1 || a > 4 || p == 0 || p == s.homesquare) {
-                    turns = 0;
-                } else if (p == s.pawnsquare[idx(a)]) {
-                    ++turns;
-                    if (turns >= o.blocklimit) {
-                        turns = 0;
-                        sendToStart(found, k);
-                        broadcast(announce::gotpenalty1(found, k, s.progress));
-                    } else if (turns == o.blocklimit - 1 && !warned) {
-                        warned = true;
-                        if (players_[idx(found)].connected) sendTo(found, announce::warning(found, k, a));
-                    }
-                } else {
-                    turns = 0;
-                }
-            }
+        const BlockLimitEvents events = applyBlockLimit(board_, found);
+        for (std::size_t i = 0; i < events.count; ++i) {
+            const BlockLimitEvent& e = events.items[i];
+            if (e.kind == BlockLimitEvent::Kind::penalty)
+                seats_.broadcast(announce::gotpenalty1(found, e.pawn, e.progress));
+            else if (seats_.connected(found))
+                seats_.sendTo(found, announce::warning(found, e.pawn, e.partnerPawn));
         }
-
-        s.blockpartner = {};
-        for (int j = 1; j <= 4; ++j)
-            for (int i = 1; i <= 4; ++i)
-                if (i != j && s.pawnsquare[idx(j)] != 0 && s.pawnsquare[idx(j)] == s.pawnsquare[idx(i)]) {
-                    s.blockpartner[idx(j)] = i;
-                    s.blockpartner[idx(i)] = j;
-                }
+        recordBlockPartners(board_, found);
     }
     turn_.turnphase = 1;
-    broadcast(announce::nextplayer(turn_.whoseturn, 1));
-    if (botPlays(turn_.whoseturn)) armComputer(port_.botDelay());
+    seats_.broadcast(announce::nextplayer(turn_.whoseturn, 1));
+    if (seats_.botPlays(turn_.whoseturn)) armComputer(port_.botDelay());
 }
 
-void Host::sendToStart(int seat, int pawn) {
-    auto& s = board_.seats[idx(seat)];
-    s.progress -= trackDistance(seat, s.pawnsquare[idx(pawn)]);
-    s.pawnsquare[idx(pawn)] = 0;
-}
-
-void Host::playerroll(int seat) {
+void TurnEngine::playerroll(int seat) {
     if (seat != turn_.whoseturn) return; // another seat's request must not touch this turn
     auto& amounts = board_.amounts;
     board_.sendseat = board_.sendpawn = 0;
@@ -152,8 +126,8 @@ void Host::playerroll(int seat) {
         sendError(seat, 1);
         return;
     }
-    amounts.die1 = random_.die();
-    amounts.die2 = random_.die();
+    amounts.die1 = dice_.die();
+    amounts.die2 = dice_.die();
     if (amounts.die1 == amounts.die2) {
         amounts.double1 = amounts.die1;
         amounts.double2 = amounts.die2;
@@ -165,29 +139,29 @@ void Host::playerroll(int seat) {
         turn_.doublescount = 0;
     }
     turn_.turnphase = 2;
-    auto& s = board_.seats[idx(seat)];
+    const SeatState& s = board_.seats[seat];
     const bool passOffer = board_.options.passing && !s.passedlast;
 
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
-        if (k != 0) sendToStart(seat, k);
-        broadcast(announce::gotpenalty(seat, k, s.progress, amounts.die1, amounts.die2));
+        if (k != 0) sendToStart(board_, seat, k);
+        seats_.broadcast(announce::gotpenalty(seat, k, s.progress, amounts.die1, amounts.die2));
         turn_.rollagain = false;
         turn_.turnphase = 0;
         armNextPlayer();
         return;
     }
-    broadcast(announce::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1, amounts.double2,
-                                passOffer));
+    seats_.broadcast(announce::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
+                                       amounts.double2, passOffer));
     if (!checkformoves(board_, turn_.whoseturn)) {
-        broadcast(announce::nomoves(seat));
+        seats_.broadcast(announce::nomoves(seat));
         armNextPlayer();
-    } else if (botPlays(seat)) {
+    } else if (seats_.botPlays(seat)) {
         armComputer(kFirstBotMoveMs);
     }
 }
 
-void Host::moveit(int seat, int code, int pawn) {
+void TurnEngine::moveit(int seat, int code, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (seat != turn_.whoseturn) return;
     if (turn_.turnphase != 2) {
@@ -195,7 +169,7 @@ void Host::moveit(int seat, int code, int pawn) {
         return;
     }
     auto amount = amountOfCode(board_.amounts, code);
-    if (!amount || pawn < 1 || pawn > 4) {
+    if (!amount || !isPawn(pawn)) {
         sendError(seat, 5);
         return;
     }
@@ -210,84 +184,83 @@ void Host::moveit(int seat, int code, int pawn) {
         sendError(seat, 5);
         return;
     }
-    auto& s = board_.seats[idx(seat)];
-    s.pawnsquare[idx(pawn)] = landing;
+    SeatState& s = board_.seats[seat];
+    s.pawnsquare[pawn] = landing;
     spendCode(board_.amounts, code);
-    if (landing == s.homesquare) awardHomeBonus(board_.amounts);
+    if (landing == homeSquareOf(seat)) awardHomeBonus(board_.amounts);
     // Judged before the captured pawn leaves: it still makes a pair on the landing square.
     const bool more = checkformoves(board_, seat);
     s.passedlast = false;
 
     MoveHimInfo info;
-    const auto& sl = board_.amounts;
+    const MoveSlots& sl = board_.amounts;
     info.seat = seat;
     info.code = code;
     info.pawn = pawn;
     info.square = landing;
     info.progress = s.progress;
     info.amounts = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
-                  sl.double2};
+                    sl.double2};
     info.moreMoves = false;
     const std::string toOthers = announce::movehim(info);
     info.moreMoves = more;
     const std::string toMover = more ? announce::movehim(info) : toOthers;
-    for (int n = 1; n <= highestconnection_; ++n)
-        if (players_[idx(n)].connected) port_.send(n, n == seat ? toMover : toOthers);
+    for (int n = 1; n <= seats_.highestconnection(); ++n)
+        if (seats_.connected(n)) seats_.sendTo(n, n == seat ? toMover : toOthers);
 
     if (board_.sendseat != 0) sendback(seat, board_.sendseat, board_.sendpawn);
 
     if (!more) {
         if (!checkforwin(seat)) armNextPlayer();
-    } else if (botPlays(seat)) {
+    } else if (seats_.botPlays(seat)) {
         armComputer(port_.botDelay());
     }
 }
 
-void Host::sendback(int mover, int seat, int pawn) {
+void TurnEngine::sendback(int mover, int seat, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
-    if (seat < 1 || seat > 4 || pawn < 1 || pawn > 4) return;
-    sendToStart(seat, pawn);
-    broadcast(announce::sendback(mover, seat, pawn, board_.seats[idx(seat)].progress));
+    if (!isSeat(seat) || !isPawn(pawn)) return;
+    sendToStart(board_, seat, pawn);
+    seats_.broadcast(announce::sendback(mover, seat, pawn, board_.seats[seat].progress));
 }
 
-void Host::playerpass(int seat) {
+void TurnEngine::playerpass(int seat) {
     if (!turn_.gamestarted || seat != turn_.whoseturn || turn_.turnphase != 2 || !board_.options.passing)
         return;
-    board_.seats[idx(seat)].passedlast = true;
-    broadcast(announce::passing(seat));
+    board_.seats[seat].passedlast = true;
+    seats_.broadcast(announce::passing(seat));
     armNextPlayer();
 }
 
-bool Host::checkforwin(int seat) {
+bool TurnEngine::checkforwin(int seat) {
     auto allHome = [this](int s) {
-        const auto& st = board_.seats[idx(s)];
-        for (int k = 1; k <= 4; ++k)
-            if (st.pawnsquare[idx(k)] != st.homesquare) return false;
+        for (int square : board_.seats[s].pawnsquare)
+            if (square != homeSquareOf(s)) return false;
         return true;
     };
     if (!allHome(seat)) return false;
     int code = seat;
     if (board_.options.teamgame) {
-        if (!allHome(board_.seats[idx(seat)].partner)) return false;
+        if (!allHome(partnerOf(seat))) return false;
         code = seat <= 2 ? 5 : 6;
     }
-    broadcast(announce::winner(code));
+    seats_.broadcast(announce::winner(code));
     turn_.gamestarted = false;
     return true;
 }
 
-void Host::sendError(int seat, int code) {
-    if (seat >= 1 && seat <= 4 && players_[idx(seat)].connected) sendTo(seat, announce::aerror(seat, code));
+void TurnEngine::sendError(int seat, int code) {
+    if (isSeat(seat) && seats_.connected(seat)) seats_.sendTo(seat, announce::aerror(seat, code));
 }
 
-void Host::armNextPlayer() {
+void TurnEngine::armNextPlayer() {
     turn_.nextplayerdelay = 1;
     port_.startTimer(HostTimer::Next, kNextSeatMs);
 }
 
-void Host::armComputer(int intervalMs) { port_.startTimer(HostTimer::Computer, intervalMs); }
+void TurnEngine::armComputer(int intervalMs) { port_.startTimer(HostTimer::Computer, intervalMs); }
 
-void Host::timer1Timer() {
+void TurnEngine::timer1Timer() {
     --turn_.nextplayerdelay;
     if (turn_.nextplayerdelay < 1) {
         port_.stopTimer(HostTimer::Next);
@@ -295,17 +268,86 @@ void Host::timer1Timer() {
     }
 }
 
-void Host::computertimerTimer() {
+void TurnEngine::computertimerTimer() {
     port_.stopTimer(HostTimer::Computer);
-    if (botPlays(turn_.whoseturn)) computerplay(turn_.whoseturn);
+    if (seats_.botPlays(turn_.whoseturn)) computerplay(turn_.whoseturn);
 }
 
-void Host::computerplay(int seat) {
+void TurnEngine::computerplay(int seat) {
     if (turn_.turnphase == 1) {
         playerroll(seat);
         return;
     }
     if (auto move = computermove(board_, seat)) moveit(seat, move->code, move->pawn);
+}
+
+// ---- what the seat table reports --------------------------------------------------------
+
+void TurnEngine::seatLeft(int connection) {
+    if (turn_.gamestarted && connection == turn_.whoseturn && connection != 1) armComputer(port_.botDelay());
+}
+
+void TurnEngine::seatHandedToComputer(int seat) {
+    if (seat == turn_.whoseturn) armComputer(port_.botDelay());
+}
+
+void TurnEngine::takeOutSeat(int seat) {
+    if (!isSeat(seat)) return;
+    setturns();
+    SeatState& s = board_.seats[seat];
+    s.progress = 0;
+    s.passedlast = false;
+    s.pawnsquare = {};
+    s.blockpartner = {};
+    seats_.broadcast(announce::removepegs(seat));
+}
+
+LocationsInfo TurnEngine::locationsFor(int connection) const {
+    LocationsInfo i;
+    const GameOptions& o = board_.options;
+    const MoveSlots& s = board_.amounts;
+    i.target = connection;
+    i.whoseturn = turn_.whoseturn;
+    i.turnphase = turn_.turnphase;
+    i.penalty = o.penalty;
+    i.passing = o.passing;
+    i.blocking = o.blocking;
+    i.pouncing = o.pouncing;
+    i.blocklimit = o.blocklimit;
+    i.seat3playing = flag(turn_.seat3playing);
+    i.seat4playing = flag(turn_.seat4playing);
+    i.die1 = s.die1;
+    i.die2 = s.die2;
+    i.amounts = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};
+    // The announcement's table counts from 0.
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        for (int pawn = 1; pawn <= kPawnCount; ++pawn)
+            i.pawns[static_cast<std::size_t>(seat - 1)][static_cast<std::size_t>(pawn - 1)] =
+                board_.seats[seat].pawnsquare[pawn];
+    return i;
+}
+
+bool TurnEngine::resume(const GameSnapshot& g) {
+    const TurnState& t = g.turn;
+    if (!isSeat(t.whoseturn) || t.turnphase < 0 || t.turnphase > 2 || !TurnOrder::contains(t.turnindex))
+        return false;
+    for (int seat : t.turnorder)
+        if (seat != 0 && !isSeat(seat)) return false;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        const SeatState& s = g.board.seats[seat];
+        for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
+            if (!isSquareOfSeat(seat, s.pawnsquare[pawn])) return false;
+            if (s.blockpartner[pawn] != 0 && !isPawn(s.blockpartner[pawn])) return false;
+        }
+    }
+    port_.stopTimer(HostTimer::Next);
+    port_.stopTimer(HostTimer::Computer);
+    board_ = g.board;
+    board_.sendseat = board_.sendpawn = 0;
+    turn_ = t;
+    if (turn_.gamestarted && turn_.turnphase != 0 && seats_.botPlays(turn_.whoseturn))
+        armComputer(port_.botDelay());
+    return true;
 }
 
 } // namespace quadrino

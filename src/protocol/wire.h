@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "protocol/vocabulary.h"
+
 namespace quadrino {
 
 inline constexpr char kTerminator = '\xFF';
@@ -10,10 +12,6 @@ inline constexpr char kSeparator = '+';
 inline constexpr std::string_view kVersion = "1.0.15";
 inline constexpr unsigned short kGamePort = 7772;
 inline constexpr unsigned short kLobbyPort = 9001;
-
-inline constexpr int kSeatCount = 4;       // connection numbers 1..4 are seats
-inline constexpr int kMaxConnections = 9;  // 5..9 are spectators
-inline constexpr int kRefusedSlot = 10;    // holds a tenth connection only while refusing it
 
 // A queue entry is read back with at most this many characters.
 inline constexpr std::size_t kMaxEntryLength = 4096;

@@ -6,45 +6,26 @@ namespace quadrino::table {
 
 namespace {
 
-constexpr const auto& kHome = kHomeSquare;
-constexpr int kLastBoardSquare = 96;
-
-bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
-bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
-
-int bothOrNothing(int a, int b) { return a != 0 && b != 0 ? a + b : 0; }
+// BoardPawns counts from 0; everything else here takes the game's own numbers.
+std::size_t row(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
 } // namespace
 
 int ClientAmounts::amount(int code) const {
-    switch (code) {
-    case 1: return dice1;
-    case 2: return dice2;
-    case 3: return bothOrNothing(dice1, dice2);
-    case 4: return bonusTag(1);
-    case 5: return bonusTag(2);
-    case 6: return bonusTag(3);
-    case 7: return bonusTag(4);
-    case 8: return bothOrNothing(bonusTag(3), bonusTag(4));
-    case 9: return bonusTag(5);
-    case 10: return bonusTag(6);
-    case 11: return bonusTag(7);
-    case 12: return bonusTag(8);
-    default: return 0;
-    }
+    return amountOf(code, [this](AmountSlot slot) {
+        if (slot == AmountSlot::die1) return dice1;
+        if (slot == AmountSlot::die2) return dice2;
+        return bonusTag(bonusPictureOf(slot));
+    });
 }
 
 int ClientMirror::square(int seat, int pawn) const {
-    if (!validSeat(seat) || !validPawn(pawn)) return 0;
-    return boardpawns[static_cast<unsigned>(seat - 1)][static_cast<unsigned>(pawn - 1)];
+    if (!isSeat(seat) || !isPawn(pawn)) return 0;
+    return boardpawns[row(seat)][row(pawn)];
 }
 
 // Squares, safety spots and stepping are the same for the client as for the host; only what
 // the client does with them differs.
-int homeSquareOf(int seat) { return validSeat(seat) ? kHome[static_cast<unsigned>(seat)] : 0; }
-
-bool isSafeSquare(int square) { return quadrino::isSafeSquare(square); }
-
 int stepSquare(int seat, int square) { return quadrino::stepSquare(seat, square); }
 
 bool checkforblock(const BoardPawns& pawns, int square) {
@@ -56,15 +37,15 @@ bool checkforblock(const BoardPawns& pawns, int square) {
 }
 
 bool nomorethentwo(const BoardPawns& pawns, int seat, int square) {
-    if (!validSeat(seat)) return true;
+    if (!isSeat(seat)) return true;
     int count = 0;
-    for (int sq : pawns[static_cast<unsigned>(seat - 1)])
+    for (int sq : pawns[row(seat)])
         if (sq == square) ++count;
     return count < 2;
 }
 
 int markerTarget(const ClientMirror& m, int seat, int pawn, int code) {
-    if (!validSeat(seat) || !validPawn(pawn)) return 0;
+    if (!isSeat(seat) || !isPawn(pawn)) return 0;
     const int home = homeSquareOf(seat);
     const int q = m.square(seat, pawn);
     // A pawn at start enters without a marker; squares the board does not have (only a
@@ -102,14 +83,16 @@ int markerTarget(const ClientMirror& m, int seat, int pawn, int code) {
 std::array<int, kMoveCodeCount + 1> markerTargets(const ClientMirror& mirror, int seat, int pawn) {
     std::array<int, kMoveCodeCount + 1> out{};
     for (int code = 1; code <= kMoveCodeCount; ++code)
-        out[static_cast<unsigned>(code)] = markerTarget(mirror, seat, pawn, code);
+        out[static_cast<std::size_t>(code)] = markerTarget(mirror, seat, pawn, code);
     return out;
 }
 
 int enteringCode(const ClientAmounts& a) {
-    const std::array<int, 8> byCode = {0, a.dice1, a.dice2, a.dice1 + a.dice2, 0, 0, a.bonusTag(3), a.bonusTag(4)};
-    for (int code = 1; code <= 7; ++code)
-        if (byCode[static_cast<unsigned>(code)] == 5) return code;
+    // A die, the plain sum of the dice or a doubles copy; the bonus codes 4 and 5 never enter.
+    for (int code = 1; code <= 7; ++code) {
+        const int amount = code == 3 ? a.dice1 + a.dice2 : (code == 4 || code == 5) ? 0 : a.amount(code);
+        if (amount == 5) return code;
+    }
     return 0;
 }
 

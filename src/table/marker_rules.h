@@ -8,11 +8,13 @@
 // Pure C++: the board panel copies its widget tags into a ClientMirror and asks here.
 #include <array>
 
+#include "protocol/vocabulary.h"
+
 namespace quadrino::table {
 
-inline constexpr int kSeatCount = 4;
-inline constexpr int kPawnCount = 4;
-inline constexpr int kMoveCodeCount = 12;
+using quadrino::kMoveCodeCount;
+using quadrino::kPawnCount;
+using quadrino::kSeatCount;
 
 // Square of every pawn: [seat - 1][pawn - 1]; 0 = at start.
 using BoardPawns = std::array<std::array<int, kPawnCount>, kSeatCount>;
@@ -21,8 +23,7 @@ using BoardPawns = std::array<std::array<int, kPawnCount>, kSeatCount>;
 struct ClientAmounts {
     int dice1 = 0;
     int dice2 = 0;
-    // image_bonus1..8 at index 0..7: 1, 5, 6 hold the 20-square bonuses, 2, 7, 8 the
-    // 10-square bonuses, 3 and 4 the extra dice of a doubles roll.
+    // image_bonus1..8 at index 0..7; which amount each shows is bonusPictureOf().
     std::array<int, 8> bonus{};
 
     int bonusTag(int n) const { return n >= 1 && n <= 8 ? bonus[static_cast<unsigned>(n - 1)] : 0; }
@@ -41,9 +42,8 @@ struct ClientMirror {
     int square(int seat, int pawn) const;
 };
 
-// Seat constants (home square: 97, 99, 98, 100 for seats 1..4); 0 out of range.
-int homeSquareOf(int seat);
-bool isSafeSquare(int square);
+using quadrino::homeSquareOf;
+using quadrino::isSafeSquare;
 // One step of a pawn of `seat` from `square`, turning into the seat's home column.
 int stepSquare(int seat, int square);
 

@@ -492,6 +492,34 @@ private slots:
         QVERIFY(t.boxes.isEmpty());
     }
 
+    void helpMenuOpensHelpAndAbout() {
+        Window t;
+        t.action("Help2")->trigger();
+        auto* help = t.w.findChild<QWidget*>(QStringLiteral("help"));
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->findChild<QLabel*>(QStringLiteral("label_caption"))->text(), QStringLiteral("Overview"));
+        t.action("About1")->trigger();
+        auto* about = t.w.findChild<QWidget*>(QStringLiteral("about"));
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("version"))->text(), QStringLiteral("1.0.15"));
+    }
+
+    void onlyASoloGameShowsTheLobbyAdvert_data() {
+        QTest::addColumn<bool>("solo");
+        QTest::newRow("solo") << true;
+        QTest::newRow("join") << false;
+    }
+
+    void onlyASoloGameShowsTheLobbyAdvert() {
+        QFETCH(bool, solo);
+        Window t;
+        LaunchPlan p = solo ? decideLaunch({}) : joinPlan(1);
+        p.port = solo ? 0 : 1;
+        t.w.processparams(p);
+        auto* advert = t.w.findChild<QWidget*>(QStringLiteral("download"));
+        QCOMPARE(advert && advert->isVisible(), solo);
+    }
+
     void hostingConnectsToTheLocalHostWhateverTheAddress() {
         // The second argument is kept but the own client goes to 127.0.0.1.
         Window t;

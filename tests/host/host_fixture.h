@@ -2,7 +2,10 @@
 // A host on the virtual clock with every connection's received messages recorded.
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "host/host.h"
@@ -24,10 +27,13 @@ inline std::string wire(const QString& text) {
 
 struct HostFixture {
     VirtualPort port;
+    ScriptedDice* dice; // owned by the host; draws queued here come first
     Host host;
     std::map<int, QStringList> inbox; // per connection, each message with its "~"
 
-    explicit HostFixture(std::uint32_t seed = 1) : host(port, seed) {
+    // Without queued draws the dice are those of the game's generator with this seed.
+    explicit HostFixture(std::uint32_t seed = 1) : HostFixture(std::make_unique<ScriptedDice>(seed)) {}
+    explicit HostFixture(std::unique_ptr<ScriptedDice> d) : dice(d.get()), host(port, std::move(d)) {
         port.attach(host);
         port.setSink([this](int c, std::string_view bytes) {
             std::size_t start = 0;
@@ -62,6 +68,28 @@ struct HostFixture {
         settle();
     }
     void clearInbox() { inbox.clear(); }
+
+    const BoardState& board() const { return host.engine().board(); }
+    const TurnState& turn() const { return host.engine().turn(); }
+    // Goes on from the current game as `edit` changes it (a position the test needs).
+    void position(const std::function<void(GameSnapshot&)>& edit) {
+        GameSnapshot g{board(), turn()};
+        edit(g);
+        QVERIFY2(host.engine().resume(g), "the test's position is not one a game can be in");
+    }
+    // The seat on turn must roll now; no game timer runs.
+    void giveTurn(int seat) {
+        position([seat](GameSnapshot& g) {
+            g.turn.whoseturn = seat;
+            for (int i = 1; i <= kSeatCount; ++i)
+                if (g.turn.turnorder[i] == seat) g.turn.turnindex = i;
+            g.turn.turnphase = 1;
+            g.turn.rollagain = false;
+            g.turn.doublescount = 0;
+        });
+        port.stopTimer(HostTimer::Computer);
+        clearInbox();
+    }
 };
 
 } // namespace quadrino::testing

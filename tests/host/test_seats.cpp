@@ -32,7 +32,7 @@ private slots:
         HostFixture f;
         f.join("You");
         f.say(1, "CMD_startgame+You+1+0+1+1+0+3+1+~");
-        QVERIFY(f.host.turn().gamestarted);
+        QVERIFY(f.turn().gamestarted);
         f.join("Bo");
         f.clearInbox();
         const int n = f.join("Cy", version);
@@ -128,7 +128,7 @@ private slots:
         f.say(2, message);
         for (int c = 1; c <= 3; ++c) QVERIFY2(f.inbox[c].isEmpty(), qPrintable(f.inbox[c].join(' ')));
         QVERIFY(f.port.closedByHost().empty());
-        QVERIFY(!f.host.turn().gamestarted);
+        QVERIFY(!f.turn().gamestarted);
         QCOMPARE(QString::fromStdString(f.host.player(1).name), QString("Host"));
         QCOMPARE(f.port.logLines().size(), logBefore + 1); // one line says why
     }
@@ -171,13 +171,13 @@ private slots:
         HostFixture f;
         f.join("Host");
         f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+1+~"); // full game: four seats
-        f.host.board().seats[3].pawnsquare[1] = 60;
+        f.position([](GameSnapshot& g) { g.board.seats[3].pawnsquare[1] = 60; });
         f.clearInbox();
         f.say(1, "CMD_bottakeover+1+2+~");
         QVERIFY(f.inbox.empty());
         f.say(1, "CMD_bottakeover+1+3+~");
         QCOMPARE(f.inbox[1], QStringList{"CMD_removepegs+3+~"});
-        QCOMPARE(f.host.board().seats[3].pawnsquare[1], 0);
+        QCOMPARE(f.board().seats[3].pawnsquare[1], 0);
     }
 
     void departureOfTheSeatOnTurnWakesTheBot() {
@@ -186,8 +186,7 @@ private slots:
         f.join("Bo");
         f.port.setBotDelay(1500);
         f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+0+~");
-        f.host.turn().whoseturn = 2;
-        f.port.stopTimer(HostTimer::Computer);
+        f.giveTurn(2);
         f.leave(2);
         QVERIFY(f.port.timerActive(HostTimer::Computer));
         QCOMPARE(f.port.timerDue(HostTimer::Computer), f.port.now() + 1500);

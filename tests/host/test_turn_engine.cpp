@@ -10,41 +10,6 @@ using namespace quadrino::testing;
 
 namespace {
 
-// Sets the generator so that the next two dice are d1 and d2.
-void nextDice(Host& host, int d1, int d2) {
-    for (std::uint32_t s = 0;; ++s) {
-        Random r(s);
-        if (r.die() == d1 && r.die() == d2) {
-            host.random().seed(s);
-            return;
-        }
-    }
-}
-
-// Sets the generator so that the next draw below n is v.
-void nextBelow(Host& host, std::uint32_t n, std::uint32_t v) {
-    for (std::uint32_t s = 0;; ++s) {
-        Random r(s);
-        if (r.below(n) == v) {
-            host.random().seed(s);
-            return;
-        }
-    }
-}
-
-// Hands the turn to `seat` in the rolling phase, as the turn engine would, with no timers.
-void giveTurn(HostFixture& f, int seat) {
-    f.port.stopTimer(HostTimer::Computer);
-    f.port.stopTimer(HostTimer::Next);
-    f.host.turn().whoseturn = seat;
-    for (int i = 1; i <= 4; ++i)
-        if (f.host.turn().turnorder[std::size_t(i)] == seat) f.host.turn().turnindex = i;
-    f.host.turn().turnphase = 1;
-    f.host.turn().rollagain = false;
-    f.host.turn().doublescount = 0;
-    f.clearInbox();
-}
-
 QStringList startedGame(HostFixture& f, const QString& options = "1+0+1+1+0+0+0") {
     f.clearInbox();
     f.say(1, "CMD_startgame+Host+" + options + "+~");
@@ -82,14 +47,14 @@ private slots:
         f.clearInbox();
         QStringList got = startedGame(f, options);
         QVERIFY(got.value(0).startsWith("CMD_startgame+Host+1+0+1+1+" + relayed + "+"));
-        const auto& t = f.host.turn().turnorder;
+        const auto& t = f.turn().turnorder;
         QCOMPARE((QList<int>{t[1], t[2], t[3], t[4]}), order);
     }
 
     void firstSeatIsTheNextUsedPositionAfterTheDrawnOne() {
         HostFixture f;
         f.join("Host");
-        nextBelow(f.host, 4, 3); // position 4 of 1,3,2,4
+        f.dice->queueDraw(3); // position 4 of 1,3,2,4
         QStringList got = startedGame(f, "1+0+1+1+0+0+1");
         QCOMPARE(got.value(1), QString("CMD_nextplayer+1+1+~"));
     }
@@ -112,7 +77,7 @@ private slots:
         f.join("Host");
         QStringList got = startedGame(f, "1+0+" + blocking + "+1+0+" + limit + "+0");
         QCOMPARE(got.value(0), QString("CMD_startgame+Host+1+0+%1+1+f+f+0+%2+0+~").arg(blocking).arg(applied));
-        QCOMPARE(f.host.board().options.blocklimit, applied);
+        QCOMPARE(f.board().options.blocklimit, applied);
     }
 
     void startgameWithABadLimitChangesNothing() {
@@ -120,7 +85,7 @@ private slots:
         f.join("Host");
         f.clearInbox();
         f.say(1, "CMD_startgame+Host+1+0+1+1+0+x+0+~");
-        QVERIFY(!f.host.turn().gamestarted);
+        QVERIFY(!f.turn().gamestarted);
         QVERIFY(f.inbox.empty());
         QVERIFY(!f.port.timerActive(HostTimer::Next));
         QVERIFY(!f.port.timerActive(HostTimer::Computer));
@@ -130,8 +95,8 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f);
-        giveTurn(f, 1);
-        nextDice(f.host, 6, 4);
+        f.giveTurn(1);
+        f.dice->queueDice(6, 4);
         f.say(1, "CMD_playerroll+1+~");
         QCOMPARE(f.inbox[1], (QStringList{"CMD_hisdice+1+2+6+4+0+0+0+~", "CMD_nomoves+1+~"}));
         QCOMPARE(f.port.timerDue(HostTimer::Next), f.port.now() + 1000);
@@ -145,13 +110,13 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f);
-        giveTurn(f, 1);
-        nextDice(f.host, 4, 4);
+        f.giveTurn(1);
+        f.dice->queueDice(4, 4);
         f.say(1, "CMD_playerroll+1+~");
         advance(f, 1000);
         QCOMPARE(f.inbox[1], (QStringList{"CMD_hisdice+1+2+4+4+4+4+0+~", "CMD_nomoves+1+~", "CMD_rollagain+1+~",
                                           "CMD_nextplayer+1+1+~"}));
-        QCOMPARE(f.host.turn().doublescount, 1);
+        QCOMPARE(f.turn().doublescount, 1);
     }
 
     void thirdDoublesPenalty_data() {
@@ -169,18 +134,19 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, penalty ? "1+0+1+1+0+0+0" : "0+0+1+1+0+0+0");
-        giveTurn(f, 1);
-        auto& s = f.host.board().seats[1];
-        s.pawnsquare[1] = pawnSquare;
-        s.progress = pawnSquare == 5 ? 1 : 26;
-        f.host.turn().doublescount = 2;
-        f.host.turn().rollagain = true;
-        nextDice(f.host, 2, 2);
+        f.giveTurn(1);
+        f.position([&](GameSnapshot& g) {
+            g.board.seats[1].pawnsquare[1] = pawnSquare;
+            g.board.seats[1].progress = pawnSquare == 5 ? 1 : 26;
+            g.turn.doublescount = 2;
+            g.turn.rollagain = true;
+        });
+        f.dice->queueDice(2, 2);
         f.say(1, "CMD_playerroll+1+~");
         QCOMPARE(f.inbox[1].value(0), expected);
         if (penalty) {
-            QCOMPARE(f.host.turn().turnphase, 0);
-            QVERIFY(!f.host.turn().rollagain);
+            QCOMPARE(f.turn().turnphase, 0);
+            QVERIFY(!f.turn().rollagain);
             advance(f, 1000);
             QCOMPARE(f.inbox[1].last(), QString("CMD_nextplayer+2+1+~"));
         }
@@ -208,19 +174,18 @@ private slots:
         f.join("Host");
         f.join("Spy");
         startedGame(f);
-        giveTurn(f, 1);
-        f.host.turn().turnphase = phase;
-        auto& a = f.host.board().amounts;
-        a.die1 = 3;
-        a.die2 = 0;
-        f.host.board().seats[1].pawnsquare[1] = 30;
-        const BoardState before = f.host.board();
+        f.giveTurn(1);
+        f.position([&](GameSnapshot& g) {
+            g.turn.turnphase = phase;
+            g.board.amounts.die1 = 3;
+            g.board.amounts.die2 = 0;
+            g.board.seats[1].pawnsquare[1] = 30;
+        });
+        const BoardState before = f.board();
         f.say(1, request);
         QCOMPARE(f.inbox[1], QStringList{reply});
         QVERIFY(f.inbox[2].isEmpty());
-        QCOMPARE(f.host.board().seats[1].pawnsquare, before.seats[1].pawnsquare);
-        QCOMPARE(f.host.board().seats[1].progress, before.seats[1].progress);
-        QCOMPARE(f.host.board().amounts.die1, 3);
+        QVERIFY(f.board() == before);
     }
 
     void captureIsAnnouncedAfterTheMoveAndTheFlagOnlyToTheMover() {
@@ -231,15 +196,17 @@ private slots:
         f.join("Spy4");
         f.join("Spy5");
         startedGame(f);
-        giveTurn(f, 1);
-        auto& b = f.host.board();
-        b.seats[1].pawnsquare[1] = 9;
-        b.seats[1].progress = 5;
-        b.seats[2].pawnsquare[1] = 13;
-        b.seats[2].progress = 57; // 42 of it by the pawn on 13
-        f.host.turn().turnphase = 2;
-        b.amounts.die1 = 4;
-        b.amounts.die2 = 6;
+        f.giveTurn(1);
+        f.position([](GameSnapshot& g) {
+            g.board.seats[1].pawnsquare[1] = 9;
+            g.board.seats[1].progress = 5;
+            g.board.seats[2].pawnsquare[1] = 13;
+            g.board.seats[2].progress = 57; // 42 of it by the pawn on 13
+            g.turn.turnphase = 2;
+            g.board.amounts.die1 = 4;
+            g.board.amounts.die2 = 6;
+        });
+        const BoardState& b = f.board();
         f.say(1, "CMD_moveit+1+1+1+~");
         QCOMPARE(f.inbox[1].value(0), QString("CMD_movehim+1+1+1+13+9+20+0+0+0+0+0+0+0+t+~"));
         QCOMPARE(f.inbox[1].value(1), QString("CMD_sendback+1+2+1+15+~"));
@@ -255,14 +222,16 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, "1+0+1+1+0+0+0");
-        giveTurn(f, 1);
-        auto& b = f.host.board();
-        b.seats[1].pawnsquare = {0, 9, 12, 0, 0};
-        b.seats[2].pawnsquare = {0, 13, 0, 0, 0};
-        b.seats[3].pawnsquare = {0, 15, 15, 0, 0};
-        f.host.turn().turnphase = 2;
-        b.amounts.die1 = 4;
-        b.amounts.die2 = 2;
+        f.giveTurn(1);
+        f.position([](GameSnapshot& g) {
+            g.board.seats[1].pawnsquare = {9, 12, 0, 0};
+            g.board.seats[2].pawnsquare = {13, 0, 0, 0};
+            g.board.seats[3].pawnsquare = {15, 15, 0, 0};
+            g.turn.turnphase = 2;
+            g.board.amounts.die1 = 4;
+            g.board.amounts.die2 = 2;
+        });
+        const BoardState& b = f.board();
         f.say(1, "CMD_moveit+1+1+1+~");
         QVERIFY(f.inbox[1].value(0).startsWith("CMD_movehim+1+1+1+13+"));
         QVERIFY2(f.inbox[1].value(0).endsWith("+20+0+0+0+0+0+0+0+f+~"), qPrintable(f.inbox[1].value(0)));
@@ -275,17 +244,17 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, "1+1+1+1+0+0+0");
-        giveTurn(f, 1);
-        f.host.board().seats[1].pawnsquare[1] = 30;
-        nextDice(f.host, 3, 3);
+        f.giveTurn(1);
+        f.position([](GameSnapshot& g) { g.board.seats[1].pawnsquare[1] = 30; });
+        f.dice->queueDice(3, 3);
         f.say(1, "CMD_playerroll+1+~");
         QCOMPARE(f.inbox[1].value(0), QString("CMD_hisdice+1+2+3+3+3+3+1+~"));
         f.say(1, "CMD_playerpass+1+~");
         advance(f, 1000);
         QCOMPARE(f.inbox[1].mid(1), (QStringList{"CMD_passing+1+~", "CMD_rollagain+1+~", "CMD_nextplayer+1+1+~"}));
-        QVERIFY(f.host.board().seats[1].passedlast);
+        QVERIFY(f.board().seats[1].passedlast);
         // The pass offer is withheld on the next roll after a pass.
-        nextDice(f.host, 1, 2);
+        f.dice->queueDice(1, 2);
         f.clearInbox();
         f.say(1, "CMD_playerroll+1+~");
         QCOMPARE(f.inbox[1].value(0), QString("CMD_hisdice+1+2+1+2+0+0+0+~"));
@@ -295,15 +264,18 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, "1+0+1+1+0+3+0");
-        auto& t = f.host.turn();
-        t.turnorder = {0, 1, 0, 0, 0}; // only seat 1 plays, so every hand-on comes back to it
-        auto& s = f.host.board().seats[1];
-        s.pawnsquare = {0, 30, 30, 0, 0};
-        s.progress = 50;
-        giveTurn(f, 1);
+        f.position([](GameSnapshot& g) {
+            g.turn.turnorder = {1, 0, 0, 0}; // only seat 1 plays, so every hand-on comes back to it
+            g.board.seats[1].pawnsquare = {30, 30, 0, 0};
+            g.board.seats[1].progress = 50;
+            g.board.seats[2].pawnsquare = {31, 31, 0, 0}; // a pair that bars every move of seat 1
+        });
+        f.giveTurn(1);
+        const SeatState& s = f.board().seats[1];
+        // Seat 1 rolls 6 and 4 and has no move: the turn passes, and comes back to it.
         auto handOn = [&] {
-            t.nextplayerdelay = 1;
-            f.port.startTimer(HostTimer::Next, 1000);
+            f.dice->queueDice(6, 4);
+            f.say(1, "CMD_playerroll+1+~");
             advance(f, 1000);
         };
         handOn(); // records the block
@@ -312,10 +284,10 @@ private slots:
         QCOMPARE(s.blockturns[1], 1);
         f.clearInbox();
         handOn();
-        QCOMPARE(f.inbox[1].value(0), QString("CMD_warning+1+1+2+~"));
+        QCOMPARE(f.inbox[1].value(2), QString("CMD_warning+1+1+2+~"));
         f.clearInbox();
         handOn();
-        QCOMPARE(f.inbox[1].value(0), QString("CMD_gotpenalty1+1+1+25+~"));
+        QCOMPARE(f.inbox[1].value(2), QString("CMD_gotpenalty1+1+1+25+~"));
         QCOMPARE(s.pawnsquare[1], 0);
         QCOMPARE(s.pawnsquare[2], 30);
     }
@@ -324,24 +296,25 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, "1+0+1+1+1+0+0");
-        auto& b = f.host.board();
-        b.seats[1].pawnsquare = {0, 97, 97, 97, 97};
-        // Seat 1 is home: the turn passes over it.
-        f.host.turn().turnindex = 4; // next position is 1 (seat 1), skipped for seat 3
-        giveTurn(f, 4);
-        f.host.turn().nextplayerdelay = 1;
-        f.port.startTimer(HostTimer::Next, 1000);
+        // Seat 1 is home: the turn passes over it. Seat 4 is on turn (position 4) and rolls
+        // no move; the next position is 1 (seat 1), skipped for seat 3.
+        f.position([](GameSnapshot& g) { g.board.seats[1].pawnsquare = {97, 97, 97, 97}; });
+        f.giveTurn(4);
+        f.dice->queueDice(6, 4);
+        f.host.engine().playerroll(4);
         advance(f, 1000);
-        QCOMPARE(f.inbox[1].value(0), QString("CMD_nextplayer+3+1+~"));
+        QCOMPARE(f.inbox[1].value(2), QString("CMD_nextplayer+3+1+~"));
         // Seat 2 brings its last pawn home: team A wins.
-        giveTurn(f, 2);
-        b.seats[2].pawnsquare = {0, 99, 99, 99, 89};
-        f.host.turn().turnphase = 2;
-        b.amounts.die1 = 1;
-        b.amounts.die2 = 0;
-        f.host.moveit(2, 1, 4);
+        f.giveTurn(2);
+        f.position([](GameSnapshot& g) {
+            g.board.seats[2].pawnsquare = {99, 99, 99, 89};
+            g.turn.turnphase = 2;
+            g.board.amounts.die1 = 1;
+            g.board.amounts.die2 = 0;
+        });
+        f.host.engine().moveit(2, 1, 4);
         QCOMPARE(f.inbox[1].last(), QString("CMD_winner+5+~"));
-        QVERIFY(!f.host.turn().gamestarted);
+        QVERIFY(!f.turn().gamestarted);
     }
 
     void botPacesItsTurnByTheBotDelay() {
@@ -355,12 +328,12 @@ private slots:
             seen << shown(m);
             times << f.port.now();
         });
-        nextBelow(f.host, 4, 0); // position 1 drawn: seat 2 begins
+        f.dice->queueDraw(0); // position 1 drawn: seat 2 begins
         f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+0+~");
-        f.host.board().seats[2].pawnsquare = {0, 40, 50, 0, 0};
+        f.position([](GameSnapshot& g) { g.board.seats[2].pawnsquare = {40, 50, 0, 0}; });
         const int start = int(seen.indexOf("CMD_nextplayer+2+1+~"));
         QVERIFY(start >= 0);
-        nextDice(f.host, 1, 2);
+        f.dice->queueDice(1, 2);
         f.port.runUntil([&] { return seen.last().startsWith("CMD_nextplayer+1"); }, 10000);
         QStringList kinds;
         for (int i = start; i < seen.size(); ++i) kinds << seen[i].section('+', 0, 0);
@@ -376,7 +349,7 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f, "1+0+1+1+0+0+1");
-        giveTurn(f, 1);
+        f.giveTurn(1);
         f.say(1, "CMD_justwatch+1+1~");
         QVERIFY(f.port.timerActive(HostTimer::Computer));
         f.say(1, "CMD_justwatch+1+2~");
@@ -389,8 +362,8 @@ private slots:
         HostFixture f;
         f.join("Host");
         startedGame(f);
-        giveTurn(f, 1);
-        nextDice(f.host, 6, 4);
+        f.giveTurn(1);
+        f.dice->queueDice(6, 4);
         f.say(1, "CMD_playerroll+1+~"); // no move: the next seat is a second away
         QVERIFY(f.port.timerActive(HostTimer::Next));
         f.clearInbox();

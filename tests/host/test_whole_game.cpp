@@ -34,8 +34,6 @@ GameLog playGame(std::uint32_t seed, const QString& options) {
     return log;
 }
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
 } // namespace
 
 class TestWholeGame : public QObject {
@@ -67,7 +65,7 @@ private slots:
         int moves = 0, captures = 0;
         auto allHome = [&](int s) {
             for (int k = 1; k <= 4; ++k)
-                if (sb.seats[at(s)].pawnsquare[at(k)] != sb.seats[at(s)].homesquare) return false;
+                if (sb.seats[s].pawnsquare[k] != homeSquareOf(s)) return false;
             return true;
         };
 
@@ -95,13 +93,13 @@ private slots:
                     QVERIFY2(np->seat == expected, where);
                 }
                 if (!rollAgain) {
-                    auto& st = sb.seats[at(np->seat)];
+                    auto& st = sb.seats[np->seat];
                     st.blockpartner = {};
                     for (int j = 1; j <= 4; ++j)
                         for (int k = 1; k <= 4; ++k)
-                            if (j != k && st.pawnsquare[at(j)] != 0 && st.pawnsquare[at(j)] == st.pawnsquare[at(k)]) {
-                                st.blockpartner[at(j)] = k;
-                                st.blockpartner[at(k)] = j;
+                            if (j != k && st.pawnsquare[j] != 0 && st.pawnsquare[j] == st.pawnsquare[k]) {
+                                st.blockpartner[j] = k;
+                                st.blockpartner[k] = j;
                             }
                 }
                 seatOnTurn = np->seat;
@@ -130,10 +128,10 @@ private slots:
                 QVERIFY(p);
                 QVERIFY(sb.options.penalty);
                 QCOMPARE(p->pawn, findclosestpawn(sb, p->seat));
-                auto& st = sb.seats[at(p->seat)];
+                auto& st = sb.seats[p->seat];
                 if (p->pawn) {
-                    st.progress -= trackDistance(p->seat, st.pawnsquare[at(p->pawn)]);
-                    st.pawnsquare[at(p->pawn)] = 0;
+                    st.progress -= trackDistance(p->seat, st.pawnsquare[p->pawn]);
+                    st.pawnsquare[p->pawn] = 0;
                 }
                 QCOMPARE(p->progress, st.progress);
                 break;
@@ -148,10 +146,10 @@ private slots:
                 QVERIFY2(amount > 0, where);
                 const int landing = oktomove(sb, mh->seat, mh->pawn, amount, true);
                 QVERIFY2(landing == mh->square, where);
-                auto& st = sb.seats[at(mh->seat)];
-                st.pawnsquare[at(mh->pawn)] = landing;
+                auto& st = sb.seats[mh->seat];
+                st.pawnsquare[mh->pawn] = landing;
                 spendCode(sb.amounts, mh->code);
-                if (landing == st.homesquare) awardHomeBonus(sb.amounts);
+                if (landing == homeSquareOf(mh->seat)) awardHomeBonus(sb.amounts);
                 QCOMPARE(mh->progress, st.progress);
                 const auto& a = sb.amounts;
                 QCOMPARE((std::array<int, 8>{mh->amounts.bonus20a, mh->amounts.bonus20b, mh->amounts.bonus20c,
@@ -166,9 +164,9 @@ private slots:
                     const std::string& next = log.toSeat1.at(i + 1);
                     auto sbk = parseSendback(splitCommand(next).rest);
                     QVERIFY2(sbk && sbk->seat == sb.sendseat && sbk->pawn == sb.sendpawn, where);
-                    auto& victim = sb.seats[at(sb.sendseat)];
-                    victim.progress -= trackDistance(sb.sendseat, victim.pawnsquare[at(sb.sendpawn)]);
-                    victim.pawnsquare[at(sb.sendpawn)] = 0;
+                    auto& victim = sb.seats[sb.sendseat];
+                    victim.progress -= trackDistance(sb.sendseat, victim.pawnsquare[sb.sendpawn]);
+                    victim.pawnsquare[sb.sendpawn] = 0;
                     QCOMPARE(sbk->progress, victim.progress);
                     sb.sendseat = sb.sendpawn = 0;
                     ++captures;

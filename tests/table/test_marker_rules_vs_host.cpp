@@ -28,26 +28,26 @@ Position generate(Random& r, bool teamgame, bool blockPartners) {
     b.options.pouncing = draw(r, 2) == 1;
     b.options.teamgame = teamgame;
     for (int s = 1; s <= 4; ++s) {
-        auto& seat = b.seats[static_cast<std::size_t>(s)];
+        auto& seat = b.seats[s];
         for (int p = 1; p <= 4; ++p) {
             // Start, home, the seat's own home column (69.., 83.., 76.., 90..) or the track.
-            const int column = s == 1 ? 69 : s == 2 ? 83 : s == 3 ? 76 : 90;
+            const int column = homeColumnStartOf(s);
             int sq = 0;
             switch (draw(r, 6)) {
             case 0: sq = 0; break;
-            case 1: sq = seat.homesquare; break;
+            case 1: sq = homeSquareOf(s); break;
             case 2: sq = column + draw(r, 7); break;
             default: sq = kTrackPool[static_cast<std::size_t>(draw(r, 16))]; break;
             }
-            seat.pawnsquare[static_cast<std::size_t>(p)] = sq;
+            seat.pawnsquare[p] = sq;
             pos.client.boardpawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)] = sq;
         }
         // Two pawns that shared a square when the turn began, wherever they stand now.
         if (blockPartners) {
             const int p = 1 + draw(r, 4);
             const int o = 1 + (p + draw(r, 3)) % 4;
-            seat.blockpartner[static_cast<std::size_t>(p)] = o;
-            seat.blockpartner[static_cast<std::size_t>(o)] = p;
+            seat.blockpartner[p] = o;
+            seat.blockpartner[o] = p;
         }
     }
     MoveSlots& a = b.amounts;
@@ -97,7 +97,7 @@ void TestMarkerRulesVsHost::sameAnswers() {
         const Position pos = generate(r, teamgame, blockPartners);
         for (int s = 1; s <= 4; ++s) {
             for (int p = 1; p <= 4; ++p) {
-                if (pos.host.seats[static_cast<std::size_t>(s)].pawnsquare[static_cast<std::size_t>(p)] == 0)
+                if (pos.host.seats[s].pawnsquare[p] == 0)
                     continue; // entering is the host's alone to judge
                 for (int code = 1; code <= 12; ++code) {
                     const int amount = amountOfCode(pos.host.amounts, code).value_or(0);

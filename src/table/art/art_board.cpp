@@ -3,6 +3,7 @@
 #include <QPainterPath>
 
 #include "table/art/art.h"
+#include "protocol/vocabulary.h"
 #include "table/art/art_paint.h"
 #include "table/art/board_geometry.h"
 
@@ -17,8 +18,6 @@ const QColor kWoodDark{58, 35, 20};
 const QColor kGrout{122, 92, 62};
 const QColor kTile{251, 245, 229};
 const QColor kSafeGold{214, 176, 92};
-
-bool validSeat(int seat) { return seat >= 1 && seat <= 4; }
 
 // A tile is its cell less the one-pixel grout line on the side facing the previous cell, so
 // neighbouring cells are always parted by exactly one line.
@@ -257,7 +256,7 @@ QColor pawnColour(int seat) {
 QPixmap board() { return cached(QStringLiteral("board"), geometry::kBoardSize, paintBoard); }
 
 QPixmap marker(int seat, bool vertical) {
-    if (!validSeat(seat)) seat = 0;
+    if (!isSeat(seat)) seat = 0;
     const QSize size = vertical ? QSize(22, 51) : QSize(51, 22);
     return cached(QStringLiteral("marker%1%2").arg(seat).arg(vertical), size, [=](QPainter& p) {
         const QColor c = pawnColour(seat);
@@ -280,7 +279,7 @@ QPixmap marker(int seat, bool vertical) {
 }
 
 QPixmap turnHighlight(int seat) {
-    if (!validSeat(seat)) seat = 0;
+    if (!isSeat(seat)) seat = 0;
     return cached(QStringLiteral("turn%1").arg(seat), QSize(171, 169), [=](QPainter& p) {
         const QColor c = pawnColour(seat).lighter(135);
         const QRectF r(4, 4, 163, 161);
@@ -350,7 +349,7 @@ QPixmap progressFrame() {
 }
 
 QPixmap progressBar(int seat) {
-    if (!validSeat(seat)) seat = 0;
+    if (!isSeat(seat)) seat = 0;
     return cached(QStringLiteral("progress%1").arg(seat), QSize(150, 17), [=](QPainter& p) {
         const QColor c = pawnColour(seat);
         // Only vertical shading: the bar is shown stretched to any width.

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "table/art/art.h"
+#include "protocol/vocabulary.h"
 #include "table/art/art_paint.h"
 
 namespace quadrino::art {
@@ -12,8 +13,6 @@ namespace quadrino::art {
 using namespace detail;
 
 namespace {
-
-bool validSeat(int seat) { return seat >= 1 && seat <= 4; }
 
 // A rounded button face with a glossy upper half.
 void paintButton(QPainter& p, const QRectF& r, qreal radius, const QColor& top, const QColor& bottom,
@@ -126,7 +125,7 @@ void paintChip(QPainter& p, const QColor& metal, const QString& text) {
 } // namespace
 
 QPixmap pawn(int seat) {
-    if (!validSeat(seat)) seat = 0;
+    if (!isSeat(seat)) seat = 0;
     return cached(QStringLiteral("pawn%1").arg(seat), QSize(16, 23),
                   [=](QPainter& p) { paintPawn(p, QRectF(0, 0, 16, 23), pawnColour(seat)); });
 }
@@ -180,7 +179,7 @@ QPixmap cross() {
 }
 
 QPixmap winnerBadge(int seat) {
-    if (!validSeat(seat)) seat = 0;
+    if (!isSeat(seat)) seat = 0;
     return cached(QStringLiteral("winner%1").arg(seat), QSize(133, 77), [=](QPainter& p) {
         const QColor c = pawnColour(seat);
         const QColor gold(226, 172, 30);

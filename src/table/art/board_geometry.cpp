@@ -1,6 +1,6 @@
 #include "table/art/board_geometry.h"
 
-#include "host/board_rules.h"
+#include "protocol/vocabulary.h"
 
 #include <array>
 
@@ -44,37 +44,32 @@ constexpr std::array<Run, 16> kRuns{{
     {90, 96, 242, 29, 0, 22},    // home column of seat 4, going right
 }};
 
-// Indexed [seat-1][pawn-1]; (Top, Left) as the tables are written.
-constexpr std::array<std::array<Spot, 4>, 4> kNestSpots{{
-    {{{104, 103}, {128, 103}, {104, 85}, {128, 85}}},
-    {{{375, 385}, {351, 385}, {375, 404}, {351, 404}}},
-    {{{102, 379}, {102, 361}, {79, 379}, {79, 361}}},
-    {{{377, 110}, {377, 128}, {402, 110}, {402, 128}}},
-}};
+// Indexed [seat][pawn]; (Top, Left) as the tables are written.
+constexpr PerSeat<PerPawn<Spot>> kNestSpots{{{
+    {{{{104, 103}, {128, 103}, {104, 85}, {128, 85}}}},
+    {{{{375, 385}, {351, 385}, {375, 404}, {351, 404}}}},
+    {{{{102, 379}, {102, 361}, {79, 379}, {79, 361}}}},
+    {{{{377, 110}, {377, 128}, {402, 110}, {402, 128}}}},
+}}};
 
-constexpr std::array<std::array<Spot, 4>, 4> kHomeSpots{{
-    {{{178, 223}, {178, 238}, {178, 252}, {178, 267}}},
-    {{{299, 223}, {299, 238}, {299, 252}, {299, 267}}},
-    {{{214, 305}, {230, 305}, {247, 305}, {263, 305}}},
-    {{{214, 182}, {230, 182}, {247, 182}, {263, 182}}},
-}};
-
-constexpr std::array<int, 4> kHomeColumnStarts{69, 83, 76, 90};
+constexpr PerSeat<PerPawn<Spot>> kHomeSpots{{{
+    {{{{178, 223}, {178, 238}, {178, 252}, {178, 267}}}},
+    {{{{299, 223}, {299, 238}, {299, 252}, {299, 267}}}},
+    {{{{214, 305}, {230, 305}, {247, 305}, {263, 305}}}},
+    {{{{214, 182}, {230, 182}, {247, 182}, {263, 182}}}},
+}}};
 
 // (Top, Left of die 1, Left of die 2) per seat.
-constexpr std::array<std::array<int, 3>, 4> kTurnDice{{
+constexpr PerSeat<std::array<int, 3>> kTurnDice{{{
     {35, 84, 120}, {427, 356, 392}, {19, 340, 376}, {451, 92, 128},
-}};
+}}};
 
 // Where a seat's home target strip lies: Left, Top, width, height.
-constexpr std::array<std::array<int, 4>, 4> kHomeTargets{{
+constexpr PerSeat<std::array<int, 4>> kHomeTargets{{{
     {226, 179, 51, 22}, {226, 300, 51, 22}, {301, 225, 22, 51}, {178, 225, 22, 51},
-}};
+}}};
 
-constexpr std::array<QPoint, 4> kTurnHighlights{{{5, 6}, {328, 328}, {328, 6}, {5, 328}}};
-
-constexpr bool validSeat(int seat) { return inRange(seat, 1, 4); }
-constexpr std::size_t idx(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
+constexpr PerSeat<QPoint> kTurnHighlights{{{{5, 6}, {328, 328}, {328, 6}, {5, 328}}}};
 
 } // namespace
 
@@ -91,36 +86,36 @@ QPoint squareSpot(int square) {
 }
 
 QPoint nestSpot(int seat, int pawn) {
-    if (!validSeat(seat) || !inRange(pawn, 1, 4)) return {};
-    const Spot s = kNestSpots[idx(seat)][idx(pawn)];
+    if (!isSeat(seat) || !isPawn(pawn)) return {};
+    const Spot s = kNestSpots[seat][pawn];
     return {s.left, s.top};
 }
 
 QPoint homeSpot(int seat, int pawn) {
-    if (!validSeat(seat) || !inRange(pawn, 1, 4)) return {};
-    const Spot s = kHomeSpots[idx(seat)][idx(pawn)];
+    if (!isSeat(seat) || !isPawn(pawn)) return {};
+    const Spot s = kHomeSpots[seat][pawn];
     return {s.left, s.top};
 }
 
-// Square numbers come from the rule book; only where they are drawn is kept here.
-int homeSquareOf(int seat) { return validSeat(seat) ? kHomeSquare[static_cast<std::size_t>(seat)] : 0; }
+// Square numbers come from the game's numbering; only where they are drawn is kept here.
+int homeSquareOf(int seat) { return quadrino::homeSquareOf(seat); }
 
 int seatOfHomeSquare(int square) {
-    for (int seat = 1; seat <= 4; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         if (homeSquareOf(seat) == square) return seat;
     return 0;
 }
 
-int startSquareOf(int seat) { return validSeat(seat) ? kStartSquare[static_cast<std::size_t>(seat)] : 0; }
+int startSquareOf(int seat) { return quadrino::startSquareOf(seat); }
 
 bool isSafeSquare(int square) { return quadrino::isSafeSquare(square); }
 
-int homeColumnStartOf(int seat) { return validSeat(seat) ? kHomeColumnStarts[idx(seat)] : 0; }
+int homeColumnStartOf(int seat) { return quadrino::homeColumnStartOf(seat); }
 
 int seatOfHomeColumn(int square) {
-    for (int seat = 1; seat <= 4; ++seat) {
-        const int first = kHomeColumnStarts[idx(seat)];
-        if (inRange(square, first, first + 6)) return seat;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        const int first = homeColumnStartOf(seat);
+        if (inRange(square, first, first + kHomeColumnLength - 1)) return seat;
     }
     return 0;
 }
@@ -131,7 +126,7 @@ bool isVerticalArm(int square) {
 }
 
 QPoint pawnSpot(int seat, int pawn, int square) {
-    if (!validSeat(seat) || !inRange(pawn, 1, 4)) return {};
+    if (!isSeat(seat) || !isPawn(pawn)) return {};
     if (square == 0) return nestSpot(seat, pawn);
     if (square == homeSquareOf(seat)) return homeSpot(seat, pawn);
     return squareSpot(square);
@@ -150,19 +145,19 @@ QRect cellRect(int square) {
 }
 
 QRect homeTargetRect(int seat) {
-    if (!validSeat(seat)) return {};
-    const auto& t = kHomeTargets[idx(seat)];
+    if (!isSeat(seat)) return {};
+    const auto& t = kHomeTargets[seat];
     return {t[0], t[1], t[2], t[3]};
 }
 
 QRect markerRect(int seat, int targetSquare) {
-    if (validSeat(seat) && targetSquare == homeSquareOf(seat)) return homeTargetRect(seat);
+    if (isSeat(seat) && targetSquare == homeSquareOf(seat)) return homeTargetRect(seat);
     return cellRect(targetSquare);
 }
 
 QPoint turnDiceSpot(int seat, int die) {
-    if (!validSeat(seat) || !inRange(die, 1, 2)) return {};
-    const auto& d = kTurnDice[idx(seat)];
+    if (!isSeat(seat) || !inRange(die, 1, 2)) return {};
+    const auto& d = kTurnDice[seat];
     return {d[static_cast<std::size_t>(die)], d[0]};
 }
 
@@ -178,7 +173,7 @@ int rolledDiceLeft(int die) {
     return 0;
 }
 
-QPoint turnHighlightSpot(int seat) { return validSeat(seat) ? kTurnHighlights[idx(seat)] : QPoint(); }
+QPoint turnHighlightSpot(int seat) { return isSeat(seat) ? kTurnHighlights[seat] : QPoint(); }
 
 QRect cornerRect(int seat) {
     // The cross occupies Left 176..327 (vertical arms) and Top 175..326 (horizontal arms).
@@ -192,9 +187,9 @@ QRect cornerRect(int seat) {
 }
 
 QPointF nestCentre(int seat) {
-    if (!validSeat(seat)) return {};
+    if (!isSeat(seat)) return {};
     QRectF box;
-    for (int pawn = 1; pawn <= 4; ++pawn)
+    for (int pawn = 1; pawn <= kPawnCount; ++pawn)
         box |= QRectF(QPointF(nestSpot(seat, pawn)), QSizeF(kPawnSize));
     return box.center();
 }

@@ -8,7 +8,7 @@
 #include "host/board_rules.h"
 #include "host/computer_player.h"
 #include "host/random.h"
-#include "rules/rules_fixture.h"
+#include "rules_fixture.h"
 
 using namespace quadrino;
 using namespace rulestest;
@@ -234,24 +234,23 @@ namespace {
 constexpr std::array<int, 4> kOrder = {1, 3, 2, 4};
 
 bool allHome(const BoardState& b, int seat) {
-    const auto& me = b.seats[at(seat)];
+    const auto& me = b.seats[seat];
     for (int p = 1; p <= 4; ++p)
-        if (me.pawnsquare[at(p)] != me.homesquare) return false;
+        if (me.pawnsquare[p] != homeSquareOf(seat)) return false;
     return true;
 }
 
 bool validSquareFor(int seat, int square) {
-    static constexpr std::array<int, 5> columnStart = {0, 69, 83, 76, 90};
     if (square >= 0 && square <= 68) return true;
-    if (square >= columnStart[at(seat)] && square < columnStart[at(seat)] + 7) return true;
-    return square == kHomeSquare[at(seat)];
+    if (square >= homeColumnStartOf(seat) && square < homeColumnStartOf(seat) + 7) return true;
+    return square == homeSquareOf(seat);
 }
 
 int othersAtStart(const BoardState& b, int seat) {
     int n = 0;
     for (int s = 1; s <= 4; ++s)
         for (int p = 1; p <= 4; ++p)
-            if (s != seat && b.seats[at(s)].pawnsquare[at(p)] == 0) ++n;
+            if (s != seat && b.seats[s].pawnsquare[p] == 0) ++n;
     return n;
 }
 
@@ -262,7 +261,7 @@ void checkBoard(const BoardState& b) {
         for (int s = 1; s <= 4; ++s) {
             int n = 0;
             for (int p = 1; p <= 4; ++p)
-                if (b.seats[at(s)].pawnsquare[at(p)] == square) ++n;
+                if (b.seats[s].pawnsquare[p] == square) ++n;
             if (n > 2) QFAIL(qPrintable(QString("seat %1 has %2 pawns on %3").arg(s).arg(n).arg(square)));
             if (n > 0) ++seatsThere;
         }
@@ -270,38 +269,38 @@ void checkBoard(const BoardState& b) {
     }
     for (int s = 1; s <= 4; ++s)
         for (int p = 1; p <= 4; ++p)
-            if (!validSquareFor(s, b.seats[at(s)].pawnsquare[at(p)]))
+            if (!validSquareFor(s, b.seats[s].pawnsquare[p]))
                 QFAIL(qPrintable(
-                    QString("seat %1 pawn %2 on %3").arg(s).arg(p).arg(b.seats[at(s)].pawnsquare[at(p)])));
+                    QString("seat %1 pawn %2 on %3").arg(s).arg(p).arg(b.seats[s].pawnsquare[p])));
 }
 
 // What the host does to the board at the start of a seat's turn: count standing blocks
 // against the limit (the lower pawn of an overdue block goes back), then note which pawns
 // stand together for the block-partner rule.
 void startTurn(BoardState& b, int seat) {
-    auto& me = b.seats[at(seat)];
+    auto& me = b.seats[seat];
     if (b.options.blocking && b.options.blocklimit > 0) {
         for (int k = 1; k <= 4; ++k) {
-            const int partner = me.blockpartner[at(k)];
-            const int square = me.pawnsquare[at(k)];
-            if (partner == 0 || square == 0 || square == me.homesquare ||
-                square != me.pawnsquare[at(partner)]) {
-                me.blockturns[at(k)] = 0;
+            const int partner = me.blockpartner[k];
+            const int square = me.pawnsquare[k];
+            if (partner == 0 || square == 0 || square == homeSquareOf(seat) ||
+                square != me.pawnsquare[partner]) {
+                me.blockturns[k] = 0;
                 continue;
             }
-            if (++me.blockturns[at(k)] >= b.options.blocklimit) {
-                me.blockturns[at(k)] = 0;
+            if (++me.blockturns[k] >= b.options.blocklimit) {
+                me.blockturns[k] = 0;
                 me.progress -= trackDistance(seat, square);
-                me.pawnsquare[at(k)] = 0;
+                me.pawnsquare[k] = 0;
             }
         }
     }
     me.blockpartner = {};
     for (int j = 1; j <= 4; ++j)
         for (int i = 1; i <= 4; ++i)
-            if (i != j && me.pawnsquare[at(i)] != 0 && me.pawnsquare[at(i)] == me.pawnsquare[at(j)]) {
-                me.blockpartner[at(j)] = i;
-                me.blockpartner[at(i)] = j;
+            if (i != j && me.pawnsquare[i] != 0 && me.pawnsquare[i] == me.pawnsquare[j]) {
+                me.blockpartner[j] = i;
+                me.blockpartner[i] = j;
             }
 }
 
@@ -350,7 +349,7 @@ int playGame(const QString& options, quint32 seed, int maxTurns, int& movesPlaye
                 checkBoard(b);
                 if (QTest::currentTestFailed()) return -1;
                 const bool won = b.options.teamgame
-                                     ? allHome(b, seat) && allHome(b, b.seats[at(seat)].partner)
+                                     ? allHome(b, seat) && allHome(b, partnerOf(seat))
                                      : allHome(b, seat);
                 if (won) return turn;
                 moves = r.moves;

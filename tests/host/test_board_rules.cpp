@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "host/board_rules.h"
-#include "rules/rules_fixture.h"
+#include "rules_fixture.h"
 
 using namespace quadrino;
 using namespace rulestest;
@@ -314,9 +314,9 @@ void TestBoardRules::oktomove() {
         return;
     }
     // A commit never moves a pawn itself: that is left to the caller.
-    for (std::size_t s = 1; s <= 4; ++s)
-        QCOMPARE(b.seats[s].pawnsquare, before.seats[s].pawnsquare);
-    QCOMPARE(b.seats[at(seat)].progress - before.seats[at(seat)].progress, progressGain);
+    for (int s = 1; s <= 4; ++s)
+        QVERIFY(b.seats[s].pawnsquare == before.seats[s].pawnsquare);
+    QCOMPARE(b.seats[seat].progress - before.seats[seat].progress, progressGain);
     if (captured.isEmpty()) {
         QCOMPARE(b.sendseat, 0);
         QCOMPARE(b.sendpawn, 0);

@@ -20,10 +20,6 @@ namespace rulestest {
 using quadrino::BoardState;
 using quadrino::MoveSlots;
 
-inline std::size_t at(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 inline int toInt(const QString& text) {
     bool ok = false;
     const int v = text.toInt(&ok);
@@ -49,8 +45,8 @@ inline void place(BoardState& b, const QString& position) {
         const int pawnNo = toInt(sp[1]);
         if (seatNo < 1 || seatNo > 4 || pawnNo < 1 || pawnNo > 4)
             qFatal("bad pawn in test position: %s", qPrintable(token));
-        auto& seat = b.seats[at(seatNo)];
-        const std::size_t pawn = at(pawnNo);
+        auto& seat = b.seats[seatNo];
+        const int pawn = pawnNo;
         int* field = kind == Square    ? &seat.pawnsquare[pawn]
                      : kind == Partner ? &seat.blockpartner[pawn]
                                        : &seat.blockturns[pawn];
@@ -123,23 +119,9 @@ inline BoardState makeBoard(const QString& position, const QString& options = {}
     return b;
 }
 
-inline bool sameSlots(const MoveSlots& x, const MoveSlots& y) {
-    return x.die1 == y.die1 && x.die2 == y.die2 && x.double1 == y.double1 && x.double2 == y.double2 &&
-           x.bonus20a == y.bonus20a && x.bonus20b == y.bonus20b && x.bonus20c == y.bonus20c &&
-           x.bonus10a == y.bonus10a && x.bonus10b == y.bonus10b && x.bonus10c == y.bonus10c;
-}
+inline bool sameSlots(const MoveSlots& x, const MoveSlots& y) { return x == y; }
 
-inline bool sameBoard(const BoardState& x, const BoardState& y) {
-    for (std::size_t s = 1; s <= 4; ++s) {
-        const auto& a = x.seats[s];
-        const auto& c = y.seats[s];
-        if (a.pawnsquare != c.pawnsquare || a.blockpartner != c.blockpartner ||
-            a.blockturns != c.blockturns || a.progress != c.progress || a.passedlast != c.passedlast ||
-            a.homesquare != c.homesquare || a.startsquare != c.startsquare || a.partner != c.partner)
-            return false;
-    }
-    return sameSlots(x.amounts, y.amounts) && x.sendseat == y.sendseat && x.sendpawn == y.sendpawn;
-}
+inline bool sameBoard(const BoardState& x, const BoardState& y) { return x == y; }
 
 struct Applied {
     int landing = 0;    // 0 = refused
@@ -157,15 +139,15 @@ inline Applied applyMove(BoardState& b, int seat, int code, int pawn) {
     if (amount == 0) return r;
     r.landing = quadrino::oktomove(b, seat, pawn, amount, true);
     if (r.landing == 0) return r;
-    auto& me = b.seats[at(seat)];
-    me.pawnsquare[at(pawn)] = r.landing;
+    auto& me = b.seats[seat];
+    me.pawnsquare[pawn] = r.landing;
     quadrino::spendCode(b.amounts, code);
-    if (r.landing == me.homesquare) quadrino::awardHomeBonus(b.amounts);
+    if (r.landing == quadrino::homeSquareOf(seat)) quadrino::awardHomeBonus(b.amounts);
     r.moves = quadrino::checkformoves(b, seat);
     if (b.sendseat != 0) {
-        auto& victim = b.seats[at(b.sendseat)];
-        const int d = quadrino::trackDistance(b.sendseat, victim.pawnsquare[at(b.sendpawn)]);
-        victim.pawnsquare[at(b.sendpawn)] = 0;
+        auto& victim = b.seats[b.sendseat];
+        const int d = quadrino::trackDistance(b.sendseat, victim.pawnsquare[b.sendpawn]);
+        victim.pawnsquare[b.sendpawn] = 0;
         victim.progress -= d;
         b.sendseat = 0;
         b.sendpawn = 0;

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// chat_bench: what a line costs the chat pane as the chat grows. Prints the mean time per line
+// for each block of lines, so a cost that grows with the chat shows as a rising column.
+//   chat_bench [lines] [long lines]
+// Part 1: `lines` ordinary chat lines (default 20000) from two senders who change colour on
+// every line, so each line recolours the earlier lines of its kind. Part 2: `long lines`
+// (default 20) lines of about 4 KB, 2000 words each.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextDocument>
+#include <cstdio>
+#include <ctime>
+
+#include "chat/chat_pane.h"
+
+using namespace quadrino;
+
+namespace {
+
+double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// CPU time of this thread: on a busy machine it shows the work apart from waiting for a core.
+double cpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // figures appear as they are measured
+    QApplication app(argc, argv);
+    const int lines = argc > 1 ? std::max(1, atoi(argv[1])) : 20000;
+    const int longLines = argc > 2 ? std::max(0, atoi(argv[2])) : 20;
+
+    ChatPane pane;
+    pane.resize(260, 207);
+    pane.show();
+    QApplication::processEvents();
+
+    const BgrColour colours[] = {0x0000FF, 0x008000, 0x800000, 0x808000};
+    const int block = std::max(1, lines / 10);
+    std::printf("ordinary lines, alternating colours: %d lines\n", lines);
+    std::printf("%12s %14s %14s %14s %14s\n", "lines", "ms per line", "of it adding", "cpu ms", "max ms");
+    QElapsedTimer total;
+    total.start();
+    double blockMs = 0, blockAddMs = 0, blockCpuMs = 0, blockMax = 0;
+    for (int i = 0; i < lines; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const double cpuStart = cpuMs();
+        const int sender = 1 + i % 2;
+        pane.addlinetochat(QStringLiteral("%1+Player%1 chats: line %2 with a few words :)#12 in it").arg(sender).arg(i),
+                           colours[(i / 2) % 4]);
+        blockAddMs += msSince(t);
+        QApplication::processEvents(); // layout and paint, as the running program would
+        const double ms = msSince(t);
+        blockCpuMs += cpuMs() - cpuStart;
+        blockMs += ms;
+        blockMax = std::max(blockMax, ms);
+        if ((i + 1) % block == 0 || i + 1 == lines) {
+            const int n = (i % block) + 1;
+            std::printf("%12d %14.4f %14.4f %14.4f %14.3f\n", i + 1, blockMs / n, blockAddMs / n, blockCpuMs / n,
+                        blockMax);
+            blockMs = blockAddMs = blockCpuMs = blockMax = 0;
+        }
+    }
+    std::printf("total %.1f ms, %d blocks in the pane\n\n", msSince(total), pane.document()->blockCount());
+
+    if (longLines > 0) {
+        QString words;
+        for (int w = 0; w < 2000; ++w) words += QStringLiteral("w%1 ").arg(w % 10); // 2000 words, ~6 KB
+        words.truncate(4096);
+        std::printf("long lines: %d lines of %lld characters\n", longLines, static_cast<long long>(words.size()));
+        std::printf("%12s %14s %14s\n", "line", "ms", "cpu ms");
+        for (int i = 0; i < longLines; ++i) {
+            QElapsedTimer t;
+            t.start();
+            const double cpuStart = cpuMs();
+            pane.addlinetochat(QStringLiteral("3+Peer chats: ") + words, colours[i % 4]);
+            QApplication::processEvents();
+            std::printf("%12d %14.3f %14.3f\n", i + 1, msSince(t), cpuMs() - cpuStart);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chat/phrase_buttons.h"
+
+#include <QIcon>
+#include <QToolButton>
+
+#include "protocol/catalogue.h"
+#include "protocol/cp1252.h"
+#include "table/art/art.h"
+
+namespace quadrino {
+namespace {
+
+const std::array<QString, kPhraseButtonCount>& builtInPhrases() {
+    static const std::array<QString, kPhraseButtonCount> texts = {
+        QStringLiteral("Way To Go!"), QStringLiteral("Good One!"),  QStringLiteral("Nice Try!"),
+        QStringLiteral("Excellent!"), QStringLiteral("Brilliant!"), QStringLiteral("Wow, WTG!"),
+        QStringLiteral("Thanks!"),    QStringLiteral("Way To Go Teamie!"), QStringLiteral("Good Game Everyone!"),
+    };
+    return texts;
+}
+
+bool validButton(int n) { return n >= 1 && n <= kPhraseButtonCount; }
+std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
+
+std::string toWire(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return withoutTerminator(utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+}
+
+} // namespace
+
+QString builtInPhrase(int n) { return validButton(n) ? builtInPhrases()[at(n)] : QString(); }
+
+QString phraseFor(const StoredPhrases& stored, int n) {
+    if (!validButton(n)) return {};
+    const std::string& text = stored[at(n)];
+    return text.empty() ? builtInPhrase(n) : QString::fromStdString(text);
+}
+
+QString blankControls(QString text) {
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
+std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
+    const QString text = blankControls(phrase);
+    const QString action = text.startsWith(QStringLiteral("/me ")) ? text.mid(4) : QStringLiteral("says: ") + text;
+    return request::action(myseat, toWire(action), colourToText(colour));
+}
+
+PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("phrase_buttons"));
+    setFixedSize(kLefts.back() + 25, 19);
+    sinceStart_.start();
+    clock_ = [this] { return sinceStart_.elapsed(); };
+    for (int n = 1; n <= 10; ++n) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        b->setGeometry(kLefts[at(n)], 0, 25, 19);
+        b->setAutoRaise(true);
+        const QPixmap icon = art::phraseIcon(n);
+        b->setIcon(QIcon(icon));
+        b->setIconSize(icon.deviceIndependentSize().toSize());
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b8b8a0; }"
+                                        "QToolButton:hover { border-color: #808070; }"
+                                        "QToolButton:pressed { background: #e8e8e8; }"));
+        if (n <= kPhraseButtonCount)
+            connect(b, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
+        else
+            connect(b, &QToolButton::clicked, this, &PhraseButtons::b_phrase10Click);
+        buttons_[at(n)] = b;
+    }
+    setPhrases(StoredPhrases{});
+}
+
+void PhraseButtons::setClock(std::function<qint64()> clock) {
+    if (clock) clock_ = std::move(clock);
+}
+void PhraseButtons::setSeatProvider(std::function<int()> myseat) { myseat_ = std::move(myseat); }
+void PhraseButtons::setColourProvider(std::function<BgrColour()> colour) { colour_ = std::move(colour); }
+
+void PhraseButtons::setPhrases(const StoredPhrases& stored) {
+    stored_ = stored;
+    for (int n = 1; n <= kPhraseButtonCount; ++n) buttons_[at(n)]->setToolTip(phrase(n));
+}
+
+QString PhraseButtons::phrase(int n) const { return phraseFor(stored_, n); }
+
+bool PhraseButtons::b_phrase1Click(int n) {
+    if (!validButton(n)) return false;
+    // Before login our number is 0, which no host's table holds.
+    const int myseat = myseat_ ? myseat_() : 0;
+    if (myseat <= 0) return false;
+    const qint64 now = clock_();
+    if (sentOnce_ && now - lastSent_ < kLockMs) return false;
+    emit sendRequested(phraseMessage(myseat, phrase(n), colour_ ? colour_() : kBlack));
+    sentOnce_ = true;
+    lastSent_ = now;
+    return true;
+}
+
+void PhraseButtons::b_phrase10Click() {
+    const QToolButton* b = buttons_.back();
+    emit chatterSoundMenuRequested(b->mapToGlobal(QPoint(b->width(), b->height())));
+}
+
+} // namespace quadrino

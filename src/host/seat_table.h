@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The host's table of connections and seats (`players`): who holds which number, who is
+// logged in, who watches, and sending to one number or to everybody.
+#include <string>
+#include <string_view>
+
+#include "host/host_port.h"
+#include "protocol/vocabulary.h"
+
+namespace quadrino {
+
+struct PlayerRecord {
+    std::string name;     // given at login; empty while the number is free
+    bool connected = false;
+    bool justwatching = false; // seats only: the computer plays the seat for its watching player
+};
+
+class SeatTable {
+public:
+    explicit SeatTable(HostPort& port) : port_(port) {}
+
+    // The lowest free number 1..9 for a new connection, or kRefusedSlot when nine are live.
+    int allocate();
+    int highestconnection() const { return highest_; }
+    // A free record for numbers outside 1..10.
+    const PlayerRecord& player(int connection) const;
+    // The record of number 1..10; the caller has checked the number.
+    PlayerRecord& record(int connection) { return players_[connection]; }
+    bool connected(int connection) const { return player(connection).connected; }
+    // A seat with nobody on it, or whose player watches, is played by the computer.
+    bool botPlays(int seat) const;
+
+    void sendTo(int connection, std::string_view message);
+    // To every connected number in increasing order, or all but one.
+    void broadcast(std::string_view message);
+    void broadcastExcept(int connection, std::string_view message);
+
+private:
+    HostPort& port_;
+    PerConnection<PlayerRecord> players_{};
+    int highest_ = 0;
+};
+
+} // namespace quadrino

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The help window: a side panel of page buttons and one read-only page in front.
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QTextBrowser;
+
+namespace quadrino {
+
+// One page of the help: the tag of its button (the page is "memo" + tag), the button's
+// caption and the page text (simple HTML).
+struct HelpPage {
+    int tag;
+    QString button;
+    QString html;
+};
+
+// The pages in the order of their buttons.
+const QList<HelpPage>& helpPages();
+
+class Thelp : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kFirstPage = 1;
+
+    explicit Thelp(QWidget* parent = nullptr);
+
+    // Brings the page with this tag to the front and shows its caption; other tags change
+    // nothing (false).
+    bool showPage(int tag);
+    int currentPage() const { return current_; }
+
+signals:
+    // The "About" button: the about box is wanted.
+    void aboutRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* caption_ = nullptr;
+    QList<QTextBrowser*> memos_;
+    QList<QAbstractButton*> pageButtons_;
+    int current_ = 0;
+};
+
+} // namespace quadrino

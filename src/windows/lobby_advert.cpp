@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/lobby_advert.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "table/art/art.h"
+#include "windows/about_box.h"
+#include "windows/side_windows.h"
+
+#ifndef QUADRINO_LOBBY_PROGRAM
+#define QUADRINO_LOBBY_PROGRAM ""
+#endif
+#ifndef QUADRINO_LOBBY_DOWNLOAD_PAGE
+#define QUADRINO_LOBBY_DOWNLOAD_PAGE ""
+#endif
+
+namespace quadrino {
+namespace {
+
+const QString kNoLobby = QStringLiteral("Please close the game and open the Kestrun Lobby using the icon on your desktop "
+                                        "or using the your Window's start-up menu.");
+const QString kStartFailed = QStringLiteral("An Error has Occurred.");
+
+QFont advertFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* addText(QWidget* parent, QLayout* layout, const QString& name, const QString& text, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setWordWrap(true);
+    label->setFont(advertFont(13, bold));
+    layout->addWidget(label);
+    return label;
+}
+
+// A light panel over the background picture, so its text reads easily.
+QFrame* addPanel(QWidget* parent, QLayout* layout, const QString& name) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, QColor(250, 248, 238));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(pal);
+    layout->addWidget(panel);
+    return panel;
+}
+
+QPushButton* addButton(QWidget* parent, QBoxLayout* layout, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(advertFont(13, true));
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+bool isWebAddress(const QUrl& url) {
+    return url.isValid() && !url.host().isEmpty() && (url.scheme() == u"http" || url.scheme() == u"https");
+}
+
+} // namespace
+
+QString findLobbyProgram() {
+    const QString onPath = QStandardPaths::findExecutable(QString::fromLatin1(kLobbyProgramName));
+    if (!onPath.isEmpty()) return onPath;
+    const QFileInfo built(QString::fromUtf8(QUADRINO_LOBBY_PROGRAM));
+    if (!built.filePath().isEmpty() && built.isFile() && built.isExecutable()) return built.absoluteFilePath();
+    return {};
+}
+
+QUrl lobbyDownloadPage() {
+    const QUrl page(QString::fromUtf8(QUADRINO_LOBBY_DOWNLOAD_PAGE), QUrl::StrictMode);
+    return isWebAddress(page) ? page : QUrl();
+}
+
+Tdownload::Tdownload(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("download"));
+    setWindowTitle(QStringLiteral("Download The Kestrun Lobby"));
+    setModal(false);
+    setFont(advertFont(13, false));
+    applySideWindowBackground(this);
+
+    messageBox_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quadrino"), text); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 14);
+    layout->setSpacing(10);
+
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setPixmap(art::logo());
+    logo->setAlignment(Qt::AlignCenter);
+    layout->addWidget(logo);
+
+    // Download: the lobby's own page, in the user's browser.
+    QFrame* download = addPanel(this, layout, QStringLiteral("panel_download"));
+    auto* downloadLayout = new QVBoxLayout(download);
+    addText(download, downloadLayout, QStringLiteral("label_download"),
+            QStringLiteral("Download The Kestrun Lobby Now to play this  and other exciting games online with other "
+                           "players! "),
+            true);
+    auto* row = new QHBoxLayout;
+    getbutton_ = addButton(download, row, QStringLiteral("getbutton"),
+                           QStringLiteral("Download And Install The Kestrun Lobby Now"));
+    abortbutton_ = addButton(download, row, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"));
+    abortbutton_->setEnabled(false);
+    row->addStretch();
+    downloadLayout->addLayout(row);
+    infolabel_ = addText(download, downloadLayout, QStringLiteral("infolabel"), QString());
+    infolabel3_ = addText(download, downloadLayout, QStringLiteral("infolabel3"), QString());
+    // The address may be shown here for copying by hand.
+    infolabel3_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(getbutton_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+
+    // Solo: go on with the game alone.
+    QFrame* solo = addPanel(this, layout, QStringLiteral("panel_solo"));
+    auto* soloLayout = new QVBoxLayout(solo);
+    addText(solo, soloLayout, QStringLiteral("label_solo"),
+            QStringLiteral("To proceed to the game without the ability to play against others click the button "
+                           "below."));
+    addText(solo, soloLayout, QStringLiteral("label_firewall"),
+            QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to allow "
+                           "the game to access the internet components."));
+    auto* soloRow = new QHBoxLayout;
+    QPushButton* playSolo = addButton(solo, soloRow, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"));
+    playSolo->setDefault(true);
+    soloRow->addStretch();
+    soloLayout->addLayout(soloRow);
+    connect(playSolo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+
+    // Lobby: leave the game for the lobby.
+    QFrame* lobby = addPanel(this, layout, QStringLiteral("panel_lobby"));
+    auto* lobbyLayout = new QVBoxLayout(lobby);
+    addText(lobby, lobbyLayout, QStringLiteral("label_lobby"),
+            QStringLiteral("If you already have The Kestrun Lobby and you wish to play with others then click the "
+                           "button below to close this game and open The Kestrun Lobby."));
+    auto* lobbyRow = new QHBoxLayout;
+    QPushButton* playOthers =
+        addButton(lobby, lobbyRow, QStringLiteral("Button2"), QStringLiteral("Play with Others"));
+    lobbyRow->addStretch();
+    lobbyLayout->addLayout(lobbyRow);
+    connect(playOthers, &QPushButton::clicked, this, &Tdownload::Button2Click);
+
+    setFixedWidth(500);
+    setDownloadPage(lobbyDownloadPage());
+}
+
+void Tdownload::setDownloadPage(const QUrl& page) {
+    page_ = isWebAddress(page) ? page : QUrl();
+    getbutton_->setEnabled(!page_.isEmpty());
+    if (page_.isEmpty()) {
+        showNoPage();
+    } else {
+        infolabel_->clear();
+        infolabel3_->clear();
+    }
+}
+
+void Tdownload::showNoPage() {
+    infolabel_->setText(QStringLiteral("This copy of Quadrino was built without the address of the lobby's download "
+                                       "page."));
+    infolabel3_->setText(QStringLiteral("Look for The Kestrun Lobby at %1.").arg(QString::fromLatin1(kMakerWebAddress)));
+}
+
+void Tdownload::setExit(std::function<void()> exit) { exit_ = std::move(exit); }
+
+void Tdownload::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+
+void Tdownload::getbuttonClick() {
+    if (page_.isEmpty()) {
+        showNoPage();
+        return;
+    }
+    if (QDesktopServices::openUrl(page_)) {
+        infolabel_->setText(QStringLiteral("The download page is open in your web browser."));
+        infolabel3_->setText(QStringLiteral("Download and install The Kestrun Lobby from there."));
+    } else {
+        infolabel_->setText(QStringLiteral("Download Aborted"));
+        infolabel3_->setText(
+            QStringLiteral("No web browser could be started. The download page is %1").arg(page_.toString()));
+    }
+}
+
+void Tdownload::Button1Click() { close(); }
+
+void Tdownload::Button2Click() {
+    const QString lobby = findLobbyProgram();
+    if (lobby.isEmpty()) {
+        if (messageBox_) messageBox_(kNoLobby);
+        return;
+    }
+    // The lobby lives on after the game ends.
+    if (!QProcess::startDetached(lobby, {})) {
+        if (messageBox_) messageBox_(kStartFailed);
+        return;
+    }
+    close();
+    if (exit_) exit_();
+}
+
+void Tdownload::showEvent(QShowEvent* event) {
+    adjustSize();
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen) centreWindowAt(this, screen->availableGeometry().center());
+    QDialog::showEvent(event);
+}
+
+} // namespace quadrino

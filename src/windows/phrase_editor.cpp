@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/phrase_editor.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "chat/phrase_buttons.h"
+#include "table/art/art.h"
+
+namespace quadrino {
+namespace {
+
+QFont windowFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+constexpr int kRowTop = 12;
+constexpr int kRowStep = 26;
+
+} // namespace
+
+Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), prefs_(prefs) {
+    setObjectName(QStringLiteral("phrases"));
+    setWindowTitle(QStringLiteral("Quadrino - Phrase Buttons "));
+    setModal(false);
+    setFixedSize(330, 316);
+    setFont(windowFont(11, false));
+    QPalette pal = palette();
+    pal.setBrush(QPalette::Window, QBrush(Qt::white, art::background()));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
+        const int top = kRowTop + (n - 1) * kRowStep;
+        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        label->setObjectName(QStringLiteral("label_phrase%1").arg(n));
+        label->setFont(windowFont(12, true));
+        label->setGeometry(10, top, 112, 21);
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("phrase%1").arg(n));
+        field->setFont(windowFont(12, false));
+        field->setGeometry(124, top, 196, 21);
+        field->setMaxLength(kFieldLength);
+        label->setBuddy(field);
+        fields_[static_cast<std::size_t>(n - 1)] = field;
+    }
+
+    const int below = kRowTop + Preferences::kPhraseCount * kRowStep;
+    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    note->setObjectName(QStringLiteral("label_note"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setGeometry(0, below + 4, width(), 18);
+
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("button_done"));
+    done->setGeometry((width() - 75) / 2, below + 30, 75, 25);
+    done->setDefault(true);
+    connect(done, &QPushButton::clicked, this, &Tphrases::button_doneClick);
+}
+
+void Tphrases::setSaver(std::function<void()> save) { save_ = std::move(save); }
+
+void Tphrases::PrhaseList1Click() {
+    for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
+        QLineEdit* field = fields_[static_cast<std::size_t>(n - 1)];
+        const QString text = phraseFor(prefs_.phrases, n);
+        // A phrase stored longer than the field would otherwise be cut, and the cut text saved.
+        field->setMaxLength(std::max(kFieldLength, static_cast<int>(text.size())));
+        field->setText(text);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tphrases::button_doneClick() {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        prefs_.phrases[i] = blankControls(fields_[i]->text()).toStdString();
+    emit phrasesChanged();
+    if (save_) save_();
+    hide();
+}
+
+} // namespace quadrino

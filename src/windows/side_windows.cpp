@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/side_windows.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "table/art/art.h"
+#include "windows/about_box.h"
+#include "windows/help_window.h"
+#include "windows/lobby_advert.h"
+
+namespace quadrino {
+namespace {
+
+// The window of this kind that the main window owns, made on first use.
+template <typename Window> Window* ownedWindow(QWidget* mainWindow, void (*prepare)(QWidget*, Window*) = nullptr) {
+    if (!mainWindow) return nullptr;
+    if (auto* existing = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly)) return existing;
+    auto* window = new Window(mainWindow);
+    if (prepare) prepare(mainWindow, window);
+    return window;
+}
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void centreWindowAt(QWidget* window, QPoint centre) {
+    // A window's position is its frame's; the frame's middle lies this far from it.
+    window->move(centre - (window->frameGeometry().center() - window->pos()));
+}
+
+void applySideWindowBackground(QWidget* window) {
+    QPalette pal = window->palette();
+    pal.setBrush(QPalette::Window, QBrush(QColor(221, 221, 193), art::background()));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+}
+
+Thelp* helpWindow(QWidget* mainWindow) {
+    return ownedWindow<Thelp>(mainWindow, [](QWidget* owner, Thelp* help) {
+        QObject::connect(help, &Thelp::aboutRequested, owner, [owner] { showAbout(owner); });
+    });
+}
+
+Tabout* aboutBox(QWidget* mainWindow) { return ownedWindow<Tabout>(mainWindow); }
+
+Tdownload* lobbyAdvert(QWidget* mainWindow) {
+    return ownedWindow<Tdownload>(mainWindow, [](QWidget* owner, Tdownload* advert) {
+        // "Play with Others" leaves through the main window's "Exit": closing it ends the game.
+        advert->setExit([owner] { owner->close(); });
+    });
+}
+
+void showHelp(QWidget* mainWindow) {
+    Thelp* help = helpWindow(mainWindow);
+    if (!help) return;
+    if (!help->isVisible()) help->showPage(Thelp::kFirstPage);
+    bringToFront(help);
+}
+
+void showAbout(QWidget* mainWindow) {
+    if (Tabout* about = aboutBox(mainWindow)) bringToFront(about);
+}
+
+void showLobbyAdvert(QWidget* mainWindow) {
+    if (Tdownload* advert = lobbyAdvert(mainWindow)) bringToFront(advert);
+}
+
+void connectHelpMenu(QWidget* mainWindow, QAction* content, QAction* about) {
+    if (!mainWindow) return;
+    if (content) QObject::connect(content, &QAction::triggered, mainWindow, [mainWindow] { showHelp(mainWindow); });
+    if (about) QObject::connect(about, &QAction::triggered, mainWindow, [mainWindow] { showAbout(mainWindow); });
+}
+
+} // namespace quadrino
