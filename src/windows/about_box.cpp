@@ -79,9 +79,9 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 void LinkLabel::open() { emit activated(QDesktopServices::openUrl(address_)); }
 
-// ---- Tabout ---------------------------------------------------------------------------------
+// ---- AboutBox ---------------------------------------------------------------------------------
 
-Tabout::Tabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Quadrino - About"));
     setModal(false);
@@ -141,11 +141,11 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixe
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString Tabout::version() const { return version_->text(); }
+QString AboutBox::version() const { return version_->text(); }
 
-void Tabout::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+void AboutBox::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
-void Tabout::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     if (QWidget* owner = parentWidget()) {
         adjustSize();
         centreWindowAt(this, owner->window()->frameGeometry().center());

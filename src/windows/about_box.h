@@ -37,10 +37,10 @@ private:
     bool pressed_ = false;
 };
 
-class Tabout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit Tabout(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // The version text this program sends when it logs in to a host.
     QString version() const;

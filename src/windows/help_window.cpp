@@ -35,7 +35,7 @@ QPushButton* sideButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-Thelp::Thelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Quadrino - Help File"));
     setModal(false);
@@ -97,7 +97,7 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint
     sideLayout->addStretch(1);
 
     QPushButton* about = sideButton(side, QStringLiteral("button_about"), QStringLiteral("About"));
-    connect(about, &QPushButton::clicked, this, &Thelp::aboutRequested);
+    connect(about, &QPushButton::clicked, this, &HelpWindow::aboutRequested);
     sideLayout->addWidget(about);
     QPushButton* done = sideButton(side, QStringLiteral("button_done"), QStringLiteral("Done"));
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
@@ -111,7 +111,7 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint
     showPage(kFirstPage);
 }
 
-bool Thelp::showPage(int tag) {
+bool HelpWindow::showPage(int tag) {
     for (qsizetype i = 0; i < memos_.size(); ++i) {
         if (memos_[i]->property("tag").toInt() != tag) continue;
         auto* stack = qobject_cast<QStackedWidget*>(memos_[i]->parentWidget());
@@ -125,7 +125,7 @@ bool Thelp::showPage(int tag) {
     return false;
 }
 
-void Thelp::showEvent(QShowEvent* event) {
+void HelpWindow::showEvent(QShowEvent* event) {
     if (QWidget* owner = parentWidget()) centreWindowAt(this, owner->window()->frameGeometry().center());
     QDialog::showEvent(event);
 }

@@ -22,12 +22,12 @@ struct HelpPage {
 // The pages in the order of their buttons.
 const QList<HelpPage>& helpPages();
 
-class Thelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kFirstPage = 1;
 
-    explicit Thelp(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     // Brings the page with this tag to the front and shows its caption; other tags change
     // nothing (false).

@@ -92,7 +92,7 @@ QUrl lobbyDownloadPage() {
     return isWebAddress(page) ? page : QUrl();
 }
 
-Tdownload::Tdownload(QWidget* parent)
+LobbyAdvert::LobbyAdvert(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("download"));
     setWindowTitle(QStringLiteral("Download The Kestrun Lobby"));
@@ -130,7 +130,7 @@ Tdownload::Tdownload(QWidget* parent)
     infolabel3_ = addText(download, downloadLayout, QStringLiteral("infolabel3"), QString());
     // The address may be shown here for copying by hand.
     infolabel3_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    connect(getbutton_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+    connect(getbutton_, &QPushButton::clicked, this, &LobbyAdvert::getbuttonClick);
 
     // Solo: go on with the game alone.
     QFrame* solo = addPanel(this, layout, QStringLiteral("panel_solo"));
@@ -146,7 +146,7 @@ Tdownload::Tdownload(QWidget* parent)
     playSolo->setDefault(true);
     soloRow->addStretch();
     soloLayout->addLayout(soloRow);
-    connect(playSolo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    connect(playSolo, &QPushButton::clicked, this, &LobbyAdvert::Button1Click);
 
     // Lobby: leave the game for the lobby.
     QFrame* lobby = addPanel(this, layout, QStringLiteral("panel_lobby"));
@@ -159,13 +159,13 @@ Tdownload::Tdownload(QWidget* parent)
         addButton(lobby, lobbyRow, QStringLiteral("Button2"), QStringLiteral("Play with Others"));
     lobbyRow->addStretch();
     lobbyLayout->addLayout(lobbyRow);
-    connect(playOthers, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    connect(playOthers, &QPushButton::clicked, this, &LobbyAdvert::Button2Click);
 
     setFixedWidth(500);
     setDownloadPage(lobbyDownloadPage());
 }
 
-void Tdownload::setDownloadPage(const QUrl& page) {
+void LobbyAdvert::setDownloadPage(const QUrl& page) {
     page_ = isWebAddress(page) ? page : QUrl();
     getbutton_->setEnabled(!page_.isEmpty());
     if (page_.isEmpty()) {
@@ -176,17 +176,17 @@ void Tdownload::setDownloadPage(const QUrl& page) {
     }
 }
 
-void Tdownload::showNoPage() {
+void LobbyAdvert::showNoPage() {
     infolabel_->setText(QStringLiteral("This copy of Quadrino was built without the address of the lobby's download "
                                        "page."));
     infolabel3_->setText(QStringLiteral("Look for The Kestrun Lobby at %1.").arg(QString::fromLatin1(kMakerWebAddress)));
 }
 
-void Tdownload::setExit(std::function<void()> exit) { exit_ = std::move(exit); }
+void LobbyAdvert::setExit(std::function<void()> exit) { exit_ = std::move(exit); }
 
-void Tdownload::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+void LobbyAdvert::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
-void Tdownload::getbuttonClick() {
+void LobbyAdvert::getbuttonClick() {
     if (page_.isEmpty()) {
         showNoPage();
         return;
@@ -201,9 +201,9 @@ void Tdownload::getbuttonClick() {
     }
 }
 
-void Tdownload::Button1Click() { close(); }
+void LobbyAdvert::Button1Click() { close(); }
 
-void Tdownload::Button2Click() {
+void LobbyAdvert::Button2Click() {
     const QString lobby = findLobbyProgram();
     if (lobby.isEmpty()) {
         if (messageBox_) messageBox_(kNoLobby);
@@ -218,7 +218,7 @@ void Tdownload::Button2Click() {
     if (exit_) exit_();
 }
 
-void Tdownload::showEvent(QShowEvent* event) {
+void LobbyAdvert::showEvent(QShowEvent* event) {
     adjustSize();
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (screen) centreWindowAt(this, screen->availableGeometry().center());

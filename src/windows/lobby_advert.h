@@ -27,10 +27,10 @@ QString findLobbyProgram();
 // not a web address (http or https).
 QUrl lobbyDownloadPage();
 
-class Tdownload : public QDialog {
+class LobbyAdvert : public QDialog {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr);
+    explicit LobbyAdvert(QWidget* parent = nullptr);
 
     // The page "Download And Install The Kestrun Lobby Now" opens. Only http and https
     // addresses are taken; anything else counts as none, which disables the button.

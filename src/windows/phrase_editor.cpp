@@ -26,7 +26,7 @@ constexpr int kRowStep = 26;
 
 } // namespace
 
-Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
+PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), prefs_(prefs) {
     setObjectName(QStringLiteral("phrases"));
     setWindowTitle(QStringLiteral("Quadrino - Phrase Buttons "));
@@ -64,12 +64,12 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, below + 30, 75, 25);
     done->setDefault(true);
-    connect(done, &QPushButton::clicked, this, &Tphrases::button_doneClick);
+    connect(done, &QPushButton::clicked, this, &PhraseEditor::button_doneClick);
 }
 
-void Tphrases::setSaver(std::function<void()> save) { save_ = std::move(save); }
+void PhraseEditor::setSaver(std::function<void()> save) { save_ = std::move(save); }
 
-void Tphrases::PrhaseList1Click() {
+void PhraseEditor::PrhaseList1Click() {
     for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
         QLineEdit* field = fields_[static_cast<std::size_t>(n - 1)];
         const QString text = phraseFor(prefs_.phrases, n);
@@ -82,7 +82,7 @@ void Tphrases::PrhaseList1Click() {
     activateWindow();
 }
 
-void Tphrases::button_doneClick() {
+void PhraseEditor::button_doneClick() {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         prefs_.phrases[i] = blankControls(fields_[i]->text()).toStdString();
     emit phrasesChanged();

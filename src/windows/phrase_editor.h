@@ -12,14 +12,14 @@ class QLineEdit;
 
 namespace quadrino {
 
-class Tphrases : public QDialog {
+class PhraseEditor : public QDialog {
     Q_OBJECT
 public:
     // The spec'd field width; a longer stored phrase widens its field so nothing is cut.
     static constexpr int kFieldLength = 50;
 
     // `prefs` must outlive the editor.
-    explicit Tphrases(Preferences& prefs, QWidget* parent = nullptr);
+    explicit PhraseEditor(Preferences& prefs, QWidget* parent = nullptr);
 
     // Called after "Done" has changed the phrases; the owner writes them to the settings file.
     void setSaver(std::function<void()> save);

@@ -42,34 +42,34 @@ void applySideWindowBackground(QWidget* window) {
     window->setAutoFillBackground(true);
 }
 
-Thelp* helpWindow(QWidget* mainWindow) {
-    return ownedWindow<Thelp>(mainWindow, [](QWidget* owner, Thelp* help) {
-        QObject::connect(help, &Thelp::aboutRequested, owner, [owner] { showAbout(owner); });
+HelpWindow* helpWindow(QWidget* mainWindow) {
+    return ownedWindow<HelpWindow>(mainWindow, [](QWidget* owner, HelpWindow* help) {
+        QObject::connect(help, &HelpWindow::aboutRequested, owner, [owner] { showAbout(owner); });
     });
 }
 
-Tabout* aboutBox(QWidget* mainWindow) { return ownedWindow<Tabout>(mainWindow); }
+AboutBox* aboutBox(QWidget* mainWindow) { return ownedWindow<AboutBox>(mainWindow); }
 
-Tdownload* lobbyAdvert(QWidget* mainWindow) {
-    return ownedWindow<Tdownload>(mainWindow, [](QWidget* owner, Tdownload* advert) {
+LobbyAdvert* lobbyAdvert(QWidget* mainWindow) {
+    return ownedWindow<LobbyAdvert>(mainWindow, [](QWidget* owner, LobbyAdvert* advert) {
         // "Play with Others" leaves through the main window's "Exit": closing it ends the game.
         advert->setExit([owner] { owner->close(); });
     });
 }
 
 void showHelp(QWidget* mainWindow) {
-    Thelp* help = helpWindow(mainWindow);
+    HelpWindow* help = helpWindow(mainWindow);
     if (!help) return;
-    if (!help->isVisible()) help->showPage(Thelp::kFirstPage);
+    if (!help->isVisible()) help->showPage(HelpWindow::kFirstPage);
     bringToFront(help);
 }
 
 void showAbout(QWidget* mainWindow) {
-    if (Tabout* about = aboutBox(mainWindow)) bringToFront(about);
+    if (AboutBox* about = aboutBox(mainWindow)) bringToFront(about);
 }
 
 void showLobbyAdvert(QWidget* mainWindow) {
-    if (Tdownload* advert = lobbyAdvert(mainWindow)) bringToFront(advert);
+    if (LobbyAdvert* advert = lobbyAdvert(mainWindow)) bringToFront(advert);
 }
 
 void connectHelpMenu(QWidget* mainWindow, QAction* content, QAction* about) {

@@ -10,15 +10,15 @@ class QWidget;
 
 namespace quadrino {
 
-class Tabout;
-class Tdownload;
-class Thelp;
+class AboutBox;
+class LobbyAdvert;
+class HelpWindow;
 
 // The one instance of each window for this main window (made on first call). Null without
 // a main window.
-Thelp* helpWindow(QWidget* mainWindow);
-Tabout* aboutBox(QWidget* mainWindow);
-Tdownload* lobbyAdvert(QWidget* mainWindow);
+HelpWindow* helpWindow(QWidget* mainWindow);
+AboutBox* aboutBox(QWidget* mainWindow);
+LobbyAdvert* lobbyAdvert(QWidget* mainWindow);
 
 // Help > "Content": the help window on its first page, centred on the main window. A help
 // window already open keeps the page it shows and comes to the front.

@@ -26,7 +26,7 @@ QFont windowFont(int pixelSize, bool bold) {
 
 } // namespace
 
-Tspylist::Tspylist(QWidget* parent)
+SpyList::SpyList(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("spylist"));
     setWindowTitle(QStringLiteral("Quadrino - Spys"));
@@ -65,19 +65,19 @@ Tspylist::Tspylist(QWidget* parent)
     kick_ = popup_->addAction(QStringLiteral("Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
-    connect(kick_, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
+    connect(kick_, &QAction::triggered, this, &SpyList::popup_kickhimClick);
 
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, 222, 75, 25);
-    connect(done, &QPushButton::clicked, this, &Tspylist::button_doneClick);
+    connect(done, &QPushButton::clicked, this, &SpyList::button_doneClick);
 }
 
-QString Tspylist::entryText(int number, const QString& name) {
+QString SpyList::entryText(int number, const QString& name) {
     return QString::number(number) + QStringLiteral(": ") + name;
 }
 
-std::optional<MenuTarget> Tspylist::parseEntry(const QString& entry) {
+std::optional<MenuTarget> SpyList::parseEntry(const QString& entry) {
     const qsizetype colon = entry.indexOf(u':');
     if (colon < 0) return std::nullopt;
     bool ok = false;
@@ -88,16 +88,16 @@ std::optional<MenuTarget> Tspylist::parseEntry(const QString& entry) {
     return MenuTarget{number, name};
 }
 
-void Tspylist::addSpy(int number, const QString& name) { addEntry(entryText(number, name)); }
+void SpyList::addSpy(int number, const QString& name) { addEntry(entryText(number, name)); }
 
-bool Tspylist::removeSpy(int number, const QString& name) { return removeEntry(entryText(number, name)); }
+bool SpyList::removeSpy(int number, const QString& name) { return removeEntry(entryText(number, name)); }
 
-void Tspylist::addEntry(const QString& entry) {
+void SpyList::addEntry(const QString& entry) {
     // A list item never interprets markup, so a name such as "<b>x</b>" shows as typed.
     list_->addItem(entry);
 }
 
-bool Tspylist::removeEntry(const QString& entry) {
+bool SpyList::removeEntry(const QString& entry) {
     for (int row = 0; row < list_->count(); ++row) {
         if (list_->item(row)->text().compare(entry, Qt::CaseInsensitive) == 0) {
             delete list_->takeItem(row);
@@ -109,31 +109,31 @@ bool Tspylist::removeEntry(const QString& entry) {
     return false;
 }
 
-void Tspylist::clearSpys() {
+void SpyList::clearSpys() {
     list_->clear();
     setPointerIndex(-1);
 }
 
-QStringList Tspylist::entries() const {
+QStringList SpyList::entries() const {
     QStringList out;
     out.reserve(list_->count());
     for (int row = 0; row < list_->count(); ++row) out.append(list_->item(row)->text());
     return out;
 }
 
-void Tspylist::setHosting(bool hosting) { kick_->setEnabled(hosting); }
+void SpyList::setHosting(bool hosting) { kick_->setEnabled(hosting); }
 
-void Tspylist::SpyList1Click() {
+void SpyList::SpyList1Click() {
     show();
     raise();
     activateWindow();
 }
 
-void Tspylist::button_doneClick() { hide(); }
+void SpyList::button_doneClick() { hide(); }
 
-void Tspylist::setPointerIndex(int index) { list_->setProperty(kTag, index); }
+void SpyList::setPointerIndex(int index) { list_->setProperty(kTag, index); }
 
-void Tspylist::openMenu(const QPoint& viewportPos) {
+void SpyList::openMenu(const QPoint& viewportPos) {
     const QModelIndex at = list_->indexAt(viewportPos);
     setPointerIndex(at.isValid() ? at.row() : -1);
     menuTarget_ = MenuTarget{};
@@ -141,7 +141,7 @@ void Tspylist::openMenu(const QPoint& viewportPos) {
     if (const std::optional<MenuTarget> entry = parseEntry(list_->item(at.row())->text())) menuTarget_ = *entry;
 }
 
-void Tspylist::popup_kickhimClick() {
+void SpyList::popup_kickhimClick() {
     const MenuTarget target = menuTarget_;
     menuTarget_ = MenuTarget{};
     if (!kick_->isEnabled() || !target.valid()) return;
@@ -156,7 +156,7 @@ void Tspylist::popup_kickhimClick() {
     }
 }
 
-bool Tspylist::eventFilter(QObject* watched, QEvent* event) {
+bool SpyList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport()) {
         if (event->type() == QEvent::MouseMove) {
             const QModelIndex at = list_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -14,10 +14,10 @@ class QMenu;
 
 namespace quadrino {
 
-class Tspylist : public QDialog {
+class SpyList : public QDialog {
     Q_OBJECT
 public:
-    explicit Tspylist(QWidget* parent = nullptr);
+    explicit SpyList(QWidget* parent = nullptr);
 
     // The entry of a spectator as the list shows it: "5: Name".
     static QString entryText(int number, const QString& name);

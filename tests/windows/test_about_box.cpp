@@ -12,7 +12,7 @@
 #include "windows/about_box.h"
 #include "windows/side_windows.h"
 
-using quadrino::Tabout;
+using quadrino::AboutBox;
 
 // Stands in for the web browser: records what it was asked to open.
 class FakeBrowser : public QObject {
@@ -52,7 +52,7 @@ void TestAboutBox::cleanup() {
 }
 
 void TestAboutBox::texts() {
-    Tabout about;
+    AboutBox about;
     QCOMPARE(about.objectName(), QString("about"));
     QCOMPARE(about.windowTitle(), QString("Quadrino - About"));
     QCOMPARE(about.findChild<QLabel*>("label_version")->text(), QString("Version"));
@@ -74,7 +74,7 @@ void TestAboutBox::addressOpensInTheBrowser_data() {
 
 void TestAboutBox::addressOpensInTheBrowser() {
     QFETCH(int, key);
-    Tabout about;
+    AboutBox about;
     QStringList messages;
     about.setMessageBox([&](const QString& text) { messages << text; });
     about.show();
@@ -98,7 +98,7 @@ void TestAboutBox::doneHides() {
     QMainWindow game;
     game.show();
     quadrino::showAbout(&game);
-    Tabout* about = quadrino::aboutBox(&game);
+    AboutBox* about = quadrino::aboutBox(&game);
     QVERIFY(about->isVisible());
     QTest::mouseClick(about->findChild<QPushButton*>("button_done"), Qt::LeftButton);
     QVERIFY(!about->isVisible());
@@ -112,14 +112,14 @@ void TestAboutBox::showAboutCentresItOnTheMainWindow() {
     game.show();
     QVERIFY(QTest::qWaitForWindowExposed(&game));
     quadrino::showAbout(&game);
-    Tabout* about = quadrino::aboutBox(&game);
+    AboutBox* about = quadrino::aboutBox(&game);
     QVERIFY(QTest::qWaitForWindowExposed(about));
     const QPoint offset = about->frameGeometry().center() - game.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestAboutBox::showsTheMainWindowsBackground() {
-    Tabout about;
+    AboutBox about;
     QVERIFY(about.autoFillBackground());
     QCOMPARE(about.palette().brush(QPalette::Window).texture().toImage(), quadrino::art::background().toImage());
 }
@@ -127,7 +127,7 @@ void TestAboutBox::showsTheMainWindowsBackground() {
 void TestAboutBox::snapshot() {
     const QString path = qEnvironmentVariable("QUADRINO_ABOUT_SHOT");
     if (path.isEmpty()) QSKIP("set QUADRINO_ABOUT_SHOT=file.png to save a picture of the about box");
-    Tabout about;
+    AboutBox about;
     about.show();
     QVERIFY(about.grab().save(path));
 }

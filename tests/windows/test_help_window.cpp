@@ -15,7 +15,7 @@
 #include "windows/help_window.h"
 #include "windows/side_windows.h"
 
-using quadrino::Thelp;
+using quadrino::HelpWindow;
 
 namespace {
 
@@ -78,7 +78,7 @@ void TestHelpWindow::pageButtonsBringTheirPageToTheFront_data() {
 void TestHelpWindow::pageButtonsBringTheirPageToTheFront() {
     QFETCH(int, tag);
     QFETCH(QString, caption);
-    Thelp help;
+    HelpWindow help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     // Start from another page, so the click has something to change.
@@ -109,7 +109,7 @@ void TestHelpWindow::f1OpensOnOverviewCentredOnTheMainWindow() {
 
     QTest::keyClick(&game.window, Qt::Key_F1);
 
-    Thelp* help = quadrino::helpWindow(&game.window);
+    HelpWindow* help = quadrino::helpWindow(&game.window);
     QTRY_VERIFY(help->isVisible());
     QCOMPARE(help->objectName(), QString("help"));
     QCOMPARE(help->windowTitle(), QString("Quadrino - Help File"));
@@ -124,7 +124,7 @@ void TestHelpWindow::reopeningStartsOnOverviewButAnOpenWindowKeepsItsPage() {
     GameWindow game;
     game.window.show();
     game.content->trigger();
-    Thelp* help = quadrino::helpWindow(&game.window);
+    HelpWindow* help = quadrino::helpWindow(&game.window);
     QTest::mouseClick(buttonWithText(*help, "Game Play"), Qt::LeftButton);
 
     game.content->trigger(); // still open: the reader keeps their place
@@ -149,7 +149,7 @@ void TestHelpWindow::doneAndEscapeHide() {
     GameWindow game;
     game.window.show();
     game.content->trigger();
-    Thelp* help = quadrino::helpWindow(&game.window);
+    HelpWindow* help = quadrino::helpWindow(&game.window);
     QVERIFY(help->isVisible());
     if (escape) QTest::keyClick(help, Qt::Key_Escape);
     else QTest::mouseClick(buttonWithText(*help, "Done"), Qt::LeftButton);
@@ -163,7 +163,7 @@ void TestHelpWindow::aboutButtonShowsTheAboutBox() {
     GameWindow game;
     game.window.show();
     game.content->trigger();
-    Thelp* help = quadrino::helpWindow(&game.window);
+    HelpWindow* help = quadrino::helpWindow(&game.window);
     QVERIFY(!quadrino::aboutBox(&game.window)->isVisible());
     QTest::mouseClick(buttonWithText(*help, "About"), Qt::LeftButton);
     QVERIFY(quadrino::aboutBox(&game.window)->isVisible());
@@ -172,7 +172,7 @@ void TestHelpWindow::aboutButtonShowsTheAboutBox() {
 
 void TestHelpWindow::madeOncePerMainWindow() {
     GameWindow game;
-    Thelp* help = quadrino::helpWindow(&game.window);
+    HelpWindow* help = quadrino::helpWindow(&game.window);
     QVERIFY(help);
     QCOMPARE(quadrino::helpWindow(&game.window), help);
     QCOMPARE(help->parentWidget(), &game.window);
@@ -182,7 +182,7 @@ void TestHelpWindow::madeOncePerMainWindow() {
 }
 
 void TestHelpWindow::unknownPageChangesNothing() {
-    Thelp help;
+    HelpWindow help;
     help.showPage(4);
     for (int tag : {0, 6, 10, 12, -1}) {
         QVERIFY(!help.showPage(tag));
@@ -192,7 +192,7 @@ void TestHelpWindow::unknownPageChangesNothing() {
 }
 
 void TestHelpWindow::showsTheMainWindowsBackground() {
-    Thelp help;
+    HelpWindow help;
     QVERIFY(help.autoFillBackground());
     QCOMPARE(help.palette().brush(QPalette::Window).texture().toImage(), quadrino::art::background().toImage());
 }
@@ -204,7 +204,7 @@ void TestHelpWindow::pagesReadAsWritten_data() {
 
 void TestHelpWindow::pagesReadAsWritten() {
     QFETCH(int, tag);
-    Thelp help;
+    HelpWindow help;
     const QString text = help.findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(tag))->toPlainText();
     QVERIFY(text.size() > 100);
     // Markup and entities all understood: none shows through as text.
@@ -241,7 +241,7 @@ void TestHelpWindow::pagesCoverTheirSubject_data() {
 void TestHelpWindow::pagesCoverTheirSubject() {
     QFETCH(int, tag);
     QFETCH(QStringList, mentions);
-    Thelp help;
+    HelpWindow help;
     const QString text = help.findChild<QTextBrowser*>(QStringLiteral("memo%1").arg(tag))->toPlainText();
     for (const QString& mention : mentions) QVERIFY2(text.contains(mention), qPrintable(mention));
 }
@@ -249,7 +249,7 @@ void TestHelpWindow::pagesCoverTheirSubject() {
 void TestHelpWindow::snapshot() {
     const QString folder = qEnvironmentVariable("QUADRINO_HELP_SHOTS");
     if (folder.isEmpty()) QSKIP("set QUADRINO_HELP_SHOTS=folder to save a picture of every page");
-    Thelp help;
+    HelpWindow help;
     help.show();
     for (const quadrino::HelpPage& page : quadrino::helpPages()) {
         help.showPage(page.tag);

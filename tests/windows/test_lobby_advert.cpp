@@ -14,15 +14,15 @@
 #include "windows/lobby_advert.h"
 #include "windows/side_windows.h"
 
-using quadrino::Tdownload;
+using quadrino::LobbyAdvert;
 
 namespace {
 
 const QString kNoLobby = QStringLiteral("Please close the game and open the Kestrun Lobby using the icon on your desktop "
                                         "or using the your Window's start-up menu.");
 
-QString labelText(const Tdownload& advert, const char* name) { return advert.findChild<QLabel*>(name)->text(); }
-QPushButton* button(const Tdownload& advert, const char* name) { return advert.findChild<QPushButton*>(name); }
+QString labelText(const LobbyAdvert& advert, const char* name) { return advert.findChild<QLabel*>(name)->text(); }
+QPushButton* button(const LobbyAdvert& advert, const char* name) { return advert.findChild<QPushButton*>(name); }
 
 // A PATH of one folder for the duration of a test, put back afterwards.
 class PathOverride {
@@ -116,7 +116,7 @@ void TestLobbyAdvert::textsWordForWord_data() {
 void TestLobbyAdvert::textsWordForWord() {
     QFETCH(QString, label);
     QFETCH(QString, text);
-    Tdownload advert;
+    LobbyAdvert advert;
     QCOMPARE(advert.objectName(), QString("download"));
     QCOMPARE(advert.windowTitle(), QString("Download The Kestrun Lobby"));
     auto* l = advert.findChild<QLabel*>(label);
@@ -139,7 +139,7 @@ void TestLobbyAdvert::buttons() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, panel);
-    Tdownload advert;
+    LobbyAdvert advert;
     auto* b = advert.findChild<QPushButton*>(name);
     QVERIFY2(b, qPrintable(name));
     QCOMPARE(b->text(), caption);
@@ -153,7 +153,7 @@ void TestLobbyAdvert::toolWindowOnTopCentredOnTheDesktop() {
     game.setGeometry(3, 3, 795, 562);
     game.show();
     quadrino::showLobbyAdvert(&game);
-    Tdownload* advert = quadrino::lobbyAdvert(&game);
+    LobbyAdvert* advert = quadrino::lobbyAdvert(&game);
     QVERIFY(QTest::qWaitForWindowExposed(advert));
     QVERIFY(advert->windowFlags().testFlag(Qt::Tool));
     QVERIFY(advert->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -167,7 +167,7 @@ void TestLobbyAdvert::playSoloGameClosesTheAdvert() {
     QMainWindow game;
     game.show();
     quadrino::showLobbyAdvert(&game);
-    Tdownload* advert = quadrino::lobbyAdvert(&game);
+    LobbyAdvert* advert = quadrino::lobbyAdvert(&game);
     QVERIFY(advert->isVisible());
     QTest::mouseClick(button(*advert, "Button1"), Qt::LeftButton);
     QVERIFY(!advert->isVisible());
@@ -184,7 +184,7 @@ void TestLobbyAdvert::playWithOthersStartsTheLobbyAndEndsTheGame() {
     QMainWindow game;
     game.show();
     quadrino::showLobbyAdvert(&game);
-    Tdownload* advert = quadrino::lobbyAdvert(&game);
+    LobbyAdvert* advert = quadrino::lobbyAdvert(&game);
     QStringList messages;
     advert->setMessageBox([&](const QString& text) { messages << text; });
 
@@ -216,7 +216,7 @@ void TestLobbyAdvert::playWithOthersWithoutALobbyShowsTheMessage() {
     QMainWindow game;
     game.show();
     quadrino::showLobbyAdvert(&game);
-    Tdownload* advert = quadrino::lobbyAdvert(&game);
+    LobbyAdvert* advert = quadrino::lobbyAdvert(&game);
     QStringList messages;
     advert->setMessageBox([&](const QString& text) { messages << text; });
     QTest::mouseClick(button(*advert, "Button2"), Qt::LeftButton);
@@ -233,7 +233,7 @@ void TestLobbyAdvert::aLobbyThatCannotStartIsReported() {
     QVERIFY(!writeLobby(folder, "#!" + QFile::encodeName(folder.filePath("no-such-shell")) + "\n", true).isEmpty());
     PathOverride path(folder.path());
 
-    Tdownload advert;
+    LobbyAdvert advert;
     int exits = 0;
     advert.setExit([&] { ++exits; });
     QStringList messages;
@@ -247,7 +247,7 @@ void TestLobbyAdvert::aLobbyThatCannotStartIsReported() {
 }
 
 void TestLobbyAdvert::downloadOpensThePageInTheBrowser() {
-    Tdownload advert;
+    LobbyAdvert advert;
     const QUrl page(QStringLiteral("https://lobby.example.org/download"));
     advert.setDownloadPage(page);
     QVERIFY(button(advert, "getbutton")->isEnabled());
@@ -278,7 +278,7 @@ void TestLobbyAdvert::downloadPageMustBeAWebAddress_data() {
 void TestLobbyAdvert::downloadPageMustBeAWebAddress() {
     QFETCH(QString, address);
     QFETCH(bool, taken);
-    Tdownload advert;
+    LobbyAdvert advert;
     advert.setDownloadPage(QUrl(address));
     QCOMPARE(!advert.downloadPage().isEmpty(), taken);
     QCOMPARE(button(advert, "getbutton")->isEnabled(), taken);
@@ -287,7 +287,7 @@ void TestLobbyAdvert::downloadPageMustBeAWebAddress() {
 }
 
 void TestLobbyAdvert::withoutADownloadPageTheButtonSaysSo() {
-    Tdownload advert;
+    LobbyAdvert advert;
     advert.setDownloadPage(QUrl());
     QVERIFY(!button(advert, "getbutton")->isEnabled());
     QVERIFY(labelText(advert, "infolabel").contains("built without the address"));
@@ -301,7 +301,7 @@ void TestLobbyAdvert::withoutADownloadPageTheButtonSaysSo() {
 void TestLobbyAdvert::snapshot() {
     const QString path = qEnvironmentVariable("QUADRINO_ADVERT_SHOT");
     if (path.isEmpty()) QSKIP("set QUADRINO_ADVERT_SHOT=file.png to save a picture of the lobby advert");
-    Tdownload advert;
+    LobbyAdvert advert;
     advert.show();
     QVERIFY(advert.grab().save(path));
 }

@@ -17,7 +17,7 @@ using namespace quadrino;
 
 namespace {
 
-QLineEdit* field(const Tphrases& w, int n) { return w.findChild<QLineEdit*>(QStringLiteral("phrase%1").arg(n)); }
+QLineEdit* field(const PhraseEditor& w, int n) { return w.findChild<QLineEdit*>(QStringLiteral("phrase%1").arg(n)); }
 
 } // namespace
 
@@ -26,7 +26,7 @@ class TestPhraseEditor : public QObject {
 private slots:
     void texts() {
         Preferences prefs;
-        Tphrases w(prefs);
+        PhraseEditor w(prefs);
         QCOMPARE(w.objectName(), QStringLiteral("phrases"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quadrino - Phrase Buttons "));
         QVERIFY(!w.isModal());
@@ -48,7 +48,7 @@ private slots:
         Preferences prefs;
         prefs.phrases[1] = "Nice roll";
         prefs.phrases[8] = "gg \xE2\x82\xAC"; // UTF-8 euro sign
-        Tphrases w(prefs);
+        PhraseEditor w(prefs);
         w.PrhaseList1Click();
         QVERIFY(w.isVisible());
         QCOMPARE(field(w, 1)->text(), QStringLiteral("Way To Go!"));
@@ -68,7 +68,7 @@ private slots:
         Preferences prefs;
         const std::string longer(static_cast<std::size_t>(length), 'w');
         prefs.phrases[3] = longer;
-        Tphrases w(prefs);
+        PhraseEditor w(prefs);
         w.PrhaseList1Click();
         QCOMPARE(field(w, 4)->text().size(), length);
         QCOMPARE(field(w, 4)->maxLength(), std::max(50, length));
@@ -84,14 +84,14 @@ private slots:
     void doneStoresSavesAndCloses() {
         Preferences prefs;
         prefs.phrases[2] = "Old three";
-        Tphrases w(prefs);
+        PhraseEditor w(prefs);
         std::array<std::string, 9> seenBySaver{};
         int saves = 0;
         w.setSaver([&] {
             ++saves;
             seenBySaver = prefs.phrases;
         });
-        QSignalSpy changed(&w, &Tphrases::phrasesChanged);
+        QSignalSpy changed(&w, &PhraseEditor::phrasesChanged);
         w.PrhaseList1Click();
         field(w, 1)->setText(QStringLiteral("/me cheers"));
         field(w, 3)->clear();
@@ -123,7 +123,7 @@ private slots:
         }
         Preferences prefs = Preferences::beforeFirstLoad();
         QCOMPARE(loadPreferencesFrom(path, prefs), std::string());
-        Tphrases w(prefs);
+        PhraseEditor w(prefs);
         std::string error = "not saved";
         w.setSaver([&] { error = savePhrasesTo(path, prefs); });
         w.PrhaseList1Click();

@@ -20,7 +20,7 @@ using namespace quadrino;
 namespace {
 
 struct Window {
-    Tspylist w;
+    SpyList w;
     QListWidget* list;
     QAction* kick;
     QSignalSpy removed;
@@ -28,7 +28,7 @@ struct Window {
     Window()
         : list(w.findChild<QListWidget*>(QStringLiteral("listbox_spys"))),
           kick(w.findChild<QAction*>(QStringLiteral("popup_kickhim"))),
-          removed(&w, &Tspylist::removeRequested) {
+          removed(&w, &SpyList::removeRequested) {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
@@ -61,7 +61,7 @@ class TestSpyList : public QObject {
     Q_OBJECT
 private slots:
     void texts() {
-        Tspylist w;
+        SpyList w;
         QCOMPARE(w.objectName(), QStringLiteral("spylist"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quadrino - Spys"));
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -84,7 +84,7 @@ private slots:
     }
 
     void showAndDone() {
-        Tspylist w;
+        SpyList w;
         QVERIFY(!w.isVisible());
         w.SpyList1Click();
         QVERIFY(w.isVisible());
@@ -93,7 +93,7 @@ private slots:
     }
 
     void entriesComeAndGo() {
-        Tspylist w;
+        SpyList w;
         w.addSpy(5, QStringLiteral("Ann"));
         w.addSpy(6, QStringLiteral("<font size=\"7\"><b>PWNED</b></font>"));
         w.addEntry(QStringLiteral("7: Cid"));
@@ -124,12 +124,12 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, number);
         QFETCH(QString, name);
-        const std::optional<MenuTarget> t = Tspylist::parseEntry(entry);
+        const std::optional<MenuTarget> t = SpyList::parseEntry(entry);
         QCOMPARE(t.has_value(), number != -1);
         if (!t) return;
         QCOMPARE(t->number, number);
         QCOMPARE(t->name, name);
-        QCOMPARE(Tspylist::entryText(t->number, t->name) == entry, entry.contains(": "));
+        QCOMPARE(SpyList::entryText(t->number, t->name) == entry, entry.contains(": "));
     }
 
     void pointerTag() {
