@@ -3,6 +3,8 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "chat/chat_pane.h"
 #include "host/random.h"
@@ -21,6 +24,7 @@
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
+#include "settings/preferences_file.h"
 #include "table/art/art.h"
 #include "table/art/board_placement.h"
 #include "table/table_panel.h"
@@ -372,7 +376,10 @@ void MainWindow::playsounds(const QString& name) {
 }
 
 void MainWindow::addgame(const QString& winner) {
-    if (tally_) tally_->addgame(winner, otherPlayers());
+    if (!tally_) return;
+    tally_->addgame(winner, otherPlayers());
+    // Saved now, not only at exit: a program killed later must not lose the game.
+    saveTally();
 }
 
 QStringList MainWindow::otherPlayers() const {
@@ -497,11 +504,61 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Settings, messages, close --------------------------------------------------------------------------
 
-// The settings file layer is not wired in yet: nothing is read, and every place that will
-// save is already wired here and counted, so the close-time geometry rule can be checked.
-void MainWindow::loadinifile() {}
+void MainWindow::setSettingsLocation(const SettingsLocation& location) {
+    settings_ = location;
+    if (!location.error.empty())
+        addlinetochat(QStringLiteral("0+") + QString::fromStdString(location.error), kSystemColour);
+}
 
-void MainWindow::saveinifile() { ++saveCount_; }
+void MainWindow::loadinifile() {
+    Preferences read = prefs_;
+    std::string error;
+    if (settings_) error = loadPreferencesFrom(settings_->settingsFile, read);
+    else loadPreferences(IniFile{}, read);
+    if (!error.empty()) addlinetochat(QStringLiteral("0+") + QString::fromStdString(error), kSystemColour);
+    prefs_ = read;
+    placeWindow();
+    applyPreferences();
+    // Older hosts and ours take no action on it; it tells the host the hosting user's pace.
+    if (identity().myseat == 1 && identity().loggedin) session_.send(request::botspeed(1, prefs_.botspeed));
+}
+
+void MainWindow::saveinifile() {
+    ++saveCount_;
+    // The game options dialog's boxes are the options' state; the file keeps what they show.
+    prefs_.penalty = gamestart_->penalty() == 1;
+    prefs_.passing = gamestart_->passing() == 1;
+    prefs_.blocking = gamestart_->blocking() == 1;
+    prefs_.pouncing = gamestart_->pouncing() == 1;
+    prefs_.fullgame = gamestart_->fullgame() == 1;
+    prefs_.blocklimit = gamestart_->blocklimit();
+    // Nowhere to write: said once when the location was chosen.
+    if (!settings_ || !settings_->writable) return;
+    const std::string error = savePreferencesTo(settings_->settingsFile, prefs_);
+    if (!error.empty()) reportSaveFailure(QString::fromStdString(error));
+}
+
+void MainWindow::placeWindow() {
+    const QRect stored(prefs_.winleft, prefs_.wintop, prefs_.winwidth, prefs_.winheight);
+    QRect target = stored;
+    substituteGeometry_ = QRect();
+    // On a screen means enough of it shows there to be grabbed and moved back.
+    bool onScreen = false;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect common = s->availableGeometry().intersected(stored);
+        if (common.width() >= 40 && common.height() >= 20) onScreen = true;
+    }
+    if (!onScreen) {
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect work = s ? s->availableGeometry() : QRect(0, 0, stored.width() + 3, stored.height() + 3);
+        target = QRect(3, 3, std::min(stored.width(), work.right() + 1 - 3), std::min(stored.height(), work.bottom() + 1 - 3));
+        substituteGeometry_ = target;
+    }
+    // The stored size counts the frame.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(target.size() - frame);
+    move(target.topLeft());
+}
 
 void MainWindow::setPreferences(const Preferences& prefs) {
     prefs_ = prefs;
@@ -528,6 +585,12 @@ void MainWindow::applyPreferences() {
     p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(p);
     session_.table().setNewTurnSound(prefs_.turnsound == 1);
+    gamestart_->changebox(QStringLiteral("box_penalty"), prefs_.penalty ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_passing"), prefs_.passing ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_blocking"), prefs_.blocking ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_pouncing"), prefs_.pouncing ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_fullgame"), prefs_.fullgame ? 1 : 0);
+    gamestart_->changebox1(QStringLiteral("updown_limited"), prefs_.blocklimit);
 }
 
 void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
@@ -544,6 +607,9 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::rememberGeometry() {
     const QRect g = frameGeometry();
+    // Still where it was put in place of an unreachable stored geometry: the user has not
+    // moved it, and the stored values may suit the monitor that comes back.
+    if (!substituteGeometry_.isNull() && g == substituteGeometry_) return;
     if (g.top() == prefs_.wintop && g.left() == prefs_.winleft && g.height() == prefs_.winheight && g.width() == prefs_.winwidth)
         return;
     int width = g.width(), height = g.height();
@@ -559,11 +625,48 @@ void MainWindow::rememberGeometry() {
     saveinifile();
 }
 
+void MainWindow::saveTally() {
+    if (!tally_) return;
+    if (tally_->save()) {
+        tallyFailureShown_ = false;
+        return;
+    }
+    // A location that cannot be written has been reported already.
+    if (settings_ && !settings_->writable) return;
+    const QString text = QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(tally_->tallyFilePath());
+    if (closing_) {
+        reportSaveFailure(text);
+    } else if (!tallyFailureShown_) {
+        // Once until a save works again, not after every game.
+        tallyFailureShown_ = true;
+        addlinetochat(QStringLiteral("0+") + text, kSystemColour);
+    }
+}
+
+void MainWindow::reportSaveFailure(const QString& text) {
+    if (unattended_) {
+        qWarning("quadrino: %s", qPrintable(text));
+        return;
+    }
+    // One box while closing, however many saves fail; the window closes after it.
+    if (closing_) {
+        if (closeFailureShown_) return;
+        closeFailureShown_ = true;
+    }
+    showMessage(text);
+}
+
 void MainWindow::saveAtExit() {
     if (savedAtExit_) return;
     savedAtExit_ = true;
+    closing_ = true;
     rememberGeometry();
-    if (tally_) tally_->save();
+    saveTally();
+}
+
+void MainWindow::closeUnattended() {
+    unattended_ = true;
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

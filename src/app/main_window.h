@@ -8,12 +8,14 @@
 #include <QTcpSocket>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/client_session.h"
 #include "app/launch.h"
 #include "chat/sound_player.h"
 #include "settings/preferences.h"
+#include "settings/settings_location.h"
 
 class QAction;
 class QLineEdit;
@@ -80,9 +82,12 @@ public:
     // Enter in the chat entry box.
     void sendit();
 
+    // Where the settings file lives (and whether it can be written). Without one the window
+    // keeps its choices for this run only. A location that cannot be written is said once
+    // in the chat.
+    void setSettingsLocation(const SettingsLocation& location);
     // The settings file: read when the host announces this client's own connection, written
-    // whenever a preference changes. Both are hooks for the settings file layer; until it
-    // is wired in, nothing is read and writes are only counted.
+    // whenever a preference changes.
     void loadinifile();
     void saveinifile();
     // Takes preferences read from elsewhere and shows them in the menus, the chat and the table.
@@ -109,6 +114,9 @@ public:
     QRect savedGeometry() const { return {prefs_.winleft, prefs_.wintop, prefs_.winwidth, prefs_.winheight}; }
     // Saves what must survive the run (settings when the window moved, the tally); once.
     void saveAtExit();
+    // A close asked for by a signal or the end of the desktop session: nobody may be there
+    // to answer a box, so failed saves are logged instead.
+    void closeUnattended();
 
 signals:
     // The window has closed: the program ends.
@@ -130,6 +138,9 @@ private:
     void rememberGeometry();
     void applyPreferences();
     void showMessage(const QString& text);
+    void placeWindow();
+    void reportSaveFailure(const QString& text);
+    void saveTally();
 
     Preferences prefs_;
     ClientSession session_;
@@ -162,6 +173,15 @@ private:
     int saveCount_ = 0;
     bool savedAtExit_ = false;
     bool started_ = false;
+
+    std::optional<SettingsLocation> settings_;
+    // The geometry the window was put at after a load, when the stored one was on no screen:
+    // the stored values stay until the user moves the window away from it.
+    QRect substituteGeometry_;
+    bool closing_ = false;
+    bool unattended_ = false;
+    bool closeFailureShown_ = false;
+    bool tallyFailureShown_ = false;
 };
 
 } // namespace quadrino
