@@ -149,7 +149,7 @@ void TurnEngine::playerroll(int seat) {
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
         if (k != 0) sendToStart(board_, seat, k);
-        seats_.broadcast(announce::gotpenalty(seat, k, s.progress, amounts.die1, amounts.die2));
+        seats_.broadcast(announce::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
         turn_.rollagain = false;
         armNextPlayer();
         return;
@@ -192,7 +192,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     info.code = code;
     info.pawn = pawn;
     info.square = landing;
-    info.progress = s.progress;
+    info.progress = progressOf(board_, seat);
     info.amounts = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
                     sl.double2};
     info.moreMoves = false;
@@ -215,7 +215,7 @@ void TurnEngine::sendback(int mover, int seat, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (!isSeat(seat) || !isPawn(pawn)) return;
     sendToStart(board_, seat, pawn);
-    seats_.broadcast(announce::sendback(mover, seat, pawn, board_.seats[seat].progress));
+    seats_.broadcast(announce::sendback(mover, seat, pawn, progressOf(board_, seat)));
 }
 
 void TurnEngine::playerpass(int seat) {
@@ -329,7 +329,6 @@ void TurnEngine::takeOutSeat(int seat) {
         if (seat == 4) turn_.seat4playing = false;
     }
     SeatState& s = board_.seats[seat];
-    s.progress = 0;
     s.passedlast = false;
     s.pawnsquare = {};
     s.blockpartner = {};

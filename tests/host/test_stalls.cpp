@@ -217,7 +217,6 @@ private slots:
         f.giveTurn(1);
         f.position([](GameSnapshot& g) {
             g.board.seats[1].pawnsquare = {30, 20, 0, 0}; // pawn 2 could use the dice left over
-            g.board.seats[1].progress = 40;
             g.turn.doublescount = 2;
             g.turn.rollagain = true;
         });
