@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/computer_player.h"
+#include "host/strong_player.h"
 
 namespace quadrino {
 namespace {
@@ -287,10 +288,19 @@ void TurnEngine::computerplay(int seat) {
     if (turn_.turnphase == 1) {
         playerroll(seat);
     } else if (turn_.turnphase == 2) {
-        if (auto move = computermove(board_, seat))
+        if (botLevel(seat) == BotLevel::strong) {
+            const auto d = strongmove(board_, seat, StrongContext{turn_.doublescount, turn_.rollagain});
+            if (d && d->pass)
+                playerpass(seat);
+            else if (d)
+                moveit(seat, d->move.code, d->move.pawn);
+            else
+                keepGameMoving();
+        } else if (auto move = computermove(board_, seat)) {
             moveit(seat, move->code, move->pawn);
-        else
+        } else {
             keepGameMoving();
+        }
     }
     // Phase 0: the turn is over and the next seat a second away; nothing to do.
 }
