@@ -51,7 +51,7 @@ double evaluatePosition(const BoardState& b, int seat, const StrongContext& cont
 
 // Tuning knobs of the evaluation, so that self-play can compare settings.
 struct StrongWeights {
-    double onBoard = 12;      // a pawn out of start (entering needs a five)
+    double onBoard = 40;      // a pawn out of start: entering needs a five, and a hit costs it
     double homeColumn = 6;    // a pawn that nobody can reach any more
     double home = 14;         // a pawn home, beyond its steps
     double captureCost = 22;  // what a hit costs beyond the steps lost: the attacker's 20
