@@ -26,7 +26,7 @@ using namespace quadrino;
 namespace {
 
 struct Totals {
-    long games = 0, stalled = 0, turns = 0, rolls = 0, captures = 0, doublesPenalties = 0, limitPenalties = 0;
+    long games = 0, stalled = 0, turns = 0, rolls = 0, captures = 0, doublesPenalties = 0, limitPenalties = 0, passes = 0;
     long messages = 0, bytes = 0;
     std::array<long, 7> wins{};
     std::array<long, 2> winsByLevel{}; // single-seat wins, by the winner's level
@@ -56,8 +56,8 @@ void usage() {
               "Runs N complete games with computer players in all four seats on a virtual clock.\n"
               "--levels sets each seat's computer player (classic or strong); --rotate 1 plays N games\n"
               "for each of the four rotations of those levels through the seats. --tune sets weights of\n"
-              "the Strong evaluation (onBoard, homeColumn, home, captureCost, blockBehind, opponents,\n"
-              "leader, nodes).\n"
+              "the Strong evaluation (onBoard, homeColumn, home, captureCost, blockBehind, blockAging,\n"
+              "opponents, leader, nodes).\n"
               "With --soak, N games with people and spectators coming and going, leaving mid-turn,\n"
               "watching, refused computer players, passes and spoofed requests; every game must\n"
               "reach its winner.");
@@ -91,6 +91,7 @@ bool parseTune(std::string_view text) {
         else if (name == "home") w.home = v;
         else if (name == "captureCost") w.captureCost = v;
         else if (name == "blockBehind") w.blockBehind = v;
+        else if (name == "blockAging") w.blockAging = v;
         else if (name == "opponents") w.opponents = v;
         else if (name == "leader") w.leader = v;
         else if (name == "nodes") w.fullSearchNodes = static_cast<long>(v);
@@ -194,6 +195,8 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
             ++t.limitPenalties;
         } else if (startsWith(m, "CMD_sendback+")) {
             ++t.captures;
+        } else if (startsWith(m, "CMD_passing+")) {
+            ++t.passes;
         } else if (startsWith(m, "CMD_winner+")) {
             winner = m[11] - '0';
         }
@@ -408,6 +411,7 @@ int main(int argc, char** argv) {
         t.captures += rt.captures;
         t.doublesPenalties += rt.doublesPenalties;
         t.limitPenalties += rt.limitPenalties;
+        t.passes += rt.passes;
         t.messages += rt.messages;
         t.bytes += rt.bytes;
         t.virtualMs += rt.virtualMs;
@@ -437,9 +441,10 @@ int main(int argc, char** argv) {
         std::printf("  %d: %ld (%.1f%%)", w, t.wins[static_cast<std::size_t>(w)],
                     100.0 * static_cast<double>(t.wins[static_cast<std::size_t>(w)]) / n);
     if (c.team) std::printf("  team A: %ld  team B: %ld", t.wins[5], t.wins[6]);
-    std::printf("\ncaptures per game: %.2f  doubles penalties per game: %.2f  block-limit penalties per game: %.2f\n",
+    std::printf("\ncaptures per game: %.2f  doubles penalties per game: %.2f  block-limit penalties per game: %.2f"
+                "  passes per game: %.2f\n",
                 static_cast<double>(t.captures) / n, static_cast<double>(t.doublesPenalties) / n,
-                static_cast<double>(t.limitPenalties) / n);
+                static_cast<double>(t.limitPenalties) / n, static_cast<double>(t.passes) / n);
     std::printf("mean game length at this bot delay: %.1f minutes  unfinished games: %ld\n",
                 static_cast<double>(t.virtualMs) / n / 60000.0, t.stalled);
     if (c.rotate) std::printf("all rotations: ");

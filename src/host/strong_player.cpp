@@ -163,7 +163,10 @@ double seatValue(const BoardState& b, const Occupancy& occ, int seat, int mover,
             if (!isPawn(a) || a < k) continue;
             const int sq = s.pawnsquare[k];
             if (sq == 0 || sq == homeSquareOf(seat) || sq != s.pawnsquare[a]) continue;
-            if (s.blockturns[k] + 1 >= o.blocklimit) value -= pawnWorth(w, seat, sq);
+            if (s.blockturns[k] + 1 >= o.blocklimit)
+                value -= pawnWorth(w, seat, sq);
+            else if (s.blockturns[k] + 2 >= o.blocklimit)
+                value -= w.blockAging * pawnWorth(w, seat, sq); // it may find no way out next turn
         }
     }
     // A third doubles in a row would send the pawn furthest along back to start.

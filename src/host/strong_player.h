@@ -56,6 +56,7 @@ struct StrongWeights {
     double home = 14;         // a pawn home, beyond its steps
     double captureCost = 22;  // what a hit costs beyond the steps lost: the attacker's 20
     double blockBehind = 1.5; // per enemy pawn held up behind an own pair, within twelve
+    double blockAging = 0.4;  // share of a pawn's worth at stake one turn before the limit
     double opponents = 1.0;   // weight of the opponents' mean value
     double leader = 0.35;     // extra weight of the best-placed opponent
     long fullSearchNodes = 1500; // moves tried before the rest of a turn is completed greedily
