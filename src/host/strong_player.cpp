@@ -54,8 +54,10 @@ double hitChance(std::uint32_t distances, bool byEntry) {
     return hits / 36.0;
 }
 
-bool enemies(const BoardState& b, int seat, int other) {
-    return other != seat && notteamie(b, seat, other);
+bool plays(unsigned playing, int seat) { return (playing >> (seat - 1) & 1u) != 0; }
+
+bool enemies(const BoardState& b, unsigned playing, int seat, int other) {
+    return other != seat && plays(playing, other) && notteamie(b, seat, other);
 }
 
 // Who stands where, worked out once per evaluation.
@@ -85,11 +87,11 @@ int attackDistance(const Occupancy& occ, int enemySeat, int from, int to) {
 
 // The chance that a lone pawn of `seat` on track square `square` is hit before its seat
 // moves again: every enemy seat rolls once.
-double riskOf(const BoardState& b, const Occupancy& occ, int seat, int square) {
+double riskOf(const BoardState& b, const Occupancy& occ, unsigned playing, int seat, int square) {
     if (!b.options.pouncing) return 0;
     double safe = 1;
     for (int e = 1; e <= kSeatCount; ++e) {
-        if (!enemies(b, seat, e)) continue;
+        if (!enemies(b, playing, seat, e)) continue;
         const SeatState& enemy = b.seats[e];
         std::uint32_t distances = 0;
         bool byEntry = false;
@@ -108,10 +110,10 @@ double riskOf(const BoardState& b, const Occupancy& occ, int seat, int square) {
 }
 
 // Enemy pawns close behind a pair, which they can neither pass nor land on.
-int heldUpBehind(const BoardState& b, int seat, int square) {
+int heldUpBehind(const BoardState& b, unsigned playing, int seat, int square) {
     int n = 0;
     for (int e = 1; e <= kSeatCount; ++e) {
-        if (!enemies(b, seat, e)) continue;
+        if (!enemies(b, playing, seat, e)) continue;
         for (int sq : b.seats[e].pawnsquare) {
             if (sq < 1 || sq > kTrackSquares) continue;
             const int d = (square - sq + kTrackSquares) % kTrackSquares;
@@ -148,9 +150,9 @@ double seatValue(const BoardState& b, const Occupancy& occ, int seat, int mover,
                 // Nobody lands on a pair; the lower pawn of the pair counts what it holds up.
                 int lower = p;
                 for (int q = 1; q < p; ++q) lower = s.pawnsquare[q] == sq ? q : lower;
-                if (lower == p) worth += w.blockBehind * heldUpBehind(b, seat, sq);
+                if (lower == p) worth += w.blockBehind * heldUpBehind(b, ctx.playing, seat, sq);
             } else {
-                worth -= riskOf(b, occ, seat, sq) * (worth + w.captureCost);
+                worth -= riskOf(b, occ, ctx.playing, seat, sq) * (worth + w.captureCost);
             }
         }
         value += worth;
@@ -231,14 +233,14 @@ public:
         double sum = 0, best = 0;
         int n = 0;
         for (int s = 1; s <= kSeatCount; ++s) {
-            if (s == seat_ || (team && s == partner)) continue;
+            if (s == seat_ || (team && s == partner) || !plays(ctx_.playing, s)) continue;
             const double v = seatValue(b, occ, s, seat_, ctx_);
             sum += v;
             best = std::max(best, v);
             ++n;
         }
         const StrongWeights& w = gWeights;
-        return mine - w.opponents * sum / std::max(n, 1) * (team ? 2 : 1) - w.leader * best;
+        return mine - w.opponents * sum / std::max(n, 1) * (team ? n : 1) - w.leader * best;
     }
 
     // The best end-of-turn value reachable from a position in which the seat still has a

@@ -25,6 +25,7 @@ std::string_view botLevelName(BotLevel level);
 struct StrongContext {
     int doublescount = 0; // doubles rolled in a row by the seat on turn
     bool rollagain = false;
+    unsigned playing = 0b1111; // bit s - 1: seat s takes part in the game (has a turn)
 };
 
 struct BotDecision {

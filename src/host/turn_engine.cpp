@@ -18,6 +18,13 @@ const char* flag(bool on) { return on ? "t" : "f"; }
 
 } // namespace
 
+StrongContext strongContext(const TurnState& t) {
+    StrongContext context{t.doublescount, t.rollagain, 0};
+    for (int s : t.turnorder)
+        if (isSeat(s)) context.playing |= 1u << (s - 1);
+    return context;
+}
+
 bool isSquareOfSeat(int seat, int square) {
     if (!isSeat(seat)) return false;
     if (square >= 0 && square <= kTrackSquares) return true;
@@ -289,7 +296,7 @@ void TurnEngine::computerplay(int seat) {
         playerroll(seat);
     } else if (turn_.turnphase == 2) {
         if (botLevel(seat) == BotLevel::strong) {
-            const auto d = strongmove(board_, seat, StrongContext{turn_.doublescount, turn_.rollagain});
+            const auto d = strongmove(board_, seat, strongContext(turn_));
             if (d && d->pass)
                 playerpass(seat);
             else if (d)

@@ -96,6 +96,10 @@ private:
     TurnState turn_;
 };
 
+// What the Strong computer player needs to know of the turn: doubles so far, and which
+// seats take part.
+StrongContext strongContext(const TurnState& t);
+
 // True when a pawn of the seat may stand on the square at all: start, its track, its own
 // home column, its own home square.
 bool isSquareOfSeat(int seat, int square);

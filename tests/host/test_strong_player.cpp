@@ -81,7 +81,7 @@ GameRecord playChecked(std::uint32_t seed, const std::string& options, const std
                               host.botLevel(seat) == BotLevel::strong;
         if (deciding) {
             const BoardState& b = e.board();
-            expected = strongmove(b, seat, StrongContext{e.turn().doublescount, e.turn().rollagain});
+            expected = strongmove(b, seat, strongContext(e.turn()));
             ++r.decisions;
             if (!expected) {
                 QTest::qFail("no decision although the seat has a move", __FILE__, __LINE__);
@@ -151,21 +151,26 @@ void TestStrongPlayer::prefers_data() {
     QTest::addColumn<int>("seat");
     QTest::addColumn<QString>("pawns");  // the pawns it may move, e.g. "12"
     QTest::addColumn<int>("landing");    // where the moved pawn must land, 0 = anywhere
+    QTest::addColumn<int>("playing");    // bit s - 1: seat s takes part
 
-    QTest::newRow("takes a capture") << "1.1=30 1.2=50 2.1=33" << "block pounce" << "d1=3" << 1 << "1" << 33;
+    QTest::newRow("takes a capture") << "1.1=30 1.2=50 2.1=33" << "block pounce" << "d1=3" << 1 << "1" << 33 << 15;
     QTest::newRow("never the partner: moves the other pawn")
-        << "1.1=30 1.2=50 2.1=33" << "block pounce team" << "d1=3" << 1 << "2" << 53;
+        << "1.1=30 1.2=50 2.1=33" << "block pounce team" << "d1=3" << 1 << "2" << 53 << 15;
     QTest::newRow("runs a threatened pawn to a safe square")
-        << "1.1=30 1.2=8 3.1=26 3.2=27" << "block pounce" << "d1=4" << 1 << "1" << 34;
-    QTest::newRow("leaves a safe square rather than a threatened pawn in reach")
-        << "1.1=45 1.2=63 3.1=41" << "block pounce" << "d1=1" << 1 << "1" << 46;
+        << "1.1=30 1.2=8 3.1=26 3.2=27" << "block pounce" << "d1=4" << 1 << "1" << 34 << 15;
+    QTest::newRow("steps a threatened pawn onto the next safe square")
+        << "1.1=45 1.2=63 3.1=41" << "block pounce" << "d1=1" << 1 << "1" << 46 << 15;
     QTest::newRow("breaks a block that the limit would send back")
-        << "1.1=40 1.2=40 1.3=10 bp1.1=2 bp1.2=1 bt1.1=2 bt1.2=2" << "block limit=3" << "d1=3" << 1 << "12" << 43;
+        << "1.1=40 1.2=40 1.3=10 bp1.1=2 bp1.2=1 bt1.1=2 bt1.2=2" << "block limit=3" << "d1=3" << 1 << "12" << 43 << 15;
     QTest::newRow("enters rather than crawl when nothing threatens")
-        << "1.1=20" << "block pounce" << "d1=5" << 1 << "2" << 5;
+        << "1.1=20" << "block pounce" << "d1=5" << 1 << "2" << 5 << 15;
     QTest::newRow("spends a 20 bonus on the pawn it brings to safety")
-        << "1.1=13 1.2=40 4.1=10" << "block pounce" << "b20a=20" << 1 << "1" << 33;
-    QTest::newRow("a home entry by the exact amount") << "1.1=74 1.2=30" << "block" << "d1=2" << 1 << "1" << 97;
+        << "1.1=13 1.2=40 4.1=10" << "block pounce" << "b20a=20" << 1 << "1" << 33 << 15;
+    QTest::newRow("a seat's start square is no danger when that seat does not play")
+        << "1.1=54 1.2=30 2.1=50" << "block pounce" << "d1=2" << 1 << "1" << 56 << 0b0011;
+    QTest::newRow("but an entering pawn may pounce there when it does")
+        << "1.1=54 1.2=30 2.1=50" << "block pounce" << "d1=2" << 1 << "2" << 32 << 0b1111;
+    QTest::newRow("a home entry by the exact amount") << "1.1=74 1.2=30" << "block" << "d1=2" << 1 << "1" << 97 << 15;
 }
 
 void TestStrongPlayer::prefers() {
@@ -175,8 +180,11 @@ void TestStrongPlayer::prefers() {
     QFETCH(int, seat);
     QFETCH(QString, pawns);
     QFETCH(int, landing);
+    QFETCH(int, playing);
     const BoardState b = makeBoard(position, options, amounts);
-    const auto d = strongmove(b, seat, StrongContext{});
+    StrongContext context;
+    context.playing = static_cast<unsigned>(playing);
+    const auto d = strongmove(b, seat, context);
     QVERIFY(d.has_value());
     QVERIFY(!d->pass);
     QVERIFY2(pawns.contains(QString::number(d->move.pawn)),
