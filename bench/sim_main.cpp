@@ -156,10 +156,14 @@ void runTimed(VirtualPort& port, Host& host, const std::function<bool()>& until,
             for (HostTimer other : {HostTimer::Dispatch, HostTimer::Next})
                 if (port.timerActive(other) && port.timerDue(other) <= due) timed = false;
         }
+        if (!timed) {
+            if (!port.step()) break;
+            continue;
+        }
         const auto begin = std::chrono::steady_clock::now();
         const double cpuBegin = threadCpuMs();
         if (!port.step()) break;
-        if (timed) {
+        {
             t.strongMs.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
             t.strongCpuMs.push_back(threadCpuMs() - cpuBegin);
