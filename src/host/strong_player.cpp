@@ -196,23 +196,52 @@ struct Candidate {
     int pawn;
 };
 
-// Every legal move, one per pawn and amount (two codes of the same amount move the pawn
-// alike), in the order the rule book tries them.
+// What a code spends, as far as the rest of the turn can tell: with doubles the dice and
+// their copies are interchangeable, but a sum of the dice and a 10 bonus of the same amount
+// leave different amounts behind.
+int spendingKind(int code) {
+    switch (code) {
+    case 3:
+    case 8: return 1;  // a sum of two slots
+    case 4:
+    case 9:
+    case 10: return 2; // a 20 bonus
+    case 5:
+    case 11:
+    case 12: return 3; // a 10 bonus
+    default: return 0; // one die or doubles copy
+    }
+}
+
+// Every legal move, one per pawn, amount and kind of spending (two codes that spend alike
+// move the pawn alike), in the order the rule book tries them.
 std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
     std::vector<Candidate> moves;
     const SeatState& me = b.seats[seat];
     for (int p = 1; p <= kPawnCount; ++p) {
         if (me.pawnsquare[p] == homeSquareOf(seat)) continue;
-        std::array<int, kMoveCodeCount> tried{};
-        std::size_t triedCount = 0;
+        std::array<int, kMoveCodeCount> tried{};   // amount * 4 + kind
+        std::array<int, kMoveCodeCount> judged{};  // amounts already put to the rules
+        std::array<bool, kMoveCodeCount> grant{};
+        std::size_t triedCount = 0, judgedCount = 0;
         for (int code : kMoveCodeOrder) {
             const int amount = amountOf(b.amounts, code);
             if (amount == 0) continue;
-            if (std::find(tried.begin(), tried.begin() + static_cast<std::ptrdiff_t>(triedCount), amount) !=
-                tried.begin() + static_cast<std::ptrdiff_t>(triedCount))
-                continue;
-            tried[triedCount++] = amount;
-            if (oktomoveTest(b, seat, p, amount) != 0) moves.push_back({code, p});
+            const int key = amount * 4 + spendingKind(code);
+            const auto triedEnd = tried.begin() + static_cast<std::ptrdiff_t>(triedCount);
+            if (std::find(tried.begin(), triedEnd, key) != triedEnd) continue;
+            tried[triedCount++] = key;
+            const auto judgedEnd = judged.begin() + static_cast<std::ptrdiff_t>(judgedCount);
+            const auto known = std::find(judged.begin(), judgedEnd, amount);
+            bool ok;
+            if (known != judgedEnd) {
+                ok = grant[static_cast<std::size_t>(known - judged.begin())];
+            } else {
+                ok = oktomoveTest(b, seat, p, amount) != 0;
+                judged[judgedCount] = amount;
+                grant[judgedCount++] = ok;
+            }
+            if (ok) moves.push_back({code, p});
         }
     }
     return moves;
