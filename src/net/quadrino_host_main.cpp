@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "host/strong_player.h"
 #include "net/host_server.h"
 #include "protocol/wire.h"
 
@@ -50,7 +51,9 @@ int main(int argc, char** argv) {
                                "N");
     QCommandLineOption scaleOpt("time-scale", "Multiplies every host timer interval (0.01 runs a bot game in seconds).",
                                 "F", "1");
-    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt});
+    QCommandLineOption levelOpt("bot-level", "How the computer plays the seats nobody holds: classic or strong.",
+                                "LEVEL", "classic");
+    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument: " + parser.positionalArguments().first());
@@ -69,8 +72,13 @@ int main(int argc, char** argv) {
     if (!ok || options.timeScale < 0 || options.timeScale > 1000) return fail("--time-scale wants a factor from 0 to 1000");
     options.botDelay = [d = static_cast<int>(delay)] { return d; };
     options.logToStderr = true;
+    const QByteArray levelName = parser.value(levelOpt).toLatin1();
+    const auto level = quadrino::botLevelFromName(std::string_view(levelName.constData(),
+                                                                   static_cast<std::size_t>(levelName.size())));
+    if (!level) return fail("--bot-level wants classic or strong");
 
     quadrino::HostServer server(options);
+    server.host().setBotLevels(*level);
     if (!server.listen(static_cast<quint16>(port)))
         return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
     if (options.seed)
