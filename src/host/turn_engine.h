@@ -74,6 +74,9 @@ private:
     bool checkforwin(int seat);
     void sendback(int mover, int seat, int pawn);
     void armNextPlayer();
+    // The safety net: a seat on turn that has rolled and has no legal move left passes the
+    // turn on, as after a roll without moves.
+    void keepGameMoving();
     void armComputer(int intervalMs);
     void sendError(int seat, int code);
     void computerplay(int seat);
