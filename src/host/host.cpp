@@ -201,7 +201,9 @@ void Host::drop(int connection, std::string_view why) {
 }
 
 void Host::dispatch(const QueuedMessage& message) {
-    auto [word, body] = splitCommand(message.text);
+    const CommandSplit split = splitCommand(message.text);
+    const std::string_view word = split.word;
+    const std::string_view body = split.rest;
     if (word.empty()) return;
     auto command = hostCommand(word);
     if (!command) return;

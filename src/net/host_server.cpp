@@ -18,7 +18,7 @@ HostServer::HostServer(Options options, QObject* parent) : QObject(parent), opti
     HostOptions hostOptions;
     hostOptions.pacing = QueueOrder::Fair;
     hostOptions.turnTimeoutMs = options_.turnTimeoutMs;
-    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), options_.seed, hostOptions);
+    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed), hostOptions);
     connect(&dispatchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Dispatch); });
     connect(&nextTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Next); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Computer); });

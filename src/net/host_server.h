@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "host/host.h"
@@ -22,7 +23,7 @@ class HostServer : public QObject, private HostPort {
     Q_OBJECT
 public:
     struct Options {
-        std::uint32_t seed = 0;
+        std::optional<std::uint32_t> seed; // the game's generator; unset: the system's random source
         double timeScale = 1.0;          // multiplies every timer interval
         std::function<int()> botDelay;   // the hosting user's bot speed; 1000 ms when unset
         // Where the host's log lines go; unset, they go to the quadrino.host category.

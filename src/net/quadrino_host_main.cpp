@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "host/random.h"
 #include "net/host_server.h"
 #include "net/stderr_log.h"
 #include "protocol/wire.h"
@@ -48,7 +47,10 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", "7772");
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
-    QCommandLineOption seedOpt("seed", "Starting state of the random generator (default: time of day).", "N");
+    QCommandLineOption seedOpt("seed",
+                               "Replays the dice of the game's own generator from this state (tests, replays). "
+                               "Without it the dice come from the system's random source.",
+                               "N");
     QCommandLineOption scaleOpt("time-scale", "Multiplies every host timer interval (0.01 runs a bot game in seconds).",
                                 "F", "1");
     QCommandLineOption ownerOpt("owner-address",
@@ -76,7 +78,6 @@ int main(int argc, char** argv) {
         owners << a;
     }
     quadrino::HostServer::Options options;
-    options.seed = quadrino::Random::clockSeed();
     if (parser.isSet(seedOpt)) {
         if (!parseNumber(parser.value(seedOpt), 0, 0xFFFFFFFFLL, seed))
             return fail("--seed wants a number from 0 to 4294967295");
@@ -104,8 +105,9 @@ int main(int argc, char** argv) {
     quadrino::HostServer server(options);
     if (!server.listen(static_cast<quint16>(port)))
         return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
-    stderrLog.write("quadrino-host: listening on port " + std::to_string(server.serverPort()) + " (seed " +
-                    std::to_string(options.seed) + ")");
+    stderrLog.write("quadrino-host: listening on port " + std::to_string(server.serverPort()) +
+                    (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
+                                  : std::string(" (dice from the system's random source)")));
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
