@@ -49,6 +49,11 @@ public:
     void processparams(const LaunchPlan& plan);
     void hostpress();
     void joinpress();
+    // File > "Host Network Game..." and "Join Network Game...": leave the current game and
+    // host or join as the command line would, without a restart. The menu entries open a
+    // dialog whose acceptance calls these.
+    void hostNetworkGame(const QString& name);
+    void joinNetworkGame(const QString& name, const QString& address, quint16 port);
 
     // Message boxes ("Game is full", "You are not connected", ...); tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
@@ -66,6 +71,8 @@ public:
 
     // ---- Menu handlers -----------------------------------------------------------------
     void onStartGameChosen();
+    void onHostNetworkGameChosen();
+    void onJoinNetworkGameChosen();
     void onPlaySoundsToggled();
     void onChatterSoundsToggled();
     void onTurnSoundChosen(QAction* entry);
@@ -130,6 +137,10 @@ private:
     void rememberGeometry();
     void applyPreferences();
     void showMessage(const QString& text);
+    void leaveGame();
+    void onConnectionClosed();
+    void onGameFull();
+    void onConnectFailed(const QString& reason);
 
     Preferences prefs_;
     ClientSession session_;
@@ -162,6 +173,10 @@ private:
     int saveCount_ = 0;
     bool savedAtExit_ = false;
     bool started_ = false;
+    // A game chosen from the File menu: a closed connection or a full game leaves the window
+    // open to try again, where a launched game ends with its connection.
+    bool fromMenu_ = false;
+    quint16 joinPort_ = 7772;
 };
 
 } // namespace quadrino
