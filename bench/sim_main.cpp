@@ -3,17 +3,21 @@
 // watching connection, as in a real game; no sockets are involved.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <random>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/computer_player.h"
+#include "host/strong_player.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
 
@@ -22,10 +26,14 @@ using namespace quadrino;
 namespace {
 
 struct Totals {
-    long games = 0, stalled = 0, turns = 0, rolls = 0, captures = 0, doublesPenalties = 0, limitPenalties = 0;
+    long games = 0, stalled = 0, turns = 0, rolls = 0, captures = 0, doublesPenalties = 0, limitPenalties = 0, passes = 0;
     long messages = 0, bytes = 0;
     std::array<long, 7> wins{};
+    std::array<long, 2> winsByLevel{}; // single-seat wins, by the winner's level
+    std::array<long, 2> seatsByLevel{}; // seats played at each level, over all games
     std::int64_t virtualMs = 0;
+    std::vector<double> strongMs;    // one entry per Strong move decision, wall clock
+    std::vector<double> strongCpuMs; // the same decisions, CPU time
 };
 
 struct Config {
@@ -34,6 +42,8 @@ struct Config {
     int penalty = 1, passing = 0, blocking = 1, pouncing = 1, team = 0, limit = 3;
     int botDelay = 1000;
     long soak = 0; // chaotic games instead of plain bot games
+    std::array<BotLevel, 4> levels{BotLevel::classic, BotLevel::classic, BotLevel::classic, BotLevel::classic};
+    bool rotate = false; // play --games games for each rotation of the levels through the seats
 };
 
 bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
@@ -41,11 +51,54 @@ bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.s
 void usage() {
     std::puts("usage: quadrino-sim [--games N] [--seed N] [--penalty 0|1] [--passing 0|1] [--blocking 0|1]\n"
               "                    [--pouncing 0|1] [--team 0|1] [--limit 0..10] [--bot-delay MS]\n"
+              "                    [--levels L1,L2,L3,L4] [--rotate 0|1] [--tune NAME=V,...]\n"
               "       quadrino-sim --soak N [--seed N]\n"
               "Runs N complete games with computer players in all four seats on a virtual clock.\n"
+              "--levels sets each seat's computer player (classic or strong); --rotate 1 plays N games\n"
+              "for each of the four rotations of those levels through the seats. --tune sets weights of\n"
+              "the Strong evaluation (onBoard, homeColumn, home, captureCost, blockBehind, blockAging,\n"
+              "opponents, leader, nodes).\n"
               "With --soak, N games with people and spectators coming and going, leaving mid-turn,\n"
               "watching, refused computer players, passes and spoofed requests; every game must\n"
               "reach its winner.");
+}
+
+bool parseLevels(std::string_view text, Config& c) {
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        const std::size_t comma = text.find(',');
+        const auto level = botLevelFromName(text.substr(0, comma));
+        if (!level || (seat < 3) == (comma == std::string_view::npos)) return false;
+        c.levels[seat] = *level;
+        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+    }
+    return true;
+}
+
+bool parseTune(std::string_view text) {
+    StrongWeights w = strongWeights();
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string item(text.substr(0, comma));
+        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos) return false;
+        const std::string name = item.substr(0, eq);
+        char* end = nullptr;
+        const double v = std::strtod(item.c_str() + eq + 1, &end);
+        if (*end != '\0') return false;
+        if (name == "onBoard") w.onBoard = v;
+        else if (name == "homeColumn") w.homeColumn = v;
+        else if (name == "home") w.home = v;
+        else if (name == "captureCost") w.captureCost = v;
+        else if (name == "blockBehind") w.blockBehind = v;
+        else if (name == "blockAging") w.blockAging = v;
+        else if (name == "opponents") w.opponents = v;
+        else if (name == "leader") w.leader = v;
+        else if (name == "nodes") w.fullSearchNodes = static_cast<long>(v);
+        else return false;
+    }
+    setStrongWeights(w);
+    return true;
 }
 
 bool parse(int argc, char** argv, Config& c) {
@@ -53,6 +106,14 @@ bool parse(int argc, char** argv, Config& c) {
         std::string_view a = argv[i];
         if (a == "--help" || a == "-h") { usage(); std::exit(0); }
         if (i + 1 >= argc) return false;
+        if (a == "--levels") {
+            if (!parseLevels(argv[++i], c)) return false;
+            continue;
+        }
+        if (a == "--tune") {
+            if (!parseTune(argv[++i])) return false;
+            continue;
+        }
         char* end = nullptr;
         long v = std::strtol(argv[++i], &end, 10);
         if (*end != '\0' || v < 0) return false;
@@ -66,9 +127,48 @@ bool parse(int argc, char** argv, Config& c) {
         else if (a == "--limit" && v <= 10) c.limit = static_cast<int>(v);
         else if (a == "--bot-delay") c.botDelay = static_cast<int>(v);
         else if (a == "--soak") c.soak = v;
+        else if (a == "--rotate") c.rotate = v != 0;
         else return false;
     }
     return true;
+}
+
+// CPU time of this thread: on a shared machine the wall clock also counts other programs.
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+std::size_t levelIndex(BotLevel l) { return l == BotLevel::strong ? 1 : 0; }
+
+// Runs the game on, timing each Strong move decision: the computer timer's tick for a Strong
+// seat that has rolled (the tick also applies the move and builds its announcements).
+void runTimed(VirtualPort& port, Host& host, const std::function<bool()>& until, Totals& t) {
+    const std::int64_t limit = port.now() + 48LL * 3600 * 1000;
+    while (!until() && port.now() <= limit) {
+        const TurnEngine& e = host.engine();
+        bool timed = false;
+        if (port.timerActive(HostTimer::Computer) && e.turn().turnphase == 2 &&
+            host.botLevel(e.turn().whoseturn) == BotLevel::strong && !port.closesPending()) {
+            const std::int64_t due = port.timerDue(HostTimer::Computer);
+            timed = true;
+            for (HostTimer other : {HostTimer::Dispatch, HostTimer::Next})
+                if (port.timerActive(other) && port.timerDue(other) <= due) timed = false;
+        }
+        if (!timed) {
+            if (!port.step()) break;
+            continue;
+        }
+        const auto begin = std::chrono::steady_clock::now();
+        const double cpuBegin = threadCpuMs();
+        if (!port.step()) break;
+        {
+            t.strongMs.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+            t.strongCpuMs.push_back(threadCpuMs() - cpuBegin);
+        }
+    }
 }
 
 void playOne(const Config& c, std::uint32_t seed, Totals& t) {
@@ -76,6 +176,10 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
     Host host(port, seed);
     port.attach(host);
     port.setBotDelay(c.botDelay);
+    for (int seat = 1; seat <= 4; ++seat) {
+        host.setBotLevel(seat, c.levels[static_cast<std::size_t>(seat - 1)]);
+        ++t.seatsByLevel[levelIndex(c.levels[static_cast<std::size_t>(seat - 1)])];
+    }
     int winner = 0;
     bool afterRollAgain = false;
     port.setSink([&](int, std::string_view m) {
@@ -95,6 +199,8 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
             ++t.limitPenalties;
         } else if (startsWith(m, "CMD_sendback+")) {
             ++t.captures;
+        } else if (startsWith(m, "CMD_passing+")) {
+            ++t.passes;
         } else if (startsWith(m, "CMD_winner+")) {
             winner = m[11] - '0';
         }
@@ -110,11 +216,40 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
     port.runUntil([&] { return host.engine().gamestarted(); }, 1000);
     port.deliver(me, "CMD_justwatch+1+1\xFF");
     const std::int64_t t0 = port.now();
-    port.runUntil([&] { return winner != 0; }, 48LL * 3600 * 1000);
+    runTimed(port, host, [&] { return winner != 0; }, t);
     ++t.games;
     t.virtualMs += port.now() - t0;
     if (winner >= 1 && winner <= 6) ++t.wins[static_cast<std::size_t>(winner)];
     else ++t.stalled;
+    if (winner >= 1 && winner <= 4) ++t.winsByLevel[levelIndex(c.levels[static_cast<std::size_t>(winner - 1)])];
+}
+
+void printLevels(const Config& c, const Totals& t) {
+    std::printf("levels:");
+    for (BotLevel l : c.levels) std::printf(" %s", botLevelName(l).data());
+    std::printf("\n");
+    if (!c.team) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (t.seatsByLevel[i] == 0) continue;
+            // The share of the seat-games of this level that won; 25% is an even game.
+            std::printf("wins by level %s: %ld of %ld games (%.1f%% per seat at this level)\n",
+                        i == 1 ? "strong" : "classic", t.winsByLevel[i], t.games,
+                        100.0 * static_cast<double>(t.winsByLevel[i]) / static_cast<double>(t.seatsByLevel[i]));
+        }
+    }
+    const auto summary = [](const char* what, std::vector<double> ms) {
+        if (ms.empty()) return;
+        std::sort(ms.begin(), ms.end());
+        double sum = 0;
+        for (double v : ms) sum += v;
+        const auto at = [&](double q) {
+            return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))];
+        };
+        std::printf("strong decisions (%s): %zu  mean %.3f ms  median %.3f ms  p99 %.3f ms  p99.9 %.3f ms  max %.3f ms\n",
+                    what, ms.size(), sum / static_cast<double>(ms.size()), at(0.5), at(0.99), at(0.999), ms.back());
+    };
+    summary("CPU time", t.strongCpuMs);
+    summary("wall clock", t.strongMs);
 }
 
 // ---- soak ---------------------------------------------------------------------------------
@@ -258,11 +393,41 @@ int main(int argc, char** argv) {
     Totals t;
     auto begin = std::chrono::steady_clock::now();
     const std::clock_t cpuBegin = std::clock();
-    std::uint32_t s = c.seed;
-    for (long g = 0; g < c.games; ++g) {
-        playOne(c, s, t);
-        s = s * 1664525u + 1013904223u; // a different, reproducible seed per game
+    const Config asGiven = c;
+    for (int r = 0; r < (c.rotate ? 4 : 1); ++r) {
+        // Rotation r moves every level r seats on, so each seat position gets each level.
+        for (std::size_t seat = 0; seat < 4; ++seat)
+            c.levels[(seat + static_cast<std::size_t>(r)) % 4] = asGiven.levels[seat];
+        Totals rt;
+        std::uint32_t s = c.seed;
+        for (long g = 0; g < c.games; ++g) {
+            playOne(c, s, rt);
+            s = s * 1664525u + 1013904223u; // a different, reproducible seed per game
+        }
+        if (c.rotate) {
+            std::printf("rotation %d: ", r + 1);
+            printLevels(c, rt);
+        }
+        t.games += rt.games;
+        t.stalled += rt.stalled;
+        t.turns += rt.turns;
+        t.rolls += rt.rolls;
+        t.captures += rt.captures;
+        t.doublesPenalties += rt.doublesPenalties;
+        t.limitPenalties += rt.limitPenalties;
+        t.passes += rt.passes;
+        t.messages += rt.messages;
+        t.bytes += rt.bytes;
+        t.virtualMs += rt.virtualMs;
+        for (std::size_t i = 0; i < t.wins.size(); ++i) t.wins[i] += rt.wins[i];
+        for (std::size_t i = 0; i < 2; ++i) {
+            t.winsByLevel[i] += rt.winsByLevel[i];
+            t.seatsByLevel[i] += rt.seatsByLevel[i];
+        }
+        t.strongMs.insert(t.strongMs.end(), rt.strongMs.begin(), rt.strongMs.end());
+        t.strongCpuMs.insert(t.strongCpuMs.end(), rt.strongCpuMs.begin(), rt.strongCpuMs.end());
     }
+    c = asGiven;
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     // CPU time is what one core spent; wall time also counts whatever else the machine ran.
     double cpu = static_cast<double>(std::clock() - cpuBegin) / CLOCKS_PER_SEC;
@@ -280,10 +445,13 @@ int main(int argc, char** argv) {
         std::printf("  %d: %ld (%.1f%%)", w, t.wins[static_cast<std::size_t>(w)],
                     100.0 * static_cast<double>(t.wins[static_cast<std::size_t>(w)]) / n);
     if (c.team) std::printf("  team A: %ld  team B: %ld", t.wins[5], t.wins[6]);
-    std::printf("\ncaptures per game: %.2f  doubles penalties per game: %.2f  block-limit penalties per game: %.2f\n",
+    std::printf("\ncaptures per game: %.2f  doubles penalties per game: %.2f  block-limit penalties per game: %.2f"
+                "  passes per game: %.2f\n",
                 static_cast<double>(t.captures) / n, static_cast<double>(t.doublesPenalties) / n,
-                static_cast<double>(t.limitPenalties) / n);
+                static_cast<double>(t.limitPenalties) / n, static_cast<double>(t.passes) / n);
     std::printf("mean game length at this bot delay: %.1f minutes  unfinished games: %ld\n",
                 static_cast<double>(t.virtualMs) / n / 60000.0, t.stalled);
+    if (c.rotate) std::printf("all rotations: ");
+    printLevels(c, t);
     return t.stalled == 0 ? 0 : 1;
 }

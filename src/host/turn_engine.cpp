@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/computer_player.h"
+#include "host/strong_player.h"
 
 namespace quadrino {
 namespace {
@@ -16,6 +17,13 @@ constexpr int kFirstBotMoveMs = 250;
 const char* flag(bool on) { return on ? "t" : "f"; }
 
 } // namespace
+
+StrongContext strongContext(const TurnState& t) {
+    StrongContext context{t.doublescount, t.rollagain, 0};
+    for (int s : t.turnorder)
+        if (isSeat(s)) context.playing |= 1u << (s - 1);
+    return context;
+}
 
 bool isSquareOfSeat(int seat, int square) {
     if (!isSeat(seat)) return false;
@@ -287,10 +295,19 @@ void TurnEngine::computerplay(int seat) {
     if (turn_.turnphase == 1) {
         playerroll(seat);
     } else if (turn_.turnphase == 2) {
-        if (auto move = computermove(board_, seat))
+        if (botLevel(seat) == BotLevel::strong) {
+            const auto d = strongmove(board_, seat, strongContext(turn_));
+            if (d && d->pass)
+                playerpass(seat);
+            else if (d)
+                moveit(seat, d->move.code, d->move.pawn);
+            else
+                keepGameMoving();
+        } else if (auto move = computermove(board_, seat)) {
             moveit(seat, move->code, move->pawn);
-        else
+        } else {
             keepGameMoving();
+        }
     }
     // Phase 0: the turn is over and the next seat a second away; nothing to do.
 }
