@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/network_game_dialog.h"
 #include "chat/chat_pane.h"
 #include "host/random.h"
 #include "net/host_server.h"
@@ -121,8 +122,9 @@ void MainWindow::connectSession() {
     connect(&session_, &ClientSession::ownArrival, this, &MainWindow::loadinifile);
     connect(&session_, &ClientSession::gameOptionsWanted, this, &MainWindow::showGameOptions);
     connect(&session_, &ClientSession::messageBoxWanted, this, &MainWindow::showMessage);
-    connect(&session_, &ClientSession::gameFull, this, &QWidget::close);
-    connect(&session_, &ClientSession::closed, this, &QWidget::close);
+    connect(&session_, &ClientSession::gameFull, this, &MainWindow::onGameFull);
+    connect(&session_, &ClientSession::closed, this, &MainWindow::onConnectionClosed);
+    connect(&session_, &ClientSession::connectFailed, this, &MainWindow::onConnectFailed);
 }
 
 // ---- Building ------------------------------------------------------------------------------
@@ -141,6 +143,11 @@ void MainWindow::buildMenus() {
     startGame1_ = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
     startGame1_->setEnabled(false);
     connect(startGame1_, &QAction::triggered, this, &MainWindow::onStartGameChosen);
+    file->addSeparator();
+    connect(addEntry(file, "HostNetworkGame1", QStringLiteral("Host Network Game...")), &QAction::triggered, this,
+            &MainWindow::onHostNetworkGameChosen);
+    connect(addEntry(file, "JoinNetworkGame1", QStringLiteral("Join Network Game...")), &QAction::triggered, this,
+            &MainWindow::onJoinNetworkGameChosen);
     file->addSeparator();
     connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
@@ -316,6 +323,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
     if (started_) return;
     started_ = true;
     plan_ = plan;
+    joinPort_ = plan.port;
     session_.setHosting(false);
     startGame1_->setEnabled(false);
     switch (plan.mode) {
@@ -343,7 +351,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
 
 void MainWindow::hostpress() {
     HostServer::Options options;
-    options.seed = plan_.seed ? *plan_.seed : Random::clockSeed();
+    options.seed = plan_.seed; // unset: the host draws its dice from the system's random source
     options.timeScale = plan_.timeScale;
     // The bot speed is the hosting user's preference, read each time a bot is scheduled.
     options.botDelay = [this] { return prefs_.botspeed; };
@@ -351,6 +359,8 @@ void MainWindow::hostpress() {
     quint16 port = plan_.port;
     if (host_->listen(plan_.port, QHostAddress::Any)) {
         port = host_->serverPort();
+        // A solo game is this machine's alone; a hosted one tells where others can join.
+        if (plan_.mode != LaunchMode::Solo || fromMenu_) addlinetochat(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
     } else {
         addlinetochat(QStringLiteral("0+Unable to host a game on port %1: %2").arg(plan_.port).arg(host_->errorString()),
                       kSystemColour);
@@ -362,8 +372,105 @@ void MainWindow::hostpress() {
 }
 
 void MainWindow::joinpress() {
-    session_.connectToHost(hostaddress_, plan_.port);
+    session_.connectToHost(hostaddress_, joinPort_);
     session_.setHosting(false);
+    startGame1_->setEnabled(false);
+}
+
+void MainWindow::leaveGame() {
+    // The connection goes first: the host going away must not read as the host ending the game.
+    session_.reset();
+    host_.reset();
+    session_.table().setNewTurnSound(prefs_.turnsound == Preferences::kTurnSoundNew);
+    setJustWatchChecked(false);
+    startGame1_->setEnabled(false);
+    gamestart_->hide();
+}
+
+void MainWindow::hostNetworkGame(const QString& name) {
+    const QString me = cleanPlayerName(name);
+    if (me.isEmpty()) return;
+    leaveGame();
+    fromMenu_ = true;
+    prefs_.hostname = me.toStdString();
+    saveinifile();
+    addlinetochat(QStringLiteral("0+Hosting a network game as %1.. Please Wait.").arg(me), kSystemColour);
+    plan_.mode = LaunchMode::Host;
+    plan_.myname = me;
+    plan_.hostaddress = QStringLiteral("127.0.0.1");
+    hostaddress_ = plan_.hostaddress;
+    session_.setMyName(me);
+    hostpress();
+}
+
+void MainWindow::joinNetworkGame(const QString& name, const QString& address, quint16 port) {
+    const QString me = cleanPlayerName(name);
+    const QString where = address.trimmed();
+    if (me.isEmpty() || where.isEmpty() || port == 0) return;
+    leaveGame();
+    fromMenu_ = true;
+    prefs_.joinname = me.toStdString();
+    prefs_.joinaddress = where.toStdString();
+    prefs_.joinport = port;
+    saveinifile();
+    addlinetochat(QStringLiteral("0+Joining the game at %1 port %2.. Please Wait.").arg(where).arg(port), kSystemColour);
+    plan_.mode = LaunchMode::Join;
+    plan_.myname = me;
+    plan_.hostaddress = where;
+    hostaddress_ = where;
+    joinPort_ = port; // the launch's port stays the one this copy hosts on
+    session_.setMyName(me);
+    joinpress();
+}
+
+void MainWindow::onHostNetworkGameChosen() {
+    auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Host, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(QString::fromStdString(prefs_.hostname.empty() ? prefs_.joinname : prefs_.hostname));
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { hostNetworkGame(dialog->playerName()); });
+    dialog->open();
+}
+
+void MainWindow::onJoinNetworkGameChosen() {
+    auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Join, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(QString::fromStdString(prefs_.joinname.empty() ? prefs_.hostname : prefs_.joinname));
+    dialog->setAddress(QString::fromStdString(prefs_.joinaddress));
+    dialog->setPort(prefs_.joinport);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { joinNetworkGame(dialog->playerName(), dialog->address(), dialog->port()); });
+    dialog->open();
+}
+
+void MainWindow::onConnectionClosed() {
+    if (!fromMenu_) {
+        close();
+        return;
+    }
+    addlinetochat(QStringLiteral("0+The connection to the game has closed. Host or join a game from the File menu "
+                                 "to play again."),
+                  kSystemColour);
+    // Out of the connection's own signal before it is torn down.
+    QMetaObject::invokeMethod(this, &MainWindow::leaveGame, Qt::QueuedConnection);
+}
+
+void MainWindow::onGameFull() {
+    if (!fromMenu_) {
+        close();
+        return;
+    }
+    addlinetochat(QStringLiteral("0+Unable to join %1: every seat of that game is taken.").arg(hostaddress_),
+                  kSystemColour);
+    // Left now, so the close that follows the refusal is not reported as well.
+    leaveGame();
+}
+
+void MainWindow::onConnectFailed(const QString& reason) {
+    const bool hosting = identity().amhost;
+    const QString where = hosting ? QStringLiteral("your own game") : QStringLiteral("%1 port %2").arg(hostaddress_).arg(joinPort_);
+    addlinetochat(QStringLiteral("0+Unable to join %1: %2. Check the address and port, then try again from the File menu.")
+                      .arg(where, reason),
+                  kSystemColour);
     startGame1_->setEnabled(false);
 }
 

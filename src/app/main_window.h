@@ -51,6 +51,11 @@ public:
     void processparams(const LaunchPlan& plan);
     void hostpress();
     void joinpress();
+    // File > "Host Network Game..." and "Join Network Game...": leave the current game and
+    // host or join as the command line would, without a restart. The menu entries open a
+    // dialog whose acceptance calls these.
+    void hostNetworkGame(const QString& name);
+    void joinNetworkGame(const QString& name, const QString& address, quint16 port);
 
     // Message boxes ("Game is full", "You are not connected", ...); tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
@@ -68,6 +73,8 @@ public:
 
     // ---- Menu handlers -----------------------------------------------------------------
     void onStartGameChosen();
+    void onHostNetworkGameChosen();
+    void onJoinNetworkGameChosen();
     void onPlaySoundsToggled();
     void onChatterSoundsToggled();
     void onTurnSoundChosen(QAction* entry);
@@ -141,6 +148,10 @@ private:
     void placeWindow();
     void reportSaveFailure(const QString& text);
     void saveTally();
+    void leaveGame();
+    void onConnectionClosed();
+    void onGameFull();
+    void onConnectFailed(const QString& reason);
 
     Preferences prefs_;
     ClientSession session_;
@@ -182,6 +193,10 @@ private:
     bool unattended_ = false;
     bool closeFailureShown_ = false;
     bool tallyFailureShown_ = false;
+    // A game chosen from the File menu: a closed connection or a full game leaves the window
+    // open to try again, where a launched game ends with its connection.
+    bool fromMenu_ = false;
+    quint16 joinPort_ = 7772;
 };
 
 } // namespace quadrino
