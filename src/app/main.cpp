@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "chat/qt_sound_player.h"
+#include "settings/settings_location.h"
 
 #include "tally/tally_window.h"
 
@@ -28,6 +30,10 @@ int main(int argc, char* argv[]) {
     quadrino::TallyWindow tally(quadrino::TallyWindow::defaultTallyPath());
     quadrino::MainWindow window;
     window.setTally(&tally);
+    window.setSoundPlayer(std::make_unique<quadrino::QtSoundPlayer>());
+    window.setSettingsFile(quadrino::locateSettings(QCoreApplication::applicationDirPath().toStdString(),
+                                                    quadrino::defaultUserFolder())
+                               .settingsFile);
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {
