@@ -443,8 +443,8 @@ void MainWindow::playsounds(const QString& name) {
     if (prefs_.playsounds) sound_->play(name);
 }
 
-void MainWindow::playasound(const QString& data) {
-    const std::optional<ChatterSoundRequest> sound = chatterGate_.admit(data.toStdString(), now());
+void MainWindow::playasound(const QString& relayed) {
+    const std::optional<ChatterSoundRequest> sound = chatterGate_.admit(relayed.toStdString(), now());
     if (!sound) return;
     if (prefs_.chattersounds) {
         sound_->play(QString::fromStdString(chatterSoundName(sound->number)));

@@ -76,7 +76,7 @@ public:
     // A chatter sound relayed by the host ("seat+waveN+"): played when chatter sounds are on,
     // otherwise told in one system line; ignored unless it names one of the twenty chatter
     // sounds and its sender has not had one in the last second.
-    void playasound(const QString& data);
+    void playasound(const QString& relayed);
     // End of a game that a single seat won: "addtomine" or the winner's name.
     void addgame(const QString& winner);
 
