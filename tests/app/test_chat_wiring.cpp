@@ -25,7 +25,8 @@ using namespace quadrino;
 
 namespace {
 
-const QString kPwned = QStringLiteral(R"(<font color="#ff0000" size="7"><b>PWNED</b></font>)");
+// Markup short enough that the host keeps the whole name.
+const QString kPwned = QStringLiteral(R"(<font size=7><b>PWN</b></font>)");
 
 QString allText(const MainWindow& w) { return w.mainchat()->toPlainText(); }
 
