@@ -137,7 +137,8 @@ void ClientSession::onMessage(const std::string& entry) {
         emit chatReceived(fromWire(split.rest));
         return;
     case ClientCommand::playasound:
-        return; // chatter sounds are not played yet
+        emit chatterSoundReceived(fromWire(split.rest));
+        return;
     default:
         apply(table_->handle(*cmd, split.rest));
         return;

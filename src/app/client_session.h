@@ -54,6 +54,8 @@ signals:
     // The data of a relayed CMD_chat or CMD_action.
     void chatReceived(const QString& data);
     void soundRequested(const QString& name);
+    // The data of a relayed CMD_playasound, unchecked: the sender, "+", the sound name, "+".
+    void chatterSoundReceived(const QString& data);
     void justWatchChanged(bool checked);
     // A single seat won: "addtomine" or the winner's name.
     void gameWon(const QString& winner);

@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "chat/qt_sound_player.h"
+#include "settings/settings_location.h"
 
 #include "settings/settings_location.h"
 #include "tally/tally_window.h"
@@ -36,6 +38,7 @@ int main(int argc, char* argv[]) {
     quadrino::MainWindow window;
     window.setSettingsLocation(location);
     window.setTally(&tally);
+    window.setSoundPlayer(std::make_unique<quadrino::QtSoundPlayer>());
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {

@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QActionGroup>
+#include <array>
+#include <optional>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
@@ -18,7 +20,10 @@
 #include <algorithm>
 
 #include "app/network_game_dialog.h"
+#include "chat/chat_entry.h"
 #include "chat/chat_pane.h"
+#include "chat/free_text.h"
+#include "chat/phrase_buttons.h"
 #include "host/random.h"
 #include "net/host_server.h"
 #include "protocol/catalogue.h"
@@ -31,7 +36,9 @@
 #include "table/table_panel.h"
 #include "tally/tally_window.h"
 #include "windows/gamestart.h"
+#include "windows/phrase_editor.h"
 #include "windows/side_windows.h"
+#include "windows/spy_list.h"
 
 namespace quadrino {
 namespace {
@@ -39,14 +46,18 @@ namespace {
 const QString kEnterChatHere = QStringLiteral("<Enter Chat Here>");
 const char* const kTag = "tag";
 
-// The phrase buttons' built-in phrases, used until the settings supply others.
-const QStringList kPhrases = {
-    QStringLiteral("Way To Go!"), QStringLiteral("Good One!"),   QStringLiteral("Nice Try!"),
-    QStringLiteral("Excellent!"), QStringLiteral("Brilliant!"),  QStringLiteral("Wow, WTG!"),
-    QStringLiteral("Thanks!"),    QStringLiteral("Way To Go Teamie!"), QStringLiteral("Good Game Everyone!"),
+// Captions of the chatter sound menu's entries "wave1" to "wave20".
+const std::array<const char*, kChatterSoundCount> kChatterCaptions = {
+    "Doh",      "Cough",      "Hello", "Thank You", "Where have you been?", "Snoring",        "Sneezing",
+    "Sorry",    "Welcome",    "Yeehaa", "Yippee",   "Oh No",                "Applause",       "Honk",
+    "Oooh",     "Razzberry",  "Cheer", "Woman Laughing", "Man Laughing",   "Crying",
 };
 
-std::string toWire(const QString& text) { return withoutTerminator(utf8ToCp1252(text.toStdString())); }
+// Free text for the host: no control characters (an older copy would split the message at a
+// line break), Windows-1252, no terminator byte.
+std::string toWire(const QString& text) {
+    return withoutTerminator(utf8ToCp1252(blankControlCharacters(text).toStdString()));
+}
 
 void setTag(QAction* a, int tag) { a->setProperty(kTag, tag); }
 int tagOf(const QAction* a) { return a->property(kTag).toInt(); }
@@ -58,6 +69,7 @@ QRect placed(const char* name) { return placement::rectOf(name); }
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), prefs_(Preferences::beforeFirstLoad()), session_(Random::clockSeed()),
       sound_(std::make_unique<SilentSoundPlayer>()) {
+    sinceStart_.start();
     // The window is drawn for Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     setObjectName(QStringLiteral("chat"));
@@ -92,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent)
     gamestart_->setNameProvider([this] { return QString::fromStdString(identity().myname); });
     gamestart_->setSender([this](const std::string& message) { session_.send(message); });
     gamestart_->setAfterStart([this] { saveinifile(); });
+    buildSideWindows();
 
     // Placed at 3,3 with a client area of 782 x 516 under the menu bar.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -117,6 +130,8 @@ void MainWindow::connectSession() {
     connect(&session_, &ClientSession::chatLine, this, &MainWindow::addlinetochat);
     connect(&session_, &ClientSession::chatReceived, mainchat_, &ChatPane::chatrecieved);
     connect(&session_, &ClientSession::soundRequested, this, &MainWindow::playsounds);
+    connect(&session_, &ClientSession::chatterSoundReceived, this, &MainWindow::playasound);
+    connect(&session_, &ClientSession::tableChanged, this, &MainWindow::syncSpyList);
     connect(&session_, &ClientSession::justWatchChanged, this, &MainWindow::setJustWatchChecked);
     connect(&session_, &ClientSession::gameWon, this, &MainWindow::addgame);
     connect(&session_, &ClientSession::ownArrival, this, &MainWindow::loadinifile);
@@ -159,8 +174,10 @@ void MainWindow::buildMenus() {
     view->menuAction()->setObjectName(QStringLiteral("View1"));
     connect(addEntry(view, "ViewTally1", QStringLiteral("View Tally")), &QAction::triggered, this,
             &MainWindow::onViewTallyChosen);
-    addEntry(view, "SpyList1", QStringLiteral("Spy List"));
-    addEntry(view, "PrhaseList1", QStringLiteral("Phrase List"));
+    connect(addEntry(view, "SpyList1", QStringLiteral("Spy List")), &QAction::triggered, this,
+            &MainWindow::showSpyList);
+    connect(addEntry(view, "PrhaseList1", QStringLiteral("Phrase List")), &QAction::triggered, this,
+            &MainWindow::showPhraseList);
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("Help1"));
@@ -266,8 +283,7 @@ void MainWindow::buildChat() {
     mainchat_->setSmileyPictures([](int n) { return art::smiley(n).toImage(); });
     connect(mainchat_, &ChatPane::linkFailed, this, [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
 
-    mychat_ = new QLineEdit(panel_);
-    mychat_->setObjectName(QStringLiteral("mychat"));
+    mychat_ = new ChatEntry(panel_);
     mychat_->setGeometry(placed("mychat"));
     QFont cf(QStringLiteral("Arial"));
     cf.setPixelSize(13);
@@ -293,10 +309,17 @@ void MainWindow::buildChat() {
                                         "QToolButton:pressed { background: #e8e8e8; }"));
         return b;
     };
-    for (int n = 1; n <= 10; ++n) {
-        QToolButton* b = flatButton(QStringLiteral("b_phrase%1").arg(n), art::phraseIcon(n));
-        if (n <= 9) b->setToolTip(kPhrases[n - 1]);
-    }
+    phrases_ = new PhraseButtons(panel_);
+    phrases_->move(placed("b_phrase1").topLeft());
+    phrases_->setClock([this] { return now(); });
+    // Before login our number is 0 and the row sends nothing.
+    phrases_->setSeatProvider([this] { return identity().loggedin ? identity().myseat : 0; });
+    phrases_->setColourProvider([this] { return prefs_.textcolor; });
+    phrases_->setPhrases(prefs_.phrases);
+    connect(phrases_, &PhraseButtons::sendRequested, this, [this](const std::string& m) { session_.send(m); });
+    buildChatterSoundMenu();
+    connect(phrases_, &PhraseButtons::chatterSoundMenuRequested, this,
+            [this](const QPoint& at) { popupSounds_->popup(at); });
 
     smilies_ = flatButton(QStringLiteral("button_smilies"), art::smiley(0));
     popupSmilies_ = new QMenu(this);
@@ -317,6 +340,53 @@ void MainWindow::buildChat() {
             [this] { popupSmilies_->popup(smilies_->mapToGlobal(smilies_->rect().bottomRight())); });
 }
 
+void MainWindow::buildChatterSoundMenu() {
+    popupSounds_ = new QMenu(this);
+    popupSounds_->setObjectName(QStringLiteral("popup_sounds"));
+    QAction* cancel = popupSounds_->addAction(QStringLiteral("<Cancel>"));
+    cancel->setObjectName(QStringLiteral("Cancel1"));
+    setTag(cancel, 0);
+    for (int n = 1; n <= kChatterSoundCount; ++n) {
+        const QString caption = QString::fromLatin1(kChatterCaptions[static_cast<std::size_t>(n - 1)]);
+        QAction* a = popupSounds_->addAction(caption);
+        a->setObjectName(QString::fromStdString(chatterSoundName(n)));
+        a->setToolTip(caption);
+        setTag(a, n);
+    }
+    popupSounds_->setToolTipsVisible(true);
+    connect(popupSounds_, &QMenu::triggered, this, [this](QAction* a) { onChatterSoundChosen(tagOf(a)); });
+}
+
+void MainWindow::buildSideWindows() {
+    spylist_ = new SpyListWindow();
+    spylistOwner_.reset(spylist_);
+    connect(spylist_, &SpyListWindow::removeRequested, this,
+            [this](int number) { session_.apply(session_.table().kick(number)); });
+
+    phraseEditor_ = new PhraseEditor(prefs_);
+    phraseEditorOwner_.reset(phraseEditor_);
+    connect(phraseEditor_, &PhraseEditor::phrasesChanged, this, [this] { phrases_->setPhrases(prefs_.phrases); });
+    phraseEditor_->setSaver([this] {
+        if (settingsFile_.empty()) return;
+        const std::string error = savePhrasesTo(settingsFile_, prefs_);
+        if (!error.empty()) showMessage(QString::fromStdString(error));
+    });
+}
+
+// The list follows the table's spectators, keeping entries that stay where they are so an
+// open pop-up menu still finds the entry it was opened on.
+void MainWindow::syncSpyList() {
+    if (!spylist_) return;
+    const QStringList wanted = spyEntries();
+    for (const QString& entry : spylist_->entries())
+        if (!wanted.contains(entry)) spylist_->removeEntry(entry);
+    const QStringList shown = spylist_->entries();
+    for (const QString& entry : wanted)
+        if (!shown.contains(entry)) spylist_->addEntry(entry);
+}
+
+void MainWindow::setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+
 // ---- Launch ----------------------------------------------------------------------------------
 
 void MainWindow::processparams(const LaunchPlan& plan) {
@@ -331,7 +401,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), kSystemColour);
         showLobbyAdvert(this);
         hostaddress_ = plan.hostaddress;
-        session_.setMyName(plan.myname);
+        session_.setMyName(blankControlCharacters(plan.myname));
         hostpress();
         break;
     case LaunchMode::Idle:
@@ -340,7 +410,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
     case LaunchMode::Host:
     case LaunchMode::Join:
         addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), kSystemColour);
-        session_.setMyName(plan.myname);
+        session_.setMyName(blankControlCharacters(plan.myname));
         hostaddress_ = plan.hostaddress;
         if (plan.mode == LaunchMode::Host) hostpress();
         else joinpress();
@@ -366,6 +436,7 @@ void MainWindow::hostpress() {
                       kSystemColour);
     }
     session_.setHosting(true);
+    spylist_->setHosting(true);
     // Always the local host, whatever address the command line named.
     session_.connectToHost(QStringLiteral("127.0.0.1"), port);
     startGame1_->setEnabled(true);
@@ -482,6 +553,21 @@ void MainWindow::playsounds(const QString& name) {
     if (prefs_.playsounds) sound_->play(name);
 }
 
+void MainWindow::playasound(const QString& relayed) {
+    const std::optional<ChatterSoundRequest> sound = chatterGate_.admit(relayed.toStdString(), now());
+    if (!sound) return;
+    if (prefs_.chattersounds) {
+        sound_->play(QString::fromStdString(chatterSoundName(sound->number)));
+        return;
+    }
+    // Only a seat has a name label to name the sender by.
+    if (sound->seat > table::kSeatCount) return;
+    const QString name = QString::fromStdString(session_.table().seatName(sound->seat));
+    addlinetochat(QStringLiteral("0+") + name + QStringLiteral(": <Chatter Sound> ") +
+                      QString::fromLatin1(kChatterCaptions[static_cast<std::size_t>(sound->number - 1)]),
+                  kSystemColour);
+}
+
 void MainWindow::addgame(const QString& winner) {
     if (!tally_) return;
     tally_->addgame(winner, otherPlayers());
@@ -590,6 +676,21 @@ void MainWindow::onViewTallyChosen() {
     tally_->raise();
 }
 
+void MainWindow::showSpyList() {
+    syncSpyList();
+    spylist_->showSpyList();
+}
+
+void MainWindow::showPhraseList() { phraseEditor_->showPhraseList(); }
+
+void MainWindow::onChatterSoundChosen(int number) {
+    if (number < 1 || number > kChatterSoundCount) return; // "<Cancel>"
+    // Players only: spectators have no name label to be named by.
+    const int seat = identity().myseat;
+    if (!identity().loggedin || seat < 1 || seat > table::kSeatCount) return;
+    session_.send(request::playasound(seat, number));
+}
+
 void MainWindow::sendit() {
     if (!identity().loggedin) return;
     const QString text = mychat_->text();
@@ -613,6 +714,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::setSettingsLocation(const SettingsLocation& location) {
     settings_ = location;
+    // The phrase editor saves to the same file; where nothing can be written it saves nothing
+    // (that was said once already).
+    settingsFile_ = location.writable ? location.settingsFile : std::filesystem::path{};
     if (!location.error.empty())
         addlinetochat(QStringLiteral("0+") + QString::fromStdString(location.error), kSystemColour);
 }
@@ -698,6 +802,7 @@ void MainWindow::applyPreferences() {
     gamestart_->changebox(QStringLiteral("box_pouncing"), prefs_.pouncing ? 1 : 0);
     gamestart_->changebox(QStringLiteral("box_fullgame"), prefs_.fullgame ? 1 : 0);
     gamestart_->changebox1(QStringLiteral("updown_limited"), prefs_.blocklimit);
+    phrases_->setPhrases(prefs_.phrases);
 }
 
 void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }

@@ -5,7 +5,9 @@
 // hosting copy the window also keeps the host itself.
 #include <QMainWindow>
 #include <QStringList>
+#include <QElapsedTimer>
 #include <QTcpSocket>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,19 +15,23 @@
 
 #include "app/client_session.h"
 #include "app/launch.h"
+#include "chat/chatter_sounds.h"
 #include "chat/sound_player.h"
 #include "settings/preferences.h"
 #include "settings/settings_location.h"
 
 class QAction;
-class QLineEdit;
 class QMenu;
 class QToolButton;
 
 namespace quadrino {
 
+class ChatEntry;
 class ChatPane;
 class HostServer;
+class PhraseButtons;
+class PhraseEditor;
+class SpyListWindow;
 class TablePanel;
 class GameOptionsDialog;
 class TallyWindow;
@@ -63,11 +69,21 @@ public:
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     // The tally window to count games in; not owned. Without one, games are not tallied.
     void setTally(TallyWindow* tally);
+    // The settings file this run reads and writes (the phrase editor stores its texts there).
+    void setSettingsFile(const std::filesystem::path& path) { settingsFile_ = path; }
+    const std::filesystem::path& settingsFile() const { return settingsFile_; }
+    // Monotonic milliseconds for the phrase buttons' lock and the chatter sounds' spacing;
+    // the default is the time since the window was made.
+    void setClock(std::function<qint64()> clock);
 
     // One chat-pane line; the text starts with its kind ("0+" for the client's own notices).
     void addlinetochat(const QString& text, BgrColour colour);
     // A game sound by name, when sounds are on.
     void playsounds(const QString& name);
+    // A chatter sound relayed by the host ("seat+waveN+"): played when chatter sounds are on,
+    // otherwise told in one system line; ignored unless it names one of the twenty chatter
+    // sounds and its sender has not had one in the last second.
+    void playasound(const QString& relayed);
     // End of a game that a single seat won: "addtomine" or the winner's name.
     void addgame(const QString& winner);
 
@@ -86,6 +102,11 @@ public:
     void onResetScreenLocation();
     void onJustWatchChosen();
     void onViewTallyChosen();
+    // View > "Spy List" and View > "Phrase List".
+    void showSpyList();
+    void showPhraseList();
+    // An entry of the chatter sound menu (0 is "<Cancel>").
+    void onChatterSoundChosen(int number);
     // Enter in the chat entry box.
     void sendit();
 
@@ -110,6 +131,10 @@ public:
     HostServer* hostServer() const { return host_.get(); }
     TablePanel* panel() const { return panel_; }
     ChatPane* mainchat() const { return mainchat_; }
+    PhraseButtons* phraseButtons() const { return phrases_; }
+    SpyListWindow* spyList() const { return spylist_; }
+    PhraseEditor* phraseEditor() const { return phraseEditor_; }
+    QMenu* chatterSoundMenu() const { return popupSounds_; }
     GameOptionsDialog* gameOptions() const { return gamestart_; }
     QStringList spyEntries() const;
     int saveCount() const { return saveCount_; }
@@ -138,6 +163,10 @@ private:
     void buildOptionsMenu(QMenu* options);
     void buildChat();
     void buildChatMenus();
+    void buildChatterSoundMenu();
+    void buildSideWindows();
+    void syncSpyList();
+    qint64 now() const { return clock_ ? clock_() : sinceStart_.elapsed(); }
     void connectSession();
     void showGameOptions();
     void setJustWatchChecked(bool checked);
@@ -165,10 +194,21 @@ private:
 
     TablePanel* panel_ = nullptr;
     ChatPane* mainchat_ = nullptr;
-    QLineEdit* mychat_ = nullptr;
+    ChatEntry* mychat_ = nullptr;
     QToolButton* smilies_ = nullptr;
+    PhraseButtons* phrases_ = nullptr;
     GameOptionsDialog* gamestart_ = nullptr;
     std::unique_ptr<QWidget> gamestartOwner_;
+    // Side windows of their own, made with the window and shown and hidden until exit.
+    SpyListWindow* spylist_ = nullptr;
+    std::unique_ptr<QWidget> spylistOwner_;
+    PhraseEditor* phraseEditor_ = nullptr;
+    std::unique_ptr<QWidget> phraseEditorOwner_;
+    std::filesystem::path settingsFile_;
+
+    ChatterSoundGate chatterGate_;
+    QElapsedTimer sinceStart_;
+    std::function<qint64()> clock_;
     TallyWindow* tally_ = nullptr;
 
     QAction* startGame1_ = nullptr;
@@ -179,6 +219,7 @@ private:
     QAction* justWatch1_ = nullptr;
     QMenu* popupMainchat_ = nullptr;
     QMenu* popupSmilies_ = nullptr;
+    QMenu* popupSounds_ = nullptr;
 
     bool justWatching_ = false; // the host's last word on the own seat
     int saveCount_ = 0;

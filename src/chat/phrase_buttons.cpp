@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QToolButton>
 
+#include "chat/free_text.h"
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
 #include "table/art/art.h"
@@ -38,13 +39,8 @@ QString phraseFor(const StoredPhrases& stored, int n) {
     return text.empty() ? builtInPhrase(n) : QString::fromStdString(text);
 }
 
-QString blankControls(QString text) {
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = u' ';
-    }
-    return text;
-}
+// One rule for every piece of outgoing free text.
+QString blankControls(QString text) { return blankControlCharacters(std::move(text)); }
 
 std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
     const QString text = blankControls(phrase);

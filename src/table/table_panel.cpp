@@ -85,7 +85,12 @@ QWidget* TablePanel::create(const std::string& name, QWidget* parent) {
         noticeFrame(frame);
         return frame;
     }
-    if (startsWith(name, "label_") || name == "Label1") return new QLabel(parent);
+    if (startsWith(name, "label_") || name == "Label1") {
+        // Names, logs and status lines carry peers' text: never read as markup.
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
     if (name == "button_yes" || name == "button_no") return new QPushButton(parent);
     return new BoardImage(parent);
 }
@@ -412,10 +417,15 @@ void TablePanel::onQuestionAnswered(bool botPlays) { pass(model_.answerQuestion(
 
 void TablePanel::prepareSeatMenu(int seat) {
     menuSeat_ = seat;
+    menuTarget_ = MenuTarget{seat, qs(model_.seatName(seat))};
     const bool enabled = model_.seatMenuEnabled(seat);
     for (QAction* a : popupKick_->actions()) a->setEnabled(enabled);
 }
 
-void TablePanel::onSeatMenuChosen(table::SeatMenuEntry entry) { pass(model_.chooseSeatMenu(entry, menuSeat_)); }
+void TablePanel::onSeatMenuChosen(table::SeatMenuEntry entry) {
+    // The seat may have changed hands while the menu was open: act only on whoever it showed.
+    if (!stillShows(menuTarget_, menuSeat_, qs(model_.seatName(menuSeat_)))) return;
+    pass(model_.chooseSeatMenu(entry, menuSeat_));
+}
 
 } // namespace quadrino

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "table/table_model.h"
+#include "windows/menu_target.h"
 
 class QMenu;
 class QAction;
@@ -106,6 +107,7 @@ private:
 
     QMenu* popupKick_ = nullptr;
     int menuSeat_ = 0; // the seat whose name label opened popup_kick
+    MenuTarget menuTarget_; // and the name it showed then
 };
 
 } // namespace quadrino

@@ -43,6 +43,8 @@ QString codecError(lzrw1kh::Error e, const QString& path) {
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    // Some of these show players' names, which are never read as markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -64,12 +64,12 @@ PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, below + 30, 75, 25);
     done->setDefault(true);
-    connect(done, &QPushButton::clicked, this, &PhraseEditor::button_doneClick);
+    connect(done, &QPushButton::clicked, this, &PhraseEditor::onDoneClicked);
 }
 
 void PhraseEditor::setSaver(std::function<void()> save) { save_ = std::move(save); }
 
-void PhraseEditor::PrhaseList1Click() {
+void PhraseEditor::showPhraseList() {
     for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
         QLineEdit* field = fields_[static_cast<std::size_t>(n - 1)];
         const QString text = phraseFor(prefs_.phrases, n);
@@ -82,7 +82,7 @@ void PhraseEditor::PrhaseList1Click() {
     activateWindow();
 }
 
-void PhraseEditor::button_doneClick() {
+void PhraseEditor::onDoneClicked() {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         prefs_.phrases[i] = blankControls(fields_[i]->text()).toStdString();
     emit phrasesChanged();

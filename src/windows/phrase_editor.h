@@ -25,10 +25,10 @@ public:
     void setSaver(std::function<void()> save);
 
     // View > "Phrase List": fills field n with the phrase button n sends now and shows the editor.
-    void PrhaseList1Click();
+    void showPhraseList();
     // "Done": stores each field as the phrase of its button (an empty field keeps the
     // built-in phrase), saves, closes.
-    void button_doneClick();
+    void onDoneClicked();
 
 signals:
     // The phrases in the preferences changed; the buttons should show them.

@@ -26,7 +26,7 @@ QFont windowFont(int pixelSize, bool bold) {
 
 } // namespace
 
-SpyList::SpyList(QWidget* parent)
+SpyListWindow::SpyListWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("spylist"));
     setWindowTitle(QStringLiteral("Quadrino - Spys"));
@@ -65,19 +65,19 @@ SpyList::SpyList(QWidget* parent)
     kick_ = popup_->addAction(QStringLiteral("Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
-    connect(kick_, &QAction::triggered, this, &SpyList::popup_kickhimClick);
+    connect(kick_, &QAction::triggered, this, &SpyListWindow::onRemoveChosen);
 
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, 222, 75, 25);
-    connect(done, &QPushButton::clicked, this, &SpyList::button_doneClick);
+    connect(done, &QPushButton::clicked, this, &SpyListWindow::onDoneClicked);
 }
 
-QString SpyList::entryText(int number, const QString& name) {
+QString SpyListWindow::entryText(int number, const QString& name) {
     return QString::number(number) + QStringLiteral(": ") + name;
 }
 
-std::optional<MenuTarget> SpyList::parseEntry(const QString& entry) {
+std::optional<MenuTarget> SpyListWindow::parseEntry(const QString& entry) {
     const qsizetype colon = entry.indexOf(u':');
     if (colon < 0) return std::nullopt;
     bool ok = false;
@@ -88,16 +88,16 @@ std::optional<MenuTarget> SpyList::parseEntry(const QString& entry) {
     return MenuTarget{number, name};
 }
 
-void SpyList::addSpy(int number, const QString& name) { addEntry(entryText(number, name)); }
+void SpyListWindow::addSpy(int number, const QString& name) { addEntry(entryText(number, name)); }
 
-bool SpyList::removeSpy(int number, const QString& name) { return removeEntry(entryText(number, name)); }
+bool SpyListWindow::removeSpy(int number, const QString& name) { return removeEntry(entryText(number, name)); }
 
-void SpyList::addEntry(const QString& entry) {
+void SpyListWindow::addEntry(const QString& entry) {
     // A list item never interprets markup, so a name such as "<b>x</b>" shows as typed.
     list_->addItem(entry);
 }
 
-bool SpyList::removeEntry(const QString& entry) {
+bool SpyListWindow::removeEntry(const QString& entry) {
     for (int row = 0; row < list_->count(); ++row) {
         if (list_->item(row)->text().compare(entry, Qt::CaseInsensitive) == 0) {
             delete list_->takeItem(row);
@@ -109,31 +109,31 @@ bool SpyList::removeEntry(const QString& entry) {
     return false;
 }
 
-void SpyList::clearSpys() {
+void SpyListWindow::clearSpys() {
     list_->clear();
     setPointerIndex(-1);
 }
 
-QStringList SpyList::entries() const {
+QStringList SpyListWindow::entries() const {
     QStringList out;
     out.reserve(list_->count());
     for (int row = 0; row < list_->count(); ++row) out.append(list_->item(row)->text());
     return out;
 }
 
-void SpyList::setHosting(bool hosting) { kick_->setEnabled(hosting); }
+void SpyListWindow::setHosting(bool hosting) { kick_->setEnabled(hosting); }
 
-void SpyList::SpyList1Click() {
+void SpyListWindow::showSpyList() {
     show();
     raise();
     activateWindow();
 }
 
-void SpyList::button_doneClick() { hide(); }
+void SpyListWindow::onDoneClicked() { hide(); }
 
-void SpyList::setPointerIndex(int index) { list_->setProperty(kTag, index); }
+void SpyListWindow::setPointerIndex(int index) { list_->setProperty(kTag, index); }
 
-void SpyList::openMenu(const QPoint& viewportPos) {
+void SpyListWindow::openMenu(const QPoint& viewportPos) {
     const QModelIndex at = list_->indexAt(viewportPos);
     setPointerIndex(at.isValid() ? at.row() : -1);
     menuTarget_ = MenuTarget{};
@@ -141,7 +141,7 @@ void SpyList::openMenu(const QPoint& viewportPos) {
     if (const std::optional<MenuTarget> entry = parseEntry(list_->item(at.row())->text())) menuTarget_ = *entry;
 }
 
-void SpyList::popup_kickhimClick() {
+void SpyListWindow::onRemoveChosen() {
     const MenuTarget target = menuTarget_;
     menuTarget_ = MenuTarget{};
     if (!kick_->isEnabled() || !target.valid()) return;
@@ -156,7 +156,7 @@ void SpyList::popup_kickhimClick() {
     }
 }
 
-bool SpyList::eventFilter(QObject* watched, QEvent* event) {
+bool SpyListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport()) {
         if (event->type() == QEvent::MouseMove) {
             const QModelIndex at = list_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());

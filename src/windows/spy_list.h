@@ -14,10 +14,10 @@ class QMenu;
 
 namespace quadrino {
 
-class SpyList : public QDialog {
+class SpyListWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SpyList(QWidget* parent = nullptr);
+    explicit SpyListWindow(QWidget* parent = nullptr);
 
     // The entry of a spectator as the list shows it: "5: Name".
     static QString entryText(int number, const QString& name);
@@ -39,12 +39,12 @@ public:
     void setHosting(bool hosting);
 
     // View > "Spy List".
-    void SpyList1Click();
+    void showSpyList();
     // "Done".
-    void button_doneClick();
+    void onDoneClicked();
     // "Remove From Game": asks to remove the spectator the menu was opened on, if that same
     // entry is still listed.
-    void popup_kickhimClick();
+    void onRemoveChosen();
 
     // The entry the pop-up menu was last opened on (invalid when over no entry).
     const MenuTarget& menuTarget() const { return menuTarget_; }

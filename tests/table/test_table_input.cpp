@@ -61,6 +61,8 @@ private slots:
     void botTakeover();
     void playerMenu_data();
     void playerMenu();
+    void playerMenuActsOnlyOnWhomItShowed_data();
+    void playerMenuActsOnlyOnWhomItShowed();
     void logo();
 };
 
@@ -383,6 +385,30 @@ void TestTableInput::playerMenu() {
     // The spy list's "Remove From Game" goes through the same request.
     t.take(t.model.kick(7));
     QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_kickhim+1+7+")});
+}
+
+void TestTableInput::playerMenuActsOnlyOnWhomItShowed_data() {
+    QTest::addColumn<QString>("meanwhile"); // what happens to seat 3 while the menu is open
+    QTest::addColumn<bool>("acts");
+    QTest::newRow("nothing") << "" << true;
+    QTest::newRow("left, bot took over") << "left" << false;
+    QTest::newRow("left, another joined") << "replaced" << false;
+}
+
+void TestTableInput::playerMenuActsOnlyOnWhomItShowed() {
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, acts);
+    Table t(1, "Ann", true);
+    t.seatEveryone();
+    const std::string before = t.model.seatName(3);
+    t.panel->prepareSeatMenu(3);
+    if (!meanwhile.isEmpty()) t.feed(announce::playerdisconnected(3, before));
+    if (meanwhile == QLatin1String("replaced")) t.feed(announce::newplayerinfo(3, "Zed"));
+    t.rec.takeSent();
+    t.panel->popupKick()->findChild<QAction*>(QStringLiteral("RemoveFromGame1"))->trigger();
+    t.panel->popupKick()->findChild<QAction*>(QStringLiteral("SettoJustWatch1"))->trigger();
+    if (acts) QCOMPARE(t.rec.takeSent(), Sent({bytes("CMD_kickhim+1+3+"), bytes("CMD_justwatch+3+1")}));
+    else QVERIFY(t.rec.takeSent().empty());
 }
 
 void TestTableInput::logo() {

@@ -49,7 +49,7 @@ private slots:
         prefs.phrases[1] = "Nice roll";
         prefs.phrases[8] = "gg \xE2\x82\xAC"; // UTF-8 euro sign
         PhraseEditor w(prefs);
-        w.PrhaseList1Click();
+        w.showPhraseList();
         QVERIFY(w.isVisible());
         QCOMPARE(field(w, 1)->text(), QStringLiteral("Way To Go!"));
         QCOMPARE(field(w, 2)->text(), QStringLiteral("Nice roll"));
@@ -69,15 +69,15 @@ private slots:
         const std::string longer(static_cast<std::size_t>(length), 'w');
         prefs.phrases[3] = longer;
         PhraseEditor w(prefs);
-        w.PrhaseList1Click();
+        w.showPhraseList();
         QCOMPARE(field(w, 4)->text().size(), length);
         QCOMPARE(field(w, 4)->maxLength(), std::max(50, length));
         QCOMPARE(field(w, 1)->maxLength(), 50);
-        w.button_doneClick();
+        w.onDoneClicked();
         QCOMPARE(prefs.phrases[3], longer);
         // Shortened later, the field offers the usual 50 again.
         prefs.phrases[3] = "short";
-        w.PrhaseList1Click();
+        w.showPhraseList();
         QCOMPARE(field(w, 4)->maxLength(), 50);
     }
 
@@ -92,7 +92,7 @@ private slots:
             seenBySaver = prefs.phrases;
         });
         QSignalSpy changed(&w, &PhraseEditor::phrasesChanged);
-        w.PrhaseList1Click();
+        w.showPhraseList();
         field(w, 1)->setText(QStringLiteral("/me cheers"));
         field(w, 3)->clear();
         field(w, 5)->setText(QString::fromUtf16(u"two\u2028lines\there"));
@@ -126,11 +126,11 @@ private slots:
         PhraseEditor w(prefs);
         std::string error = "not saved";
         w.setSaver([&] { error = savePhrasesTo(path, prefs); });
-        w.PrhaseList1Click();
+        w.showPhraseList();
         QCOMPARE(field(w, 3)->text(), QStringLiteral("Stored three"));
         field(w, 3)->clear();
         field(w, 9)->setText(QString::fromUtf16(u"Bien jou\u00e9"));
-        w.button_doneClick();
+        w.onDoneClicked();
         QCOMPARE(error, std::string());
 
         Preferences reread = Preferences::beforeFirstLoad();

@@ -20,7 +20,7 @@ using namespace quadrino;
 namespace {
 
 struct Window {
-    SpyList w;
+    SpyListWindow w;
     QListWidget* list;
     QAction* kick;
     QSignalSpy removed;
@@ -28,7 +28,7 @@ struct Window {
     Window()
         : list(w.findChild<QListWidget*>(QStringLiteral("listbox_spys"))),
           kick(w.findChild<QAction*>(QStringLiteral("popup_kickhim"))),
-          removed(&w, &SpyList::removeRequested) {
+          removed(&w, &SpyListWindow::removeRequested) {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
@@ -61,7 +61,7 @@ class TestSpyList : public QObject {
     Q_OBJECT
 private slots:
     void texts() {
-        SpyList w;
+        SpyListWindow w;
         QCOMPARE(w.objectName(), QStringLiteral("spylist"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Quadrino - Spys"));
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -84,16 +84,16 @@ private slots:
     }
 
     void showAndDone() {
-        SpyList w;
+        SpyListWindow w;
         QVERIFY(!w.isVisible());
-        w.SpyList1Click();
+        w.showSpyList();
         QVERIFY(w.isVisible());
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("button_done")), Qt::LeftButton);
         QVERIFY(!w.isVisible());
     }
 
     void entriesComeAndGo() {
-        SpyList w;
+        SpyListWindow w;
         w.addSpy(5, QStringLiteral("Ann"));
         w.addSpy(6, QStringLiteral("<font size=\"7\"><b>PWNED</b></font>"));
         w.addEntry(QStringLiteral("7: Cid"));
@@ -124,12 +124,12 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, number);
         QFETCH(QString, name);
-        const std::optional<MenuTarget> t = SpyList::parseEntry(entry);
+        const std::optional<MenuTarget> t = SpyListWindow::parseEntry(entry);
         QCOMPARE(t.has_value(), number != -1);
         if (!t) return;
         QCOMPARE(t->number, number);
         QCOMPARE(t->name, name);
-        QCOMPARE(SpyList::entryText(t->number, t->name) == entry, entry.contains(": "));
+        QCOMPARE(SpyListWindow::entryText(t->number, t->name) == entry, entry.contains(": "));
     }
 
     void pointerTag() {
@@ -200,7 +200,7 @@ private slots:
             QCOMPARE(f.removed.at(0).at(0).toInt(), removed);
         }
         // The choice is used once: choosing again without reopening the menu removes nobody.
-        f.w.popup_kickhimClick();
+        f.w.onRemoveChosen();
         QCOMPARE(f.removed.count(), removed == -1 ? 0 : 1);
     }
 
