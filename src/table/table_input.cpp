@@ -40,7 +40,7 @@ Outcome TableModel::clickPawn(int seat, int pawn, bool rightButton) {
         const ClientMirror m = mirror();
         if (boardpawn(seat, pawn) == 0) {
             const int code = enteringCode(m.amounts);
-            if (code == 0) return;
+            if (code == 0 || !canEnter(m, me, pawn)) return;
             send(out, request::moveit(me, code, pawn));
             state_.canmove = false;
             return;

@@ -51,7 +51,28 @@ ClientMirror TableModel::mirror() const {
     m.amounts.bonus = state_.bonus;
     m.blocking = state_.blocking;
     m.pouncing = state_.pouncing;
+    m.teamgame = state_.teamgame;
+    m.blockpartner = blockpartner_;
     return m;
+}
+
+std::array<bool, kPawnCount> TableModel::movablePawns() const {
+    std::array<bool, kPawnCount> out{};
+    const int me = me_.myseat;
+    if (!validSeat(me) || state_.turnseat != me || !state_.canmove || state_.clientphase != 2) return out;
+    const ClientMirror m = mirror();
+    for (int p = 1; p <= kPawnCount; ++p) out[at(p)] = canMove(m, me, p);
+    return out;
+}
+
+void TableModel::recordBlockPartners() {
+    blockpartner_.fill(0);
+    if (!validSeat(me_.myseat)) return;
+    for (int p = 1; p <= kPawnCount; ++p)
+        for (int o = 1; o <= kPawnCount; ++o) {
+            const int sq = boardpawn(me_.myseat, p);
+            if (o != p && sq != 0 && sq == boardpawn(me_.myseat, o)) blockpartner_[at(p)] = o;
+        }
 }
 
 std::vector<std::string> TableModel::otherPlayers() const {
@@ -263,6 +284,10 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     out.justWatch = false;
     state_.canmove = false;
     clearall();
+    // The last game's winner line must not stand beside the new game's first "Your Turn.".
+    state_.log.clear();
+    blockpartner_.fill(0);
+    rollingAgain_ = false;
     auto on = [](const std::string& flag) { return flag == "1"; };
     setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing),
                     fromWire(info->blocklimit));
@@ -288,17 +313,18 @@ void TableModel::getnextplayer(std::string_view body, Outcome& out) {
     seatAt(seat).turn = true;
     state_.clientphase = info->phase;
     state_.dice.face = {1, 1};
+    if (isOwn(seat) && !rollingAgain_) recordBlockPartners();
+    rollingAgain_ = false;
     if (info->phase == 1) {
         state_.dice.place = DicePlace::Corner;
         state_.dice.cornerSeat = seat;
     }
-    // Names, not seat numbers: a namesake on another seat also hears "Your Turn.".
-    const std::string& name = seatAt(seat).name;
-    if (name == me_.myname) {
+    // The seat decides, not the name: a peer may well log in under the user's own name.
+    if (isOwn(seat)) {
         state_.status = "Your Turn.";
         turnSound(out);
     } else {
-        state_.status = name + "'s turn.";
+        state_.status = seatAt(seat).name + "'s turn.";
     }
 }
 
@@ -382,6 +408,7 @@ void TableModel::rollagain(std::string_view body, Outcome& out) {
     const auto seat = parseFirstNumber(body);
     if (!seat || !validSeat(*seat)) return;
     state_.log = isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.";
+    rollingAgain_ = true;
     out.sounds.emplace_back("rollagain");
 }
 
@@ -541,6 +568,9 @@ void TableModel::locations(std::string_view body, Outcome& out) {
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
     }
     setAmounts(info->amounts);
+    // The pairs of a turn already under way are not announced; those standing now are the
+    // best guess, and the host's answer corrects a wrong one.
+    recordBlockPartners();
     setplayer(3, info->seat3playing, out);
     setplayer(4, info->seat4playing, out);
     const int die1 = info->die1 == 0 ? 1 : info->die1;

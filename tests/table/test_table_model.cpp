@@ -52,7 +52,7 @@ private slots:
     void startthegame();
     void startthegameClearsTheLastGame();
     void getnextplayer();
-    void sameNameSeesYourTurn();
+    void namesakeTurnIsNotMine();
     void hisdice();
     void movehimPairs();
     void movehimDiceAndBonuses();
@@ -75,6 +75,10 @@ private slots:
     void badAnnouncementsChangeNothing_data();
     void badAnnouncementsChangeNothing();
     void notTheBoardsCommands();
+    void offersOnlyWhatTheHostGrants_data();
+    void offersOnlyWhatTheHostGrants();
+    void movablePawns_data();
+    void movablePawns();
 };
 
 void TestTableModel::initialState() {
@@ -288,7 +292,9 @@ void TestTableModel::startthegameClearsTheLastGame() {
     t.feed(announce::aerror(1, 5));
     t.feed(announce::winner(2));
     QVERIFY(t.state().seat(2).winner);
+    QVERIFY(!t.state().log.empty());
     t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0));
+    QVERIFY(t.state().log.empty());
     QVERIFY(!t.state().canmove);
     QCOMPARE(t.state().pawn(2, 1), (table::PawnView{0, false, true}));
     QCOMPARE(t.state().seat(2).progress, 0);
@@ -343,12 +349,16 @@ void TestTableModel::getnextplayer() {
     QCOMPARE(q(t.state().status), QStringLiteral("Dee's turn."));
 }
 
-void TestTableModel::sameNameSeesYourTurn() {
+void TestTableModel::namesakeTurnIsNotMine() {
+    // A peer under the user's own name: only the user's seat brings "Your Turn." and the sound.
     Model t(1, "Sam");
     t.feed(announce::newplayerinfo(1, "Sam"));
     t.feed(announce::newplayerinfo(3, "Sam"));
     t.startGame();
     t.feed(announce::nextplayer(3, 1));
+    QCOMPARE(q(t.state().status), QStringLiteral("Sam's turn."));
+    QVERIFY(t.rec.sounds.isEmpty());
+    t.feed(announce::nextplayer(1, 1));
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList{"turn"});
 }
@@ -870,6 +880,93 @@ void TestTableModel::notTheBoardsCommands() {
         QVERIFY2(!out.handled && nothingAsked(out), m.c_str());
     }
     QVERIFY(t.state() == before);
+}
+
+
+void TestTableModel::offersOnlyWhatTheHostGrants_data() {
+    QTest::addColumn<int>("onStart"); // own pawns on the start square 5 as the turn begins
+    QTest::addColumn<bool>("rollAgain");
+    QTest::addColumn<int>("die1");
+    QTest::addColumn<bool>("firstMove"); // pawn 1 moves the first die before the click
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<int>>("markers");
+    QTest::addColumn<bool>("sends");
+    // Pawns 1 and 2 begin the turn together; pawn 1 moves 3 to square 8. Pawn 2 may not form
+    // the block again there, not even after a roll again.
+    QTest::newRow("block partner") << 2 << false << 3 << true << 2 << QList<int>{} << false;
+    QTest::newRow("block partner after roll again") << 2 << true << 3 << true << 2 << QList<int>{} << false;
+    // A nest pawn cannot enter onto the user's own block; beside a single pawn it can.
+    QTest::newRow("entering onto a block") << 2 << false << 5 << false << 3 << QList<int>{} << false;
+    QTest::newRow("entering beside one") << 1 << false << 5 << false << 3 << QList<int>{} << true;
+}
+
+void TestTableModel::offersOnlyWhatTheHostGrants() {
+    QFETCH(int, onStart);
+    QFETCH(bool, rollAgain);
+    QFETCH(int, die1);
+    QFETCH(bool, firstMove);
+    QFETCH(int, clicked);
+    QFETCH(QList<int>, markers);
+    QFETCH(bool, sends);
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    for (int p = 1; p <= onStart; ++p) t.feed(announce::movehim(move(1, 4, p, 5)));
+    t.feed(announce::nextplayer(1, 1));
+    if (rollAgain) {
+        t.feed(announce::rollagain(1));
+        t.feed(announce::nextplayer(1, 1));
+    }
+    t.feed(announce::hisdice(1, 2, die1, 3, 0, 0, false));
+    if (firstMove) t.feed(announce::movehim(move(1, 1, 1, 8, 3, true)));
+    t.rec.forget();
+    t.take(t.model.clickPawn(1, clicked, false));
+    QCOMPARE(t.shownMarkers(), markers);
+    QCOMPARE(!t.rec.sent.empty(), sends);
+}
+
+void TestTableModel::movablePawns_data() {
+    QTest::addColumn<int>("die1");
+    QTest::addColumn<int>("die2");
+    QTest::addColumn<bool>("blockOnStart");
+    QTest::addColumn<QList<bool>>("movable");
+    // Every pawn at start but pawn 4 on square 20.
+    QTest::newRow("1 and 4 enter by the sum") << 1 << 4 << false << QList<bool>{true, true, true, true};
+    QTest::newRow("6 and 4: only the pawn out") << 6 << 4 << false << QList<bool>{false, false, false, true};
+    QTest::newRow("a five against a block on the start square")
+        << 5 << 6 << true << QList<bool>{false, false, false, true};
+}
+
+void TestTableModel::movablePawns() {
+    QFETCH(int, die1);
+    QFETCH(int, die2);
+    QFETCH(bool, blockOnStart);
+    QFETCH(QList<bool>, movable);
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(1, 4, 4, 20)));
+    if (blockOnStart) {
+        t.feed(announce::movehim(move(1, 4, 1, 5)));
+        t.feed(announce::movehim(move(1, 4, 2, 5)));
+    }
+    auto list = [&t] {
+        const auto m = t.model.movablePawns();
+        return QList<bool>(m.begin(), m.end());
+    };
+    const QList<bool> none{false, false, false, false};
+    t.feed(announce::nextplayer(1, 1));
+    QCOMPARE(list(), none); // not rolled yet
+    t.feed(announce::hisdice(1, 2, die1, die2, 0, 0, false));
+    if (blockOnStart) movable[0] = movable[1] = true; // the block itself may move on
+    QCOMPARE(list(), movable);
+    // Clicking an enterable pawn sends the move; the highlights wait for the host's answer.
+    t.take(t.model.clickPawn(1, 3, false));
+    if (movable[2]) QCOMPARE(list(), none);
+    // Nothing is highlighted on another seat's turn.
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
+    QCOMPARE(list(), none);
 }
 
 QTEST_APPLESS_MAIN(TestTableModel)
