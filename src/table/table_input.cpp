@@ -13,6 +13,8 @@ bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
 // Runs a click and tells whether the picture changed.
 template <typename Click> Outcome changes(TableState& state, Click click) {
     const TableState before = state;
+    // Any click on the board also dismisses an error notice.
+    state.errorShown = false;
     Outcome out;
     click(out);
     out.changed = !(state == before);

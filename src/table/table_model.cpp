@@ -229,6 +229,9 @@ Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
         out.handled = false;
         break;
     }
+    // An error notice lasts until the game moves on: any later event of the table closes it
+    // (a damaged announcement, which changes nothing, does not count).
+    if (out.handled && cmd != ClientCommand::aerror && !(state_ == before)) state_.errorShown = false;
     out.changed = !(state_ == before);
     return out;
 }
