@@ -77,8 +77,11 @@ void TableModel::recordBlockPartners() {
 
 std::vector<std::string> TableModel::otherPlayers() const {
     std::vector<std::string> names;
-    for (int seat = 1; seat <= kSeatCount; ++seat)
-        if (seat != me_.myseat && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        // A crossed-out seat keeps its name on the board but sat the game out.
+        const bool out = (seat == 3 || seat == 4) && state_.out[static_cast<std::size_t>(seat - 3)];
+        if (seat != me_.myseat && !out && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+    }
     return names;
 }
 

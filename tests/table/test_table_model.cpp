@@ -78,6 +78,8 @@ private slots:
     void offersOnlyWhatTheHostGrants_data();
     void offersOnlyWhatTheHostGrants();
     void movablePawns_data();
+    void tallyCountsOnlySeatsInTheGame_data();
+    void tallyCountsOnlySeatsInTheGame();
     void movablePawns();
 };
 
@@ -967,6 +969,28 @@ void TestTableModel::movablePawns() {
     t.feed(announce::nextplayer(2, 1));
     t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
     QCOMPARE(list(), none);
+}
+
+void TestTableModel::tallyCountsOnlySeatsInTheGame_data() {
+    QTest::addColumn<QString>("seat3");
+    QTest::addColumn<bool>("removed4");
+    QTest::addColumn<QStringList>("others");
+    QTest::newRow("all four") << "t" << false << QStringList({"Bob", "Cid", "Dee"});
+    QTest::newRow("seat 3 sits out") << "f" << false << QStringList({"Bob", "Dee"});
+    QTest::newRow("seat 4 taken out mid-game") << "t" << true << QStringList({"Bob", "Cid"});
+}
+
+void TestTableModel::tallyCountsOnlySeatsInTheGame() {
+    QFETCH(QString, seat3);
+    QFETCH(bool, removed4);
+    QFETCH(QStringList, others);
+    Model t(1);
+    t.seatEveryone();
+    t.feed(announce::startgame("Ann", "0", "0", "0", "0", seat3.toStdString(), "t", "0", 0));
+    if (removed4) t.feed(announce::removepegs(4));
+    QStringList names;
+    for (const auto& n : t.model.otherPlayers()) names << q(n);
+    QCOMPARE(names, others);
 }
 
 QTEST_APPLESS_MAIN(TestTableModel)
