@@ -292,6 +292,7 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     clearall();
     // The last game's winner line must not stand beside the new game's first "Your Turn.".
     state_.log.clear();
+    state_.gameRunning = true;
     blockpartner_.fill(0);
     rollingAgain_ = false;
     auto on = [](const std::string& flag) { return flag == "1"; };
@@ -507,6 +508,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
     state_.errorShown = false;
+    state_.gameRunning = false;
     const int w = *code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
     // A team code is never a seat, whatever connection number the user holds.
@@ -566,6 +568,7 @@ void TableModel::locations(std::string_view body, Outcome& out) {
             if (!validSquare(square)) return;
 
     state_.turnseat = info->whoseturn;
+    state_.gameRunning = true;
     setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1,
                     std::to_string(info->blocklimit));
     for (int s = 1; s <= kSeatCount; ++s) {
@@ -579,9 +582,31 @@ void TableModel::locations(std::string_view body, Outcome& out) {
     recordBlockPartners();
     setplayer(3, info->seat3playing, out);
     setplayer(4, info->seat4playing, out);
-    const int die1 = info->die1 == 0 ? 1 : info->die1;
+    // The seated players see the mover's dice in the mover's corner until the roll, then the
+    // rolled dice with the used ones gone; a used die is 0 and plays no more.
+    const int die1 = info->die1;
     const int die2 = info->die2;
-    showDice(die1, die2);
+    if (info->turnphase == 1) {
+        state_.dice.face = {1, 1};
+        state_.dice.place = DicePlace::Corner;
+        state_.dice.cornerSeat = info->whoseturn;
+    } else {
+        showDice(die1 > 0 ? die1 : -1, die2 > 0 ? die2 : -1);
+    }
+    // Progress is not announced; it follows from the squares as the host counts it (one for
+    // entering, one for every square since).
+    for (int s = 1; s <= kSeatCount; ++s) {
+        int travelled = 0;
+        for (int p = 1; p <= kPawnCount; ++p) {
+            const int square = boardpawn(s, p);
+            if (square == 0) continue;
+            int at = startSquareOf(s);
+            int steps = 1;
+            for (; at != square && steps <= kLastSquare; ++steps) at = stepSquare(s, at);
+            if (at == square) travelled += steps;
+        }
+        setprogress(s, travelled);
+    }
     seatAt(info->whoseturn).turn = true;
     if (isOwn(info->whoseturn)) {
         state_.canmove = true;

@@ -100,6 +100,7 @@ struct TableState {
     std::string questionName = "Player?"; // label_bottakeover
     int questionSeat = 0;
     bool startShown = false;
+    bool gameRunning = false; // from a game's start (or a late join) to its winner
     WarningView warning;
     std::vector<std::string> spies; // spy list entries "N: Name"
     bool operator==(const TableState&) const = default;

@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include "tally/tally_window.h"
+#include "protocol/catalogue.h"
+#include <QApplication>
 
 using namespace quadrino;
 
@@ -420,6 +422,43 @@ private slots:
         t.action("StartGame1")->setEnabled(true);
         t.action("StartGame1")->trigger();
         QCOMPARE(t.boxes, QStringList{"You are not connected"});
+    }
+
+    void startGameAsksDuringAGame() {
+        Window t;
+        FakeHost fake;
+        QStringList asked;
+        bool answer = false;
+        t.w.setQuestionBox([&](const QString& q) {
+            asked << q;
+            return answer;
+        });
+        auto options = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("gamestart")) return w->isVisible();
+            return false;
+        };
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_sendlogininfo+1\xFF");
+        QVERIFY(fake.waitForReceived("CMD_logininfo+1+1.0.15+Ann\xFF\xFF"));
+        t.action("StartGame1")->setEnabled(true);
+        // Between games the options open at once.
+        QTRY_VERIFY(t.w.identity().loggedin);
+        t.action("StartGame1")->trigger();
+        QVERIFY(asked.isEmpty());
+        QVERIFY(options());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("gamestart")) w->hide();
+        fake.send(QByteArray::fromStdString(quadrino::announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0)));
+        QTRY_VERIFY(!t.w.findChild<QLabel*>(QStringLiteral("label_limit"))->text().endsWith(QLatin1String("OFF")));
+        // During a game: "No" keeps it, "Yes" goes on to the options.
+        t.action("StartGame1")->trigger();
+        QCOMPARE(asked, QStringList{"A game is in progress. Start a new game?"});
+        QVERIFY(!options());
+        answer = true;
+        t.action("StartGame1")->trigger();
+        QVERIFY(options());
     }
 
     void gameIsFull() {

@@ -764,9 +764,15 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(t.state().pawn(1, 2), (table::PawnView{5, false, true}));
     QCOMPARE(t.model.boardpawn(1, 3), 97);
     QCOMPARE(t.model.boardpawn(3, 1), 60);
-    // A used die 1 is shown as a one and kept as one; die 2 as it is.
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{1, 4}));
+    // A used die 1 is gone, as the seated players see it; die 2 as it is.
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{0, 4}));
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{-1, 4}));
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
+    // Progress from the squares: seat 1 has two pawns 1 past entering and one home (75 squares).
+    QCOMPARE(t.state().seat(1).progress, (1 + 1 + 72) / 2);
+    QCOMPARE(t.state().seat(2).progress, (1 + 1) / 2);
+    QCOMPARE(t.state().seat(3).progress, 5 / 2);
+    QCOMPARE(t.state().seat(4).progress, 0);
     QVERIFY(t.state().bonusShownAt(1));
     QCOMPARE(t.state().bonusAt(1), 20);
     QVERIFY(t.state().bonusShownAt(2));
@@ -775,10 +781,10 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList{"turn"});
 
-    // The picture is enough for markers at once: 1, 4, the sum 5 and the 10; the 20 would
-    // pass seat 1's pair on square 5.
+    // The picture is enough for markers at once: the 4 and the 10; the used die and the sum
+    // are gone, and the 20 would pass seat 1's pair on square 5.
     t.take(t.model.clickPawn(3, 1, false));
-    const QList<QPair<int, int>> expected = {{1, 61}, {2, 64}, {3, 65}, {5, 2}};
+    const QList<QPair<int, int>> expected = {{2, 64}, {5, 2}};
     for (int code = 1; code <= 12; ++code) {
         int target = 0;
         for (const auto& e : expected)
@@ -800,6 +806,16 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(q(other.state().status), QStringLiteral("Ann's turn."));
     QVERIFY(!other.state().canmove);
     QCOMPARE(other.state().dice.value[0], 0);
+
+    // Before the mover has rolled, the dice wait in the mover's corner.
+    Model waiting(4, "Dee");
+    state.turnphase = 1;
+    state.die1 = 3;
+    state.die2 = 2;
+    waiting.feed(announce::locations(state));
+    QCOMPARE(waiting.state().dice.place, table::DicePlace::Corner);
+    QCOMPARE(waiting.state().dice.cornerSeat, 1);
+    QCOMPARE(waiting.state().dice.face, (std::array<int, 2>{1, 1}));
 }
 
 void TestTableModel::morestatsFlag() {
