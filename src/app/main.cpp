@@ -15,6 +15,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrino"));
 
+    // Caught from the start: a SIGTERM that arrives while the window is still being built
+    // waits for the event loop and then closes the window the ordinary way.
+    quadrino::TerminationSignals termination;
+
     quadrino::SingleInstance guard;
     if (!guard.claim()) return 0;
 
@@ -37,7 +41,6 @@ int main(int argc, char* argv[]) {
     });
 
     // Signals and the end of the desktop session run the ordinary close, which saves.
-    quadrino::TerminationSignals termination;
     QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &window, &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
         window.close();

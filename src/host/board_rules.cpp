@@ -11,8 +11,7 @@ namespace {
 // What a move would do, worked out without touching the board, so that a refusal found
 // late in the scan can leave a committed move without side effects.
 struct Verdict {
-    int landing = 0;      // 0 = refused
-    int progressGain = 0; // what the seat's progress grows by when the move is committed
+    int landing = 0; // 0 = refused
     std::array<std::pair<int, int>, 16> captures{};
     std::size_t captureCount = 0;
 
@@ -40,7 +39,6 @@ Verdict judgeEntry(const BoardState& b, int seat, int amount) {
         }
     }
     v.landing = target;
-    v.progressGain = 1;
     return v;
 }
 
@@ -90,7 +88,6 @@ Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
         }
     }
     v.landing = target;
-    v.progressGain = amount;
     return v;
 }
 
@@ -140,6 +137,22 @@ int trackDistance(int seat, int square) {
     return square >= start ? square - start : square + 68 - start;
 }
 
+int pawnProgress(int seat, int square) {
+    if (!isSeat(seat) || square == 0) return 0;
+    if (square >= 1 && square <= kTrackSquares) return 1 + trackDistance(seat, square);
+    if (square == homeSquareOf(seat)) return 1 + 63 + kHomeColumnLength + 1;
+    const int column = homeColumnStartOf(seat);
+    if (square >= column && square < column + kHomeColumnLength) return 1 + 63 + (square - column + 1);
+    return 0; // a square this seat never reaches
+}
+
+int progressOf(const BoardState& b, int seat) {
+    if (!isSeat(seat)) return 0;
+    int sum = 0;
+    for (int square : b.seats[seat].pawnsquare) sum += pawnProgress(seat, square);
+    return sum;
+}
+
 std::optional<int> amountOfCode(const MoveSlots& amounts, int code) {
     if (!isMoveCode(code)) return std::nullopt;
     return amountOf(amounts, code);
@@ -182,7 +195,6 @@ int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
             b.sendseat = v.captures[i].first;
             b.sendpawn = v.captures[i].second;
         }
-        b.seats[seat].progress += v.progressGain;
     }
     return v.landing;
 }
@@ -242,9 +254,7 @@ void awardCaptureBonus(MoveSlots& amounts) {
 
 void sendToStart(BoardState& b, int seat, int pawn) {
     if (!isSeat(seat) || !isPawn(pawn)) return;
-    auto& s = b.seats[seat];
-    s.progress -= trackDistance(seat, s.pawnsquare[pawn]);
-    s.pawnsquare[pawn] = 0;
+    b.seats[seat].pawnsquare[pawn] = 0;
 }
 
 BlockLimitEvents applyBlockLimit(BoardState& b, int seat) {
@@ -266,7 +276,7 @@ BlockLimitEvents applyBlockLimit(BoardState& b, int seat) {
                 // other's count restarts with it.
                 turns = 0;
                 sendToStart(b, seat, k);
-                events.items[events.count++] = {BlockLimitEvent::Kind::penalty, k, 0, s.progress};
+                events.items[events.count++] = {BlockLimitEvent::Kind::penalty, k, 0, progressOf(b, seat)};
             } else if (turns == o.blocklimit - 1 && !warned) {
                 warned = true;
                 events.items[events.count++] = {BlockLimitEvent::Kind::warning, k, a, 0};

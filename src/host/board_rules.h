@@ -11,9 +11,14 @@ namespace quadrino {
 
 // One step of a pawn of `seat` from `square` (the stepping rule, home columns included).
 int stepSquare(int seat, int square);
-// Distance along the track from the seat's start square; what a seat loses when the pawn
-// goes back to start.
+// Distance along the track from the seat's start square (for squares 1..68).
 int trackDistance(int seat, int square);
+// What a pawn on `square` adds to its seat's progress: 0 at start, 1 for entering, and one
+// more for every step from the start square on (71 steps to the home square).
+int pawnProgress(int seat, int square);
+// The seat's progress: the sum over its pawns. Kept as a sum, it can never go negative nor
+// drift from the board, whatever joins, captures and penalties happen.
+int progressOf(const BoardState& b, int seat);
 
 // The amount a move code (1..12) spends, 0 when unavailable (codes 3 and 8 need both parts);
 // nullopt for a code outside 1..12.
@@ -29,7 +34,7 @@ bool morethentwo(const BoardState& b, int seat, int square);
 bool notteamie(const BoardState& b, int seat, int other);
 
 // Landing square, or 0 when refused. In commit mode a granted move also records a capture
-// (sendseat/sendpawn), fills a 20 bonus slot per capture and adds to progress. The pawn
+// (sendseat/sendpawn) and fills a 20 bonus slot per capture. The pawn
 // must be 1..4; anything else is refused.
 int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit);
 int oktomoveTest(const BoardState& b, int seat, int pawn, int amount);
@@ -38,7 +43,7 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount);
 bool checkformoves(const BoardState& b, int seat);
 // The pawn the three-doubles penalty sends back, 0 for none.
 int findclosestpawn(const BoardState& b, int seat);
-// Sends a pawn back to start and takes what it had travelled off the seat's progress.
+// Sends a pawn back to start.
 void sendToStart(BoardState& b, int seat, int pawn);
 
 // Puts 10 (home bonus) or 20 (capture bonus) into the first empty slot of its kind; with all

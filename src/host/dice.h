@@ -5,6 +5,8 @@
 // script sets exactly the dice a test or the fuzzer wants.
 #include <cstdint>
 #include <deque>
+#include <memory>
+#include <optional>
 
 #include "host/random.h"
 
@@ -27,6 +29,18 @@ public:
 private:
     Random random_;
 };
+
+// The operating system's random source for every draw (getrandom). Nothing of its state
+// shows in the dice, so no peer can work out the next roll from the rolls it has seen, as it
+// could with the game's generator after a dozen dice.
+class SystemDice : public DiceSource {
+public:
+    int below(int n) override;
+};
+
+// The host's dice: the game's generator when a seed is given (tests, replays, benchmarks),
+// the system's random source otherwise.
+std::unique_ptr<DiceSource> makeDice(std::optional<std::uint32_t> seed);
 
 // Draws given values first, then falls back to a seeded generator.
 class ScriptedDice : public DiceSource {

@@ -21,7 +21,6 @@ struct SeatState {
     PerPawn<int> pawnsquare{};   // 0 = at start
     PerPawn<int> blockpartner{}; // the own pawn it shared a square with when the turn began, 0 = none
     PerPawn<int> blockturns{};   // consecutive turns in that block
-    int progress = 0;
     bool passedlast = false; // sent and stored as "t"/"f" in the original wire texts
     bool operator==(const SeatState&) const = default;
 };

@@ -21,7 +21,12 @@ void Host::connectionOpened(int connection) {
         return;
     }
     if (!isConnectionNumber(connection)) return;
-    seats_.record(connection).connected = true;
+    PlayerRecord& p = seats_.record(connection);
+    p.connected = true;
+    // A newcomer plays the seat: a watching flag left from before is not theirs, and until
+    // their login arrives the computer goes on playing it.
+    p.loggedin = false;
+    p.justwatching = false;
     framers_[connection] = Framer();
     port_.log("accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
@@ -53,6 +58,7 @@ void Host::connectionClosed(int connection) {
         seats_.broadcastExcept(connection, announce::playerdisconnected(connection, p.name));
     }
     p.connected = false;
+    p.loggedin = false;
     p.name.clear();
     p.justwatching = false;
     // Requests still queued from a closed connection must not be taken for those of the
@@ -84,7 +90,9 @@ void Host::drop(int connection, std::string_view why) {
 }
 
 void Host::dispatch(const QueuedMessage& message) {
-    auto [word, body] = splitCommand(message.text);
+    const CommandSplit split = splitCommand(message.text);
+    const std::string_view word = split.word;
+    const std::string_view body = split.rest;
     if (word.empty()) return;
     auto command = hostCommand(word);
     if (!command) return;
@@ -142,6 +150,7 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
     PlayerRecord& p = seats_.record(connection);
     p.name = info->name;
     p.connected = true;
+    p.loggedin = true;
     port_.log("connection " + std::to_string(connection) + " logged in as " + p.name);
     seats_.broadcast(announce::newplayerinfo(connection, p.name));
     for (int i = 1; i <= seats_.highestconnection(); ++i)

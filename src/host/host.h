@@ -35,6 +35,13 @@ public:
     int highestconnection() const { return seats_.highestconnection(); }
     bool botPlays(int seat) const { return seats_.botPlays(seat); }
     std::size_t queuedMessages() const { return queue_.size(); }
+    // The level of the computer player for one seat, or for all four: the hosting user's
+    // choice, applied from the seat's next decision on.
+    void setBotLevel(int seat, BotLevel level) { engine_.setBotLevel(seat, level); }
+    void setBotLevels(BotLevel level) {
+        for (int seat = 1; seat <= kSeatCount; ++seat) engine_.setBotLevel(seat, level);
+    }
+    BotLevel botLevel(int seat) const { return engine_.botLevel(seat); }
     const TurnEngine& engine() const { return engine_; }
     // Requests straight to the game, as a seat's player or the computer would make them.
     TurnEngine& engine() { return engine_; }

@@ -19,10 +19,15 @@ const PlayerRecord& SeatTable::player(int connection) const {
     return PerConnection<PlayerRecord>::contains(connection) ? players_[connection] : none;
 }
 
-bool SeatTable::botPlays(int seat) const {
+bool SeatTable::personOn(int seat) const {
     if (!isSeat(seat)) return false;
     const PlayerRecord& p = players_[seat];
-    return !p.connected || p.justwatching;
+    return p.connected && p.loggedin;
+}
+
+bool SeatTable::botPlays(int seat) const {
+    if (!isSeat(seat)) return false;
+    return !personOn(seat) || players_[seat].justwatching;
 }
 
 void SeatTable::sendTo(int connection, std::string_view message) { port_.send(connection, message); }

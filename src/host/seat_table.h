@@ -13,6 +13,7 @@ namespace quadrino {
 struct PlayerRecord {
     std::string name;     // given at login; empty while the number is free
     bool connected = false;
+    bool loggedin = false;     // a seat is a person's only once its login has arrived
     bool justwatching = false; // seats only: the computer plays the seat for its watching player
 };
 
@@ -28,7 +29,9 @@ public:
     // The record of number 1..10; the caller has checked the number.
     PlayerRecord& record(int connection) { return players_[connection]; }
     bool connected(int connection) const { return player(connection).connected; }
-    // A seat with nobody on it, or whose player watches, is played by the computer.
+    // A person holds the seat: connected and logged in.
+    bool personOn(int seat) const;
+    // A seat with nobody logged in on it, or whose player watches, is played by the computer.
     bool botPlays(int seat) const;
 
     void sendTo(int connection, std::string_view message);

@@ -3,8 +3,10 @@
 #include "host/turn_engine.h"
 
 #include <algorithm>
+#include <string>
 
 #include "host/computer_player.h"
+#include "host/strong_player.h"
 
 namespace quadrino {
 namespace {
@@ -15,6 +17,13 @@ constexpr int kFirstBotMoveMs = 250;
 const char* flag(bool on) { return on ? "t" : "f"; }
 
 } // namespace
+
+StrongContext strongContext(const TurnState& t) {
+    StrongContext context{t.doublescount, t.rollagain, 0};
+    for (int s : t.turnorder)
+        if (isSeat(s)) context.playing |= 1u << (s - 1);
+    return context;
+}
 
 bool isSquareOfSeat(int seat, int square) {
     if (!isSeat(seat)) return false;
@@ -66,8 +75,8 @@ void TurnEngine::startgame(const StartGameRequest& r) {
 void TurnEngine::setturns() {
     turn_.seat3playing = true;
     turn_.seat4playing = true;
-    const bool seat3 = seats_.connected(3);
-    const bool seat4 = seats_.connected(4);
+    const bool seat3 = seats_.personOn(3);
+    const bool seat4 = seats_.personOn(4);
     if (board_.options.teamgame || board_.options.fullgame) {
         turn_.turnorder = {1, 3, 2, 4};
     } else if (!seat3 && !seat4) {
@@ -118,14 +127,17 @@ void TurnEngine::findplayer() {
 
 void TurnEngine::playerroll(int seat) {
     if (seat != turn_.whoseturn) return; // another seat's request must not touch this turn
+    if (turn_.turnphase != 1) {
+        // Refused before anything changes: emptying the bonuses first could leave a seat
+        // that had only a bonus left with no move and no way on.
+        sendError(seat, 1);
+        keepGameMoving();
+        return;
+    }
     auto& amounts = board_.amounts;
     board_.sendseat = board_.sendpawn = 0;
     amounts.bonus20a = amounts.bonus20b = amounts.bonus20c = 0;
     amounts.bonus10a = amounts.bonus10b = amounts.bonus10c = 0;
-    if (turn_.turnphase != 1) {
-        sendError(seat, 1);
-        return;
-    }
     amounts.die1 = dice_.die();
     amounts.die2 = dice_.die();
     if (amounts.die1 == amounts.die2) {
@@ -145,9 +157,8 @@ void TurnEngine::playerroll(int seat) {
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
         if (k != 0) sendToStart(board_, seat, k);
-        seats_.broadcast(announce::gotpenalty(seat, k, s.progress, amounts.die1, amounts.die2));
+        seats_.broadcast(announce::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
         turn_.rollagain = false;
-        turn_.turnphase = 0;
         armNextPlayer();
         return;
     }
@@ -164,26 +175,17 @@ void TurnEngine::playerroll(int seat) {
 void TurnEngine::moveit(int seat, int code, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (seat != turn_.whoseturn) return;
-    if (turn_.turnphase != 2) {
-        sendError(seat, 2);
-        return;
-    }
+    auto refuse = [&](int error) {
+        sendError(seat, error);
+        keepGameMoving();
+    };
+    if (turn_.turnphase != 2) return refuse(2);
     auto amount = amountOfCode(board_.amounts, code);
-    if (!amount || !isPawn(pawn)) {
-        sendError(seat, 5);
-        return;
-    }
-    if (*amount == 0) {
-        sendError(seat, unavailableError(code));
-        return;
-    }
+    if (!amount || !isPawn(pawn)) return refuse(5);
+    if (*amount == 0) return refuse(unavailableError(code));
+    // A refused move leaves every amount where it was, the second and third 20 included.
     const int landing = oktomove(board_, seat, pawn, *amount, true);
-    if (code == 9) board_.amounts.bonus20b = 0;
-    if (code == 10) board_.amounts.bonus20c = 0;
-    if (landing == 0) {
-        sendError(seat, 5);
-        return;
-    }
+    if (landing == 0) return refuse(5);
     SeatState& s = board_.seats[seat];
     s.pawnsquare[pawn] = landing;
     spendCode(board_.amounts, code);
@@ -198,7 +200,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     info.code = code;
     info.pawn = pawn;
     info.square = landing;
-    info.progress = s.progress;
+    info.progress = progressOf(board_, seat);
     info.amounts = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
                     sl.double2};
     info.moreMoves = false;
@@ -221,12 +223,15 @@ void TurnEngine::sendback(int mover, int seat, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (!isSeat(seat) || !isPawn(pawn)) return;
     sendToStart(board_, seat, pawn);
-    seats_.broadcast(announce::sendback(mover, seat, pawn, board_.seats[seat].progress));
+    seats_.broadcast(announce::sendback(mover, seat, pawn, progressOf(board_, seat)));
 }
 
 void TurnEngine::playerpass(int seat) {
-    if (!turn_.gamestarted || seat != turn_.whoseturn || turn_.turnphase != 2 || !board_.options.passing)
+    if (seat != turn_.whoseturn) return;
+    if (!turn_.gamestarted || turn_.turnphase != 2 || !board_.options.passing) {
+        keepGameMoving();
         return;
+    }
     board_.seats[seat].passedlast = true;
     seats_.broadcast(announce::passing(seat));
     armNextPlayer();
@@ -246,16 +251,28 @@ bool TurnEngine::checkforwin(int seat) {
     }
     seats_.broadcast(announce::winner(code));
     turn_.gamestarted = false;
+    // Nothing of this game may act after its winner, not even a pause armed before the move.
+    port_.stopTimer(HostTimer::Next);
+    port_.stopTimer(HostTimer::Computer);
     return true;
 }
 
 void TurnEngine::sendError(int seat, int code) {
-    if (isSeat(seat) && seats_.connected(seat)) seats_.sendTo(seat, announce::aerror(seat, code));
+    if (isSeat(seat) && seats_.personOn(seat)) seats_.sendTo(seat, announce::aerror(seat, code));
 }
 
 void TurnEngine::armNextPlayer() {
+    // The turn is over: nothing the seat asks for until the next seat is found may act.
+    turn_.turnphase = 0;
     turn_.nextplayerdelay = 1;
     port_.startTimer(HostTimer::Next, kNextSeatMs);
+}
+
+void TurnEngine::keepGameMoving() {
+    if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, turn_.whoseturn)) return;
+    port_.log("seat " + std::to_string(turn_.whoseturn) + " has no move left; the turn passes");
+    seats_.broadcast(announce::nomoves(turn_.whoseturn));
+    armNextPlayer();
 }
 
 void TurnEngine::armComputer(int intervalMs) { port_.startTimer(HostTimer::Computer, intervalMs); }
@@ -274,17 +291,32 @@ void TurnEngine::computertimerTimer() {
 }
 
 void TurnEngine::computerplay(int seat) {
+    if (!turn_.gamestarted) return;
     if (turn_.turnphase == 1) {
         playerroll(seat);
-        return;
+    } else if (turn_.turnphase == 2) {
+        if (botLevel(seat) == BotLevel::strong) {
+            const auto d = strongmove(board_, seat, strongContext(turn_));
+            if (d && d->pass)
+                playerpass(seat);
+            else if (d)
+                moveit(seat, d->move.code, d->move.pawn);
+            else
+                keepGameMoving();
+        } else if (auto move = computermove(board_, seat)) {
+            moveit(seat, move->code, move->pawn);
+        } else {
+            keepGameMoving();
+        }
     }
-    if (auto move = computermove(board_, seat)) moveit(seat, move->code, move->pawn);
+    // Phase 0: the turn is over and the next seat a second away; nothing to do.
 }
 
 // ---- what the seat table reports --------------------------------------------------------
 
 void TurnEngine::seatLeft(int connection) {
-    if (turn_.gamestarted && connection == turn_.whoseturn && connection != 1) armComputer(port_.botDelay());
+    // Number 1 is a seat like any other here: when it leaves on turn the computer finishes.
+    if (turn_.gamestarted && connection == turn_.whoseturn) armComputer(port_.botDelay());
 }
 
 void TurnEngine::seatHandedToComputer(int seat) {
@@ -293,9 +325,27 @@ void TurnEngine::seatHandedToComputer(int seat) {
 
 void TurnEngine::takeOutSeat(int seat) {
     if (!isSeat(seat)) return;
+    if (turn_.gamestarted && seat == turn_.whoseturn && turn_.turnphase != 0) {
+        // Its turn ends first, so the computer does not go on moving pawns that are gone.
+        port_.stopTimer(HostTimer::Computer);
+        turn_.rollagain = false;
+        armNextPlayer();
+    }
+    // The turn order as the rules would set it now, but only the seat named may leave it:
+    // another empty seat dropped with it would keep its pawns on the board for good.
+    const TurnState before = turn_;
     setturns();
+    const bool leaves = std::find(turn_.turnorder.begin(), turn_.turnorder.end(), seat) == turn_.turnorder.end();
+    turn_.turnorder = before.turnorder;
+    turn_.seat3playing = before.seat3playing;
+    turn_.seat4playing = before.seat4playing;
+    if (leaves) {
+        for (int& s : turn_.turnorder)
+            if (s == seat) s = 0;
+        if (seat == 3) turn_.seat3playing = false;
+        if (seat == 4) turn_.seat4playing = false;
+    }
     SeatState& s = board_.seats[seat];
-    s.progress = 0;
     s.passedlast = false;
     s.pawnsquare = {};
     s.blockpartner = {};

@@ -10,6 +10,7 @@
 #include "host/game_state.h"
 #include "host/host_port.h"
 #include "host/seat_table.h"
+#include "host/strong_player.h"
 #include "protocol/catalogue.h"
 
 namespace quadrino {
@@ -68,12 +69,21 @@ public:
     // can be in: pawns off their seat's path, numbers out of range.
     bool resume(const GameSnapshot& snapshot);
 
+    // How the computer plays a seat when nobody does; kept across games, never sent.
+    void setBotLevel(int seat, BotLevel level) {
+        if (isSeat(seat)) botLevels_[seat] = level;
+    }
+    BotLevel botLevel(int seat) const { return isSeat(seat) ? botLevels_[seat] : BotLevel::classic; }
+
 private:
     void setturns();
     void findplayer();
     bool checkforwin(int seat);
     void sendback(int mover, int seat, int pawn);
     void armNextPlayer();
+    // The safety net: a seat on turn that has rolled and has no legal move left passes the
+    // turn on, as after a roll without moves.
+    void keepGameMoving();
     void armComputer(int intervalMs);
     void sendError(int seat, int code);
     void computerplay(int seat);
@@ -81,9 +91,14 @@ private:
     HostPort& port_;
     SeatTable& seats_;
     DiceSource& dice_;
+    PerSeat<BotLevel> botLevels_{}; // all Classic
     BoardState board_;
     TurnState turn_;
 };
+
+// What the Strong computer player needs to know of the turn: doubles so far, and which
+// seats take part.
+StrongContext strongContext(const TurnState& t);
 
 // True when a pawn of the seat may stand on the square at all: start, its track, its own
 // home column, its own home square.

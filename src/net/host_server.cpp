@@ -13,7 +13,7 @@ Q_LOGGING_CATEGORY(lcHost, "quadrino.host", QtWarningMsg)
 namespace quadrino {
 
 HostServer::HostServer(Options options, QObject* parent) : QObject(parent), options_(std::move(options)) {
-    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), options_.seed);
+    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed));
     connect(&dispatchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Dispatch); });
     connect(&nextTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Next); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Computer); });

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "host/host.h"
 #include "host/host_port.h"
@@ -20,7 +21,7 @@ class HostServer : public QObject, private HostPort {
     Q_OBJECT
 public:
     struct Options {
-        std::uint32_t seed = 0;
+        std::optional<std::uint32_t> seed; // the game's generator; unset: the system's random source
         double timeScale = 1.0;          // multiplies every timer interval
         std::function<int()> botDelay;   // the hosting user's bot speed; 1000 ms when unset
         bool logToStderr = false;        // the headless host logs connection events

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "host/random.h"
+#include "host/strong_player.h"
 #include "net/host_server.h"
 #include "protocol/wire.h"
 
@@ -45,10 +45,15 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", "7772");
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
-    QCommandLineOption seedOpt("seed", "Starting state of the random generator (default: time of day).", "N");
+    QCommandLineOption seedOpt("seed",
+                               "Replays the dice of the game's own generator from this state (tests, replays). "
+                               "Without it the dice come from the system's random source.",
+                               "N");
     QCommandLineOption scaleOpt("time-scale", "Multiplies every host timer interval (0.01 runs a bot game in seconds).",
                                 "F", "1");
-    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt});
+    QCommandLineOption levelOpt("bot-level", "How the computer plays the seats nobody holds: classic or strong.",
+                                "LEVEL", "classic");
+    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument: " + parser.positionalArguments().first());
@@ -57,7 +62,6 @@ int main(int argc, char** argv) {
     if (!parseNumber(parser.value(portOpt), 0, 65535, port)) return fail("--port wants a number from 0 to 65535");
     if (!parseNumber(parser.value(delayOpt), 0, 600000, delay)) return fail("--bot-delay wants milliseconds");
     quadrino::HostServer::Options options;
-    options.seed = quadrino::Random::clockSeed();
     if (parser.isSet(seedOpt)) {
         if (!parseNumber(parser.value(seedOpt), 0, 0xFFFFFFFFLL, seed))
             return fail("--seed wants a number from 0 to 4294967295");
@@ -68,11 +72,20 @@ int main(int argc, char** argv) {
     if (!ok || options.timeScale < 0 || options.timeScale > 1000) return fail("--time-scale wants a factor from 0 to 1000");
     options.botDelay = [d = static_cast<int>(delay)] { return d; };
     options.logToStderr = true;
+    const QByteArray levelName = parser.value(levelOpt).toLatin1();
+    const auto level = quadrino::botLevelFromName(std::string_view(levelName.constData(),
+                                                                   static_cast<std::size_t>(levelName.size())));
+    if (!level) return fail("--bot-level wants classic or strong");
 
     quadrino::HostServer server(options);
+    server.host().setBotLevels(*level);
     if (!server.listen(static_cast<quint16>(port)))
         return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
-    std::fprintf(stderr, "quadrino-host: listening on port %u (seed %u)\n", server.serverPort(), options.seed);
+    if (options.seed)
+        std::fprintf(stderr, "quadrino-host: listening on port %u (seed %u)\n", server.serverPort(), *options.seed);
+    else
+        std::fprintf(stderr, "quadrino-host: listening on port %u (dice from the system's random source)\n",
+                     server.serverPort());
     std::fflush(stderr);
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");

@@ -131,8 +131,14 @@ private slots:
         stopHost();
     }
 
+    void watchesAWholeBotGame_data() {
+        QTest::addColumn<QStringList>("level");
+        QTest::newRow("classic computer players") << QStringList{};
+        QTest::newRow("strong computer players") << QStringList{"--bot-level", "strong"};
+    }
     void watchesAWholeBotGame() {
-        startHost({"--seed", "2024", "--time-scale", "0.01", "--bot-delay", "500"});
+        QFETCH(QStringList, level);
+        startHost(QStringList{"--seed", "2024", "--time-scale", "0.01", "--bot-delay", "500"} + level);
         Peer me;
         QVERIFY(me.connectTo(port));
         QCOMPARE(me.login("Me"), 1);
@@ -147,6 +153,15 @@ private slots:
         for (const auto& m : seen) moves += m.startsWith("CMD_movehim+");
         QVERIFY(moves > 40);
         stopHost();
+    }
+
+    void refusesAnUnknownBotLevel() {
+        QProcess bad;
+        bad.start(qEnvironmentVariable("QUADRINO_BIN_DIR") + "/quadrino-host",
+                  {"--port", "0", "--bot-level", "Strong"});
+        QVERIFY(bad.waitForFinished(5000));
+        QCOMPARE(bad.exitCode(), 2);
+        QVERIFY(bad.readAllStandardError().contains("--bot-level wants classic or strong"));
     }
 };
 

@@ -146,9 +146,7 @@ inline Applied applyMove(BoardState& b, int seat, int code, int pawn) {
     r.moves = quadrino::checkformoves(b, seat);
     if (b.sendseat != 0) {
         auto& victim = b.seats[b.sendseat];
-        const int d = quadrino::trackDistance(b.sendseat, victim.pawnsquare[b.sendpawn]);
         victim.pawnsquare[b.sendpawn] = 0;
-        victim.progress -= d;
         b.sendseat = 0;
         b.sendpawn = 0;
     }

@@ -290,7 +290,6 @@ void startTurn(BoardState& b, int seat) {
             }
             if (++me.blockturns[k] >= b.options.blocklimit) {
                 me.blockturns[k] = 0;
-                me.progress -= trackDistance(seat, square);
                 me.pawnsquare[k] = 0;
             }
         }

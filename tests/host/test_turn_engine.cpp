@@ -123,7 +123,7 @@ private slots:
         QTest::addColumn<bool>("penalty");
         QTest::addColumn<int>("pawnSquare");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sends the furthest pawn back") << true << 30 << "CMD_gotpenalty+1+1+1+2+2+~";
+        QTest::newRow("sends the furthest pawn back") << true << 30 << "CMD_gotpenalty+1+1+0+2+2+~";
         QTest::newRow("nobody to send back") << true << 5 << "CMD_gotpenalty+1+0+1+2+2+~";
         QTest::newRow("penalty off keeps rolling") << false << 30 << "CMD_hisdice+1+2+2+2+2+2+0+~";
     }
@@ -137,7 +137,6 @@ private slots:
         f.giveTurn(1);
         f.position([&](GameSnapshot& g) {
             g.board.seats[1].pawnsquare[1] = pawnSquare;
-            g.board.seats[1].progress = pawnSquare == 5 ? 1 : 26;
             g.turn.doublescount = 2;
             g.turn.rollagain = true;
         });
@@ -199,9 +198,7 @@ private slots:
         f.giveTurn(1);
         f.position([](GameSnapshot& g) {
             g.board.seats[1].pawnsquare[1] = 9;
-            g.board.seats[1].progress = 5;
             g.board.seats[2].pawnsquare[1] = 13;
-            g.board.seats[2].progress = 57; // 42 of it by the pawn on 13
             g.turn.turnphase = 2;
             g.board.amounts.die1 = 4;
             g.board.amounts.die2 = 6;
@@ -209,9 +206,9 @@ private slots:
         const BoardState& b = f.board();
         f.say(1, "CMD_moveit+1+1+1+~");
         QCOMPARE(f.inbox[1].value(0), QString("CMD_movehim+1+1+1+13+9+20+0+0+0+0+0+0+0+t+~"));
-        QCOMPARE(f.inbox[1].value(1), QString("CMD_sendback+1+2+1+15+~"));
+        QCOMPARE(f.inbox[1].value(1), QString("CMD_sendback+1+2+1+0+~"));
         QCOMPARE(f.inbox[5].value(0), QString("CMD_movehim+1+1+1+13+9+20+0+0+0+0+0+0+0+f+~"));
-        QCOMPARE(f.inbox[2].value(1), QString("CMD_sendback+1+2+1+15+~"));
+        QCOMPARE(f.inbox[2].value(1), QString("CMD_sendback+1+2+1+0+~"));
         QCOMPARE(b.seats[2].pawnsquare[1], 0);
     }
 
@@ -267,7 +264,6 @@ private slots:
         f.position([](GameSnapshot& g) {
             g.turn.turnorder = {1, 0, 0, 0}; // only seat 1 plays, so every hand-on comes back to it
             g.board.seats[1].pawnsquare = {30, 30, 0, 0};
-            g.board.seats[1].progress = 50;
             g.board.seats[2].pawnsquare = {31, 31, 0, 0}; // a pair that bars every move of seat 1
         });
         f.giveTurn(1);
@@ -287,7 +283,7 @@ private slots:
         QCOMPARE(f.inbox[1].value(2), QString("CMD_warning+1+1+2+~"));
         f.clearInbox();
         handOn();
-        QCOMPARE(f.inbox[1].value(2), QString("CMD_gotpenalty1+1+1+25+~"));
+        QCOMPARE(f.inbox[1].value(2), QString("CMD_gotpenalty1+1+1+26+~"));
         QCOMPARE(s.pawnsquare[1], 0);
         QCOMPARE(s.pawnsquare[2], 30);
     }
