@@ -481,8 +481,7 @@ void MainWindow::onJustWatchChosen() {
 void MainWindow::onViewTallyChosen() {
     if (!tally_) return;
     tally_->loadchecklist(otherPlayers());
-    tally_->show();
-    tally_->raise();
+    presentSideWindow(tally_, this);
 }
 
 void MainWindow::sendit() {

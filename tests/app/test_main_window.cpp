@@ -597,6 +597,25 @@ private slots:
         QCOMPARE(a.w.otherPlayers(), QStringList({"Bee"}));
     }
 
+    void tallyOpensAsASideWindow() {
+        QTemporaryDir dir;
+        TallyWindow tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
+        Window t;
+        t.w.setTally(&tally);
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        t.action("ViewTally1")->trigger();
+        QVERIFY(tally.isVisible());
+        // Centred on the main window, with its background picture.
+        QVERIFY((tally.frameGeometry().center() - t.w.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY(tally.autoFillBackground());
+        QVERIFY(!tally.palette().brush(QPalette::Window).texture().isNull());
+        QVERIFY(QTest::qWaitForWindowExposed(&tally));
+        tally.activateWindow();
+        QTest::keyClick(&tally, Qt::Key_Escape);
+        QVERIFY(!tally.isVisible());
+    }
+
     void tallyCountsGamesWithTheOtherSeats() {
         QTemporaryDir dir;
         TallyWindow tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
