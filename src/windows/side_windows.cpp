@@ -56,8 +56,10 @@ void presentSideWindow(QWidget* window, QWidget* mainWindow) {
     if (!window) return;
     applySideWindowBackground(window);
     closeOnEscape(window);
-    if (!window->isVisible() && mainWindow) centreWindowAt(window, mainWindow->window()->frameGeometry().center());
+    const bool opening = !window->isVisible();
     bringToFront(window);
+    // Centred once shown, when its layout has given it the size it shows with.
+    if (opening && mainWindow) centreWindowAt(window, mainWindow->window()->frameGeometry().center());
 }
 
 HelpWindow* helpWindow(QWidget* mainWindow) {

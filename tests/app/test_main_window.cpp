@@ -217,7 +217,8 @@ private slots:
         QCOMPARE(t.w.findChild<QLineEdit*>(QStringLiteral("mychat"))->palette().color(QPalette::Text), QColor(Qt::red));
         // The turn sound reaches the table: the own turn plays the new one.
         table::TableModel& model = t.w.session().table();
-        model.handle(ClientCommand::newplayerinfo, "1+"); // seat 1 under the (still empty) own name
+        // "Your Turn." belongs to the own seat: let the window hold seat 1 as a login would.
+        const_cast<ClientIdentity&>(model.identity()).myseat = 1;
         QCOMPARE(model.handle(ClientCommand::nextplayer, "1+1+").sounds, std::vector<std::string>{"turnnew"});
         // A size the menu does not offer checks no entry.
         p.textsize = 11;
