@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/client_session.h"
 
+#include <memory>
+
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
@@ -12,12 +14,41 @@ namespace {
 QString fromWire(std::string_view bytes) { return QString::fromStdString(cp1252ToUtf8(bytes)); }
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+constexpr int kLoginTimeoutMs = 10000;
+
+QString failureInWords(QAbstractSocket::SocketError error, const QString& detail) {
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("the connection was refused; no game is hosted there");
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("no computer has that name or address");
+    case QAbstractSocket::NetworkError:
+        return QStringLiteral("the address cannot be reached (%1)").arg(detail);
+    default:
+        return detail;
+    }
+}
+
 } // namespace
 
 ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
-    : QObject(parent), table_(std::make_unique<table::TableModel>(identity_, diceSeed)) {
+    : QObject(parent), table_(std::make_unique<table::TableModel>(identity_, diceSeed)), diceSeed_(diceSeed) {
     connect(&connection_, &ClientConnection::messageReady, this, &ClientSession::onMessage);
-    connect(&connection_, &ClientConnection::closed, this, &ClientSession::closed);
+    connect(&connection_, &ClientConnection::closed, this, [this] {
+        awaitingLogin_ = false;
+        loginTimer_.stop();
+        emit closed();
+    });
+    connect(&connection_, &ClientConnection::connectFailed, this,
+            [this](QAbstractSocket::SocketError error, const QString& detail) {
+                // The socket has given up by itself and is still inside its error report.
+                giveUp(failureInWords(error, detail), false);
+            });
+    loginTimer_.setSingleShot(true);
+    loginTimer_.setInterval(kLoginTimeoutMs);
+    connect(&loginTimer_, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("the host did not answer within %1 seconds").arg(loginTimer_.interval() / 1000.0), true);
+    });
 }
 
 ClientSession::~ClientSession() {
@@ -36,7 +67,33 @@ void ClientSession::setHosting(bool hosting) {
     emit tableChanged();
 }
 
-void ClientSession::connectToHost(const QString& address, quint16 port) { connection_.connectToHost(address, port); }
+void ClientSession::connectToHost(const QString& address, quint16 port) {
+    awaitingLogin_ = true;
+    loginTimer_.start();
+    connection_.connectToHost(address, port);
+}
+
+void ClientSession::giveUp(const QString& reason, bool drop) {
+    if (!awaitingLogin_) return; // reported once, and never after the login
+    awaitingLogin_ = false;
+    loginTimer_.stop();
+    if (drop) connection_.reset();
+    emit connectFailed(reason);
+}
+
+void ClientSession::reset() {
+    awaitingLogin_ = false;
+    loginTimer_.stop();
+    connection_.reset();
+    identity_.myseat = 0;
+    identity_.loggedin = false;
+    identity_.amhost = false;
+    // The panel keeps a reference to the model, so the model is replaced where it lives. The
+    // caller sets the table's preferences again.
+    std::destroy_at(table_.get());
+    std::construct_at(table_.get(), identity_, diceSeed_);
+    emit tableChanged();
+}
 
 void ClientSession::send(const std::string& message) {
     if (identity_.loggedin) connection_.send(message);
@@ -90,6 +147,8 @@ void ClientSession::onMessage(const std::string& entry) {
 void ClientSession::sendlogininfo(std::string_view body) {
     const auto seat = parseSendlogininfo(body);
     if (!seat) return;
+    awaitingLogin_ = false;
+    loginTimer_.stop();
     identity_.myseat = *seat;
     identity_.loggedin = true;
     connection_.send(request::logininfo(*seat, kVersion, loginname_));

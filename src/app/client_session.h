@@ -6,6 +6,7 @@
 // the messages that are not the table's, come out as signals for the window, the chat pane
 // and the sounds. Needs no window.
 #include <QObject>
+#include <QTimer>
 #include <QString>
 #include <memory>
 #include <string>
@@ -27,7 +28,13 @@ public:
     void setMyName(const QString& name);
     // The hosting copy may start games and remove players.
     void setHosting(bool hosting);
+    // A host that has not taken the login within the login timeout (10 s unless set) is given
+    // up, whether the connection was never made or made to something that never answers.
     void connectToHost(const QString& address, quint16 port);
+    void setLoginTimeout(int ms) { loginTimer_.setInterval(ms); }
+    // Leaves the current game: drops the connection without reporting a close, forgets the
+    // login and seat and clears the table. The name stays.
+    void reset();
 
     // One whole message for the host; dropped unless logged in.
     void send(const std::string& message);
@@ -58,15 +65,21 @@ signals:
     void gameFull();
     // The connection has closed.
     void closed();
+    // The connection to the host could not be made; `reason` in plain words.
+    void connectFailed(const QString& reason);
 
 private:
     void onMessage(const std::string& entry);
     void sendlogininfo(std::string_view body);
     void notice(const QString& text);
+    void giveUp(const QString& reason, bool drop);
 
     ClientIdentity identity_;
     std::string loginname_;
     std::unique_ptr<table::TableModel> table_;
+    std::uint32_t diceSeed_;
+    QTimer loginTimer_;
+    bool awaitingLogin_ = false;
     ClientConnection connection_;
 };
 

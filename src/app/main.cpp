@@ -9,6 +9,7 @@
 #include "app/single_instance.h"
 #include "app/termination.h"
 
+#include "settings/settings_location.h"
 #include "tally/tally_window.h"
 
 int main(int argc, char* argv[]) {
@@ -28,9 +29,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    const quadrino::SettingsLocation location = quadrino::locateSettings(
+        QCoreApplication::applicationDirPath().toStdString(), quadrino::defaultUserFolder());
     // Created before the main window, so it outlives it and saves after it.
-    quadrino::TallyWindow tally(quadrino::TallyWindow::defaultTallyPath());
+    quadrino::TallyWindow tally(QString::fromStdString(location.tallyFile.string()));
     quadrino::MainWindow window;
+    window.setSettingsLocation(location);
     window.setTally(&tally);
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
@@ -41,9 +45,10 @@ int main(int argc, char* argv[]) {
     });
 
     // Signals and the end of the desktop session run the ordinary close, which saves.
-    QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &window,
+                     &quadrino::MainWindow::closeUnattended);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window](QSessionManager&) {
-        window.close();
+        window.closeUnattended();
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.saveAtExit(); });
 

@@ -3,6 +3,8 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QKeyEvent>
@@ -13,7 +15,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
+#include "app/network_game_dialog.h"
 #include "chat/chat_pane.h"
 #include "host/random.h"
 #include "net/host_server.h"
@@ -21,6 +25,7 @@
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
+#include "settings/preferences_file.h"
 #include "table/art/art.h"
 #include "table/art/board_placement.h"
 #include "table/table_panel.h"
@@ -120,8 +125,9 @@ void MainWindow::connectSession() {
     connect(&session_, &ClientSession::ownArrival, this, &MainWindow::loadinifile);
     connect(&session_, &ClientSession::gameOptionsWanted, this, &MainWindow::showGameOptions);
     connect(&session_, &ClientSession::messageBoxWanted, this, &MainWindow::showMessage);
-    connect(&session_, &ClientSession::gameFull, this, &QWidget::close);
-    connect(&session_, &ClientSession::closed, this, &QWidget::close);
+    connect(&session_, &ClientSession::gameFull, this, &MainWindow::onGameFull);
+    connect(&session_, &ClientSession::closed, this, &MainWindow::onConnectionClosed);
+    connect(&session_, &ClientSession::connectFailed, this, &MainWindow::onConnectFailed);
 }
 
 // ---- Building ------------------------------------------------------------------------------
@@ -140,6 +146,11 @@ void MainWindow::buildMenus() {
     startGame1_ = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
     startGame1_->setEnabled(false);
     connect(startGame1_, &QAction::triggered, this, &MainWindow::onStartGameChosen);
+    file->addSeparator();
+    connect(addEntry(file, "HostNetworkGame1", QStringLiteral("Host Network Game...")), &QAction::triggered, this,
+            &MainWindow::onHostNetworkGameChosen);
+    connect(addEntry(file, "JoinNetworkGame1", QStringLiteral("Join Network Game...")), &QAction::triggered, this,
+            &MainWindow::onJoinNetworkGameChosen);
     file->addSeparator();
     connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
@@ -315,6 +326,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
     if (started_) return;
     started_ = true;
     plan_ = plan;
+    joinPort_ = plan.port;
     session_.setHosting(false);
     startGame1_->setEnabled(false);
     switch (plan.mode) {
@@ -342,7 +354,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
 
 void MainWindow::hostpress() {
     HostServer::Options options;
-    options.seed = plan_.seed ? *plan_.seed : Random::clockSeed();
+    options.seed = plan_.seed; // unset: the host draws its dice from the system's random source
     options.timeScale = plan_.timeScale;
     // The bot speed is the hosting user's preference, read each time a bot is scheduled.
     options.botDelay = [this] { return prefs_.botspeed; };
@@ -350,6 +362,8 @@ void MainWindow::hostpress() {
     quint16 port = plan_.port;
     if (host_->listen(plan_.port, QHostAddress::Any)) {
         port = host_->serverPort();
+        // A solo game is this machine's alone; a hosted one tells where others can join.
+        if (plan_.mode != LaunchMode::Solo || fromMenu_) addlinetochat(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
     } else {
         addlinetochat(QStringLiteral("0+Unable to host a game on port %1: %2").arg(plan_.port).arg(host_->errorString()),
                       kSystemColour);
@@ -361,8 +375,105 @@ void MainWindow::hostpress() {
 }
 
 void MainWindow::joinpress() {
-    session_.connectToHost(hostaddress_, plan_.port);
+    session_.connectToHost(hostaddress_, joinPort_);
     session_.setHosting(false);
+    startGame1_->setEnabled(false);
+}
+
+void MainWindow::leaveGame() {
+    // The connection goes first: the host going away must not read as the host ending the game.
+    session_.reset();
+    host_.reset();
+    session_.table().setNewTurnSound(prefs_.turnsound == Preferences::kTurnSoundNew);
+    setJustWatchChecked(false);
+    startGame1_->setEnabled(false);
+    gamestart_->hide();
+}
+
+void MainWindow::hostNetworkGame(const QString& name) {
+    const QString me = cleanPlayerName(name);
+    if (me.isEmpty()) return;
+    leaveGame();
+    fromMenu_ = true;
+    prefs_.hostname = me.toStdString();
+    saveinifile();
+    addlinetochat(QStringLiteral("0+Hosting a network game as %1.. Please Wait.").arg(me), kSystemColour);
+    plan_.mode = LaunchMode::Host;
+    plan_.myname = me;
+    plan_.hostaddress = QStringLiteral("127.0.0.1");
+    hostaddress_ = plan_.hostaddress;
+    session_.setMyName(me);
+    hostpress();
+}
+
+void MainWindow::joinNetworkGame(const QString& name, const QString& address, quint16 port) {
+    const QString me = cleanPlayerName(name);
+    const QString where = address.trimmed();
+    if (me.isEmpty() || where.isEmpty() || port == 0) return;
+    leaveGame();
+    fromMenu_ = true;
+    prefs_.joinname = me.toStdString();
+    prefs_.joinaddress = where.toStdString();
+    prefs_.joinport = port;
+    saveinifile();
+    addlinetochat(QStringLiteral("0+Joining the game at %1 port %2.. Please Wait.").arg(where).arg(port), kSystemColour);
+    plan_.mode = LaunchMode::Join;
+    plan_.myname = me;
+    plan_.hostaddress = where;
+    hostaddress_ = where;
+    joinPort_ = port; // the launch's port stays the one this copy hosts on
+    session_.setMyName(me);
+    joinpress();
+}
+
+void MainWindow::onHostNetworkGameChosen() {
+    auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Host, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(QString::fromStdString(prefs_.hostname.empty() ? prefs_.joinname : prefs_.hostname));
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { hostNetworkGame(dialog->playerName()); });
+    dialog->open();
+}
+
+void MainWindow::onJoinNetworkGameChosen() {
+    auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Join, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(QString::fromStdString(prefs_.joinname.empty() ? prefs_.hostname : prefs_.joinname));
+    dialog->setAddress(QString::fromStdString(prefs_.joinaddress));
+    dialog->setPort(prefs_.joinport);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { joinNetworkGame(dialog->playerName(), dialog->address(), dialog->port()); });
+    dialog->open();
+}
+
+void MainWindow::onConnectionClosed() {
+    if (!fromMenu_) {
+        close();
+        return;
+    }
+    addlinetochat(QStringLiteral("0+The connection to the game has closed. Host or join a game from the File menu "
+                                 "to play again."),
+                  kSystemColour);
+    // Out of the connection's own signal before it is torn down.
+    QMetaObject::invokeMethod(this, &MainWindow::leaveGame, Qt::QueuedConnection);
+}
+
+void MainWindow::onGameFull() {
+    if (!fromMenu_) {
+        close();
+        return;
+    }
+    addlinetochat(QStringLiteral("0+Unable to join %1: every seat of that game is taken.").arg(hostaddress_),
+                  kSystemColour);
+    // Left now, so the close that follows the refusal is not reported as well.
+    leaveGame();
+}
+
+void MainWindow::onConnectFailed(const QString& reason) {
+    const bool hosting = identity().amhost;
+    const QString where = hosting ? QStringLiteral("your own game") : QStringLiteral("%1 port %2").arg(hostaddress_).arg(joinPort_);
+    addlinetochat(QStringLiteral("0+Unable to join %1: %2. Check the address and port, then try again from the File menu.")
+                      .arg(where, reason),
+                  kSystemColour);
     startGame1_->setEnabled(false);
 }
 
@@ -375,7 +486,10 @@ void MainWindow::playsounds(const QString& name) {
 }
 
 void MainWindow::addgame(const QString& winner) {
-    if (tally_) tally_->addgame(winner, otherPlayers());
+    if (!tally_) return;
+    tally_->addgame(winner, otherPlayers());
+    // Saved now, not only at exit: a program killed later must not lose the game.
+    saveTally();
 }
 
 QStringList MainWindow::otherPlayers() const {
@@ -505,11 +619,61 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Settings, messages, close --------------------------------------------------------------------------
 
-// The settings file layer is not wired in yet: nothing is read, and every place that will
-// save is already wired here and counted, so the close-time geometry rule can be checked.
-void MainWindow::loadinifile() {}
+void MainWindow::setSettingsLocation(const SettingsLocation& location) {
+    settings_ = location;
+    if (!location.error.empty())
+        addlinetochat(QStringLiteral("0+") + QString::fromStdString(location.error), kSystemColour);
+}
 
-void MainWindow::saveinifile() { ++saveCount_; }
+void MainWindow::loadinifile() {
+    Preferences read = prefs_;
+    std::string error;
+    if (settings_) error = loadPreferencesFrom(settings_->settingsFile, read);
+    else loadPreferences(IniFile{}, read);
+    if (!error.empty()) addlinetochat(QStringLiteral("0+") + QString::fromStdString(error), kSystemColour);
+    prefs_ = read;
+    placeWindow();
+    applyPreferences();
+    // Older hosts and ours take no action on it; it tells the host the hosting user's pace.
+    if (identity().myseat == 1 && identity().loggedin) session_.send(request::botspeed(1, prefs_.botspeed));
+}
+
+void MainWindow::saveinifile() {
+    ++saveCount_;
+    // The game options dialog's boxes are the options' state; the file keeps what they show.
+    prefs_.penalty = gamestart_->penalty() == 1;
+    prefs_.passing = gamestart_->passing() == 1;
+    prefs_.blocking = gamestart_->blocking() == 1;
+    prefs_.pouncing = gamestart_->pouncing() == 1;
+    prefs_.fullgame = gamestart_->fullgame() == 1;
+    prefs_.blocklimit = gamestart_->blocklimit();
+    // Nowhere to write: said once when the location was chosen.
+    if (!settings_ || !settings_->writable) return;
+    const std::string error = savePreferencesTo(settings_->settingsFile, prefs_);
+    if (!error.empty()) reportSaveFailure(QString::fromStdString(error));
+}
+
+void MainWindow::placeWindow() {
+    const QRect stored(prefs_.winleft, prefs_.wintop, prefs_.winwidth, prefs_.winheight);
+    QRect target = stored;
+    substituteGeometry_ = QRect();
+    // On a screen means enough of it shows there to be grabbed and moved back.
+    bool onScreen = false;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect common = s->availableGeometry().intersected(stored);
+        if (common.width() >= 40 && common.height() >= 20) onScreen = true;
+    }
+    if (!onScreen) {
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect work = s ? s->availableGeometry() : QRect(0, 0, stored.width() + 3, stored.height() + 3);
+        target = QRect(3, 3, std::min(stored.width(), work.right() + 1 - 3), std::min(stored.height(), work.bottom() + 1 - 3));
+        substituteGeometry_ = target;
+    }
+    // The stored size counts the frame.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(target.size() - frame);
+    move(target.topLeft());
+}
 
 void MainWindow::setPreferences(const Preferences& prefs) {
     prefs_ = prefs;
@@ -536,6 +700,12 @@ void MainWindow::applyPreferences() {
     p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(p);
     session_.table().setNewTurnSound(prefs_.turnsound == 1);
+    gamestart_->changebox(QStringLiteral("box_penalty"), prefs_.penalty ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_passing"), prefs_.passing ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_blocking"), prefs_.blocking ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_pouncing"), prefs_.pouncing ? 1 : 0);
+    gamestart_->changebox(QStringLiteral("box_fullgame"), prefs_.fullgame ? 1 : 0);
+    gamestart_->changebox1(QStringLiteral("updown_limited"), prefs_.blocklimit);
 }
 
 void MainWindow::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
@@ -552,6 +722,9 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::rememberGeometry() {
     const QRect g = frameGeometry();
+    // Still where it was put in place of an unreachable stored geometry: the user has not
+    // moved it, and the stored values may suit the monitor that comes back.
+    if (!substituteGeometry_.isNull() && g == substituteGeometry_) return;
     if (g.top() == prefs_.wintop && g.left() == prefs_.winleft && g.height() == prefs_.winheight && g.width() == prefs_.winwidth)
         return;
     int width = g.width(), height = g.height();
@@ -567,11 +740,48 @@ void MainWindow::rememberGeometry() {
     saveinifile();
 }
 
+void MainWindow::saveTally() {
+    if (!tally_) return;
+    if (tally_->save()) {
+        tallyFailureShown_ = false;
+        return;
+    }
+    // A location that cannot be written has been reported already.
+    if (settings_ && !settings_->writable) return;
+    const QString text = QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(tally_->tallyFilePath());
+    if (closing_) {
+        reportSaveFailure(text);
+    } else if (!tallyFailureShown_) {
+        // Once until a save works again, not after every game.
+        tallyFailureShown_ = true;
+        addlinetochat(QStringLiteral("0+") + text, kSystemColour);
+    }
+}
+
+void MainWindow::reportSaveFailure(const QString& text) {
+    if (unattended_) {
+        qWarning("quadrino: %s", qPrintable(text));
+        return;
+    }
+    // One box while closing, however many saves fail; the window closes after it.
+    if (closing_) {
+        if (closeFailureShown_) return;
+        closeFailureShown_ = true;
+    }
+    showMessage(text);
+}
+
 void MainWindow::saveAtExit() {
     if (savedAtExit_) return;
     savedAtExit_ = true;
+    closing_ = true;
     rememberGeometry();
-    if (tally_) tally_->save();
+    saveTally();
+}
+
+void MainWindow::closeUnattended() {
+    unattended_ = true;
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,12 +8,14 @@
 #include <QTcpSocket>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/client_session.h"
 #include "app/launch.h"
 #include "chat/sound_player.h"
 #include "settings/preferences.h"
+#include "settings/settings_location.h"
 
 class QAction;
 class QLineEdit;
@@ -49,6 +51,11 @@ public:
     void processparams(const LaunchPlan& plan);
     void hostpress();
     void joinpress();
+    // File > "Host Network Game..." and "Join Network Game...": leave the current game and
+    // host or join as the command line would, without a restart. The menu entries open a
+    // dialog whose acceptance calls these.
+    void hostNetworkGame(const QString& name);
+    void joinNetworkGame(const QString& name, const QString& address, quint16 port);
 
     // Message boxes ("Game is full", "You are not connected", ...); tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
@@ -68,6 +75,8 @@ public:
 
     // ---- Menu handlers -----------------------------------------------------------------
     void onStartGameChosen();
+    void onHostNetworkGameChosen();
+    void onJoinNetworkGameChosen();
     void onPlaySoundsToggled();
     void onChatterSoundsToggled();
     void onTurnSoundChosen(QAction* entry);
@@ -82,9 +91,12 @@ public:
     // Enter in the chat entry box.
     void sendit();
 
+    // Where the settings file lives (and whether it can be written). Without one the window
+    // keeps its choices for this run only. A location that cannot be written is said once
+    // in the chat.
+    void setSettingsLocation(const SettingsLocation& location);
     // The settings file: read when the host announces this client's own connection, written
-    // whenever a preference changes. Both are hooks for the settings file layer; until it
-    // is wired in, nothing is read and writes are only counted.
+    // whenever a preference changes.
     void loadinifile();
     void saveinifile();
     // Takes preferences read from elsewhere and shows them in the menus, the chat and the table.
@@ -111,6 +123,9 @@ public:
     QRect savedGeometry() const { return {prefs_.winleft, prefs_.wintop, prefs_.winwidth, prefs_.winheight}; }
     // Saves what must survive the run (settings when the window moved, the tally); once.
     void saveAtExit();
+    // A close asked for by a signal or the end of the desktop session: nobody may be there
+    // to answer a box, so failed saves are logged instead.
+    void closeUnattended();
 
 signals:
     // The window has closed: the program ends.
@@ -132,6 +147,13 @@ private:
     void rememberGeometry();
     void applyPreferences();
     void showMessage(const QString& text);
+    void placeWindow();
+    void reportSaveFailure(const QString& text);
+    void saveTally();
+    void leaveGame();
+    void onConnectionClosed();
+    void onGameFull();
+    void onConnectFailed(const QString& reason);
 
     Preferences prefs_;
     ClientSession session_;
@@ -165,6 +187,19 @@ private:
     int saveCount_ = 0;
     bool savedAtExit_ = false;
     bool started_ = false;
+
+    std::optional<SettingsLocation> settings_;
+    // The geometry the window was put at after a load, when the stored one was on no screen:
+    // the stored values stay until the user moves the window away from it.
+    QRect substituteGeometry_;
+    bool closing_ = false;
+    bool unattended_ = false;
+    bool closeFailureShown_ = false;
+    bool tallyFailureShown_ = false;
+    // A game chosen from the File menu: a closed connection or a full game leaves the window
+    // open to try again, where a launched game ends with its connection.
+    bool fromMenu_ = false;
+    quint16 joinPort_ = 7772;
 };
 
 } // namespace quadrino

@@ -1,23 +1,28 @@
 #include "host/host.h"
 
+#include <algorithm>
 #include <string>
 
+#include "protocol/cp1252.h"
 #include "protocol/wire.h"
 
 namespace quadrino {
 
-Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice)
-    : port_(port), dice_(std::move(dice)), seats_(port), engine_(port, seats_, *dice_) {}
+Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice, HostOptions options)
+    : port_(port), options_(options), dice_(std::move(dice)), seats_(port), engine_(port, seats_, *dice_),
+      queue_(options.pacing, options.queueLimits) {}
 
-Host::Host(HostPort& port, std::uint32_t seed) : Host(port, std::make_unique<SeededDice>(seed)) {}
+Host::Host(HostPort& port, std::uint32_t seed, HostOptions options)
+    : Host(port, std::make_unique<SeededDice>(seed), options) {}
 
 // ---- connections ------------------------------------------------------------------------
 
 void Host::connectionOpened(int connection) {
     if (connection == kRefusedSlot) {
-        port_.log("refused a connection: the game is full");
+        note(kRefusedSlot, "refused a connection: the game is full");
         port_.send(kRefusedSlot, announce::full());
         port_.close(kRefusedSlot);
+        afterEvent();
         return;
     }
     if (!isConnectionNumber(connection)) return;
@@ -27,34 +32,48 @@ void Host::connectionOpened(int connection) {
     // their login arrives the computer goes on playing it.
     p.loggedin = false;
     p.justwatching = false;
-    framers_[connection] = Framer();
-    port_.log("accepted connection " + std::to_string(connection));
+    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, false};
+    note(connection, "accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
+    afterEvent();
 }
 
 void Host::dataReceived(int connection, std::string_view bytes) {
     if (!isConnectionNumber(connection) || !seats_.connected(connection)) return;
+    Link& link = links_[connection];
+    // Whatever a connection on its way out still sends is not served.
+    if (link.closing) return;
     std::vector<std::string> messages;
-    if (!framers_[connection].feed(bytes, messages)) {
-        port_.log("closing connection " + std::to_string(connection) +
-                  ": more than 64 KiB without a message terminator");
-        queue_.dropConnection(connection);
-        port_.close(connection);
+    if (!link.framer.feed(bytes, messages)) {
+        closeConnection(connection, "more than 64 KiB without a message terminator");
+        afterEvent();
         return;
     }
-    for (auto& m : messages) queue_.push(connection, std::move(m));
+    for (auto& m : messages) {
+        if (queue_.push(connection, std::move(m))) continue;
+        limiter_.requestDropped(connection, port_.now());
+        if (!link.overflowing) {
+            link.overflowing = true;
+            note(connection, "connection " + std::to_string(connection) +
+                                 " has too many requests waiting; dropping its requests until it catches up");
+        }
+    }
     if (!queue_.empty() && !dispatching_) {
         dispatching_ = true;
-        port_.startTimer(HostTimer::Dispatch, kHostTickMs);
+        // After a quiet spell (the timer stopped on a tick that found nothing to do, so the
+        // last dispatch was a tick or more ago) the request is served at once.
+        dispatchAtOnce_ = options_.pacing == QueueOrder::Fair;
+        port_.startTimer(HostTimer::Dispatch, dispatchAtOnce_ ? 0 : kHostTickMs);
     }
+    afterEvent();
 }
 
 void Host::connectionClosed(int connection) {
     if (!isConnectionNumber(connection)) return;
     PlayerRecord& p = seats_.record(connection);
     if (p.connected) {
-        port_.log("connection " + std::to_string(connection) + " left" +
-                  (p.name.empty() ? std::string() : " (" + p.name + ")"));
+        note(connection, "connection " + std::to_string(connection) + " left" +
+                             (p.name.empty() ? std::string() : " (" + logSafe(p.name) + ")"));
         seats_.broadcastExcept(connection, announce::playerdisconnected(connection, p.name));
     }
     p.connected = false;
@@ -64,15 +83,29 @@ void Host::connectionClosed(int connection) {
     // Requests still queued from a closed connection must not be taken for those of the
     // next arrival that gets the same number.
     queue_.dropConnection(connection);
-    framers_[connection] = Framer();
+    links_[connection] = Link{};
     engine_.seatLeft(connection);
+    afterEvent();
 }
 
 void Host::timerFired(HostTimer timer) {
     switch (timer) {
     case HostTimer::Dispatch: {
-        if (!queue_.empty()) dispatch(queue_.take());
-        if (queue_.empty() && dispatching_) {
+        const bool served = !queue_.empty();
+        if (served) {
+            QueuedMessage m = queue_.take();
+            if (isConnectionNumber(m.connection) && queue_.size(m.connection) == 0)
+                links_[m.connection].overflowing = false;
+            dispatch(m);
+            if (dispatchAtOnce_) {
+                dispatchAtOnce_ = false;
+                port_.startTimer(HostTimer::Dispatch, kHostTickMs);
+            }
+        }
+        // Fair pacing keeps ticking once more after the last entry, so that a request
+        // arriving within the tick still waits its turn and the pace holds.
+        const bool stop = options_.pacing == QueueOrder::Fair ? !served : queue_.empty();
+        if (stop && dispatching_) {
             dispatching_ = false;
             port_.stopTimer(HostTimer::Dispatch);
         }
@@ -80,13 +113,91 @@ void Host::timerFired(HostTimer timer) {
     }
     case HostTimer::Next: engine_.timer1Timer(); break;
     case HostTimer::Computer: engine_.computertimerTimer(); break;
+    case HostTimer::Watch: watchTick(); break;
+    }
+    afterEvent();
+}
+
+// ---- deadlines and the log --------------------------------------------------------------
+
+void Host::note(int connection, const std::string& line) {
+    const std::int64_t now = port_.now();
+    for (const auto& summary : limiter_.summaries(now)) port_.log(summary);
+    if (limiter_.allow(connection, now)) port_.log(line);
+}
+
+void Host::closeConnection(int connection, std::string_view why) {
+    Link& link = links_[connection];
+    if (link.closing) return;
+    link.closing = true;
+    note(connection, "closing connection " + std::to_string(connection) + ": " + std::string(why));
+    queue_.dropConnection(connection);
+    port_.close(connection);
+}
+
+std::optional<std::int64_t> Host::turnDeadline() const {
+    if (options_.turnTimeoutMs <= 0 || !watchedPerson_) return std::nullopt;
+    return lastChange_ + options_.turnTimeoutMs;
+}
+
+void Host::afterEvent() {
+    const std::int64_t now = port_.now();
+    if (options_.turnTimeoutMs > 0) {
+        const TurnState& t = engine_.turn();
+        const int seat = t.whoseturn;
+        const bool person = t.gamestarted && t.turnphase != 0 && isSeat(seat) && !seats_.botPlays(seat);
+        // Anything the game does (a roll, a move, a pass, the next seat) restarts the clock;
+        // refused requests change nothing and so do not.
+        if (person != watchedPerson_ || !(t == watchedTurn_) || !(engine_.board() == watchedBoard_)) {
+            watchedPerson_ = person;
+            watchedTurn_ = t;
+            watchedBoard_ = engine_.board();
+            lastChange_ = now;
+        }
+    }
+    std::optional<std::int64_t> due = limiter_.nextSummary();
+    auto sooner = [&due](std::int64_t at) {
+        if (!due || at < *due) due = at;
+    };
+    if (auto turn = turnDeadline()) sooner(*turn);
+    if (options_.loginTimeoutMs > 0)
+        for (int c = 1; c <= seats_.highestconnection(); ++c) {
+            const PlayerRecord& p = seats_.player(c);
+            if (p.connected && !p.loggedin && !links_[c].closing) sooner(links_[c].since + options_.loginTimeoutMs);
+        }
+    if (due == watchDue_) return;
+    watchDue_ = due;
+    if (due) {
+        port_.startTimer(HostTimer::Watch, static_cast<int>(std::clamp<std::int64_t>(*due - now, 1, 24LL * 3600 * 1000)));
+    } else {
+        port_.stopTimer(HostTimer::Watch);
+    }
+}
+
+void Host::watchTick() {
+    const std::int64_t now = port_.now();
+    // Armed afresh, after this tick, for whatever remains.
+    port_.stopTimer(HostTimer::Watch);
+    watchDue_.reset();
+    for (const auto& summary : limiter_.summaries(now)) port_.log(summary);
+    if (options_.loginTimeoutMs > 0)
+        for (int c = 1; c <= seats_.highestconnection(); ++c) {
+            const PlayerRecord& p = seats_.player(c);
+            if (p.connected && !p.loggedin && now - links_[c].since >= options_.loginTimeoutMs)
+                closeConnection(c, "no login within " + std::to_string(options_.loginTimeoutMs / 1000) + " s");
+        }
+    if (auto turn = turnDeadline(); turn && now >= *turn) {
+        const int seat = engine_.turn().whoseturn;
+        note(seat, "seat " + std::to_string(seat) + " did nothing on its turn for " +
+                       std::to_string(options_.turnTimeoutMs / 1000) + " s; it just watches now");
+        setJustWatching(seat);
     }
 }
 
 // ---- dispatch ---------------------------------------------------------------------------
 
 void Host::drop(int connection, std::string_view why) {
-    port_.log("dropped request from connection " + std::to_string(connection) + ": " + std::string(why));
+    note(connection, "dropped request from connection " + std::to_string(connection) + ": " + std::string(why));
 }
 
 void Host::dispatch(const QueuedMessage& message) {
@@ -114,6 +225,7 @@ void Host::dispatch(const QueuedMessage& message) {
         if (conn != 1) { drop(conn, "only the hosting user may start a game"); break; }
         auto request = parseStartgameRequest(body);
         if (!request) { drop(conn, "CMD_startgame block limit is not a number"); break; }
+        request->name = blankControls(request->name); // relayed to every client
         engine_.startgame(*request);
         break;
     }
@@ -148,10 +260,12 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
         return;
     }
     PlayerRecord& p = seats_.record(connection);
-    p.name = info->name;
+    // Once: a second login would rename the player and repeat every announcement.
+    if (p.loggedin) { drop(connection, "CMD_logininfo again; a connection logs in once"); return; }
+    p.name = seats_.nameFor(connection, info->name);
     p.connected = true;
     p.loggedin = true;
-    port_.log("connection " + std::to_string(connection) + " logged in as " + p.name);
+    note(connection, "connection " + std::to_string(connection) + " logged in as " + logSafe(p.name));
     seats_.broadcast(announce::newplayerinfo(connection, p.name));
     for (int i = 1; i <= seats_.highestconnection(); ++i)
         if (i != connection && seats_.connected(i))
@@ -171,10 +285,7 @@ void Host::kickhim(int connection, std::string_view body) {
     if (!st) { drop(connection, "CMD_kickhim field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may remove players"); return; }
     if (!isConnectionNumber(st->target)) return;
-    if (seats_.connected(st->target)) {
-        port_.log("connection " + std::to_string(st->target) + " removed by the hosting user");
-        port_.close(st->target);
-    }
+    if (seats_.connected(st->target)) closeConnection(st->target, "removed by the hosting user");
 }
 
 void Host::relay(int connection, HostCommand command, std::string_view body) {
@@ -185,10 +296,11 @@ void Host::relay(int connection, HostCommand command, std::string_view body) {
         return;
     }
     const std::string& name = seats_.player(connection).name;
+    const std::string text = blankControls(r->text);
     switch (command) {
-    case HostCommand::chat: seats_.broadcast(announce::chat(r->senderText, name, r->text)); break;
-    case HostCommand::action: seats_.broadcast(announce::action(r->senderText, name, r->text)); break;
-    default: seats_.broadcast(announce::playasound(r->senderText, r->text)); break;
+    case HostCommand::chat: seats_.broadcast(announce::chat(r->senderText, name, text)); break;
+    case HostCommand::action: seats_.broadcast(announce::action(r->senderText, name, text)); break;
+    default: seats_.broadcast(announce::playasound(r->senderText, text)); break;
     }
 }
 
@@ -205,10 +317,14 @@ void Host::justwatch(int connection, std::string_view body) {
         p.justwatching = false;
         seats_.broadcast(announce::justwatching(r->seat, "2"));
     } else if (r->mode == "1" && engine_.gamestarted()) {
-        p.justwatching = true;
-        seats_.broadcast(announce::justwatching(r->seat, "1"));
-        engine_.seatHandedToComputer(r->seat);
+        setJustWatching(r->seat);
     }
+}
+
+void Host::setJustWatching(int seat) {
+    seats_.record(seat).justwatching = true;
+    seats_.broadcast(announce::justwatching(seat, "1"));
+    engine_.seatHandedToComputer(seat);
 }
 
 void Host::bottakeover(int connection, std::string_view body) {

@@ -4,9 +4,12 @@
 // in quadrino-host and in tests.
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "host/dice.h"
+#include "host/host_log.h"
 #include "host/host_port.h"
 #include "host/seat_table.h"
 #include "host/turn_engine.h"
@@ -16,15 +19,38 @@
 
 namespace quadrino {
 
+// What one connection may have waiting for dispatch; past it its requests are dropped.
+inline constexpr std::size_t kMaxQueuedEntries = 128;
+inline constexpr std::size_t kMaxQueuedBytes = 64 * 1024;
+
+struct HostOptions {
+    // Fair: every connection's requests wait in a lane of their own and the lanes take turns,
+    // a request after a quiet spell is served at once, and bare terminators are dropped as
+    // they arrive. Arrival keeps the original pacing tick for tick (one line for everybody,
+    // each entry a 10 ms tick of its own, empty ones included), so that recorded and seeded
+    // games replay exactly; the servers on real sockets use Fair.
+    QueueOrder pacing = QueueOrder::Arrival;
+    QueueLimits queueLimits{kMaxQueuedEntries, kMaxQueuedBytes};
+    // A connection that has not logged in by then is closed, so idle sockets cannot hold
+    // every number. 0 = never.
+    std::int64_t loginTimeoutMs = 30000;
+    // A person's seat that does nothing on its turn for this long is set to just watch, as
+    // the hosting user's player menu would do, so the computer plays on. 0 = never: where a
+    // hosting user sits at the table, that is their call.
+    std::int64_t turnTimeoutMs = 0;
+};
+
 class Host {
 public:
     // The dice come from the source given, or from the game's generator with this seed.
-    Host(HostPort& port, std::unique_ptr<DiceSource> dice);
-    Host(HostPort& port, std::uint32_t seed);
+    Host(HostPort& port, std::unique_ptr<DiceSource> dice, HostOptions options = {});
+    Host(HostPort& port, std::uint32_t seed, HostOptions options = {});
 
     // A connection arrives: the lowest free number 1..9, or 10 when nine are live (the port
-    // binds its socket to that number, then calls connectionOpened).
-    int allocateConnection() { return seats_.allocate(); }
+    // binds its socket to that number, then calls connectionOpened). Number 1 carries the
+    // hosting user's rights; a port that knows the owner's address passes mayBeOne = false
+    // for everybody else, who then get 2..9.
+    int allocateConnection(bool mayBeOne = true) { return seats_.allocate(mayBeOne); }
     void connectionOpened(int connection);
     void dataReceived(int connection, std::string_view bytes);
     // The connection has closed, whoever closed it ("Socket Closed"). Repeats are harmless.
@@ -42,13 +68,33 @@ public:
         for (int seat = 1; seat <= kSeatCount; ++seat) engine_.setBotLevel(seat, level);
     }
     BotLevel botLevel(int seat) const { return engine_.botLevel(seat); }
+    std::size_t queuedMessages(int connection) const { return queue_.size(connection); }
+    std::size_t queuedBytes(int connection) const { return queue_.bytes(connection); }
+    const HostOptions& options() const { return options_; }
     const TurnEngine& engine() const { return engine_; }
     // Requests straight to the game, as a seat's player or the computer would make them.
     TurnEngine& engine() { return engine_; }
 
 private:
+    // Per connection: its framer and what the host knows of its socket.
+    struct Link {
+        Framer framer;
+        std::int64_t since = 0;   // when it was accepted
+        bool closing = false;     // the host has asked the port to close it
+        bool overflowing = false; // its requests are dropped until its lane drains
+    };
+
     void dispatch(const QueuedMessage& message);
     void drop(int connection, std::string_view why);
+    // A log line about a connection, within that connection's budget.
+    void note(int connection, const std::string& line);
+    void closeConnection(int connection, std::string_view why);
+    void setJustWatching(int seat);
+    void watchTick();
+    // After every event: notes whether the game moved on and arms the watch for the next
+    // deadline, or stops it when there is none.
+    void afterEvent();
+    std::optional<std::int64_t> turnDeadline() const;
     void receivedlogininfo(int connection, std::string_view body);
     void kickhim(int connection, std::string_view body);
     void relay(int connection, HostCommand command, std::string_view body);
@@ -56,12 +102,21 @@ private:
     void bottakeover(int connection, std::string_view body);
 
     HostPort& port_;
+    HostOptions options_;
     std::unique_ptr<DiceSource> dice_;
     SeatTable seats_;
     TurnEngine engine_;
-    PerConnection<Framer> framers_{};
+    PerConnection<Link> links_{};
     MessageQueue queue_;
+    LogLimiter limiter_;
     bool dispatching_ = false; // the dispatch timer is running
+    bool dispatchAtOnce_ = false; // armed at 0 ms after a quiet spell
+    std::optional<std::int64_t> watchDue_;
+    // The game as the watch last saw it, and when it last changed.
+    TurnState watchedTurn_;
+    BoardState watchedBoard_;
+    bool watchedPerson_ = false;
+    std::int64_t lastChange_ = 0;
 };
 
 } // namespace quadrino

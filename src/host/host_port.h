@@ -1,6 +1,7 @@
 #pragma once
 // The host's only way to reach the world. The Qt server, the headless host and the tests'
 // virtual clock each implement it.
+#include <cstdint>
 #include <string_view>
 
 namespace quadrino {
@@ -9,6 +10,7 @@ enum class HostTimer {
     Dispatch, // serves the message queue, 10 ms, runs only while the queue has entries
     Next,     // timer1: the pause before the next seat, 1000 ms
     Computer, // computertimer: a bot's next roll or move
+    Watch,    // the host's own deadlines: logins due, a sleeping seat, log summaries
 };
 
 class HostPort {
@@ -26,6 +28,8 @@ public:
     virtual int botDelay() const = 0;
     // One line about a connection event or a dropped request.
     virtual void log(std::string_view line) = 0;
+    // Milliseconds on the clock the timers run on, from any fixed starting point.
+    virtual std::int64_t now() const = 0;
 };
 
 } // namespace quadrino

@@ -22,7 +22,8 @@ public:
     explicit SeatTable(HostPort& port) : port_(port) {}
 
     // The lowest free number 1..9 for a new connection, or kRefusedSlot when nine are live.
-    int allocate();
+    // Number 1 carries the hosting user's rights; without mayBeOne the lowest free of 2..9.
+    int allocate(bool mayBeOne = true);
     int highestconnection() const { return highest_; }
     // A free record for numbers outside 1..10.
     const PlayerRecord& player(int connection) const;
@@ -33,6 +34,10 @@ public:
     bool personOn(int seat) const;
     // A seat with nobody logged in on it, or whose player watches, is played by the computer.
     bool botPlays(int seat) const;
+    // The name a login may use: control characters blanked, outer blanks trimmed, at most
+    // 32 characters, "Player" and the number when nothing is left, and " (2)", " (3)"...
+    // when another connection already uses it (compared without regard to letter case).
+    std::string nameFor(int connection, std::string_view wanted) const;
 
     void sendTo(int connection, std::string_view message);
     // To every connected number in increasing order, or all but one.

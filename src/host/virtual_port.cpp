@@ -4,8 +4,8 @@
 
 namespace quadrino {
 
-int VirtualPort::connect() {
-    const int n = host_->allocateConnection();
+int VirtualPort::connect(bool owner) {
+    const int n = host_->allocateConnection(owner);
     host_->connectionOpened(n);
     return n;
 }

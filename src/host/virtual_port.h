@@ -23,14 +23,15 @@ public:
     void setSink(SendSink sink) { sink_ = std::move(sink); }
     void setBotDelay(int ms) { botDelay_ = ms; }
 
-    // A new connection: the number the host gave it (10 = refused).
-    int connect();
+    // A new connection: the number the host gave it (10 = refused). Only an owner's
+    // connection may get number 1.
+    int connect(bool owner = true);
     // Bytes arriving from a connection.
     void deliver(int connection, std::string_view bytes);
     // The peer closes its end.
     void peerCloses(int connection);
 
-    std::int64_t now() const { return now_; }
+    std::int64_t now() const override { return now_; }
     // Fires the next due event (a pending close first, then the earliest timer) and moves
     // the clock to it. False when nothing is pending.
     bool step();
@@ -63,7 +64,7 @@ private:
     SendSink sink_;
     int botDelay_ = 1000;
     std::int64_t now_ = 0;
-    std::array<Timer, 3> timers_{};
+    std::array<Timer, 4> timers_{};
     std::vector<int> pendingCloses_;
     std::vector<int> closedByHost_;
     std::vector<std::string> log_;

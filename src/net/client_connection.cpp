@@ -1,6 +1,7 @@
 #include "net/client_connection.h"
 
 #include <QLoggingCategory>
+#include <QSignalBlocker>
 
 #include "protocol/wire.h"
 
@@ -12,10 +13,14 @@ ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
     tick_.setInterval(kClientTickMs);
     connect(&tick_, &QTimer::timeout, this, &ClientConnection::onTick);
     connect(&socket_, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
-    connect(&socket_, &QTcpSocket::connected, this, [this] { wasConnected_ = true; });
+    connect(&socket_, &QTcpSocket::connected, this, [this] {
+        wasConnected_ = true;
+        connecting_ = false;
+    });
     connect(&socket_, &QTcpSocket::disconnected, this, &ClientConnection::onDisconnected);
     connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
         qCDebug(lcClient) << "socket error" << e << socket_.errorString();
+        if (connecting_) failConnect(e, socket_.errorString());
     });
 }
 
@@ -26,7 +31,29 @@ ClientConnection::~ClientConnection() {
 }
 
 void ClientConnection::connectToHost(const QString& host, quint16 port) {
+    connecting_ = true;
     socket_.connectToHost(host, port);
+}
+
+void ClientConnection::reset() {
+    connecting_ = false;
+    tick_.stop();
+    // Our handlers must not take the abort for a close by the host.
+    {
+        const QSignalBlocker quiet(socket_);
+        socket_.abort();
+    }
+    framer_ = Framer{};
+    queue_ = MessageQueue{};
+    wasConnected_ = false;
+    closePending_ = false;
+    closedEmitted_ = false;
+}
+
+void ClientConnection::failConnect(QAbstractSocket::SocketError error, const QString& reason) {
+    if (!connecting_) return;
+    connecting_ = false;
+    emit connectFailed(error, reason);
 }
 
 void ClientConnection::send(const std::string& bytes) {

@@ -19,6 +19,9 @@ public:
 
     // Non-blocking connect; a name that is not an address is looked up first.
     void connectToHost(const QString& host, quint16 port);
+    // Drops the connection, or the attempt, and everything received, without reporting a
+    // close or a failure: the connection is as new and may connect again.
+    void reset();
     // Hands one whole message to the socket; ignored unless connected.
     void send(const std::string& bytes);
     bool isConnected() const;
@@ -33,12 +36,16 @@ signals:
     // messages that arrived before the close have been handed out. A connect that never
     // succeeds does not count as a close.
     void closed();
+    // A connect never succeeded: refused, unreachable or an unknown name. The system's own
+    // wait for an unanswered connect is long; callers set their own limit and reset().
+    void connectFailed(QAbstractSocket::SocketError error, const QString& reason);
 
 private:
     void onReadyRead();
     void onTick();
     void onDisconnected();
     void emitClosedWhenDrained();
+    void failConnect(QAbstractSocket::SocketError error, const QString& reason);
 
     QTcpSocket socket_;
     QTimer tick_;
@@ -47,6 +54,7 @@ private:
     bool wasConnected_ = false;
     bool closePending_ = false;
     bool closedEmitted_ = false;
+    bool connecting_ = false;
 };
 
 } // namespace quadrino

@@ -4,7 +4,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <string>
 
 #include "protocol/wire.h"
 
@@ -13,10 +14,15 @@ Q_LOGGING_CATEGORY(lcHost, "quadrino.host", QtWarningMsg)
 namespace quadrino {
 
 HostServer::HostServer(Options options, QObject* parent) : QObject(parent), options_(std::move(options)) {
-    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed));
+    clock_.start();
+    HostOptions hostOptions;
+    hostOptions.pacing = QueueOrder::Fair;
+    hostOptions.turnTimeoutMs = options_.turnTimeoutMs;
+    host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed), hostOptions);
     connect(&dispatchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Dispatch); });
     connect(&nextTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Next); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Computer); });
+    connect(&watchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Watch); });
     for (QTimer* t : {&dispatchTimer_, &nextTimer_, &computerTimer_}) t->setTimerType(Qt::PreciseTimer);
 }
 
@@ -52,7 +58,8 @@ void HostServer::closeAll() {
 void HostServer::onNewConnection() {
     while (server_->hasPendingConnections()) {
         QTcpSocket* socket = server_->nextPendingConnection();
-        const int number = host_->allocateConnection();
+        const bool mayBeOne = !options_.mayBeOwner || options_.mayBeOwner(socket->peerAddress());
+        const int number = host_->allocateConnection(mayBeOne);
         attach(number, socket);
         host_->connectionOpened(number);
     }
@@ -84,26 +91,42 @@ void HostServer::attach(int number, QTcpSocket* socket) {
 
 void HostServer::send(int connection, std::string_view bytes) {
     if (connection < 1 || connection > kRefusedSlot) return;
-    if (QTcpSocket* s = sockets_[static_cast<std::size_t>(connection)])
-        s->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    QTcpSocket* s = sockets_[static_cast<std::size_t>(connection)];
+    if (!s || s->state() == QAbstractSocket::UnconnectedState) return;
+    s->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (s->bytesToWrite() > kMaxUnsentBytes) {
+        // Everything sent to a peer that does not read waits here; cut it off before it
+        // costs the host its memory. The host hears of the close as of any other.
+        log("cutting off connection " + std::to_string(connection) + ": it does not read what it is sent");
+        s->abort();
+    }
 }
 
 void HostServer::close(int connection) {
     if (connection < 1 || connection > kRefusedSlot) return;
-    if (QTcpSocket* s = sockets_[static_cast<std::size_t>(connection)]) s->disconnectFromHost();
+    QTcpSocket* s = sockets_[static_cast<std::size_t>(connection)];
+    if (!s) return;
+    // A polite close waits until the peer has taken what it was sent, which a peer that has
+    // stopped reading never does: after a short grace the connection is cut off.
+    s->disconnectFromHost();
+    if (s->state() != QAbstractSocket::UnconnectedState)
+        QTimer::singleShot(kCloseGraceMs, s, [s] { s->abort(); });
 }
 
 QTimer& HostServer::timerFor(HostTimer t) {
     switch (t) {
     case HostTimer::Dispatch: return dispatchTimer_;
     case HostTimer::Next: return nextTimer_;
+    case HostTimer::Watch: return watchTimer_;
     case HostTimer::Computer: break;
     }
     return computerTimer_;
 }
 
 void HostServer::startTimer(HostTimer timer, int intervalMs) {
-    const double scaled = std::round(intervalMs * options_.timeScale);
+    // The watch waits for deadlines on the host's clock, which never stands still (see now()).
+    const double scale = timer == HostTimer::Watch ? std::max(options_.timeScale, 1e-3) : options_.timeScale;
+    const double scaled = std::round(intervalMs * scale);
     timerFor(timer).start(static_cast<int>(std::max(0.0, scaled)));
 }
 
@@ -111,10 +134,15 @@ void HostServer::stopTimer(HostTimer timer) { timerFor(timer).stop(); }
 
 int HostServer::botDelay() const { return options_.botDelay ? options_.botDelay() : 1000; }
 
+std::int64_t HostServer::now() const {
+    // The host's clock runs at the pace of its timers, so its deadlines scale with them.
+    const double scale = std::max(options_.timeScale, 1e-3);
+    return static_cast<std::int64_t>(static_cast<double>(clock_.elapsed()) / scale);
+}
+
 void HostServer::log(std::string_view line) {
-    if (options_.logToStderr) {
-        std::fprintf(stderr, "quadrino-host: %.*s\n", static_cast<int>(line.size()), line.data());
-        std::fflush(stderr);
+    if (options_.logLine) {
+        options_.logLine(line);
     } else {
         qCDebug(lcHost).noquote() << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The host on real sockets: a QTcpServer listener, one QTcpSocket per connection number and
 // QTimers, all behind the host's port interface. Used by the hosting GUI and quadrino-host.
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "host/host.h"
 #include "host/host_port.h"
@@ -24,8 +26,17 @@ public:
         std::optional<std::uint32_t> seed; // the game's generator; unset: the system's random source
         double timeScale = 1.0;          // multiplies every timer interval
         std::function<int()> botDelay;   // the hosting user's bot speed; 1000 ms when unset
-        bool logToStderr = false;        // the headless host logs connection events
+        // Where the host's log lines go; unset, they go to the quadrino.host category.
+        std::function<void(std::string_view)> logLine;
+        // Who may get number 1 with the hosting user's rights; unset, whoever comes first.
+        std::function<bool(const QHostAddress&)> mayBeOwner;
+        // A person's seat idle this long on its turn is set to just watch; 0 = never.
+        std::int64_t turnTimeoutMs = 0;
     };
+    // A closed connection gets this long to take what it was sent before it is cut off.
+    static constexpr int kCloseGraceMs = 1000;
+    // A peer that lets more than this pile up unsent (it stops reading) is cut off.
+    static constexpr qint64 kMaxUnsentBytes = 1024 * 1024;
     explicit HostServer(Options options, QObject* parent = nullptr);
     ~HostServer() override;
 
@@ -45,6 +56,7 @@ private:
     void stopTimer(HostTimer timer) override;
     int botDelay() const override;
     void log(std::string_view line) override;
+    std::int64_t now() const override;
 
     void onNewConnection();
     void attach(int number, QTcpSocket* socket);
@@ -53,7 +65,8 @@ private:
     Options options_;
     QTcpServer* server_ = nullptr;
     std::array<QTcpSocket*, 11> sockets_{};
-    QTimer dispatchTimer_, nextTimer_, computerTimer_;
+    QTimer dispatchTimer_, nextTimer_, computerTimer_, watchTimer_;
+    QElapsedTimer clock_;
     std::unique_ptr<Host> host_;
 };
 

@@ -2,6 +2,7 @@
 // host object that a hosting copy of the game runs.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "host/strong_player.h"
 #include "net/host_server.h"
+#include "net/stderr_log.h"
 #include "protocol/wire.h"
 
 namespace {
@@ -41,7 +43,8 @@ int main(int argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Hosts a Quadrino game without a window. Computer players take the "
-                                     "seats nobody holds; the first connection is the hosting user.");
+                                     "seats nobody holds; the first connection from the owner's address is "
+                                     "the hosting user.");
     parser.addHelpOption();
     QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", "7772");
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
@@ -53,14 +56,30 @@ int main(int argc, char** argv) {
                                 "F", "1");
     QCommandLineOption levelOpt("bot-level", "How the computer plays the seats nobody holds: classic or strong.",
                                 "LEVEL", "classic");
-    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt});
+    QCommandLineOption ownerOpt("owner-address",
+                                "Only a connection from this address gets number 1, with the hosting user's "
+                                "rights (repeat for several; default: the loopback addresses).",
+                                "ADDRESS");
+    QCommandLineOption turnOpt("turn-timeout",
+                               "Seconds a player may do nothing on their turn before the seat is set to just "
+                               "watch and the computer plays it (0: never).",
+                               "S", "120");
+    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument: " + parser.positionalArguments().first());
 
-    qlonglong port = 0, delay = 0, seed = 0;
+    qlonglong port = 0, delay = 0, seed = 0, turnTimeout = 0;
     if (!parseNumber(parser.value(portOpt), 0, 65535, port)) return fail("--port wants a number from 0 to 65535");
     if (!parseNumber(parser.value(delayOpt), 0, 600000, delay)) return fail("--bot-delay wants milliseconds");
+    if (!parseNumber(parser.value(turnOpt), 0, 86400, turnTimeout))
+        return fail("--turn-timeout wants seconds from 0 to 86400");
+    QList<QHostAddress> owners;
+    for (const QString& text : parser.values(ownerOpt)) {
+        QHostAddress a;
+        if (!a.setAddress(text)) return fail("--owner-address wants an IP address, not \"" + text + "\"");
+        owners << a;
+    }
     quadrino::HostServer::Options options;
     if (parser.isSet(seedOpt)) {
         if (!parseNumber(parser.value(seedOpt), 0, 0xFFFFFFFFLL, seed))
@@ -71,29 +90,39 @@ int main(int argc, char** argv) {
     options.timeScale = parser.value(scaleOpt).toDouble(&ok);
     if (!ok || options.timeScale < 0 || options.timeScale > 1000) return fail("--time-scale wants a factor from 0 to 1000");
     options.botDelay = [d = static_cast<int>(delay)] { return d; };
-    options.logToStderr = true;
     const QByteArray levelName = parser.value(levelOpt).toLatin1();
     const auto level = quadrino::botLevelFromName(std::string_view(levelName.constData(),
                                                                    static_cast<std::size_t>(levelName.size())));
     if (!level) return fail("--bot-level wants classic or strong");
+    options.turnTimeoutMs = turnTimeout * 1000;
+    options.mayBeOwner = [owners](const QHostAddress& peer) {
+        if (owners.isEmpty()) return peer.isLoopback();
+        for (const QHostAddress& a : owners)
+            if (a.isEqual(peer, QHostAddress::TolerantConversion)) return true;
+        return false;
+    };
+    // A log reader that has gone away must not take the host with it: writes to it fail
+    // quietly instead of raising SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    quadrino::StderrLog stderrLog;
+    options.logLine = [&stderrLog](std::string_view line) {
+        stderrLog.write("quadrino-host: " + std::string(line));
+    };
 
     quadrino::HostServer server(options);
     server.host().setBotLevels(*level);
     if (!server.listen(static_cast<quint16>(port)))
         return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
-    if (options.seed)
-        std::fprintf(stderr, "quadrino-host: listening on port %u (seed %u)\n", server.serverPort(), *options.seed);
-    else
-        std::fprintf(stderr, "quadrino-host: listening on port %u (dice from the system's random source)\n",
-                     server.serverPort());
-    std::fflush(stderr);
+    stderrLog.write("quadrino-host: listening on port " + std::to_string(server.serverPort()) +
+                    (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
+                                  : std::string(" (dice from the system's random source)")));
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char c;
         [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
-        std::fprintf(stderr, "quadrino-host: closing every connection and exiting\n");
+        stderrLog.write("quadrino-host: closing every connection and exiting");
         server.closeAll();
         app.quit();
     });

@@ -80,4 +80,13 @@ std::string withoutTerminator(std::string_view text) {
     return out;
 }
 
+std::string blankControls(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) c = ' ';
+    }
+    return out;
+}
+
 } // namespace quadrino

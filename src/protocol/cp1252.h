@@ -14,4 +14,10 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // message and let the rest be dispatched as a command of its own. Each 0xFF becomes "y".
 std::string withoutTerminator(std::string_view text);
 
+// Free text the host passes on (chat, actions, names) with every control character made a
+// blank: CR, LF, TAB, the other C0 codes, DEL and the five bytes Windows-1252 leaves
+// undefined. An older client keeps one message per line and would read text after a line
+// break as a message of its own.
+std::string blankControls(std::string_view text);
+
 } // namespace quadrino

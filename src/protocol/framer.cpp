@@ -9,7 +9,7 @@ bool Framer::feed(std::string_view bytes, std::vector<std::string>& messages) {
         std::size_t end = bytes.find(kTerminator, start);
         if (end == std::string_view::npos) break;
         if (pending_.empty()) {
-            messages.emplace_back(bytes.substr(start, end - start));
+            if (end > start || !dropEmpty_) messages.emplace_back(bytes.substr(start, end - start));
         } else {
             pending_.append(bytes.substr(start, end - start));
             messages.push_back(std::move(pending_));

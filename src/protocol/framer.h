@@ -12,6 +12,10 @@ class Framer {
 public:
     Framer() = default;
     explicit Framer(std::size_t maxPending) : maxPending_(maxPending) {}
+    // With dropEmpty, a bare terminator yields no message at all: an empty message does
+    // nothing when dispatched, and a peer sending nothing but terminators must not fill the
+    // queue (or its ticks) with them.
+    Framer(std::size_t maxPending, bool dropEmpty) : maxPending_(maxPending), dropEmpty_(dropEmpty) {}
 
     // Appends the bytes of one read and returns every message completed by it, without
     // terminators, in order. Bytes after the last terminator wait for the next read, so a
@@ -26,6 +30,7 @@ private:
     std::string pending_;
     std::size_t maxPending_ = kMaxPendingBytes;
     bool overflowed_ = false;
+    bool dropEmpty_ = false;
 };
 
 } // namespace quadrino

@@ -1,8 +1,12 @@
 #pragma once
-// First-in, first-out list of received messages, served one per dispatch tick.
+// Received messages waiting for their dispatch tick, one lane per connection.
+#include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quadrino {
 
@@ -18,19 +22,56 @@ struct CommandSplit {
 };
 CommandSplit splitCommand(std::string_view entry);
 
+enum class QueueOrder {
+    Arrival, // one first-in, first-out line for everybody
+    Fair,    // the connections take turns, each keeping its own order
+};
+
+// What one connection may have waiting at a time.
+struct QueueLimits {
+    std::size_t entries = std::numeric_limits<std::size_t>::max();
+    std::size_t bytes = std::numeric_limits<std::size_t>::max();
+};
+
 class MessageQueue {
 public:
-    void push(int connection, std::string text) { entries_.push_back({connection, std::move(text)}); }
-    bool empty() const { return entries_.empty(); }
-    std::size_t size() const { return entries_.size(); }
-    // Removes and returns the oldest entry, cut to its first 4096 characters.
-    // An empty queue yields an empty entry, which dispatches to nothing.
+    MessageQueue() = default;
+    MessageQueue(QueueOrder order, QueueLimits limits) : order_(order), limits_(limits) {}
+
+    // Queues an entry, cut to its first 4096 characters (all a handler ever reads of it).
+    // False, queuing nothing, when the connection already has its share waiting.
+    bool push(int connection, std::string text);
+    bool empty() const { return total_ == 0; }
+    std::size_t size() const { return total_; }
+    std::size_t size(int connection) const;
+    std::size_t bytes(int connection) const;
+    // Removes and returns the next entry: the oldest one, or with fair order the oldest of
+    // the next connection in turn after the one served last. An empty queue yields an empty
+    // entry, which dispatches to nothing.
     QueuedMessage take();
     // Forgets every entry that came on a connection (it closed or was dropped).
     void dropConnection(int connection);
 
 private:
-    std::deque<QueuedMessage> entries_;
+    struct Entry {
+        std::uint64_t serial;
+        std::string text;
+    };
+    struct Lane {
+        int connection;
+        std::deque<Entry> entries;
+        std::size_t bytes = 0;
+    };
+    Lane* lane(int connection);
+    const Lane* lane(int connection) const;
+    Lane* nextLane();
+
+    QueueOrder order_ = QueueOrder::Arrival;
+    QueueLimits limits_;
+    std::vector<Lane> lanes_; // by increasing connection number; a handful at most
+    std::size_t total_ = 0;
+    std::uint64_t serial_ = 0;
+    int lastServed_ = std::numeric_limits<int>::min();
 };
 
 } // namespace quadrino

@@ -50,6 +50,14 @@ struct Preferences {
     // text. Only the phrase editor writes these back.
     std::array<std::string, kPhraseCount> phrases{};
 
+    // What the "Host Network Game" and "Join Network Game" dialogs last used ("HostName",
+    // "JoinName", "JoinAddress", "JoinPort"), UTF-8.
+    static constexpr int kDefaultPort = 7772;
+    std::string hostname;
+    std::string joinname;
+    std::string joinaddress;
+    int joinport = kDefaultPort;
+
     bool playsounds = true;            // "Playsounds": game sounds
     bool chattersounds = true;         // "ChatterSounds": sounds other players send
     int turnsound = kTurnSoundClassic; // "Turnsound"

@@ -63,6 +63,11 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
 
     prefs.chattersounds = file.readString(kSection, "ChatterSounds", "true") != "false";
 
+    prefs.hostname = cp1252ToUtf8(file.readString(kSection, "HostName", ""));
+    prefs.joinname = cp1252ToUtf8(file.readString(kSection, "JoinName", ""));
+    prefs.joinaddress = cp1252ToUtf8(file.readString(kSection, "JoinAddress", ""));
+    prefs.joinport = readInRange(file, "JoinPort", defaults.joinport, 1, 65535);
+
     prefs.loaded = true;
 }
 
@@ -90,6 +95,10 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeInteger(kSection, "Limits", prefs.blocklimit);
     file.writeString(kSection, "Playsounds", prefs.playsounds ? "true" : "false");
     file.writeString(kSection, "ChatterSounds", prefs.chattersounds ? "true" : "false");
+    file.writeString(kSection, "HostName", utf8ToCp1252(prefs.hostname));
+    file.writeString(kSection, "JoinName", utf8ToCp1252(prefs.joinname));
+    file.writeString(kSection, "JoinAddress", utf8ToCp1252(prefs.joinaddress));
+    file.writeInteger(kSection, "JoinPort", prefs.joinport);
 }
 
 void savePhrases(const Preferences& prefs, IniFile& file) {

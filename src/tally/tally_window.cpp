@@ -1,6 +1,5 @@
 #include "tally/tally_window.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +13,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -31,7 +28,6 @@ namespace quadrino {
 namespace {
 
 constexpr int kColumns = static_cast<int>(kTallyColumns);
-constexpr const char* kTallyFileName = "quadrinotally.tld";
 // A real tally is a few kilobytes; these caps only keep a damaged or foreign file from
 // costing memory. 10000 opponents of long names stay far below them.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
@@ -48,13 +44,6 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
-}
-
-bool folderIsWritable(const QString& folder) {
-    if (!QFileInfo(folder).isDir()) return false;
-    // Permission bits do not tell about read-only mounts or ACLs; trying does.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quadrino-write-test-XXXXXX")));
-    return probe.open();
 }
 
 } // namespace
@@ -169,20 +158,6 @@ void TallyWindow::buildWindow() {
     connect(listbox_tally, &QListWidget::itemClicked, this, &TallyWindow::listbox_tallyClick);
     connect(button_reset, &QPushButton::clicked, this, &TallyWindow::button_resetClick);
     connect(button_done, &QPushButton::clicked, this, &TallyWindow::button_doneClick);
-}
-
-QString TallyWindow::defaultTallyPath() {
-    return tallyPathIn(QCoreApplication::applicationDirPath(),
-                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
-QString TallyWindow::tallyPathIn(const QString& programFolder, const QString& dataFolder) {
-    const QString beside = QDir(programFolder).filePath(QLatin1String(kTallyFileName));
-    if (folderIsWritable(programFolder)) return beside;
-    QDir().mkpath(dataFolder);
-    const QString inData = QDir(dataFolder).filePath(QLatin1String(kTallyFileName));
-    if (!QFile::exists(inData) && QFile::exists(beside)) QFile::copy(beside, inData);
-    return inData;
 }
 
 // ---- file ----

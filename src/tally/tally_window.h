@@ -33,11 +33,6 @@ public:
     // Saves the tally.
     ~TallyWindow() override;
 
-    // The program's folder + "quadrinotally.tld" when that folder is writable, else the same
-    // name in the user's data folder (created; an older tally beside the program is copied in).
-    static QString defaultTallyPath();
-    static QString tallyPathIn(const QString& programFolder, const QString& dataFolder);
-
     // Writes the tally file now, replacing the old one only once the new one is complete.
     // False when it could not be written; the old file is then untouched.
     bool save();

@@ -111,6 +111,8 @@ private slots:
             QTest::newRow(n) << n << menu << cap << checkable << checked << tag << sc << enabled;
         };
         row("StartGame1", "File", "Start Game", false, false, none, "", false);
+        row("HostNetworkGame1", "File", "Host Network Game...", false, false, none);
+        row("JoinNetworkGame1", "File", "Join Network Game...", false, false, none);
         row("Exit1", "File", "Exit", false, false, none);
         row("PlaySounds1", "Options", "Play Sounds", true, true, none);
         row("PlayChatterSounds1", "Options", "Play Chatter Sounds", true, false, none);
@@ -166,7 +168,7 @@ private slots:
             for (QAction* a : top->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         }
         QCOMPARE(order.join(u' '),
-                 QStringLiteral("File: StartGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 - "
+                 QStringLiteral("File: StartGame1 - HostNetworkGame1 JoinNetworkGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 - "
                                 "TextColor1 TextSize1 ScrollChatOff2 ClearMainChat1 ResetScreenLocation1 - JustWatch1 "
                                 "View: ViewTally1 SpyList1 PrhaseList1 Help: Help2 - About1"));
     }

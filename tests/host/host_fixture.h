@@ -32,8 +32,10 @@ struct HostFixture {
     std::map<int, QStringList> inbox; // per connection, each message with its "~"
 
     // Without queued draws the dice are those of the game's generator with this seed.
-    explicit HostFixture(std::uint32_t seed = 1) : HostFixture(std::make_unique<ScriptedDice>(seed)) {}
-    explicit HostFixture(std::unique_ptr<ScriptedDice> d) : dice(d.get()), host(port, std::move(d)) {
+    explicit HostFixture(std::uint32_t seed = 1, HostOptions options = {})
+        : HostFixture(std::make_unique<ScriptedDice>(seed), options) {}
+    explicit HostFixture(std::unique_ptr<ScriptedDice> d, HostOptions options = {})
+        : dice(d.get()), host(port, std::move(d), options) {
         port.attach(host);
         port.setSink([this](int c, std::string_view bytes) {
             std::size_t start = 0;

@@ -1,6 +1,7 @@
 // Cutting byte streams into messages, the queue's pacing and cut-off, field reading.
 #include <QtTest>
 
+#include "protocol/cp1252.h"
 #include "protocol/fields.h"
 #include "protocol/framer.h"
 #include "protocol/message_queue.h"
@@ -32,6 +33,25 @@ private slots:
             std::string bytes = r.replace('~', QChar(0xFF)).toLatin1().toStdString();
             QVERIFY(f.feed(bytes, got));
         }
+        QStringList gotList;
+        for (const auto& g : got) gotList << QString::fromLatin1(g.data(), static_cast<qsizetype>(g.size()));
+        QCOMPARE(gotList, expected);
+    }
+
+    void bareTerminatorsCanBeDropped_data() {
+        QTest::addColumn<QStringList>("reads"); // "~" stands for the terminator
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("login's double terminator") << QStringList{"CMD_logininfo+1+1.0.15+Bo~~"}
+                                                   << QStringList{"CMD_logininfo+1+1.0.15+Bo"};
+        QTest::newRow("only terminators") << QStringList{"~~~", "~"} << QStringList{};
+        QTest::newRow("terminator ends a split message") << QStringList{"a+", "~~b+~"} << QStringList{"a+", "b+"};
+    }
+    void bareTerminatorsCanBeDropped() {
+        QFETCH(QStringList, reads);
+        QFETCH(QStringList, expected);
+        Framer f(kMaxPendingBytes, true);
+        std::vector<std::string> got;
+        for (QString r : reads) QVERIFY(f.feed(r.replace('~', QChar(0xFF)).toLatin1().toStdString(), got));
         QStringList gotList;
         for (const auto& g : got) gotList << QString::fromLatin1(g.data(), static_cast<qsizetype>(g.size()));
         QCOMPARE(gotList, expected);
@@ -73,6 +93,73 @@ private slots:
         QCOMPARE(q.take().text, std::string("b+"));
         QVERIFY(q.empty());
         QCOMPARE(q.take().text, std::string()); // an empty queue reads as an empty entry
+    }
+
+    void fairQueueTakesConnectionsInTurn_data() {
+        QTest::addColumn<QString>("pushes"); // connection:text, in arrival order
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QString>("taken");
+        const int fair = int(QueueOrder::Fair), arrival = int(QueueOrder::Arrival);
+        QTest::newRow("fair: a burst waits its turns") << "2:a 2:b 2:c 3:x 5:y" << fair << "2:a 3:x 5:y 2:b 2:c";
+        QTest::newRow("fair: wraps to the lowest") << "7:a 7:b 1:x" << fair << "1:x 7:a 7:b";
+        QTest::newRow("arrival: one line") << "2:a 2:b 2:c 3:x 5:y" << arrival << "2:a 2:b 2:c 3:x 5:y";
+    }
+    void fairQueueTakesConnectionsInTurn() {
+        QFETCH(QString, pushes);
+        QFETCH(int, order);
+        QFETCH(QString, taken);
+        MessageQueue q(static_cast<QueueOrder>(order), {});
+        for (const QString& p : pushes.split(' ')) QVERIFY(q.push(p.section(':', 0, 0).toInt(), p.section(':', 1).toStdString()));
+        QStringList got;
+        while (!q.empty()) {
+            auto m = q.take();
+            got << QString("%1:%2").arg(m.connection).arg(QString::fromStdString(m.text));
+        }
+        QCOMPARE(got.join(' '), taken);
+    }
+
+    void queueCapsEachConnection_data() {
+        QTest::addColumn<int>("maxEntries");
+        QTest::addColumn<int>("maxBytes");
+        QTest::addColumn<int>("entrySize");
+        QTest::addColumn<int>("accepted"); // of 10 pushes from connection 2
+        QTest::newRow("by entries") << 4 << 100000 << 10 << 4;
+        QTest::newRow("by bytes") << 100 << 250 << 100 << 2;
+        QTest::newRow("overlong entries count as cut") << 100 << 3 * 4096 << 9000 << 3;
+        QTest::newRow("room for all") << 10 << 1000 << 100 << 10;
+    }
+    void queueCapsEachConnection() {
+        QFETCH(int, maxEntries);
+        QFETCH(int, maxBytes);
+        QFETCH(int, entrySize);
+        QFETCH(int, accepted);
+        MessageQueue q(QueueOrder::Fair, {std::size_t(maxEntries), std::size_t(maxBytes)});
+        int ok = 0;
+        for (int i = 0; i < 10; ++i) ok += q.push(2, std::string(std::size_t(entrySize), 'x'));
+        QCOMPARE(ok, accepted);
+        QVERIFY(q.bytes(2) <= std::size_t(maxBytes));
+        QVERIFY2(q.push(3, "CMD_chat+3+hi"), "another connection has its own share");
+        q.take();
+        QVERIFY2(q.push(2, "x"), "a taken entry makes room");
+        q.dropConnection(2);
+        QCOMPARE(q.size(), std::size_t(1));
+        QCOMPARE(q.bytes(2), std::size_t(0));
+    }
+
+    void relayedTextHasNoControls_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("relayed");
+        QTest::newRow("line breaks") << QByteArray("a\r\nb") << QByteArray("a  b");
+        QTest::newRow("tab, NUL, DEL") << QByteArray("a\tb\0c\x7f", 6) << QByteArray("a b c ");
+        QTest::newRow("escape") << QByteArray("\x1b[2J") << QByteArray(" [2J");
+        QTest::newRow("undefined 8-bit") << QByteArray("\x81\x8d\x8f\x90\x9d") << QByteArray("     ");
+        QTest::newRow("letters and signs kept") << QByteArray("Zo\xeb \x80 + | ~") << QByteArray("Zo\xeb \x80 + | ~");
+    }
+    void relayedTextHasNoControls() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, relayed);
+        const std::string out = blankControls(std::string_view(text.constData(), std::size_t(text.size())));
+        QCOMPARE(QByteArray(out.data(), qsizetype(out.size())), relayed);
     }
 
     void commandSplit_data() {

@@ -53,6 +53,7 @@ int field(const Preferences& p, const std::string& name) {
     if (name == "chattersounds") return p.chattersounds;
     if (name == "turnsound") return p.turnsound;
     if (name == "botspeed") return p.botspeed;
+    if (name == "joinport") return p.joinport;
     qFatal("no field %s", name.c_str());
 }
 
@@ -138,6 +139,10 @@ void TestPreferencesFile::readsEachKey_data() {
     row("bot in hex is normal", "Botspeed=$5DC", "botspeed", 1000);
     row("turn sound new", "Turnsound=1", "turnsound", 1);
     row("turn sound other", "Turnsound=2", "turnsound", 0);
+    row("join port", "JoinPort=7000", "joinport", 7000);
+    row("join port zero", "JoinPort=0", "joinport", 7772);
+    row("join port too big", "JoinPort=65536", "joinport", 7772);
+    row("join port junk", "JoinPort=seven", "joinport", 7772);
 }
 
 void TestPreferencesFile::readsEachKey() {
@@ -150,7 +155,7 @@ void TestPreferencesFile::readsEachKey() {
     const Preferences defaults = loaded("");
     for (const char* name : {"top", "left", "width", "height", "textsize", "textcolor", "penalty", "passing",
                              "blocking", "pouncing", "fullgame", "blocklimit", "playsounds", "chattersounds",
-                             "turnsound", "botspeed"})
+                             "turnsound", "botspeed", "joinport"})
         if (name != field) QCOMPARE(::field(p, name), ::field(defaults, name));
 }
 
@@ -196,7 +201,8 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
     QCOMPARE(QByteArray::fromStdString(file.bytes()),
              QByteArray("[quadrino]\nTextsize=12\nTop=-20\nLeft=40\nWidth=795\nHeight=562\nTextcolor=$00123456\n"
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
-                        "Limits=4\nPlaysounds=false\nChatterSounds=true\n"));
+                        "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
+                        "JoinPort=7772\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));
@@ -246,6 +252,10 @@ void TestPreferencesFile::roundTripThroughDisk() {
     p.chattersounds = false;
     p.botspeed = Preferences::kBotSlow;
     p.winwidth = 1000;
+    p.hostname = "J\xC3\xBCrgen";
+    p.joinname = "Bob";
+    p.joinaddress = "fe80::1%eth0";
+    p.joinport = 7000;
     QCOMPARE(savePreferencesTo(path, p), std::string());
 
     Preferences back = Preferences::beforeFirstLoad();

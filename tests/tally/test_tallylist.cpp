@@ -135,7 +135,6 @@ private slots:
     void brokenFileSetAside();
     void failedSaveKeepsOldFile();
     void saveToImpossiblePlace();
-    void tallyPathFallsBackToDataFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -481,16 +480,6 @@ void TestTallylist::saveToImpossiblePlace() {
     Session s(dir_->filePath("plainfile/quadrinotally.tld"));
     QVERIFY(!s.window->save());
     QCOMPARE(readAll(dir_->filePath("plainfile")), QByteArray("x"));
-}
-
-void TestTallylist::tallyPathFallsBackToDataFolder() {
-    QCOMPARE(TallyWindow::tallyPathIn(dir_->path(), dir_->filePath("data")), path_);
-    QVERIFY(!QFile::exists(dir_->filePath("data")));
-
-    const QString data = dir_->filePath("data/sub");
-    QCOMPARE(TallyWindow::tallyPathIn(dir_->filePath("no such folder"), data), data + "/quadrinotally.tld");
-    QVERIFY(QFileInfo(data).isDir());
-    QVERIFY(TallyWindow::defaultTallyPath().endsWith("/quadrinotally.tld"));
 }
 
 QTEST_MAIN(TestTallylist)
