@@ -78,6 +78,9 @@ MainWindow::MainWindow(QWidget* parent)
     f.setPixelSize(11);
     setFont(f);
 
+    questionBox_ = [this](const QString& text) {
+        return QMessageBox::question(this, QStringLiteral("Quadrino"), text) == QMessageBox::Yes;
+    };
     messageBox_ = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Quadrino"), text);
     };
@@ -601,7 +604,13 @@ void MainWindow::showGameOptions() {
 
 // ---- Menus -------------------------------------------------------------------------------------------
 
-void MainWindow::onStartGameChosen() { panel_->onStartClicked(); }
+void MainWindow::onStartGameChosen() {
+    // A slip in the menu must not throw away a game under way.
+    if (session_.table().state().gameRunning && questionBox_ &&
+        !questionBox_(QStringLiteral("A game is in progress. Start a new game?")))
+        return;
+    panel_->onStartClicked();
+}
 
 void MainWindow::onPlaySoundsToggled() {
     prefs_.playsounds = !prefs_.playsounds;
@@ -672,8 +681,7 @@ void MainWindow::onJustWatchChosen() {
 void MainWindow::onViewTallyChosen() {
     if (!tally_) return;
     tally_->loadchecklist(otherPlayers());
-    tally_->show();
-    tally_->raise();
+    presentSideWindow(tally_, this);
 }
 
 void MainWindow::showSpyList() {

@@ -65,6 +65,8 @@ public:
 
     // Message boxes ("Game is full", "You are not connected", ...); tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
+    // Yes/no questions ("A game is in progress. Start a new game?"); tests replace the box.
+    void setQuestionBox(std::function<bool(const QString&)> ask) { questionBox_ = std::move(ask); }
     // Where game sounds go; the window keeps the player.
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     // The tally window to count games in; not owned. Without one, games are not tallied.
@@ -191,6 +193,7 @@ private:
     std::unique_ptr<HostServer> host_;
     std::unique_ptr<SoundPlayer> sound_;
     std::function<void(const QString&)> messageBox_;
+    std::function<bool(const QString&)> questionBox_;
 
     TablePanel* panel_ = nullptr;
     ChatPane* mainchat_ = nullptr;

@@ -57,6 +57,9 @@ ChatPane::ChatPane(QWidget* parent) : QTextBrowser(parent), smileys_(plainFace) 
     applyPaneLook();
     opener_ = [](const QString& target) { return QDesktopServices::openUrl(QUrl(target, QUrl::StrictMode)); };
     connect(this, &QTextBrowser::anchorClicked, this, &ChatPane::openLink);
+    // Links answer the mouse only: a link taken by the keyboard (or left selected by a click)
+    // wears a dotted focus frame that lingered over every later line.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::TextSelectableByMouse);
 }
 
 void ChatPane::applyPaneLook() {
@@ -210,6 +213,10 @@ QVariant ChatPane::loadResource(int type, const QUrl& name) {
 }
 
 void ChatPane::openLink(const QUrl& url) {
+    // The click leaves the link selected, which draws its focus frame; let it go.
+    QTextCursor plain = textCursor();
+    plain.clearSelection();
+    setTextCursor(plain);
     bool ok = false;
     const auto index = url.toString().toULongLong(&ok);
     // Only web addresses reach the desktop: a peer's word must not open files, shares or other

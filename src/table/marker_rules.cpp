@@ -9,6 +9,23 @@ namespace {
 // BoardPawns counts from 0; everything else here takes the game's own numbers.
 std::size_t row(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
+// The rule book's board as this client sees it. Block partners are known for the user's seat
+// only, which is the only seat the client ever asks about.
+BoardState hostBoard(const ClientMirror& m, int seat) {
+    BoardState b;
+    b.options.blocking = m.blocking;
+    b.options.pouncing = m.pouncing;
+    b.options.teamgame = m.teamgame;
+    for (int s = 1; s <= kSeatCount; ++s)
+        for (int p = 1; p <= kPawnCount; ++p) b.seats[s].pawnsquare[p] = m.boardpawns[row(s)][row(p)];
+    if (isSeat(seat))
+        for (int p = 1; p <= kPawnCount; ++p) {
+            const int partner = m.blockpartner[row(p)];
+            b.seats[seat].blockpartner[p] = isPawn(partner) ? partner : 0;
+        }
+    return b;
+}
+
 } // namespace
 
 int ClientAmounts::amount(int code) const {
@@ -53,31 +70,7 @@ int markerTarget(const ClientMirror& m, int seat, int pawn, int code) {
     if (q <= 0 || (q > kLastBoardSquare && q != home)) return 0;
     const int amount = m.amounts.amount(code);
     if (amount <= 0) return 0;
-
-    int t = q;
-    for (int i = 0; i < amount; ++i) {
-        t = stepSquare(seat, t);
-        if (t != home && checkforblock(m.boardpawns, t)) return 0;
-    }
-    if (t > home) return 0;
-    if (t > kLastBoardSquare && t != home) return 0;
-
-    for (int s = 1; s <= kSeatCount; ++s) {
-        for (int p = 1; p <= kPawnCount; ++p) {
-            if (m.square(s, p) != t) continue;
-            bool allowed;
-            if (isSafeSquare(t))
-                allowed = s == seat && m.blocking && nomorethentwo(m.boardpawns, seat, t);
-            else if (t == home)
-                allowed = true;
-            else if (s == seat)
-                allowed = m.blocking && nomorethentwo(m.boardpawns, seat, t);
-            else
-                allowed = m.pouncing && !checkforblock(m.boardpawns, t);
-            if (!allowed) return 0;
-        }
-    }
-    return t;
+    return oktomoveTest(hostBoard(m, seat), seat, pawn, amount);
 }
 
 std::array<int, kMoveCodeCount + 1> markerTargets(const ClientMirror& mirror, int seat, int pawn) {
@@ -94,6 +87,23 @@ int enteringCode(const ClientAmounts& a) {
         if (amount == 5) return code;
     }
     return 0;
+}
+
+} // namespace quadrino::table
+
+namespace quadrino::table {
+
+bool canEnter(const ClientMirror& m, int seat, int pawn) {
+    if (!isSeat(seat) || !isPawn(pawn) || m.square(seat, pawn) != 0 || enteringCode(m.amounts) == 0) return false;
+    return oktomoveTest(hostBoard(m, seat), seat, pawn, 5) != 0;
+}
+
+bool canMove(const ClientMirror& m, int seat, int pawn) {
+    if (!isSeat(seat) || !isPawn(pawn)) return false;
+    if (m.square(seat, pawn) == 0) return canEnter(m, seat, pawn);
+    for (int code = 1; code <= kMoveCodeCount; ++code)
+        if (markerTarget(m, seat, pawn, code) != 0) return true;
+    return false;
 }
 
 } // namespace quadrino::table

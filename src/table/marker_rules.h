@@ -1,9 +1,9 @@
 #pragma once
-// The client's own copy of the move rules: which squares a pawn could reach with the amounts
-// the user still holds, so that markers can be offered before anything is sent. The host
-// checks every request again with its own rules; where this copy is more generous (it does
-// not know block partners, treats the team partner like any other seat and checks nothing but
-// the amount when entering) the host's refusal is what counts.
+// Which squares a pawn could reach with the amounts the user still holds, so that markers can
+// be offered before anything is sent. The answers come from the host's own rule book, fed
+// with the client's picture of the board: a marker the host would refuse is never offered.
+// The host still checks every request; the picture lacks nothing the rule book reads but the
+// block partners of a late joiner's first turn.
 //
 // Pure C++: the board panel copies its widget tags into a ClientMirror and asks here.
 #include <array>
@@ -37,6 +37,10 @@ struct ClientMirror {
     ClientAmounts amounts;
     bool blocking = false;
     bool pouncing = false;
+    bool teamgame = false;
+    // The user's own pawns that shared a square as the turn began: the partner of pawn
+    // 1..4 at index 0..3, 0 for none. Such a pair may not form its block again this turn.
+    std::array<int, kPawnCount> blockpartner{};
 
     // Square of pawn 1..4 of seat 1..4; 0 for numbers out of range.
     int square(int seat, int pawn) const;
@@ -62,6 +66,10 @@ std::array<int, kMoveCodeCount + 1> markerTargets(const ClientMirror& mirror, in
 // exactly 5, where code 3 is the plain sum of the dice tags and the bonus codes 4 and 5 count
 // as 0. 0 when none gives 5.
 int enteringCode(const ClientAmounts& amounts);
+// Whether the user's pawn, standing at start, may enter with the amounts held now.
+bool canEnter(const ClientMirror& mirror, int seat, int pawn);
+// Whether the user's pawn has any move with the amounts held now, entering included.
+bool canMove(const ClientMirror& mirror, int seat, int pawn);
 
 // Markers lying on one square are stacked in this order, bottom first; a click takes the top.
 inline constexpr std::array<int, kMoveCodeCount> kMarkerLayerOrder = {7, 6, 5, 4, 3, 2, 1, 8, 9, 10, 12, 11};

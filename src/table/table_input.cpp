@@ -13,6 +13,8 @@ bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
 // Runs a click and tells whether the picture changed.
 template <typename Click> Outcome changes(TableState& state, Click click) {
     const TableState before = state;
+    // Any click on the board also dismisses an error notice.
+    state.errorShown = false;
     Outcome out;
     click(out);
     out.changed = !(state == before);
@@ -40,7 +42,7 @@ Outcome TableModel::clickPawn(int seat, int pawn, bool rightButton) {
         const ClientMirror m = mirror();
         if (boardpawn(seat, pawn) == 0) {
             const int code = enteringCode(m.amounts);
-            if (code == 0) return;
+            if (code == 0 || !canEnter(m, me, pawn)) return;
             send(out, request::moveit(me, code, pawn));
             state_.canmove = false;
             return;

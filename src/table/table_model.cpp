@@ -51,13 +51,37 @@ ClientMirror TableModel::mirror() const {
     m.amounts.bonus = state_.bonus;
     m.blocking = state_.blocking;
     m.pouncing = state_.pouncing;
+    m.teamgame = state_.teamgame;
+    m.blockpartner = blockpartner_;
     return m;
+}
+
+std::array<bool, kPawnCount> TableModel::movablePawns() const {
+    std::array<bool, kPawnCount> out{};
+    const int me = me_.myseat;
+    if (!validSeat(me) || state_.turnseat != me || !state_.canmove || state_.clientphase != 2) return out;
+    const ClientMirror m = mirror();
+    for (int p = 1; p <= kPawnCount; ++p) out[at(p)] = canMove(m, me, p);
+    return out;
+}
+
+void TableModel::recordBlockPartners() {
+    blockpartner_.fill(0);
+    if (!validSeat(me_.myseat)) return;
+    for (int p = 1; p <= kPawnCount; ++p)
+        for (int o = 1; o <= kPawnCount; ++o) {
+            const int sq = boardpawn(me_.myseat, p);
+            if (o != p && sq != 0 && sq == boardpawn(me_.myseat, o)) blockpartner_[at(p)] = o;
+        }
 }
 
 std::vector<std::string> TableModel::otherPlayers() const {
     std::vector<std::string> names;
-    for (int seat = 1; seat <= kSeatCount; ++seat)
-        if (seat != me_.myseat && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        // A crossed-out seat keeps its name on the board but sat the game out.
+        const bool out = (seat == 3 || seat == 4) && state_.out[static_cast<std::size_t>(seat - 3)];
+        if (seat != me_.myseat && !out && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+    }
     return names;
 }
 
@@ -208,6 +232,9 @@ Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
         out.handled = false;
         break;
     }
+    // An error notice lasts until the game moves on: any later event of the table closes it
+    // (a damaged announcement, which changes nothing, does not count).
+    if (out.handled && cmd != ClientCommand::aerror && !(state_ == before)) state_.errorShown = false;
     out.changed = !(state_ == before);
     return out;
 }
@@ -263,6 +290,11 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     out.justWatch = false;
     state_.canmove = false;
     clearall();
+    // The last game's winner line must not stand beside the new game's first "Your Turn.".
+    state_.log.clear();
+    state_.gameRunning = true;
+    blockpartner_.fill(0);
+    rollingAgain_ = false;
     auto on = [](const std::string& flag) { return flag == "1"; };
     setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing),
                     fromWire(info->blocklimit));
@@ -288,17 +320,18 @@ void TableModel::getnextplayer(std::string_view body, Outcome& out) {
     seatAt(seat).turn = true;
     state_.clientphase = info->phase;
     state_.dice.face = {1, 1};
+    if (isOwn(seat) && !rollingAgain_) recordBlockPartners();
+    rollingAgain_ = false;
     if (info->phase == 1) {
         state_.dice.place = DicePlace::Corner;
         state_.dice.cornerSeat = seat;
     }
-    // Names, not seat numbers: a namesake on another seat also hears "Your Turn.".
-    const std::string& name = seatAt(seat).name;
-    if (name == me_.myname) {
+    // The seat decides, not the name: a peer may well log in under the user's own name.
+    if (isOwn(seat)) {
         state_.status = "Your Turn.";
         turnSound(out);
     } else {
-        state_.status = name + "'s turn.";
+        state_.status = seatAt(seat).name + "'s turn.";
     }
 }
 
@@ -382,6 +415,7 @@ void TableModel::rollagain(std::string_view body, Outcome& out) {
     const auto seat = parseFirstNumber(body);
     if (!seat || !validSeat(*seat)) return;
     state_.log = isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.";
+    rollingAgain_ = true;
     out.sounds.emplace_back("rollagain");
 }
 
@@ -474,6 +508,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
     state_.errorShown = false;
+    state_.gameRunning = false;
     const int w = *code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
     // A team code is never a seat, whatever connection number the user holds.
@@ -533,6 +568,7 @@ void TableModel::locations(std::string_view body, Outcome& out) {
             if (!validSquare(square)) return;
 
     state_.turnseat = info->whoseturn;
+    state_.gameRunning = true;
     setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1,
                     std::to_string(info->blocklimit));
     for (int s = 1; s <= kSeatCount; ++s) {
@@ -541,11 +577,36 @@ void TableModel::locations(std::string_view body, Outcome& out) {
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
     }
     setAmounts(info->amounts);
+    // The pairs of a turn already under way are not announced; those standing now are the
+    // best guess, and the host's answer corrects a wrong one.
+    recordBlockPartners();
     setplayer(3, info->seat3playing, out);
     setplayer(4, info->seat4playing, out);
-    const int die1 = info->die1 == 0 ? 1 : info->die1;
+    // The seated players see the mover's dice in the mover's corner until the roll, then the
+    // rolled dice with the used ones gone; a used die is 0 and plays no more.
+    const int die1 = info->die1;
     const int die2 = info->die2;
-    showDice(die1, die2);
+    if (info->turnphase == 1) {
+        state_.dice.face = {1, 1};
+        state_.dice.place = DicePlace::Corner;
+        state_.dice.cornerSeat = info->whoseturn;
+    } else {
+        showDice(die1 > 0 ? die1 : -1, die2 > 0 ? die2 : -1);
+    }
+    // Progress is not announced; it follows from the squares as the host counts it (one for
+    // entering, one for every square since).
+    for (int s = 1; s <= kSeatCount; ++s) {
+        int travelled = 0;
+        for (int p = 1; p <= kPawnCount; ++p) {
+            const int square = boardpawn(s, p);
+            if (square == 0) continue;
+            int at = startSquareOf(s);
+            int steps = 1;
+            for (; at != square && steps <= kLastSquare; ++steps) at = stepSquare(s, at);
+            if (at == square) travelled += steps;
+        }
+        setprogress(s, travelled);
+    }
     seatAt(info->whoseturn).turn = true;
     if (isOwn(info->whoseturn)) {
         state_.canmove = true;

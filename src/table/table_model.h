@@ -100,6 +100,7 @@ struct TableState {
     std::string questionName = "Player?"; // label_bottakeover
     int questionSeat = 0;
     bool startShown = false;
+    bool gameRunning = false; // from a game's start (or a late join) to its winner
     WarningView warning;
     std::vector<std::string> spies; // spy list entries "N: Name"
     bool operator==(const TableState&) const = default;
@@ -169,6 +170,9 @@ public:
     std::string seatName(int seat) const;
     // What the marker rules read.
     ClientMirror mirror() const;
+    // The user's pawns that have a legal move now, entering included: only while the user,
+    // having rolled, may move. Index 0..3 for pawns 1..4.
+    std::array<bool, kPawnCount> movablePawns() const;
     // Names on the other seats: the players of the current game but the user.
     std::vector<std::string> otherPlayers() const;
 
@@ -222,6 +226,11 @@ private:
     const ClientIdentity& me_;
     Random random_;
     bool newTurnSound_ = false;
+    // The user's pawns that shared a square as the user's turn began (partner of pawn 1..4 at
+    // 0..3), as the host remembers them; a roll again keeps the turn's pairs.
+    std::array<int, kPawnCount> blockpartner_{};
+    bool rollingAgain_ = false;
+    void recordBlockPartners();
     TableState state_;
 };
 

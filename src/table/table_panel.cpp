@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
 #include <QPushButton>
 
 #include "table/art/art.h"
@@ -42,6 +44,19 @@ void noticeFrame(QFrame* frame) {
 }
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// A pawn that can move after the roll wears a bright ring, so that a player sees at once
+// which pawns to click (entering ones too, which get no marker).
+QPixmap movableLook(const QPixmap& pawn) {
+    QPixmap out = pawn;
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 230, 0), 2.0));
+    p.setBrush(Qt::NoBrush);
+    const QRectF r = QRectF(out.rect()).adjusted(1.0, 1.0, -1.0, -1.0);
+    p.drawEllipse(QRectF(r.left(), r.bottom() - r.width(), r.width(), r.width()));
+    return out;
+}
 
 } // namespace
 
@@ -199,6 +214,10 @@ void TablePanel::configureBoard() {
     labelError->setWordWrap(true);
     setTextColour(labelError, QColor(128, 0, 0)); // maroon
     connect(clickable("Image3"), &BoardImage::clicked, this, &TablePanel::onErrorClosed);
+    // The error notice must not block the board: clicks fall through to what lies beneath,
+    // and any click on the board closes it.
+    error->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(control<BoardImage>("theboard"), &BoardImage::clicked, this, &TablePanel::onErrorClosed);
     image("Image3", art::closeImage());
 }
 
@@ -306,12 +325,19 @@ QPoint TablePanel::pawnPosition(int seat, int pawn, const table::PawnView& p) co
 }
 
 void TablePanel::renderPawns(const table::TableState& s) {
+    const int me = model_.identity().myseat;
+    const auto movable = model_.movablePawns();
     for (int seat = 1; seat <= kSeats; ++seat)
         for (int pawn = 1; pawn <= table::kPawnCount; ++pawn) {
             const table::PawnView& p = s.pawn(seat, pawn);
             BoardImage* image = pieces_[at(seat)][at(pawn)];
             image->move(pawnPosition(seat, pawn, p));
             image->setVisible(p.shown);
+            const bool ringed = seat == me && movable[at(pawn)];
+            if (image->property("movable").toBool() != ringed) {
+                image->setPixmap(ringed ? movableLook(art::pawn(seat)) : art::pawn(seat));
+                image->setProperty("movable", ringed);
+            }
         }
 }
 
@@ -346,6 +372,15 @@ void TablePanel::renderMarkers(const table::TableState& s) {
         }
         marker->setGeometry(place);
         marker->setPixmap(art::marker(me, place.height() > place.width()));
+        // The user's own pawn on the target square stays clickable: the marker gives up
+        // the pawn's outline and answers clicks on the rest of the square.
+        QRegion live(marker->rect());
+        if (me >= 1 && me <= kSeats)
+            for (BoardImage* pawn : pieces_[at(me)])
+                if (pawn->isVisible() && pawn->geometry().intersects(place))
+                    live -= QRegion(pawn->geometry().translated(-place.topLeft()));
+        if (live == QRegion(marker->rect())) marker->clearMask();
+        else marker->setMask(live);
         marker->show();
     }
 }

@@ -2,6 +2,8 @@
 #include "windows/side_windows.h"
 
 #include <QAction>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QWidget>
 
 #include "table/art/art.h"
@@ -17,6 +19,7 @@ template <typename Window> Window* ownedWindow(QWidget* mainWindow, void (*prepa
     if (!mainWindow) return nullptr;
     if (auto* existing = mainWindow->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly)) return existing;
     auto* window = new Window(mainWindow);
+    closeOnEscape(window);
     if (prepare) prepare(mainWindow, window);
     return window;
 }
@@ -40,6 +43,23 @@ void applySideWindowBackground(QWidget* window) {
     pal.setColor(QPalette::WindowText, Qt::black);
     window->setPalette(pal);
     window->setAutoFillBackground(true);
+}
+
+void closeOnEscape(QWidget* window) {
+    static const QString kName = QStringLiteral("closeOnEscape");
+    if (!window || window->findChild<QShortcut*>(kName, Qt::FindDirectChildrenOnly)) return;
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+    escape->setObjectName(kName);
+}
+
+void presentSideWindow(QWidget* window, QWidget* mainWindow) {
+    if (!window) return;
+    applySideWindowBackground(window);
+    closeOnEscape(window);
+    const bool opening = !window->isVisible();
+    bringToFront(window);
+    // Centred once shown, when its layout has given it the size it shows with.
+    if (opening && mainWindow) centreWindowAt(window, mainWindow->window()->frameGeometry().center());
 }
 
 HelpWindow* helpWindow(QWidget* mainWindow) {

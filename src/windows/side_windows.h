@@ -37,5 +37,10 @@ void centreWindowAt(QWidget* window, QPoint centre);
 
 // Gives a side window the main window's background picture.
 void applySideWindowBackground(QWidget* window);
+// Lets Escape close the window (once per window, however often it is called).
+void closeOnEscape(QWidget* window);
+// Shows a side window as every side window appears: the main window's background, Escape
+// closes it, centred on the main window and in front.
+void presentSideWindow(QWidget* window, QWidget* mainWindow);
 
 } // namespace quadrino

@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include "tally/tally_window.h"
+#include "protocol/catalogue.h"
+#include <QApplication>
 
 using namespace quadrino;
 
@@ -218,7 +220,8 @@ private slots:
         QCOMPARE(t.w.findChild<QLineEdit*>(QStringLiteral("mychat"))->palette().color(QPalette::Text), QColor(Qt::red));
         // The turn sound reaches the table: the own turn plays the new one.
         table::TableModel& model = t.w.session().table();
-        model.handle(ClientCommand::newplayerinfo, "1+"); // seat 1 under the (still empty) own name
+        // "Your Turn." belongs to the own seat: let the window hold seat 1 as a login would.
+        const_cast<ClientIdentity&>(model.identity()).myseat = 1;
         QCOMPARE(model.handle(ClientCommand::nextplayer, "1+1+").sounds, std::vector<std::string>{"turnnew"});
         // A size the menu does not offer checks no entry.
         p.textsize = 11;
@@ -425,6 +428,43 @@ private slots:
         QCOMPARE(t.boxes, QStringList{"You are not connected"});
     }
 
+    void startGameAsksDuringAGame() {
+        Window t;
+        FakeHost fake;
+        QStringList asked;
+        bool answer = false;
+        t.w.setQuestionBox([&](const QString& q) {
+            asked << q;
+            return answer;
+        });
+        auto options = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("gamestart")) return w->isVisible();
+            return false;
+        };
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_sendlogininfo+1\xFF");
+        QVERIFY(fake.waitForReceived("CMD_logininfo+1+1.0.15+Ann\xFF\xFF"));
+        t.action("StartGame1")->setEnabled(true);
+        // Between games the options open at once.
+        QTRY_VERIFY(t.w.identity().loggedin);
+        t.action("StartGame1")->trigger();
+        QVERIFY(asked.isEmpty());
+        QVERIFY(options());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("gamestart")) w->hide();
+        fake.send(QByteArray::fromStdString(quadrino::announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0)));
+        QTRY_VERIFY(!t.w.findChild<QLabel*>(QStringLiteral("label_limit"))->text().endsWith(QLatin1String("OFF")));
+        // During a game: "No" keeps it, "Yes" goes on to the options.
+        t.action("StartGame1")->trigger();
+        QCOMPARE(asked, QStringList{"A game is in progress. Start a new game?"});
+        QVERIFY(!options());
+        answer = true;
+        t.action("StartGame1")->trigger();
+        QVERIFY(options());
+    }
+
     void gameIsFull() {
         Window t;
         FakeHost fake;
@@ -559,6 +599,25 @@ private slots:
         QTRY_COMPARE(a.w.findChild<QLabel*>(QStringLiteral("label_playername2"))->text(), QStringLiteral("Bee"));
         QCOMPARE(b.w.otherPlayers(), QStringList({"You"}));
         QCOMPARE(a.w.otherPlayers(), QStringList({"Bee"}));
+    }
+
+    void tallyOpensAsASideWindow() {
+        QTemporaryDir dir;
+        TallyWindow tally(dir.filePath(QStringLiteral("quadrinotally.tld")));
+        Window t;
+        t.w.setTally(&tally);
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        t.action("ViewTally1")->trigger();
+        QVERIFY(tally.isVisible());
+        // Centred on the main window, with its background picture.
+        QVERIFY((tally.frameGeometry().center() - t.w.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY(tally.autoFillBackground());
+        QVERIFY(!tally.palette().brush(QPalette::Window).texture().isNull());
+        QVERIFY(QTest::qWaitForWindowExposed(&tally));
+        tally.activateWindow();
+        QTest::keyClick(&tally, Qt::Key_Escape);
+        QVERIFY(!tally.isVisible());
     }
 
     void tallyCountsGamesWithTheOtherSeats() {

@@ -2,6 +2,7 @@
 // the rule that a style's latest colour recolours its earlier lines.
 #include <QTest>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextBlock>
 
 #include "chat/chat_line.h"
@@ -133,6 +134,28 @@ private slots:
         pane.addlinetochat(QStringLiteral("12+Bob: x"), 0);
         pane.addlinetochat(QStringLiteral("nothing"), 0);
         QVERIFY(pane.document()->isEmpty());
+    }
+
+    void clickedLinkLeavesNoFocusFrame() {
+        ChatPane pane;
+        pane.setLinkOpener([](const QString&) { return true; });
+        pane.resize(300, 120);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        pane.addlinetochat(QStringLiteral("1+A: www.a.com/x"), 0);
+        QTextCursor at(pane.document());
+        at.setPosition(8);
+        const QPoint spot = pane.cursorRect(at).center() + QPoint(2, 0);
+        QSignalSpy clicked(&pane, &QTextBrowser::anchorClicked);
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, spot);
+        QCOMPARE(clicked.size(), 1);
+        QVERIFY(!pane.textCursor().hasSelection());
+        // Tab does not walk the links either.
+        pane.setFocus();
+        QTest::keyClick(&pane, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!pane.textCursor().hasSelection());
+        pane.addlinetochat(QStringLiteral("1+B: later"), 0);
+        QVERIFY(!pane.textCursor().hasSelection());
     }
 
     void linksOpenTheirTargetAndReportFailures() {

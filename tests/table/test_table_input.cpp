@@ -64,6 +64,10 @@ private slots:
     void playerMenuActsOnlyOnWhomItShowed_data();
     void playerMenuActsOnlyOnWhomItShowed();
     void logo();
+    void pawnUnderMarkerStaysReachable();
+    void movablePawnsRinged();
+    void errorNoticeGivesWay_data();
+    void errorNoticeGivesWay();
 };
 
 void TestTableInput::rollOnce() {
@@ -417,6 +421,73 @@ void TestTableInput::logo() {
     QCOMPARE(t.websites, 1);
     QTest::mouseClick(t.w(QStringLiteral("Image2")), Qt::RightButton);
     QCOMPARE(t.websites, 1);
+}
+
+
+void TestTableInput::pawnUnderMarkerStaysReachable() {
+    Table t(1);
+    ownRoll(t, 1, 3, 6, false, {{1, 1, 40}, {1, 2, 43}});
+    QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    QVERIFY(visibleMarkers(t).contains(1));
+    const QRect marker = t.marker(1)->geometry();
+    const QRect pawn = t.pawn(1, 2)->geometry();
+    QVERIFY(marker.intersects(pawn));
+    // The pawn answers over its own outline, the marker over the rest of the square.
+    QCOMPARE(topmostAt(t, pawn.center()), QStringLiteral("piece_12"));
+    QPoint free;
+    for (int y = marker.top(); y <= marker.bottom() && free.isNull(); ++y)
+        for (int x = marker.left(); x <= marker.right() && free.isNull(); ++x)
+            if (!pawn.contains(x, y)) free = QPoint(x, y);
+    QCOMPARE(topmostAt(t, free), QStringLiteral("piece_gray1"));
+    // Clicking the covered pawn offers its own markers instead of playing pawn 1's.
+    QTest::mouseClick(t.pawn(1, 2), Qt::LeftButton);
+    QVERIFY(t.rec.sent.empty());
+    QCOMPARE(t.state().marker(2).pawn, 2);
+}
+
+void TestTableInput::movablePawnsRinged() {
+    Table t(1);
+    ownRoll(t, 1, 1, 4, false, {{1, 4, 20}, {2, 1, 45}});
+    auto ringed = [&t](int seat) {
+        QList<bool> out;
+        for (int p = 1; p <= 4; ++p) out << t.pawn(seat, p)->property("movable").toBool();
+        return out;
+    };
+    QCOMPARE(ringed(1), QList<bool>({true, true, true, true})); // 1 + 4 enters by the sum
+    QCOMPARE(ringed(2), QList<bool>({false, false, false, false}));
+    t.feed(announce::nextplayer(2, 1));
+    QCOMPARE(ringed(1), QList<bool>({false, false, false, false}));
+}
+
+void TestTableInput::errorNoticeGivesWay_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("a click on the empty board") << "board";
+    QTest::newRow("a click on a pawn") << "pawn";
+    QTest::newRow("the next event") << "event";
+    QTest::newRow("its close button") << "close";
+}
+
+void TestTableInput::errorNoticeGivesWay() {
+    QFETCH(QString, how);
+    Table t(1);
+    ownRoll(t, 1, 6, 4, false, {{1, 1, 40}});
+    t.feed(announce::aerror(1, 5));
+    QVERIFY(t.shown(QStringLiteral("panel_error")));
+    // Clicks over the notice reach the board beneath it.
+    const QRect notice = t.w(QStringLiteral("panel_error"))->geometry();
+    const QString under = topmostAt(t, notice.center());
+    QVERIFY(under != QLatin1String("panel_error") && under != QLatin1String("label_error"));
+    if (how == "board") {
+        QWidget* board = t.w(QStringLiteral("theboard"));
+        QTest::mouseClick(board, Qt::LeftButton, {}, board->mapFrom(t.w(QStringLiteral("panel_theboard")), notice.center()));
+    } else if (how == "pawn") {
+        QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
+    } else if (how == "event") {
+        t.feed(announce::movehim(move(1, 1, 1, 46, 6, true)));
+    } else {
+        QTest::mouseClick(t.w(QStringLiteral("Image3")), Qt::LeftButton);
+    }
+    QVERIFY(!t.shown(QStringLiteral("panel_error")));
 }
 
 QTEST_MAIN(TestTableInput)

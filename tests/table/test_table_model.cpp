@@ -52,7 +52,7 @@ private slots:
     void startthegame();
     void startthegameClearsTheLastGame();
     void getnextplayer();
-    void sameNameSeesYourTurn();
+    void namesakeTurnIsNotMine();
     void hisdice();
     void movehimPairs();
     void movehimDiceAndBonuses();
@@ -75,6 +75,12 @@ private slots:
     void badAnnouncementsChangeNothing_data();
     void badAnnouncementsChangeNothing();
     void notTheBoardsCommands();
+    void offersOnlyWhatTheHostGrants_data();
+    void offersOnlyWhatTheHostGrants();
+    void movablePawns_data();
+    void tallyCountsOnlySeatsInTheGame_data();
+    void tallyCountsOnlySeatsInTheGame();
+    void movablePawns();
 };
 
 void TestTableModel::initialState() {
@@ -288,7 +294,9 @@ void TestTableModel::startthegameClearsTheLastGame() {
     t.feed(announce::aerror(1, 5));
     t.feed(announce::winner(2));
     QVERIFY(t.state().seat(2).winner);
+    QVERIFY(!t.state().log.empty());
     t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0));
+    QVERIFY(t.state().log.empty());
     QVERIFY(!t.state().canmove);
     QCOMPARE(t.state().pawn(2, 1), (table::PawnView{0, false, true}));
     QCOMPARE(t.state().seat(2).progress, 0);
@@ -343,12 +351,16 @@ void TestTableModel::getnextplayer() {
     QCOMPARE(q(t.state().status), QStringLiteral("Dee's turn."));
 }
 
-void TestTableModel::sameNameSeesYourTurn() {
+void TestTableModel::namesakeTurnIsNotMine() {
+    // A peer under the user's own name: only the user's seat brings "Your Turn." and the sound.
     Model t(1, "Sam");
     t.feed(announce::newplayerinfo(1, "Sam"));
     t.feed(announce::newplayerinfo(3, "Sam"));
     t.startGame();
     t.feed(announce::nextplayer(3, 1));
+    QCOMPARE(q(t.state().status), QStringLiteral("Sam's turn."));
+    QVERIFY(t.rec.sounds.isEmpty());
+    t.feed(announce::nextplayer(1, 1));
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList{"turn"});
 }
@@ -752,9 +764,15 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(t.state().pawn(1, 2), (table::PawnView{5, false, true}));
     QCOMPARE(t.model.boardpawn(1, 3), 97);
     QCOMPARE(t.model.boardpawn(3, 1), 60);
-    // A used die 1 is shown as a one and kept as one; die 2 as it is.
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{1, 4}));
+    // A used die 1 is gone, as the seated players see it; die 2 as it is.
+    QCOMPARE(t.state().dice.value, (std::array<int, 2>{0, 4}));
+    QCOMPARE(t.state().dice.face, (std::array<int, 2>{-1, 4}));
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
+    // Progress from the squares: seat 1 has two pawns 1 past entering and one home (75 squares).
+    QCOMPARE(t.state().seat(1).progress, (1 + 1 + 72) / 2);
+    QCOMPARE(t.state().seat(2).progress, (1 + 1) / 2);
+    QCOMPARE(t.state().seat(3).progress, 5 / 2);
+    QCOMPARE(t.state().seat(4).progress, 0);
     QVERIFY(t.state().bonusShownAt(1));
     QCOMPARE(t.state().bonusAt(1), 20);
     QVERIFY(t.state().bonusShownAt(2));
@@ -763,10 +781,10 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList{"turn"});
 
-    // The picture is enough for markers at once: 1, 4, the sum 5 and the 10; the 20 would
-    // pass seat 1's pair on square 5.
+    // The picture is enough for markers at once: the 4 and the 10; the used die and the sum
+    // are gone, and the 20 would pass seat 1's pair on square 5.
     t.take(t.model.clickPawn(3, 1, false));
-    const QList<QPair<int, int>> expected = {{1, 61}, {2, 64}, {3, 65}, {5, 2}};
+    const QList<QPair<int, int>> expected = {{2, 64}, {5, 2}};
     for (int code = 1; code <= 12; ++code) {
         int target = 0;
         for (const auto& e : expected)
@@ -788,6 +806,16 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(q(other.state().status), QStringLiteral("Ann's turn."));
     QVERIFY(!other.state().canmove);
     QCOMPARE(other.state().dice.value[0], 0);
+
+    // Before the mover has rolled, the dice wait in the mover's corner.
+    Model waiting(4, "Dee");
+    state.turnphase = 1;
+    state.die1 = 3;
+    state.die2 = 2;
+    waiting.feed(announce::locations(state));
+    QCOMPARE(waiting.state().dice.place, table::DicePlace::Corner);
+    QCOMPARE(waiting.state().dice.cornerSeat, 1);
+    QCOMPARE(waiting.state().dice.face, (std::array<int, 2>{1, 1}));
 }
 
 void TestTableModel::morestatsFlag() {
@@ -870,6 +898,115 @@ void TestTableModel::notTheBoardsCommands() {
         QVERIFY2(!out.handled && nothingAsked(out), m.c_str());
     }
     QVERIFY(t.state() == before);
+}
+
+
+void TestTableModel::offersOnlyWhatTheHostGrants_data() {
+    QTest::addColumn<int>("onStart"); // own pawns on the start square 5 as the turn begins
+    QTest::addColumn<bool>("rollAgain");
+    QTest::addColumn<int>("die1");
+    QTest::addColumn<bool>("firstMove"); // pawn 1 moves the first die before the click
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<int>>("markers");
+    QTest::addColumn<bool>("sends");
+    // Pawns 1 and 2 begin the turn together; pawn 1 moves 3 to square 8. Pawn 2 may not form
+    // the block again there, not even after a roll again.
+    QTest::newRow("block partner") << 2 << false << 3 << true << 2 << QList<int>{} << false;
+    QTest::newRow("block partner after roll again") << 2 << true << 3 << true << 2 << QList<int>{} << false;
+    // A nest pawn cannot enter onto the user's own block; beside a single pawn it can.
+    QTest::newRow("entering onto a block") << 2 << false << 5 << false << 3 << QList<int>{} << false;
+    QTest::newRow("entering beside one") << 1 << false << 5 << false << 3 << QList<int>{} << true;
+}
+
+void TestTableModel::offersOnlyWhatTheHostGrants() {
+    QFETCH(int, onStart);
+    QFETCH(bool, rollAgain);
+    QFETCH(int, die1);
+    QFETCH(bool, firstMove);
+    QFETCH(int, clicked);
+    QFETCH(QList<int>, markers);
+    QFETCH(bool, sends);
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    for (int p = 1; p <= onStart; ++p) t.feed(announce::movehim(move(1, 4, p, 5)));
+    t.feed(announce::nextplayer(1, 1));
+    if (rollAgain) {
+        t.feed(announce::rollagain(1));
+        t.feed(announce::nextplayer(1, 1));
+    }
+    t.feed(announce::hisdice(1, 2, die1, 3, 0, 0, false));
+    if (firstMove) t.feed(announce::movehim(move(1, 1, 1, 8, 3, true)));
+    t.rec.forget();
+    t.take(t.model.clickPawn(1, clicked, false));
+    QCOMPARE(t.shownMarkers(), markers);
+    QCOMPARE(!t.rec.sent.empty(), sends);
+}
+
+void TestTableModel::movablePawns_data() {
+    QTest::addColumn<int>("die1");
+    QTest::addColumn<int>("die2");
+    QTest::addColumn<bool>("blockOnStart");
+    QTest::addColumn<QList<bool>>("movable");
+    // Every pawn at start but pawn 4 on square 20.
+    QTest::newRow("1 and 4 enter by the sum") << 1 << 4 << false << QList<bool>{true, true, true, true};
+    QTest::newRow("6 and 4: only the pawn out") << 6 << 4 << false << QList<bool>{false, false, false, true};
+    QTest::newRow("a five against a block on the start square")
+        << 5 << 6 << true << QList<bool>{false, false, false, true};
+}
+
+void TestTableModel::movablePawns() {
+    QFETCH(int, die1);
+    QFETCH(int, die2);
+    QFETCH(bool, blockOnStart);
+    QFETCH(QList<bool>, movable);
+    Model t(1);
+    t.seatEveryone();
+    t.startGame();
+    t.feed(announce::movehim(move(1, 4, 4, 20)));
+    if (blockOnStart) {
+        t.feed(announce::movehim(move(1, 4, 1, 5)));
+        t.feed(announce::movehim(move(1, 4, 2, 5)));
+    }
+    auto list = [&t] {
+        const auto m = t.model.movablePawns();
+        return QList<bool>(m.begin(), m.end());
+    };
+    const QList<bool> none{false, false, false, false};
+    t.feed(announce::nextplayer(1, 1));
+    QCOMPARE(list(), none); // not rolled yet
+    t.feed(announce::hisdice(1, 2, die1, die2, 0, 0, false));
+    if (blockOnStart) movable[0] = movable[1] = true; // the block itself may move on
+    QCOMPARE(list(), movable);
+    // Clicking an enterable pawn sends the move; the highlights wait for the host's answer.
+    t.take(t.model.clickPawn(1, 3, false));
+    if (movable[2]) QCOMPARE(list(), none);
+    // Nothing is highlighted on another seat's turn.
+    t.feed(announce::nextplayer(2, 1));
+    t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
+    QCOMPARE(list(), none);
+}
+
+void TestTableModel::tallyCountsOnlySeatsInTheGame_data() {
+    QTest::addColumn<QString>("seat3");
+    QTest::addColumn<bool>("removed4");
+    QTest::addColumn<QStringList>("others");
+    QTest::newRow("all four") << "t" << false << QStringList({"Bob", "Cid", "Dee"});
+    QTest::newRow("seat 3 sits out") << "f" << false << QStringList({"Bob", "Dee"});
+    QTest::newRow("seat 4 taken out mid-game") << "t" << true << QStringList({"Bob", "Cid"});
+}
+
+void TestTableModel::tallyCountsOnlySeatsInTheGame() {
+    QFETCH(QString, seat3);
+    QFETCH(bool, removed4);
+    QFETCH(QStringList, others);
+    Model t(1);
+    t.seatEveryone();
+    t.feed(announce::startgame("Ann", "0", "0", "0", "0", seat3.toStdString(), "t", "0", 0));
+    if (removed4) t.feed(announce::removepegs(4));
+    QStringList names;
+    for (const auto& n : t.model.otherPlayers()) names << q(n);
+    QCOMPARE(names, others);
 }
 
 QTEST_APPLESS_MAIN(TestTableModel)
