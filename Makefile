@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Entry points: `make run` starts a solo game, `make test` runs every test, `make package`
 # builds the Debian package build/quadrino_<version>_<arch>.deb. Each installs what the
 # machine lacks, configures and builds in build/.

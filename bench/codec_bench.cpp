@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LZRW1/KH against zlib level 1 on the same data in the same run: text, repetitive records,
 // random bytes and their mix. Prints MB/s (10^6 bytes of uncompressed data per second) for
 // both directions and the compressed size. Each figure is the best of several timed rounds.

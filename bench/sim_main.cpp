@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quadrino-sim: runs complete four-bot games through the real host on a virtual clock and
 // prints how fast they run and how they went. Every announcement is built and handed to a
 // watching connection, as in a real game; no sockets are involved.

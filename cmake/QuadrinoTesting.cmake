@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quadrino_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
 # Builds a Qt Test executable and registers it with CTest. GUI tests run on
 # the offscreen platform so they need no display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How this copy starts, decided from its command line alone: solo, host, join or idle.
 #include <QString>

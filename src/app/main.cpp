@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quadrino: the game. One copy per user; a second start brings the first copy's window to
 // the front and ends.
 #include <QApplication>

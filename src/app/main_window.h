@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window (objectName "chat"): the frame, the main menu and the layout of the board
 // panel with the chat beside it. The game connection and the client's picture of the game

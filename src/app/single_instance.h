@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running copy per user. The first copy holds a lock file and listens on a local socket
 // beside it; a later copy finds the lock taken, asks the first copy to bring its window to

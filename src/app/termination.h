@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGINT and SIGTERM end the program the normal way (the main window closes and saves), not
 // in the middle of whatever runs: the handler only writes a byte to a pipe that the event

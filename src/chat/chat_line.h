@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line format of the chat pane, cut into what the pane draws: the kind number, the name
 // part up to the first colon, and the message part as words, links and smiley codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chat pane `mainchat`: every system notice and chat line since start, one text style per
 // line kind. A style holds one colour for all its lines, so a sender's latest colour recolours

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rule book: stepping, legality of a move, captures and bonuses, and the block limit.
 // Pure functions over BoardState; the turn engine applies them, the computer player asks them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer player's decision procedure: four steps in a fixed order, no randomness.
 #include <optional>

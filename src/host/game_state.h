@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's game state: options, the seats' pawns and the move amounts of the seat on turn.
 // Plain data; the rules live in board_rules.h, the course of a game in the turn engine.

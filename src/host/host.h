@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game host: connections and their messages, the seat table and the turn engine. It
 // reaches the world only through HostPort, so the same object runs inside the hosting GUI,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's only way to reach the world. The Qt server, the headless host and the tests'
 // virtual clock each implement it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one pseudo-random generator: 32-bit linear congruential, seeded once.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a game: start, turn order, rolls, moves as the host applies them, passing,
 // the block limit and both penalties, the winner, and the computer players' timer.
 #include "host/turn_engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A HostPort on a virtual clock: timers fire in time order without waiting, sends go to a
 // callback. Whole games run in milliseconds and replay exactly from a seed; the simulation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client's game connection: a QTcpSocket, its framer and the received-message queue,
 // served one message per tick while the queue holds entries.

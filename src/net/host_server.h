@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host on real sockets: a QTcpServer listener, one QTcpSocket per connection number and
 // QTimers, all behind the host's port interface. Used by the hosting GUI and quadrino-host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quadrino-host: the game host without a window. Serves clients on a TCP port with the same
 // host object that a hosting copy of the game runs.
 #include <QCommandLineParser>

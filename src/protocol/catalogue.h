@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command of the game protocol: its word, how to build it byte for byte, and how to
 // parse its body. Builders return the whole message with its terminator, ready for one send.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the chat and the settings file write them: a name such as "clBlack", or "$"
 // and eight hexadecimal digits of a blue-green-red value (00BBGGRR).

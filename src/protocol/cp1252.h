@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text on the wire and in the game's files is 8-bit Windows-1252; the program works in UTF-8.
 #include <string>

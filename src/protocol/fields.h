@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field cutting inside a message body: fields end at "+", numbers are strict decimal.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts a connection's byte stream into messages at the terminator byte.
 #include <string>

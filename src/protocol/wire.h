@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Constants of the game's wire protocol, shared by host and client.
 #include <cstddef>

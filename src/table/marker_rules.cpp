@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/marker_rules.h"
 
 #include "host/board_rules.h"

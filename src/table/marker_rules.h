@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which squares a pawn could reach with the amounts the user still holds, so that markers can
 // be offered before anything is sent. The answers come from the host's own rule book, fed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board panel of the main window ("panel_board"): the board with its pawns, dice and
 // markers, the players' names, the progress bars, the rule labels and the log and status

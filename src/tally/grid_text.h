@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally grid's text form: the column count, the row count, then every cell column by
 // column (all rows of column 0 first), one per line, each line ended by CR LF. Cells are

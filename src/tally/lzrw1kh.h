@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // LZRW1/KH: LZRW1 with run-length items, in the "WRZL" file form the tally file uses.
 // Files written here must read with any other LZRW1/KH reader and the other way round,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally window: games played and won against the opponents the user chose to tally,
 // in total and since the program started, kept in the compressed tally file between runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game options dialog: the hosting user picks the optional rules and starts a game.
 #include <QDialog>

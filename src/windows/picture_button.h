@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A button that is only its picture; it sinks by a pixel while pressed.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the game host in tests: accepts connections, records what each sends and
 // sends whatever the test says.

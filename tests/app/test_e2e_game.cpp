@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game through the main window: a hosting copy on an ephemeral port with fast
 // timers, a game started through the options dialog, the user's seat played by clicking the
 // dice, pawns, markers and pass button, the other seats played by the host's bots, until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch decision from the command line, and the one-copy-per-user guard.
 #include <QLocalSocket>
 #include <QSignalSpy>

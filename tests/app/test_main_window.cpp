@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its frame and menu tree, the launch modes, the client's side of the login
 // exchange and the messages it handles itself.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadrino program as a process: one copy per user, a clean end on SIGTERM, refused
 // options.
 #include <QDir>

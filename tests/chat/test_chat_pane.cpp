@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chat pane's line format: kind to style, the name part, words, links and smileys, and
 // the rule that a style's latest colour recolours its earlier lines.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real quadrino-host and talks to it over TCP on loopback.
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host on the virtual clock with every connection's received messages recorded.
 #include <QString>

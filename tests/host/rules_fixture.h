@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions for the rule and bot tests, written as short texts so that a data row reads
 // like a picture of the board:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule book: stepping, entering, captures, blocks, exact count home, bonuses and the
 // search for a legal move.
 #include <QTest>

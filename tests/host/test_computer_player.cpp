@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer player's choices: the order of its four steps, the loops inside each, and
 // that whatever it proposes the rules grant. Bot-only games check the whole on many
 // positions that nobody wrote by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator against outputs worked out by hand from its definition:
 //   state := state * 134775813 + 1 (mod 2^32)
 //   below(n) := upper 32 bits of (uint64) new state * n

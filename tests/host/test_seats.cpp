@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connection numbers, logins, departures, removal, just watching, relays, and the refusals
 // that keep one peer from acting as another.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a game on the virtual clock: turn order, rolls, doubles and penalties,
 // passing, the block limit, errors, bot pacing, winners.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole bot games through the host, replayed on a shadow board from the announcements
 // alone: every move must be one the rules allow and the computer's procedure picks, the
 // turn order must hold, and the winner must really be home.

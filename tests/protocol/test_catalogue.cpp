@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command built byte for byte and parsed back; text conversions at the edges.
 #include <QtTest>
 

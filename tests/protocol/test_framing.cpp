@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting byte streams into messages, the queue's pacing and cut-off, field reading.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board panel drawing a table model that is fed whole host messages; what the panel's
 // clicks and the model's answers ask of the rest of the client is recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which markers a click on one of the user's pawns offers, and which code a pawn at start
 // enters with: the client's own copy of the move rules.
 #include <QtTest>

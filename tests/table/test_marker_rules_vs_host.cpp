@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client's marker rules against the host's rule book on many generated positions: given
 // the team flag and the user's block partners, the client offers exactly the moves the host
 // grants, entering included.

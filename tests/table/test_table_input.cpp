@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's clicks on the board: what each one sends to the host, byte for byte, and which
 // markers it offers.
 #include <QAction>

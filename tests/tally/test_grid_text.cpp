@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally grid's text form: exact layout, round trips and damaged text.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LZRW1/KH codec: exact bytes of known files, round trips, and every refusal.
 #include <QByteArray>
 #include <QDir>

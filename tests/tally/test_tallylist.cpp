@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally window: counting games, tallying and deleting opponents, reset, and the tally
 // file across restarts, including broken files and failed saves.
 #include <QApplication>

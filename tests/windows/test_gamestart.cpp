@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game options dialog: its initial choices, the boxes, the block limit and the exact
 // start request it sends.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every picture of the game, drawn in code. Each picture is rendered once per device pixel
 // ratio of the application (so it stays crisp on high-density screens), carries that ratio,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board and what lies directly on it: cells, nests, the centre, highlights and markers.
 #include <QPainter>
 #include <QPainterPath>

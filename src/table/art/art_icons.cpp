@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the window around the board: logo, phrase icons, smileys, background.
 #include <QImage>
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the picture code: the cache, fonts, colour mixing and common shapes.
 #include <QColor>

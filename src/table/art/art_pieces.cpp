@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces and buttons placed on the board: pawns, dice, tokens, badges and marks.
 #include <QPainter>
 #include <QPainterPath>

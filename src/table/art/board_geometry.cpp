@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/art/board_geometry.h"
 
 #include "protocol/vocabulary.h"

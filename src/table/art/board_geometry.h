@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things sit on the board panel. Every point is (x = Left, y = Top) of the control
 // placed there, in pixels of the board panel's client area; the board picture itself sits at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures: sizes, transparency, how they fit the board's cells. A contact sheet
 // of all of them to look at is drawn by bench/picture_sheets.
 #include <QGuiApplication>

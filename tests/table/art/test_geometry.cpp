@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's coordinate tables: where pawns, markers and dice land.
 #include <QTest>
 

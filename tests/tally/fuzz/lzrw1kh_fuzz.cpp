@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the tally file reader. Any input must either decode or be refused;
 // whatever decodes must survive a round trip, and so must any input taken as plain data.
 #include <cstddef>
