@@ -4,26 +4,12 @@
 #include <algorithm>
 
 #include "protocol/cp1252.h"
+#include "table/table_model_detail.h"
 
 namespace quadrino::table {
 
-namespace {
+using namespace model_detail;
 
-constexpr int kLastSquare = 100;     // the highest home square
-constexpr int kLastBoardSquare = 96; // squares above are home squares
-constexpr int kFullProgress = 150;
-constexpr std::uint32_t kRolledDiceSpread = 32;
-constexpr int kWarningFrames = 20; // about two seconds at 100 ms a frame
-
-bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
-bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
-bool validSquare(int square) { return square >= 0 && square <= kLastSquare; }
-std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-
-std::string fromWire(std::string_view text) { return cp1252ToUtf8(text); }
-std::string sys(std::string_view text) { return "0+" + std::string(text); }
-
-} // namespace
 
 std::string botName(int seat) {
     static const char* const kBots[kSeatCount] = {"", "Klot", "Klick", "Kling"};
@@ -84,117 +70,6 @@ std::vector<std::string> TableModel::otherPlayers() const {
     }
     return names;
 }
-
-// ---- Drawing operations ----------------------------------------------------------------
-
-void TableModel::setHosting(bool hosting) { state_.startShown = hosting; }
-
-void TableModel::setbonus(int n, int value) {
-    if (n < 1 || n > kBonusSlots) return;
-    state_.bonus[at(n)] = value;
-    state_.bonusShown[at(n)] = value > 0;
-}
-
-void TableModel::setAmounts(const MoveSlotsView& a) {
-    setbonus(1, a.bonus20a);
-    setbonus(5, a.bonus20b);
-    setbonus(6, a.bonus20c);
-    setbonus(2, a.bonus10a);
-    setbonus(7, a.bonus10b);
-    setbonus(8, a.bonus10c);
-    setbonus(3, a.double1);
-    setbonus(4, a.double2);
-}
-
-void TableModel::setprogress(int seat, int value) {
-    // Only a damaged announcement could ask for more than the trough holds.
-    if (validSeat(seat)) seatAt(seat).progress = std::clamp(value / 2, 0, kFullProgress);
-}
-
-void TableModel::cleardice(int n) {
-    if (n < 1 || n > kMoveCodeCount) return;
-    state_.markers[at(n)] = MarkerView{};
-    if (n <= 2) {
-        state_.dice.face[at(n)] = -1;
-        state_.dice.value[at(n)] = 0;
-    }
-}
-
-void TableModel::cleargrays() { state_.markers.fill(MarkerView{}); }
-
-void TableModel::hideBonusTokens(int upTo, bool clearAmounts) {
-    for (int n = 1; n <= upTo; ++n) {
-        state_.bonusShown[at(n)] = false;
-        if (clearAmounts) state_.bonus[at(n)] = 0;
-    }
-}
-
-void TableModel::hidePassButtons() {
-    for (SeatView& s : state_.seats) s.pass = false;
-}
-
-void TableModel::hideTurnHighlights() {
-    for (SeatView& s : state_.seats) s.turn = false;
-}
-
-void TableModel::clearall() {
-    cleargrays();
-    state_.errorShown = false;
-    hideBonusTokens(kBonusSlots, true);
-    for (int s = 1; s <= kSeatCount; ++s) {
-        SeatView& seat = seatAt(s);
-        seat.eyes = seat.turn = seat.winner = seat.pass = false;
-        seat.progress = 0;
-        // Shown or hidden stays as it was: that belongs to the seat being in the game.
-        for (int p = 1; p <= kPawnCount; ++p) {
-            pawnAt(s, p).square = 0;
-            pawnAt(s, p).paired = false;
-        }
-    }
-}
-
-void TableModel::setplayer(int seat, std::string_view flag, Outcome& out) {
-    if (seat != 3 && seat != 4) return;
-    const bool playing = flag != "f";
-    for (PawnView& pawn : state_.pawns[at(seat)]) pawn.shown = playing;
-    state_.out[static_cast<std::size_t>(seat - 3)] = !playing;
-    if (!playing && isOwn(seat))
-        out.chat.push_back(
-            sys("The game has already started, you will have to wait for the next game before you can play."));
-}
-
-void TableModel::showDice(int die1, int die2) {
-    DiceView& d = state_.dice;
-    d.face = {die1, die2};
-    d.place = DicePlace::Rolled;
-    for (int& drop : d.rolledDrop) drop = static_cast<int>(random_.below(kRolledDiceSpread));
-}
-
-void TableModel::sendPawnHome(int seat, int pawn) { pawnAt(seat, pawn) = PawnView{0, false, pawnAt(seat, pawn).shown}; }
-
-void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bool pouncing, std::string_view limit) {
-    auto onOff = [](bool on) { return on ? std::string("ON") : std::string("OFF"); };
-    auto& r = state_.rules;
-    r[static_cast<std::size_t>(RuleLabel::Penalty)] = "Doubles Penalty: " + onOff(penalty);
-    r[static_cast<std::size_t>(RuleLabel::Passing)] = "Passing: " + onOff(passingOn);
-    r[static_cast<std::size_t>(RuleLabel::Blocking)] = "Blocking: " + onOff(blocking);
-    r[static_cast<std::size_t>(RuleLabel::Pouncing)] = "Pouncing: " + onOff(pouncing);
-    r[static_cast<std::size_t>(RuleLabel::Limit)] =
-        "Block Limit: " + (limit.empty() || limit == "0" ? std::string("None") : std::string(limit));
-    state_.blocking = blocking;
-    state_.pouncing = pouncing;
-}
-
-void TableModel::setTeamGame(bool on) {
-    state_.rules[static_cast<std::size_t>(RuleLabel::TeamGame)] = on ? "Team Game: ON" : "Team Game: OFF";
-    state_.teamgame = on;
-}
-
-void TableModel::send(Outcome& out, std::string message) const {
-    if (me_.loggedin) out.requests.push_back(std::move(message));
-}
-
-void TableModel::turnSound(Outcome& out) const { out.sounds.emplace_back(newTurnSound_ ? "turnnew" : "turn"); }
 
 // ---- Announcements ---------------------------------------------------------------------
 
