@@ -89,30 +89,7 @@ void paintTrack(QPainter& p) {
 
 void paintCentre(QPainter& p) {
     const QRectF c(kArmLow, kArmLow, kArmHigh - kArmLow, kArmHigh - kArmLow);
-    const QPointF mid = c.center();
-    const struct {
-        int seat;
-        QPointF a, b;
-    } sides[] = {
-        {1, c.topLeft(), c.topRight()},
-        {3, c.topRight(), c.bottomRight()},
-        {2, c.bottomRight(), c.bottomLeft()},
-        {4, c.bottomLeft(), c.topLeft()},
-    };
-    for (const auto& s : sides) {
-        const QColor col = pawnColour(s.seat);
-        QPainterPath tri;
-        tri.moveTo(s.a);
-        tri.lineTo(s.b);
-        tri.lineTo(mid);
-        tri.closeSubpath();
-        QLinearGradient g((s.a + s.b) / 2, mid);
-        g.setColorAt(0.0, col.lighter(115));
-        g.setColorAt(1.0, col.darker(135));
-        p.setPen(QPen(withAlpha(kIvory, 200), 2));
-        p.setBrush(g);
-        p.drawPath(tri);
-    }
+    art::detail::paintSeatTriangles(p, c, QPen(withAlpha(kIvory, 200), 2));
 }
 
 void paintNest(QPainter& p, const Corner& corner) {

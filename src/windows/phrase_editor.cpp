@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/phrase_editor.h"
+#include "windows/side_windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +34,8 @@ PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     setModal(false);
     setFixedSize(330, 316);
     setFont(windowFont(11, false));
-    QPalette pal = palette();
-    pal.setBrush(QPalette::Window, QBrush(Qt::white, art::background()));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    applySideWindowBackground(this);
+    closeOnEscape(this);
 
     for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
         const int top = kRowTop + (n - 1) * kRowStep;

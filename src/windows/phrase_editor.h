@@ -15,7 +15,7 @@ namespace quadrino {
 class PhraseEditor : public QDialog {
     Q_OBJECT
 public:
-    // The spec'd field width; a longer stored phrase widens its field so nothing is cut.
+    // Fields take 50 characters, as older copies' editors do; a longer stored phrase widens its field so nothing is cut.
     static constexpr int kFieldLength = 50;
 
     // `prefs` must outlive the editor.

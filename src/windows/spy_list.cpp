@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/spy_list.h"
+#include "windows/side_windows.h"
 
 #include <QAction>
 #include <QEvent>
@@ -33,11 +34,8 @@ SpyListWindow::SpyListWindow(QWidget* parent)
     setModal(false);
     setFixedSize(200, 260);
     setFont(windowFont(11, false));
-    QPalette pal = palette();
-    pal.setBrush(QPalette::Window, QBrush(Qt::white, art::background()));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    applySideWindowBackground(this);
+    closeOnEscape(this);
 
     auto* heading = new QLabel(QStringLiteral("Spy List"), this);
     heading->setObjectName(QStringLiteral("label_heading"));

@@ -9,6 +9,8 @@
 
 #include "settings/ini_file.h"
 
+#include "file_bytes.h"
+
 using namespace quadrino;
 namespace fs = std::filesystem;
 
@@ -18,18 +20,8 @@ Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 
-std::string fileBytes(const fs::path& p) {
-    std::error_code ec;
-    std::string bytes(static_cast<std::size_t>(fs::file_size(p, ec)), '\0');
-    std::ifstream in(p, std::ios::binary);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return ec ? std::string() : bytes;
-}
-
-void putFile(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using testing::fileBytes;
+using testing::putFile;
 
 // A file the lobby program and a user with a text editor have both had their hands on.
 const std::string kSharedFile = "; Kestrun lobby settings\r\n"

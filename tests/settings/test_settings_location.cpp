@@ -9,6 +9,8 @@
 
 #include "settings/settings_location.h"
 
+#include "file_bytes.h"
+
 using namespace quadrino;
 namespace fs = std::filesystem;
 
@@ -16,18 +18,8 @@ Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
-std::string fileBytes(const fs::path& p) {
-    std::error_code ec;
-    std::string bytes(static_cast<std::size_t>(fs::file_size(p, ec)), '\0');
-    std::ifstream in(p, std::ios::binary);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return ec ? std::string() : bytes;
-}
-
-void putFile(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using testing::fileBytes;
+using testing::putFile;
 
 // "s" for a settings file, "t" for a tally file in a folder, written with the folder's name.
 void putFiles(const fs::path& folder, const std::string& which, const std::string& tag) {

@@ -114,31 +114,7 @@ QPainterPath crossOutline() {
 
 void paintCentre(QPainter& p) {
     const QRectF c = QRectF(geometry::centreRect()).adjusted(0, 0, 1, 1);
-    const QPointF mid = c.center();
-    struct Side {
-        int seat;
-        QPointF a, b;
-    };
-    const Side sides[] = {
-        {1, c.topLeft(), c.topRight()},
-        {3, c.topRight(), c.bottomRight()},
-        {2, c.bottomRight(), c.bottomLeft()},
-        {4, c.bottomLeft(), c.topLeft()},
-    };
-    for (const Side& s : sides) {
-        const QColor col = pawnColour(s.seat);
-        QPainterPath tri;
-        tri.moveTo(s.a);
-        tri.lineTo(s.b);
-        tri.lineTo(mid);
-        tri.closeSubpath();
-        QLinearGradient g((s.a + s.b) / 2, mid);
-        g.setColorAt(0.0, col.lighter(115));
-        g.setColorAt(1.0, col.darker(135));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawPath(tri);
-    }
+    paintSeatTriangles(p, c, Qt::NoPen);
     p.setPen(QPen(withAlpha(kIvory, 200), 1.5));
     p.drawLine(c.topLeft(), c.bottomRight());
     p.drawLine(c.topRight(), c.bottomLeft());

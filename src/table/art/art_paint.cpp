@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 
 #include <cmath>
@@ -196,4 +198,32 @@ QPainterPath heartShape(const QRectF& box) {
 }
 
 } // namespace detail
+void detail::paintSeatTriangles(QPainter& p, const QRectF& square, const QPen& edge) {
+    const QPointF mid = square.center();
+    struct Side {
+        int seat;
+        QPointF a, b;
+    };
+    const Side sides[] = {
+        {1, square.topLeft(), square.topRight()},
+        {3, square.topRight(), square.bottomRight()},
+        {2, square.bottomRight(), square.bottomLeft()},
+        {4, square.bottomLeft(), square.topLeft()},
+    };
+    for (const Side& s : sides) {
+        const QColor col = pawnColour(s.seat);
+        QPainterPath tri;
+        tri.moveTo(s.a);
+        tri.lineTo(s.b);
+        tri.lineTo(mid);
+        tri.closeSubpath();
+        QLinearGradient g((s.a + s.b) / 2, mid);
+        g.setColorAt(0.0, col.lighter(115));
+        g.setColorAt(1.0, col.darker(135));
+        p.setPen(edge);
+        p.setBrush(g);
+        p.drawPath(tri);
+    }
+}
+
 } // namespace quadrino::art

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QPainter;
+class QPen;
 
 namespace quadrino::art::detail {
 
@@ -34,6 +35,8 @@ void outlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
 QPainterPath pawnShape(const QRectF& box);
 // A pawn drawn in `colour` filling `box`.
 void paintPawn(QPainter& p, const QRectF& box, const QColor& colour);
+// The board's centre square: one shaded triangle per seat, pointing at its home, edged with `edge`.
+void paintSeatTriangles(QPainter& p, const QRectF& square, const QPen& edge);
 QPainterPath starShape(QPointF centre, qreal outer, qreal inner, int points);
 QPainterPath heartShape(const QRectF& box);
 
