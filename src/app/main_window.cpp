@@ -37,6 +37,7 @@
 #include "table/art/board_placement.h"
 #include "table/table_panel.h"
 #include "tally/tally_window.h"
+#include "table/art/scaled_layout.h"
 #include "windows/gamestart.h"
 #include "windows/phrase_editor.h"
 #include "windows/side_windows.h"
@@ -74,6 +75,9 @@ MainWindow::MainWindow(QWidget* parent)
     pal.setBrush(QPalette::Window, QBrush(QColor(221, 221, 193), art::background()));
     client->setPalette(pal);
     client->setMinimumSize(kMinClientWidth, kMinClientHeight);
+    // The whole client area follows the window's size.
+    client->installEventFilter(this);
+    client_ = client;
     setCentralWidget(client);
 
     panel_ = new TablePanel(session_.table(), client);
@@ -91,7 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildSideWindows();
 
     // Placed at 3,3 with a client area of 782 x 516 under the menu bar.
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    resize(fitScreen(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()), QPoint(3, 3)));
     move(3, 3);
 
     connectSession();
@@ -261,17 +265,15 @@ void MainWindow::buildChat() {
     fp.setColor(QPalette::Window, QColor(233, 233, 214));
     flat->setPalette(fp);
     flat->setAutoFillBackground(true);
-    flat->setGeometry(placed("FlatPanel1"));
+    scaling::place(flat, placed("FlatPanel1"), 1.0);
     mainchat_ = new ChatPane(flat);
-    mainchat_->setGeometry(placed("mainchat"));
+    scaling::place(mainchat_, placed("mainchat"), 1.0);
     mainchat_->setSmileyPictures([](int n) { return art::smiley(n).toImage(); });
     connect(mainchat_, &ChatPane::linkFailed, this, [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
 
     mychat_ = new ChatEntry(panel_);
-    mychat_->setGeometry(placed("mychat"));
-    QFont cf(QStringLiteral("Arial"));
-    cf.setPixelSize(13);
-    mychat_->setFont(cf);
+    scaling::place(mychat_, placed("mychat"), 1.0);
+    scaling::setBaseFont(mychat_, 13, false, 1.0);
     QPalette cp = mychat_->palette();
     cp.setColor(QPalette::Base, QColor(233, 233, 214));
     cp.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
@@ -283,10 +285,10 @@ void MainWindow::buildChat() {
     auto flatButton = [this](const QString& name, const QPixmap& icon) {
         auto* b = new QToolButton(panel_);
         b->setObjectName(name);
-        b->setGeometry(placement::rectOf(name.toStdString()));
+        scaling::place(b, placement::rectOf(name.toStdString()), 1.0);
         b->setAutoRaise(true);
         b->setIcon(QIcon(icon));
-        b->setIconSize(icon.deviceIndependentSize().toSize());
+        scaling::setBaseIconSize(b, icon.deviceIndependentSize().toSize(), 1.0);
         b->setFocusPolicy(Qt::NoFocus);
         b->setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b8b8a0; }"
                                         "QToolButton:hover { border-color: #808070; }"
@@ -294,7 +296,7 @@ void MainWindow::buildChat() {
         return b;
     };
     phrases_ = new PhraseButtons(panel_);
-    phrases_->move(placed("b_phrase1").topLeft());
+    scaling::place(phrases_, QRect(placed("b_phrase1").topLeft(), phrases_->size()), 1.0);
     phrases_->setClock([this] { return now(); });
     // Before login our number is 0 and the row sends nothing.
     phrases_->setSeatProvider([this] { return identity().loggedin ? identity().myseat : 0; });

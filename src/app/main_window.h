@@ -45,8 +45,10 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr int kClientWidth = 782;
     static constexpr int kClientHeight = 516;
-    static constexpr int kMinClientWidth = 782;  // the board panel plus one pixel each way
-    static constexpr int kMinClientHeight = 513;
+    // The smallest client area still shows every control, at 0.6 of the default size: a
+    // window that fits a 1024 x 600 screen at 150%.
+    static constexpr int kMinClientWidth = 470;
+    static constexpr int kMinClientHeight = 310;
     static constexpr int defaultwidth = 795;
     static constexpr int defaultheight = 562;
     static constexpr const char* programname = "quadrino";
@@ -168,6 +170,8 @@ private:
     void buildChatMenus();
     void buildChatterSoundMenu();
     void buildSideWindows();
+    // Scales the board, panels and chat to the client area's size.
+    void layoutClient();
     void syncSpyList();
     qint64 now() const { return clock_ ? clock_() : sinceStart_.elapsed(); }
     void connectSession();
@@ -178,6 +182,7 @@ private:
     void applyPreferences();
     void showMessage(const QString& text);
     void placeWindow();
+    QSize fitScreen(QSize size, QPoint at, QSize frame = QSize()) const;
     void reportSaveFailure(const QString& text);
     void saveTally();
     void leaveGame();
@@ -196,6 +201,7 @@ private:
     std::function<void(const QString&)> messageBox_;
     std::function<bool(const QString&)> questionBox_;
 
+    QWidget* client_ = nullptr;
     TablePanel* panel_ = nullptr;
     ChatPane* mainchat_ = nullptr;
     ChatEntry* mychat_ = nullptr;

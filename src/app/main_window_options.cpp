@@ -33,6 +33,7 @@
 #include "settings/preferences_file.h"
 #include "table/art/art.h"
 #include "table/art/board_placement.h"
+#include "table/art/scaled_layout.h"
 #include "table/table_panel.h"
 #include "tally/tally_window.h"
 #include "windows/gamestart.h"
@@ -110,7 +111,7 @@ void MainWindow::onClearChatChosen() {
 void MainWindow::onResetScreenLocation() {
     // The default size counts the frame, as the saved geometry does.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(QSize(defaultwidth, defaultheight) - frame);
+    resize(fitScreen(QSize(defaultwidth, defaultheight) - frame, QPoint(3, 3), frame));
     move(3, 3);
 }
 
@@ -155,7 +156,27 @@ void MainWindow::sendit() {
     mychat_->clear();
 }
 
+void MainWindow::layoutClient() {
+    // One scale for everything, so the board keeps its shape; the spare band is left as
+    // background, the picture centred in it.
+    const QSize area = client_->size();
+    const qreal scale = std::min(area.width() / qreal(kClientWidth), area.height() / qreal(kClientHeight));
+    if (scale <= 0) return;
+    panel_->setScale(scale);
+    {
+        // The chat's own pictures, sharp at the new size (small enough to draw at once).
+        const art::ScaleScope scope(scale);
+        smilies_->setIcon(QIcon(art::smiley(0)));
+        phrases_->redrawIcons();
+    }
+    mainchat_->setZoom(scale);
+    const QSize used = scaling::scaled(QSize(kClientWidth, kClientHeight), scale);
+    const QPoint margin((area.width() - used.width()) / 2, (area.height() - used.height()) / 2);
+    panel_->move(margin + scaling::scaled(QRect(1, 2, 0, 0), scale).topLeft());
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) layoutClient();
     if (watched == mychat_ && event->type() == QEvent::KeyPress && mychat_->text() == kEnterChatHere)
         mychat_->clear();
     return QMainWindow::eventFilter(watched, event);
@@ -220,8 +241,18 @@ void MainWindow::placeWindow() {
     }
     // The stored size counts the frame.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(target.size() - frame);
+    resize(fitScreen(target.size() - frame, target.topLeft(), frame));
     move(target.topLeft());
+}
+
+QSize MainWindow::fitScreen(QSize size, QPoint at, QSize frame) const {
+    // A window larger than its screen has controls out of reach: it shrinks to fit, and the
+    // whole client area with it, down to the minimum size.
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return size;
+    const QRect work = s->availableGeometry();
+    const QSize room(work.right() + 1 - std::max(at.x(), work.left()), work.bottom() + 1 - std::max(at.y(), work.top()));
+    return size.boundedTo(room - frame).expandedTo(minimumSizeHint());
 }
 
 void MainWindow::setPreferences(const Preferences& prefs) {

@@ -189,8 +189,18 @@ void ChatPane::chatrecieved(const QString& received) {
 void ChatPane::setTextSize(int points) {
     if (points <= 0) return;
     textSize_ = points;
+    applyTextSize();
+}
+
+void ChatPane::setZoom(qreal zoom) {
+    if (zoom <= 0) return;
+    zoom_ = zoom;
+    applyTextSize();
+}
+
+void ChatPane::applyTextSize() {
     QFont f = font();
-    f.setPointSize(points);
+    f.setPointSizeF(textSize_ * zoom_);
     setFont(f);
 }
 

@@ -26,6 +26,8 @@ public:
     // The point size of every text style (10 until the settings say otherwise).
     void setTextSize(int points);
     int textSize() const { return textSize_; }
+    // The window's scale: the text is shown `zoom` times the chosen size.
+    void setZoom(qreal zoom);
     // While set, new lines do not scroll the pane to the end.
     void setScrollOff(bool off) { scrollOff_ = off; }
     bool scrollOff() const { return scrollOff_; }
@@ -57,12 +59,14 @@ private:
     QTextCharFormat styleFormat(int style) const;
     void openLink(const QUrl& url);
     void applyPaneLook();
+    void applyTextSize();
 
     std::array<std::optional<BgrColour>, kChatStyleCount> colours_{};
     std::vector<QString> links_;
     std::function<QImage(int)> smileys_;
     std::function<bool(const QString&)> opener_;
     int textSize_ = 10;
+    qreal zoom_ = 1.0;
     bool scrollOff_ = false;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chat/phrase_buttons.h"
 
+#include "table/art/scaled_layout.h"
+
 #include <QIcon>
 #include <QToolButton>
 
@@ -50,17 +52,17 @@ std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
 
 PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("phrase_buttons"));
-    setFixedSize(kLefts.back() + 25, 19);
+    resize(kLefts.back() + 25, 19);
     sinceStart_.start();
     clock_ = [this] { return sinceStart_.elapsed(); };
     for (int n = 1; n <= 10; ++n) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
-        b->setGeometry(kLefts[at(n)], 0, 25, 19);
+        scaling::place(b, QRect(kLefts[at(n)], 0, 25, 19), 1.0);
         b->setAutoRaise(true);
         const QPixmap icon = art::phraseIcon(n);
         b->setIcon(QIcon(icon));
-        b->setIconSize(icon.deviceIndependentSize().toSize());
+        scaling::setBaseIconSize(b, icon.deviceIndependentSize().toSize(), 1.0);
         b->setFocusPolicy(Qt::NoFocus);
         b->setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b8b8a0; }"
                                         "QToolButton:hover { border-color: #808070; }"
@@ -72,6 +74,10 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
         buttons_[at(n)] = b;
     }
     setPhrases(StoredPhrases{});
+}
+
+void PhraseButtons::redrawIcons() {
+    for (int n = 1; n <= 10; ++n) buttons_[at(n)]->setIcon(QIcon(art::phraseIcon(n)));
 }
 
 void PhraseButtons::setClock(std::function<qint64()> clock) {

@@ -49,6 +49,8 @@ public:
 
     // The texts from the settings (Preferences::phrases); an empty one keeps the built-in text.
     void setPhrases(const StoredPhrases& stored);
+    // Renders the icons again (inside an art::ScaleScope when the window's scale changed).
+    void redrawIcons();
     QString phrase(int n) const;
 
     // A click on phrase button n (1..9). Sends nothing before login, nor within kLockMs of

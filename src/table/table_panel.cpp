@@ -13,6 +13,7 @@
 #include "table/art/art.h"
 #include "table/art/board_geometry.h"
 #include "table/art/board_placement.h"
+#include "table/art/scaled_layout.h"
 
 namespace quadrino {
 
@@ -21,13 +22,6 @@ namespace {
 std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 std::string numbered(const char* stem, int n) { return stem + std::to_string(n); }
 QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QFont arial(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
 
 void setTextColour(QWidget* w, const QColor& colour) {
     QPalette pal = w->palette();
@@ -113,54 +107,52 @@ QWidget* TablePanel::create(const std::string& name, QWidget* parent) {
 
 void TablePanel::build() {
     setObjectName(QStringLiteral("panel_board"));
-    setFixedSize(781, 512);
-    setFont(arial(11, false));
+    setFixedSize(kBaseSize);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
     controls_["panel_board"] = this;
     for (const placement::Placement& row : placement::placements()) {
         if (row.owner != placement::Owner::Table) continue;
         QWidget* parent = controls_.at(row.parent);
         QWidget* w = create(row.name, parent);
         w->setObjectName(qs(row.name));
-        w->setGeometry(row.rect);
+        scaling::place(w, row.rect, scale_);
         controls_[row.name] = w;
     }
     configureBoard();
     configureSide();
     configureRuleLabels();
     buildSeatMenu();
+    drawPictures();
+    redraw_ = new QTimer(this);
+    redraw_->setObjectName(QStringLiteral("pictureRedrawTimer"));
+    redraw_->setSingleShot(true);
+    redraw_->setInterval(150);
+    connect(redraw_, &QTimer::timeout, this, [this] {
+        drawPictures();
+        render();
+    });
     // The question for a departed player lies over the board.
     control("panel_bottakeover")->raise();
 }
 
 void TablePanel::configureBoard() {
-    auto image = [this](const std::string& name, const QPixmap& picture) {
-        auto* img = control<BoardImage>(name);
-        img->setPixmap(picture);
-        return img;
-    };
     auto clickable = [this](const std::string& name) {
         auto* img = control<BoardImage>(name);
         img->setCursor(Qt::PointingHandCursor);
         return img;
     };
-    image("theboard", art::board());
-    image("image_x3", art::cross());
-    image("image_x4", art::cross());
     for (int s = 1; s <= kSeats; ++s) {
-        image(s == 1 ? std::string("image_Turn1") : numbered("image_turn", s), art::turnHighlight(s));
-        image(numbered("image_eyes", s), art::eyes());
-        image(numbered("image_winner", s), art::winnerBadge(s));
-        connect(image(numbered("button_pass", s), art::passButton()), &BoardImage::clicked, this,
-                [this, s] { onPassClicked(s); });
-        clickable(numbered("button_pass", s));
+        connect(clickable(numbered("button_pass", s)), &BoardImage::clicked, this, [this, s] { onPassClicked(s); });
 
         auto* team = control<QLabel>(numbered("label_team", s));
         team->setText(s <= 2 ? QStringLiteral("TEAM: A") : QStringLiteral("TEAM: B"));
-        team->setFont(arial(11, true));
+        scaling::setBaseFont(team, 11, true, scale_);
         setTextColour(team, art::seatColour(s));
 
         auto* name = control<QLabel>(numbered("label_playername", s));
-        name->setFont(arial(16, true));
+        scaling::setBaseFont(name, 16, true, scale_);
         setTextColour(name, art::seatColour(s));
         name->setAlignment((s == 2 || s == 3 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         name->setProperty("tag", s);
@@ -173,7 +165,7 @@ void TablePanel::configureBoard() {
             });
         }
         for (int p = 1; p <= table::kPawnCount; ++p) {
-            BoardImage* pawn = image("piece_" + std::to_string(s) + std::to_string(p), art::pawn(s));
+            auto* pawn = control<BoardImage>("piece_" + std::to_string(s) + std::to_string(p));
             pawn->setProperty("tag", p);
             pawn->setProperty("hint", QString::number(s));
             connect(pawn, &BoardImage::mouseReleased, this,
@@ -193,14 +185,9 @@ void TablePanel::configureBoard() {
     }
     for (int n = 1; n <= 8; ++n) {
         bonus_[at(n)] = control<BoardImage>(numbered("image_bonus", n));
-        if (n == 1 || n == 5 || n == 6) bonus_[at(n)]->setPixmap(art::bonus20());
-        if (n == 2 || n == 7 || n == 8) bonus_[at(n)]->setPixmap(art::bonus10());
     }
     connect(clickable("button_start"), &BoardImage::clicked, this, &TablePanel::onStartClicked);
-    image("button_start", art::startButton());
-
-    const QList<QPixmap> frames = art::warningFrames();
-    warning_ = image("animated_warning", frames.isEmpty() ? QPixmap() : frames.first());
+    warning_ = control<BoardImage>("animated_warning");
     // Runs only while the animation is on screen.
     warningTimer_ = new QTimer(this);
     warningTimer_->setObjectName(QStringLiteral("warningTimer"));
@@ -210,7 +197,7 @@ void TablePanel::configureBoard() {
     auto* error = control<QFrame>("panel_error");
     setTextColour(error, QColor(128, 0, 0));
     auto* labelError = control<QLabel>("label_error");
-    labelError->setFont(arial(19, false));
+    scaling::setBaseFont(labelError, 19, false, scale_);
     labelError->setAlignment(Qt::AlignCenter);
     labelError->setWordWrap(true);
     setTextColour(labelError, QColor(128, 0, 0)); // maroon
@@ -219,7 +206,6 @@ void TablePanel::configureBoard() {
     // and any click on the board closes it.
     error->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(control<BoardImage>("theboard"), &BoardImage::clicked, this, &TablePanel::onErrorClosed);
-    image("Image3", art::closeImage());
 }
 
 void TablePanel::configureSide() {
@@ -227,7 +213,7 @@ void TablePanel::configureSide() {
     question->setText(QStringLiteral("Would you like the bot to take over for"));
     auto* name = control<QLabel>("label_bottakeover");
     for (QLabel* l : {question, name}) {
-        l->setFont(arial(15, true));
+        scaling::setBaseFont(l, 15, true, scale_);
         l->setAlignment(Qt::AlignCenter);
     }
     auto* yes = control<QPushButton>("button_yes");
@@ -238,18 +224,11 @@ void TablePanel::configureSide() {
     connect(no, &QPushButton::clicked, this, [this] { onQuestionAnswered(false); });
 
     auto* logo = control<BoardImage>("Image2");
-    logo->setPixmap(art::logo());
     logo->setCursor(Qt::PointingHandCursor);
     connect(logo, &BoardImage::clicked, this, &TablePanel::logoClicked);
-    control<BoardImage>("Image1")->setPixmap(art::progressFrame());
-    for (int s = 1; s <= kSeats; ++s) {
-        auto* bar = control<BoardImage>(numbered("image_progress", s));
-        bar->setPixmap(art::progressBar(s));
-        bar->setScaledContents(true);
-    }
     for (const char* line : {"label_log", "label_status"}) {
         auto* l = control<QLabel>(line);
-        l->setFont(arial(13, true));
+        scaling::setBaseFont(l, 13, true, scale_);
         l->setAlignment(Qt::AlignCenter);
     }
     setTextColour(control("label_log"), QColor(0, 128, 0));
@@ -291,9 +270,63 @@ void TablePanel::buildSeatMenu() {
     }
 }
 
+void TablePanel::setScale(qreal scale) {
+    if (scale <= 0 || qFuzzyCompare(scale, scale_)) return;
+    scale_ = scale;
+    setFixedSize(scaling::scaled(kBaseSize, scale));
+    QFont f = font();
+    f.setPixelSize(std::max(6, scaling::scaled(QSize(11, 11), scale).height()));
+    setFont(f);
+    scaling::applyScale(this, scale);
+    // While a window's edge is dragged the pictures stretch; they are drawn afresh for the
+    // new size once it settles, as drawing them all takes tens of milliseconds.
+    redraw_->start();
+    render();
+}
+
+void TablePanel::drawPictures() {
+    const art::ScaleScope scope(scale_);
+    auto image = [this](const std::string& name, const QPixmap& picture) {
+        auto* img = control<BoardImage>(name);
+        // Each picture stretches with its control and is rendered for that size.
+        img->setScaledContents(true);
+        img->setPixmap(picture);
+    };
+    image("theboard", art::board());
+    image("image_x3", art::cross());
+    image("image_x4", art::cross());
+    for (int s = 1; s <= kSeats; ++s) {
+        image(s == 1 ? std::string("image_Turn1") : numbered("image_turn", s), art::turnHighlight(s));
+        image(numbered("image_eyes", s), art::eyes());
+        image(numbered("image_winner", s), art::winnerBadge(s));
+        image(numbered("button_pass", s), art::passButton());
+        image(numbered("image_progress", s), art::progressBar(s));
+        for (BoardImage* pawn : pieces_[at(s)]) {
+            pawn->setScaledContents(true);
+            pawn->setPixmap(art::pawn(s));
+            pawn->setProperty("movable", false);
+        }
+    }
+    for (int n : {1, 5, 6}) image(numbered("image_bonus", n), art::bonus20());
+    for (int n : {2, 7, 8}) image(numbered("image_bonus", n), art::bonus10());
+    for (int n : {3, 4}) control<BoardImage>(numbered("image_bonus", n))->setScaledContents(true);
+    for (BoardImage* die : dice_) die->setScaledContents(true);
+    for (BoardImage* marker : grays_) marker->setScaledContents(true);
+    image("button_start", art::startButton());
+    image("Image3", art::closeImage());
+    image("Image2", art::logo());
+    image("Image1", art::progressFrame());
+    const QList<QPixmap> frames = art::warningFrames();
+    image("animated_warning", frames.isEmpty() ? QPixmap() : frames.first());
+    // The pictures that follow the game are drawn again at the next render.
+    drawnFace_ = {-1, -1};
+    drawnExtra_ = {-1, -1};
+}
+
 // ---- Drawing ---------------------------------------------------------------------------
 
 void TablePanel::render() {
+    const art::ScaleScope scope(scale_);
     const table::TableState& s = model_.state();
     renderSeats(s);
     renderPawns(s);
@@ -314,7 +347,8 @@ void TablePanel::renderSeats(const table::TableState& s) {
         control(numbered("button_pass", seat))->setVisible(v.pass);
         control(numbered("label_team", seat))->setVisible(s.teamgame);
         QWidget* bar = control(numbered("image_progress", seat));
-        bar->resize(v.progress, bar->height());
+        const QRect track = scaling::baseRect(bar);
+        scaling::place(bar, QRect(track.topLeft(), QSize(v.progress, track.height())), scale_);
     }
     control("image_x3")->setVisible(s.out[0]);
     control("image_x4")->setVisible(s.out[1]);
@@ -332,7 +366,7 @@ void TablePanel::renderPawns(const table::TableState& s) {
         for (int pawn = 1; pawn <= table::kPawnCount; ++pawn) {
             const table::PawnView& p = s.pawn(seat, pawn);
             BoardImage* image = pieces_[at(seat)][at(pawn)];
-            image->move(pawnPosition(seat, pawn, p));
+            scaling::placeAt(image, pawnPosition(seat, pawn, p), scale_);
             image->setVisible(p.shown);
             const bool ringed = seat == me && movable[at(pawn)];
             if (image->property("movable").toBool() != ringed) {
@@ -346,10 +380,11 @@ void TablePanel::renderDice(const table::TableState& s) {
     for (int d = 1; d <= 2; ++d) {
         BoardImage* die = dice_[at(d)];
         switch (s.dice.place) {
-        case table::DicePlace::Start: die->move(geometry::initialDiceSpot(d)); break;
-        case table::DicePlace::Corner: die->move(geometry::turnDiceSpot(s.dice.cornerSeat, d)); break;
+        case table::DicePlace::Start: scaling::placeAt(die, geometry::initialDiceSpot(d), scale_); break;
+        case table::DicePlace::Corner: scaling::placeAt(die, geometry::turnDiceSpot(s.dice.cornerSeat, d), scale_); break;
         case table::DicePlace::Rolled:
-            die->move(geometry::rolledDiceLeft(d), geometry::kRolledDiceTop + s.dice.rolledDrop[at(d)]);
+            scaling::placeAt(die, QPoint(geometry::rolledDiceLeft(d), geometry::kRolledDiceTop + s.dice.rolledDrop[at(d)]),
+                             scale_);
             break;
         }
         const int face = s.dice.face[at(d)];
@@ -368,10 +403,10 @@ void TablePanel::renderMarkers(const table::TableState& s) {
         const QRect place = m.shown ? geometry::markerRect(me, m.target) : QRect();
         if (place.isEmpty()) {
             marker->hide();
-            marker->move(0, 0);
+            scaling::placeAt(marker, QPoint(0, 0), scale_);
             continue;
         }
-        marker->setGeometry(place);
+        scaling::place(marker, place, scale_);
         marker->setPixmap(art::marker(me, place.height() > place.width()));
         // The user's own pawn on the target square stays clickable: the marker gives up
         // the pawn's outline and answers clicks on the rest of the square.
@@ -414,7 +449,9 @@ void TablePanel::renderTexts(const table::TableState& s) {
 
 void TablePanel::renderWarning(const table::TableState& s) {
     const table::WarningView& w = s.warning;
-    warning_->move(w.moved ? pawnPosition(w.seat, w.pawn, w.at) : placement::rectOf("animated_warning").topLeft());
+    const art::ScaleScope scope(scale_);
+    scaling::placeAt(warning_, w.moved ? pawnPosition(w.seat, w.pawn, w.at) : placement::rectOf("animated_warning").topLeft(),
+                     scale_);
     const QList<QPixmap> frames = art::warningFrames();
     if (!frames.isEmpty()) warning_->setPixmap(frames.at(w.ticks % static_cast<int>(frames.size())));
     warning_->setVisible(w.shown);

@@ -50,8 +50,16 @@ public:
     explicit TablePanel(table::TableModel& model, QWidget* parent = nullptr);
     ~TablePanel() override;
 
+    // The panel's size at scale 1, the window's default size.
+    static constexpr QSize kBaseSize{781, 512};
+
     // Draws the model's picture again (after an announcement or a click changed it).
     void render();
+
+    // Shows the whole panel `scale` times its default size: every control, font and picture,
+    // the pictures rendered afresh for the new size.
+    void setScale(qreal scale);
+    qreal scale() const { return scale_; }
 
     // ---- The board's input, also reachable without a mouse ----------------------------
     void onDiceClicked();
@@ -80,6 +88,7 @@ private:
     void configureSide();
     void configureRuleLabels();
     void buildSeatMenu();
+    void drawPictures();
     void pass(const table::Outcome& out);
     void onWarningFrame();
 
@@ -95,6 +104,8 @@ private:
     template <typename T = QWidget> T* control(const std::string& name) const;
 
     table::TableModel& model_;
+    qreal scale_ = 1.0;
+    QTimer* redraw_ = nullptr;
     std::map<std::string, QWidget*> controls_;
 
     std::array<std::array<BoardImage*, 4>, kSeats> pieces_{};

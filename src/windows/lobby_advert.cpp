@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/lobby_advert.h"
 
+#include <algorithm>
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -219,7 +222,19 @@ void LobbyAdvert::Button2Click() {
 }
 
 void LobbyAdvert::showEvent(QShowEvent* event) {
-    adjustSize();
+    // Tall enough for every wrapped line at this width, in this screen's font metrics.
+    const int room = screen() ? screen()->availableGeometry().height() : QWIDGETSIZE_MAX;
+    auto* logo = findChild<QLabel*>(QStringLiteral("image_logo"));
+    logo->show();
+    layout()->activate();
+    int height = layout()->totalHeightForWidth(width());
+    if (height > room) {
+        // A short screen: the words and buttons matter more than the picture.
+        logo->hide();
+        layout()->activate();
+        height = std::min(layout()->totalHeightForWidth(width()), room);
+    }
+    resize(width(), height);
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (screen) centreWindowAt(this, screen->availableGeometry().center());
     QDialog::showEvent(event);

@@ -16,6 +16,7 @@
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
 #include "table/table_panel.h"
+#include "table/art/board_placement.h"
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -280,13 +281,64 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(300, 200);
-        QTRY_VERIFY(w.centralWidget()->width() >= 782);
-        QVERIFY(w.centralWidget()->height() >= 513);
+        QTRY_VERIFY(w.centralWidget()->width() >= 470);
+        QVERIFY(w.centralWidget()->height() >= 310);
         w.resize(1000, 700); // larger is fine
         QTRY_COMPARE(w.width(), 1000);
         w.move(50, 60);
         t.action("ResetScreenLocation1")->trigger();
         QTRY_COMPARE(w.frameGeometry(), QRect(3, 3, 795, 562));
+    }
+
+    void theWholeClientAreaScalesWithTheWindow_data() {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("default") << QSize(782, 516) << 1.0;
+        QTest::newRow("twice") << QSize(1564, 1032) << 2.0;
+        QTest::newRow("smallest") << QSize(470, 310) << 310.0 / 516.0;
+        QTest::newRow("wide") << QSize(1300, 516) << 1.0;
+        QTest::newRow("tall") << QSize(600, 900) << 600.0 / 782.0;
+    }
+
+    void theWholeClientAreaScalesWithTheWindow() {
+        QFETCH(QSize, client);
+        QFETCH(qreal, scale);
+        Window t;
+        MainWindow& w = t.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget* area = w.centralWidget();
+        w.resize(w.size() + client - area->size());
+        QTRY_COMPARE(area->size(), client);
+        auto* panel = w.findChild<TablePanel*>();
+        QTRY_VERIFY(qAbs(panel->scale() - scale) < 1e-6);
+
+        // Everything a player uses is inside the client area, at its scaled place and size.
+        const QRect inside = area->rect();
+        for (const char* name : {"theboard", "piece_41", "dice_1", "label_playername4", "label_status", "label_log",
+                                 "Image1", "mainchat", "mychat", "button_smilies", "b_phrase10", "button_start"}) {
+            auto* c = w.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(c, name);
+            const QRect onArea(c->mapTo(area, QPoint(0, 0)), c->size());
+            QVERIFY2(inside.contains(onArea), name);
+            const QRect base = placement::rectOf(name);
+            if (!base.isEmpty() && std::string(name) != "b_phrase10") {
+                QVERIFY2(qAbs(c->width() - base.width() * scale) <= 1.0, name);
+                QVERIFY2(qAbs(c->height() - base.height() * scale) <= 1.0, name);
+            }
+        }
+        // The picture is centred in any spare band.
+        const QRect board(panel->mapTo(area, QPoint(0, 0)), panel->size());
+        QVERIFY(qAbs(board.left() - (inside.right() - board.right())) <= 3);
+        QVERIFY(qAbs(board.top() - (inside.bottom() - board.bottom())) <= 4);
+
+        // Text follows, and pictures are rendered for their new size rather than stretched.
+        auto* name = w.findChild<QLabel*>(QStringLiteral("label_playername1"));
+        QCOMPARE(name->font().pixelSize(), std::max(6, qRound(16 * scale)));
+        auto* boardImage = w.findChild<QLabel*>(QStringLiteral("theboard"));
+        QTRY_VERIFY(qAbs(boardImage->pixmap().width() - boardImage->width() * boardImage->devicePixelRatioF()) <= 1.0);
+        auto* chat = w.findChild<ChatPane*>(QStringLiteral("mainchat"));
+        QVERIFY(qAbs(chat->font().pointSizeF() - chat->textSize() * scale) < 0.01);
     }
 
     void closeSavesOnlyWhenTheGeometryChanged() {

@@ -49,4 +49,19 @@ QRect progressTrough(int seat);
 // The ratio pictures are rendered at: the application's device pixel ratio, 1 without one.
 qreal renderRatio();
 
+// Pictures fetched while a scope lives are rendered for showing `scale` times larger than
+// the sizes above, so a board stretched with its window stays sharp. Their size in
+// device-independent pixels is unchanged: they are meant for controls that stretch their
+// picture to fit (QLabel::setScaledContents) or icons shown at the scaled size.
+class ScaleScope {
+public:
+    explicit ScaleScope(qreal scale);
+    ~ScaleScope();
+    ScaleScope(const ScaleScope&) = delete;
+    ScaleScope& operator=(const ScaleScope&) = delete;
+
+private:
+    qreal previous_;
+};
+
 } // namespace quadrino::art

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QPair>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,14 +27,38 @@ qreal renderRatio() {
     return 1.0;
 }
 
+ScaleScope::ScaleScope(qreal scale) : previous_(detail::gScaleRef()) {
+    if (scale > 0) detail::gScaleRef() = scale;
+}
+
+ScaleScope::~ScaleScope() { detail::gScaleRef() = previous_; }
+
 namespace detail {
 namespace {
 
 // The cache is dropped when the application object goes, since pixmaps must not outlive it.
-QHash<QString, QPixmap>* cacheStore() {
-    static QHash<QString, QPixmap>* store = nullptr;
+// Pictures are kept per rendering ratio, and only for the few ratios used last: dragging a
+// window's edge passes through many scales, and each would otherwise keep a full set.
+struct CacheStore {
+    static constexpr int kRatiosKept = 3;
+    QList<QPair<qreal, QHash<QString, QPixmap>>> byRatio; // most recently used first
+
+    QHash<QString, QPixmap>& forRatio(qreal ratio) {
+        for (qsizetype i = 0; i < byRatio.size(); ++i)
+            if (qFuzzyCompare(byRatio[i].first, ratio)) {
+                if (i != 0) byRatio.move(i, 0);
+                return byRatio.first().second;
+            }
+        byRatio.prepend({ratio, {}});
+        while (byRatio.size() > kRatiosKept) byRatio.removeLast();
+        return byRatio.first().second;
+    }
+};
+
+CacheStore* cacheStore() {
+    static CacheStore* store = nullptr;
     if (!store) {
-        store = new QHash<QString, QPixmap>();
+        store = new CacheStore();
         qAddPostRoutine([] {
             delete store;
             store = nullptr;
@@ -42,6 +68,11 @@ QHash<QString, QPixmap>* cacheStore() {
 }
 
 } // namespace
+
+qreal& gScaleRef() {
+    static qreal scale = 1.0;
+    return scale;
+}
 
 QImage render(QSize size, qreal ratio, const Draw& draw) {
     const QSize physical(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
@@ -58,14 +89,19 @@ QImage render(QSize size, qreal ratio, const Draw& draw) {
 }
 
 QPixmap cached(const QString& key, QSize size, const Draw& draw) {
-    const qreal ratio = renderRatio();
-    const QString fullKey = key + QLatin1Char('@') + QString::number(ratio);
-    QHash<QString, QPixmap>* store = cacheStore();
-    if (auto it = store->constFind(fullKey); it != store->constEnd()) return *it;
+    const qreal ratio = renderRatio() * gScaleRef();
+    QHash<QString, QPixmap>& store = cacheStore()->forRatio(ratio);
+    if (auto it = store.constFind(key); it != store.constEnd()) return *it;
     QPixmap pixmap = QPixmap::fromImage(render(size, ratio, draw));
     pixmap.setDevicePixelRatio(ratio);
-    store->insert(fullKey, pixmap);
+    store.insert(key, pixmap);
     return pixmap;
+}
+
+int cachedPictureCount() {
+    int n = 0;
+    for (const auto& entry : cacheStore()->byRatio) n += static_cast<int>(entry.second.size());
+    return n;
 }
 
 QFont gameFont(int pixelSize, bool bold) {

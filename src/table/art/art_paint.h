@@ -20,6 +20,10 @@ using Draw = std::function<void(QPainter&)>;
 // Renders `draw` on a transparent canvas of `size` (device-independent pixels) at the
 // render ratio, or returns the picture rendered earlier under the same key and ratio.
 QPixmap cached(const QString& key, QSize size, const Draw& draw);
+// How many pictures the cache holds, over every ratio it keeps.
+int cachedPictureCount();
+// The extra scale of the innermost ScaleScope (1 outside any).
+qreal& gScaleRef();
 // The same canvas as an image, uncached.
 QImage render(QSize size, qreal ratio, const Draw& draw);
 

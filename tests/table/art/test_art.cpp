@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "table/art/art.h"
+#include "table/art/art_paint.h"
 #include "table/art/board_geometry.h"
 
 using namespace quadrino;
@@ -47,6 +48,7 @@ private slots:
     void sizes_data();
     void sizes();
     void picturesAreCached();
+    void scaledPicturesAreSharpAndTheCacheStaysBounded();
     void pawnsAreTransparentAroundTheirShape();
     void everyCellStandsOutFromItsCorner();
     void cellsAreTiledWithOneLineBetween();
@@ -115,6 +117,26 @@ void TestArt::picturesAreCached() {
     QCOMPARE(art::pawn(3).cacheKey(), art::pawn(3).cacheKey());
     QVERIFY(art::pawn(3).cacheKey() != art::pawn(2).cacheKey());
     QVERIFY(art::marker(1, true).cacheKey() != art::marker(1, false).cacheKey());
+}
+
+void TestArt::scaledPicturesAreSharpAndTheCacheStaysBounded() {
+    const QPixmap plain = art::die(4);
+    {
+        const art::ScaleScope scope(2.5);
+        const QPixmap big = art::die(4);
+        // The same size on screen, with two and a half times the pixels, to be stretched sharply.
+        QCOMPARE(big.deviceIndependentSize(), plain.deviceIndependentSize());
+        QCOMPARE(big.size(), plain.size() * 2.5);
+    }
+    QCOMPARE(art::die(4).cacheKey(), plain.cacheKey());
+    // Dragging a window's edge passes through many scales: old ones are dropped.
+    const int before = art::detail::cachedPictureCount();
+    for (int step = 0; step < 40; ++step) {
+        const art::ScaleScope scope(0.6 + step * 0.05);
+        art::board();
+        art::die(4);
+    }
+    QVERIFY(art::detail::cachedPictureCount() <= before + 3 * 2);
 }
 
 void TestArt::pawnsAreTransparentAroundTheirShape() {
