@@ -208,6 +208,9 @@ void MainWindow::buildOptionsMenu(QMenu* options) {
     connect(radio("BotSpeed1", QStringLiteral("Bot Speed"), 1000,
                   {{"Slow1", "Slow", 1500}, {"Normal1", "Normal", 1000}, {"Fast1", "Fast", 500}}),
             &QActionGroup::triggered, this, &MainWindow::onBotSpeedChosen);
+    connect(radio("BotLevel1", QStringLiteral("Bot Level"), prefs_.botlevel,
+                  {{"BotClassic1", "Classic", Preferences::kBotClassic}, {"BotStrong1", "Strong", Preferences::kBotStrong}}),
+            &QActionGroup::triggered, this, &MainWindow::onBotLevelChosen);
     options->addSeparator();
 
     connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered, this,
@@ -412,6 +415,7 @@ void MainWindow::hostpress() {
     // The bot speed is the hosting user's preference, read each time a bot is scheduled.
     options.botDelay = [this] { return prefs_.botspeed; };
     host_ = std::make_unique<HostServer>(std::move(options));
+    applyBotLevel();
     quint16 port = plan_.port;
     if (host_->listen(plan_.port, QHostAddress::Any)) {
         port = host_->serverPort();

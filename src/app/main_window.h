@@ -100,6 +100,7 @@ public:
     void onChatterSoundsToggled();
     void onTurnSoundChosen(QAction* entry);
     void onBotSpeedChosen(QAction* entry);
+    void onBotLevelChosen(QAction* entry);
     void onTextColorChosen();
     void onTextSizeChosen(QAction* entry);
     void onScrollChatOffToggled();
@@ -182,6 +183,7 @@ private:
     void applyPreferences();
     void showMessage(const QString& text);
     void placeWindow();
+    void applyBotLevel();
     QSize fitScreen(QSize size, QPoint at, QSize frame = QSize()) const;
     void reportSaveFailure(const QString& text);
     void saveTally();

@@ -80,6 +80,18 @@ void MainWindow::onBotSpeedChosen(QAction* entry) {
     saveinifile();
 }
 
+void MainWindow::onBotLevelChosen(QAction* entry) {
+    prefs_.botlevel = tagOf(entry);
+    applyBotLevel();
+    saveinifile();
+}
+
+void MainWindow::applyBotLevel() {
+    // Only the hosting copy's players think; a joined copy keeps the choice for when it hosts.
+    if (host_)
+        host_->host().setBotLevels(prefs_.botlevel == Preferences::kBotStrong ? BotLevel::strong : BotLevel::classic);
+}
+
 void MainWindow::onTextColorChosen() {
     const QColor chosen = QColorDialog::getColor(QColor::fromRgb(bgrToRgb(prefs_.textcolor)), this);
     if (!chosen.isValid()) return;
@@ -267,6 +279,8 @@ void MainWindow::applyPreferences() {
     playSounds1_->setChecked(prefs_.playsounds);
     playChatterSounds1_->setChecked(prefs_.chattersounds);
     check(prefs_.turnsound == 1 ? QStringLiteral("New1") : QStringLiteral("Classic1"));
+    check(prefs_.botlevel == Preferences::kBotStrong ? QStringLiteral("BotStrong1") : QStringLiteral("BotClassic1"));
+    applyBotLevel();
     check(prefs_.botspeed == 1500 ? QStringLiteral("Slow1")
           : prefs_.botspeed == 500 ? QStringLiteral("Fast1")
                                    : QStringLiteral("Normal1"));

@@ -62,6 +62,10 @@ struct Preferences {
     bool chattersounds = true;         // "ChatterSounds": sounds other players send
     int turnsound = kTurnSoundClassic; // "Turnsound"
     int botspeed = kBotNormal;         // "Botspeed": bot step interval in ms
+    // "Botlevel": how well the hosting copy's computer players play, "classic" or "strong".
+    static constexpr int kBotClassic = 0;
+    static constexpr int kBotStrong = 1;
+    int botlevel = kBotClassic;
 
     // Whether the settings file has been read in this run. Until it has, the other fields
     // are the window's starting states, and a save must store only the window placement so

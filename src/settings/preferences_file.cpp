@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/preferences_file.h"
 
+#include <cctype>
+
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
 
@@ -58,6 +60,11 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     else if (botspeed == "500") prefs.botspeed = Preferences::kBotFast;
     else prefs.botspeed = Preferences::kBotNormal;
 
+    // Anything but "strong" (in any case) keeps the classic computer players.
+    std::string level = file.readString(kSection, "Botlevel", "classic");
+    for (char& c : level) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    prefs.botlevel = level == "strong" ? Preferences::kBotStrong : Preferences::kBotClassic;
+
     prefs.turnsound = file.readString(kSection, "Turnsound", "0") == "1" ? Preferences::kTurnSoundNew
                                                                           : Preferences::kTurnSoundClassic;
 
@@ -91,6 +98,7 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     writeFlag(file, "Pouncing", prefs.pouncing);
     writeFlag(file, "Full", prefs.fullgame);
     file.writeInteger(kSection, "Botspeed", prefs.botspeed);
+    file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
     file.writeInteger(kSection, "Turnsound", prefs.turnsound);
     file.writeInteger(kSection, "Limits", prefs.blocklimit);
     file.writeString(kSection, "Playsounds", prefs.playsounds ? "true" : "false");

@@ -12,7 +12,10 @@
 #include <filesystem>
 
 #include "app/fake_host.h"
+#include "app/launch.h"
 #include "app/main_window.h"
+#include "host/host.h"
+#include "net/host_server.h"
 #include "chat/chat_pane.h"
 #include "settings/ini_file.h"
 #include "settings/preferences_file.h"
@@ -125,6 +128,24 @@ private slots:
         QCOMPARE(after.count("\n"), after.count("\r\n")); // every new line in the file's CRLF
         QCOMPARE(storedInt(dir, "Textsize"), 12);
         QCOMPARE(storedInt(dir, "Botspeed"), 500);
+    }
+
+    void botLevelReachesTheHostAndTheFile() {
+        QTemporaryDir dir;
+        QVERIFY(writeAll(settingsPath(dir), "[quadrino]\nBotlevel=STRONG\n"));
+        Window t(locationIn(dir));
+        LaunchPlan plan = decideLaunch({});
+        plan.port = 0;
+        plan.openLobbyLink = false;
+        t.w.processparams(plan);
+        QTRY_VERIFY(t.w.identity().loggedin); // the own arrival reads the file
+        QVERIFY(t.checked("BotStrong1"));
+        Host& host = t.w.hostServer()->host();
+        for (int seat = 1; seat <= 4; ++seat) QVERIFY(host.botLevel(seat) == BotLevel::strong);
+        t.action("BotClassic1")->trigger();
+        QVERIFY(host.botLevel(3) == BotLevel::classic);
+        const IniFile after(readAll(settingsPath(dir)).toStdString());
+        QCOMPARE(after.readString(kSettingsSection, "Botlevel", "?"), std::string("classic"));
     }
 
     void nothingButTheGeometryIsWrittenBeforeTheFileIsRead() {

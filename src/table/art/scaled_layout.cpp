@@ -35,11 +35,6 @@ QRect scaled(const QRect& base, qreal scale) {
 
 QSize scaled(const QSize& base, qreal scale) { return scaled(QRect(QPoint(0, 0), base), scale).size(); }
 
-qreal scaleOf(const QWidget* root) {
-    const QVariant v = root ? root->property("quadrinoScale") : QVariant();
-    return v.isValid() ? v.toReal() : 1.0;
-}
-
 void place(QWidget* w, const QRect& base, qreal scale) {
     w->setProperty(kBaseRect, base);
     w->setGeometry(scaled(base, scale));
@@ -68,7 +63,6 @@ void setBaseIconSize(QAbstractButton* b, const QSize& size, qreal scale) {
 }
 
 void applyScale(QWidget* root, qreal scale) {
-    root->setProperty("quadrinoScale", scale);
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (const QVariant r = w->property(kBaseRect); r.isValid()) w->setGeometry(scaled(r.toRect(), scale));
         if (const QVariant px = w->property(kBasePx); px.isValid()) applyFont(w, px.toInt(), scale);

@@ -15,9 +15,6 @@ namespace quadrino::scaling {
 QRect scaled(const QRect& base, qreal scale);
 QSize scaled(const QSize& base, qreal scale);
 
-// The scale a tree was last laid out at (1 before any).
-qreal scaleOf(const QWidget* root);
-
 // Places `w` at `base` (scale 1 coordinates of its parent) at its tree's current scale.
 void place(QWidget* w, const QRect& base, qreal scale);
 // Moves `w` to `topLeft` (scale 1), keeping the size it was placed with.
