@@ -126,6 +126,9 @@ private slots:
         row("Slow1", "Bot Speed", "Slow", true, false, 1500);
         row("Normal1", "Bot Speed", "Normal", true, true, 1000);
         row("Fast1", "Bot Speed", "Fast", true, false, 500);
+        row("BotLevel1", "Options", "Bot Level", false, false, none);
+        row("BotClassic1", "Bot Level", "Classic", true, true, 0);
+        row("BotStrong1", "Bot Level", "Strong", true, false, 1);
         row("TextColor1", "Options", "Text Color", false, false, none);
         row("TextSize1", "Options", "Text Size", false, false, none);
         row("N8", "Text Size", "8", true, false, 8);
@@ -171,7 +174,7 @@ private slots:
             for (QAction* a : top->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         }
         QCOMPARE(order.join(u' '),
-                 QStringLiteral("File: StartGame1 - HostNetworkGame1 JoinNetworkGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 - "
+                 QStringLiteral("File: StartGame1 - HostNetworkGame1 JoinNetworkGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 BotLevel1 - "
                                 "TextColor1 TextSize1 ScrollChatOff2 ClearMainChat1 ResetScreenLocation1 - JustWatch1 "
                                 "View: ViewTally1 SpyList1 PrhaseList1 Help: Help2 - About1"));
     }
