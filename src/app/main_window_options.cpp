@@ -142,10 +142,17 @@ void MainWindow::onViewTallyChosen() {
 
 void MainWindow::showSpyList() {
     syncSpyList();
+    const bool opening = !spylist_->isVisible();
     spylist_->showSpyList();
+    // Over the game it belongs to, as every side window opens.
+    if (opening) centreWindowAt(spylist_, frameGeometry().center());
 }
 
-void MainWindow::showPhraseList() { phraseEditor_->showPhraseList(); }
+void MainWindow::showPhraseList() {
+    const bool opening = !phraseEditor_->isVisible();
+    phraseEditor_->showPhraseList();
+    if (opening) centreWindowAt(phraseEditor_, frameGeometry().center());
+}
 
 void MainWindow::onChatterSoundChosen(int number) {
     if (number < 1 || number > kChatterSoundCount) return; // "<Cancel>"
