@@ -98,7 +98,6 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     writeFlag(file, "Pouncing", prefs.pouncing);
     writeFlag(file, "Full", prefs.fullgame);
     file.writeInteger(kSection, "Botspeed", prefs.botspeed);
-    file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
     file.writeInteger(kSection, "Turnsound", prefs.turnsound);
     file.writeInteger(kSection, "Limits", prefs.blocklimit);
     file.writeString(kSection, "Playsounds", prefs.playsounds ? "true" : "false");
@@ -107,6 +106,7 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeString(kSection, "JoinName", utf8ToCp1252(prefs.joinname));
     file.writeString(kSection, "JoinAddress", utf8ToCp1252(prefs.joinaddress));
     file.writeInteger(kSection, "JoinPort", prefs.joinport);
+    file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
 }
 
 void savePhrases(const Preferences& prefs, IniFile& file) {
