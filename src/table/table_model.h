@@ -84,6 +84,7 @@ struct TableState {
     std::array<int, kBonusSlots> bonus{};        // amounts of image_bonus1..8
     std::array<bool, kBonusSlots> bonusShown{};
     std::array<MarkerView, kMoveCodeCount> markers{};
+    int chosenMarker = 0; // the marker the keys have chosen (its move code), 0 none
     int turnseat = 0;
     int clientphase = 0;
     bool canmove = false;
@@ -129,6 +130,9 @@ struct Outcome {
     std::string messageBox;            // text of a message box to show, if any
 };
 
+// The board's keys, as the table model sees them.
+enum class BoardKey { Pawn1, Pawn2, Pawn3, Pawn4, Roll, NextMarker, PreviousMarker, Move, Clear, Pass, Summary };
+
 enum class SeatMenuEntry { RemoveFromGame, SetToJustWatch, UnsetJustWatch };
 
 class TableModel {
@@ -157,6 +161,9 @@ public:
     Outcome closeError();
     // The computer-player question: yes lets the bot play on, no takes the seat out.
     Outcome answerQuestion(bool botPlays);
+    // A key pressed on the board. It takes the same path as the click it stands for (the
+    // dice, a pawn, a marker, the pass button), so keys and mouse share one set of rules.
+    Outcome pressKey(BoardKey key);
     // Whether the player menu of a seat's name label offers its entries.
     bool seatMenuEnabled(int seat) const;
     Outcome chooseSeatMenu(SeatMenuEntry entry, int seat);

@@ -44,7 +44,10 @@ void TableModel::cleardice(int n) {
     }
 }
 
-void TableModel::cleargrays() { state_.markers.fill(MarkerView{}); }
+void TableModel::cleargrays() {
+    state_.markers.fill(MarkerView{});
+    state_.chosenMarker = 0;
+}
 
 void TableModel::hideBonusTokens(int upTo, bool clearAmounts) {
     for (int n = 1; n <= upTo; ++n) {

@@ -128,6 +128,7 @@ void TablePanel::build() {
     configureSide();
     configureRuleLabels();
     buildSeatMenu();
+    setupKeys();
     // The question for a departed player lies over the board.
     control("panel_bottakeover")->raise();
 }
@@ -302,6 +303,7 @@ void TablePanel::render() {
     renderTokens(s);
     renderTexts(s);
     renderWarning(s);
+    renderAccess(s);
 }
 
 void TablePanel::renderSeats(const table::TableState& s) {

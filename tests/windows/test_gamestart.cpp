@@ -38,7 +38,7 @@ private slots:
     void startSendsHidesThenSaves();
     void limitStaysWithinRange_data();
     void limitStaysWithinRange();
-    void limitIgnoresArrowKeysAndTab();
+    void limitIgnoresArrowKeys();
     void centredOnItsParent();
     void snapshot();
 };
@@ -265,13 +265,14 @@ void TestGamestart::limitStaysWithinRange() {
     QVERIFY(QByteArray::fromStdString(sent).contains("+" + QByteArray::number(value) + "+0+\xFF"));
 }
 
-void TestGamestart::limitIgnoresArrowKeysAndTab() {
+void TestGamestart::limitIgnoresArrowKeys() {
     GameOptionsDialog dialog;
     auto* spin = dialog.findChild<QSpinBox*>("updown_limited");
     QCOMPARE(spin->minimum(), 0);
     QCOMPARE(spin->maximum(), 10);
     QVERIFY(!spin->wrapping());
-    QVERIFY(!(spin->focusPolicy() & Qt::TabFocus));
+    // Tab reaches it: the dialog works from the keyboard alone.
+    QVERIFY(spin->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(spin, Qt::Key_Up);
     QTest::keyClick(spin, Qt::Key_PageUp);
     QCOMPARE(spin->value(), 3);
