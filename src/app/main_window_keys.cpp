@@ -4,6 +4,9 @@
 // that its keys work at once.
 #include <QAction>
 #include <QShortcut>
+#include <QToolButton>
+
+#include "chat/chat_pane.h"
 
 #include "app/main_window.h"
 #include "chat/chat_entry.h"
@@ -78,6 +81,13 @@ void MainWindow::setupKeys() {
     f6->setObjectName(QStringLiteral("shortcut_f6"));
     connect(f6, &QShortcut::activated, this, &MainWindow::toggleBoardChatFocus);
     mychat_->setToolTip(QStringLiteral("Chat (F6 goes to the board and back)"));
+    mychat_->setAccessibleName(QStringLiteral("Chat entry"));
+    mainchat_->setAccessibleName(QStringLiteral("Chat"));
+    if (QWidget* frame = mainchat_->parentWidget()) frame->setAccessibleName(QStringLiteral("Chat"));
+    smilies_->setAccessibleName(QStringLiteral("Smileys"));
+    smilies_->setToolTip(QStringLiteral("Smileys"));
+    smilies_->setFocusPolicy(Qt::TabFocus);
+    smilies_->setStyleSheet(smilies_->styleSheet() + QStringLiteral("QToolButton:focus { border: 2px solid #0000a0; }"));
 
     // The board is first in the focus chain, and has the focus from the start.
     QWidget* board = panel_->boardFocus();

@@ -49,7 +49,7 @@ std::string pawnName(const TableState& s, int seat, int pawn) {
 AccessibleText pawnText(const TableState& s, int myseat, int seat, int pawn) {
     AccessibleText t{pawnName(s, seat, pawn), ""};
     if (seat != myseat) {
-        t.description = s.seat(seat).name + "'s pawn";
+        t.description = s.seat(seat).name == kWaiting ? "Pawn of an empty seat" : s.seat(seat).name + "'s pawn";
         return t;
     }
     t.description = "Your pawn; press " + std::to_string(pawn) + " to choose it";
@@ -111,7 +111,7 @@ AccessibleText seatControlText(const TableState& s, int myseat, std::string_view
         return {seatColourName(seat) + " progress: " + percentOfBar(s.seat(seat).progress),
                 "How far " + s.seat(seat).name + " has come"};
     if (int seat = numberAfter(name, "button_pass", 1, kSeatCount))
-        return {"Pass", seat == myseat ? "Pass your turn (P)" : seatWord(s, seat) + " may pass"};
+        return {"Pass", seat == myseat ? "Pass your turn (P)" : seatColourName(seat) + " may pass"};
     if (int seat = numberAfter(name, "image_turn", 2, kSeatCount); seat || name == "image_Turn1")
         return {seatColourName(seat ? seat : 1) + " to move", "Turn highlight"};
     if (int seat = numberAfter(name, "image_eyes", 1, kSeatCount))

@@ -59,6 +59,7 @@ void TablePanel::setupKeys() {
 
     auto* ring = new QFrame(this);
     ring->setObjectName(QStringLiteral("focus_board"));
+    ring->setAccessibleName(QStringLiteral("Keyboard on the board"));
     ring->setFrameShape(QFrame::Box);
     ring->setLineWidth(2);
     QPalette pal = ring->palette();
