@@ -65,7 +65,6 @@ void TablePanel::setupKeys() {
     QPalette pal = ring->palette();
     pal.setColor(QPalette::WindowText, QColor(0, 0, 160));
     ring->setPalette(pal);
-    ring->setGeometry(board->geometry().adjusted(-3, -3, 3, 3));
     ring->setAttribute(Qt::WA_TransparentForMouseEvents);
     ring->lower();
     ring->hide();
@@ -85,7 +84,10 @@ void TablePanel::setupKeys() {
 QWidget* TablePanel::boardFocus() const { return controls_.at("panel_theboard"); }
 
 void TablePanel::showFocusRing(bool shown) {
-    if (focusRing_) focusRing_->setVisible(shown);
+    if (!focusRing_) return;
+    // Placed as it shows: the board may have been moved or scaled since.
+    if (shown) focusRing_->setGeometry(boardFocus()->geometry().adjusted(-3, -3, 3, 3));
+    focusRing_->setVisible(shown);
 }
 
 bool TablePanel::eventFilter(QObject* watched, QEvent* event) {
