@@ -94,6 +94,7 @@ struct TableState {
     std::array<std::string, kRuleLabels> rules = {"Doubles Penalty: OFF", "Passing: OFF", "Blocking: OFF",
                                                   "Pouncing: OFF",        "Team Game: OFF", "Block Limit: OFF"};
     std::string log;
+    int logLines = 0; // lines the log has shown: the same text again is still a new line
     std::string status = "Welcome to Quadrino";
     bool errorShown = false;
     std::string errorText;
@@ -208,6 +209,7 @@ private:
     // Drawing operations on the picture.
     void clearall();
     void cleargrays();
+    void setLog(std::string text);
     void cleardice(int n);
     void setbonus(int n, int value);
     void setAmounts(const MoveSlotsView& a);

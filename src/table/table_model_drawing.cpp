@@ -44,6 +44,11 @@ void TableModel::cleardice(int n) {
     }
 }
 
+void TableModel::setLog(std::string text) {
+    state_.log = std::move(text);
+    ++state_.logLines;
+}
+
 void TableModel::cleargrays() {
     state_.markers.fill(MarkerView{});
     state_.chosenMarker = 0;

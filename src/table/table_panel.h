@@ -122,6 +122,8 @@ private:
     MenuTarget menuTarget_; // and the name it showed then
 
     QWidget* focusRing_ = nullptr; // around the board while the keyboard drives it
+    int logLinesAnnounced_ = 0;    // the log line last told to assistive technology
+    std::string logAnnounced_;     // and its text
 };
 
 } // namespace quadrino

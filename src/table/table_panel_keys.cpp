@@ -134,6 +134,17 @@ void TablePanel::renderAccess(const table::TableState& s) {
         const QString description = qs(text.description);
         if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
     }
+    // A label tells of its own changes; a new log line with the text of the last one must be
+    // told all the same.
+    if (s.logLines != logLinesAnnounced_) {
+        QWidget* log = controls_.at("label_log");
+        if (s.logLines > logLinesAnnounced_ && s.log == logAnnounced_ && log->accessibleName().isEmpty()) {
+            QAccessibleEvent event(log, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        logLinesAnnounced_ = s.logLines;
+        logAnnounced_ = s.log;
+    }
     // The board itself tells which move the keys have chosen: a screen reader reads the name
     // of the control with the focus as it changes.
     QWidget* board = boardFocus();

@@ -168,6 +168,12 @@ private slots:
         t.feed(announce::nextplayer(2, 1));
         t.feed(announce::hisdice(2, 2, 3, 4, 0, 0, false));
         t.feed(announce::nomoves(2));
+        QCOMPARE(events.count(QStringLiteral("label_log")), 1);
+        // The same line again is a new line: told again, once.
+        t.feed(announce::nextplayer(2, 1));
+        t.feed(announce::hisdice(2, 2, 3, 4, 0, 0, false));
+        t.feed(announce::nomoves(2));
+        QCOMPARE(events.count(QStringLiteral("label_log")), 2);
         QAccessible::installUpdateHandler(nullptr);
         platform->setActive(false);
         g_events = nullptr;
