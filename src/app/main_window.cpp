@@ -99,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent)
     move(3, 3);
 
     connectSession();
+    setupKeys();
     // Bytes from the lobby program are never wanted; keep none of them.
     sock11_.setReadBufferSize(1);
 }

@@ -115,6 +115,8 @@ public:
     void onChatterSoundChosen(int number);
     // Enter in the chat entry box.
     void sendit();
+    // F6: the focus from the board to the chat entry box, from anywhere else to the board.
+    void toggleBoardChatFocus();
 
     // Where the settings file lives (and whether it can be written). Without one the window
     // keeps its choices for this run only. A location that cannot be written is said once
@@ -165,6 +167,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setupKeys();
     void buildMenus();
     void buildOptionsMenu(QMenu* options);
     void buildChat();

@@ -63,10 +63,13 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
         const QPixmap icon = art::phraseIcon(n);
         b->setIcon(QIcon(icon));
         scaling::setBaseIconSize(b, icon.deviceIndependentSize().toSize(), 1.0);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab (Space presses it), never focused by a click.
+        b->setFocusPolicy(Qt::TabFocus);
         b->setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b8b8a0; }"
                                         "QToolButton:hover { border-color: #808070; }"
-                                        "QToolButton:pressed { background: #e8e8e8; }"));
+                                        "QToolButton:pressed { background: #e8e8e8; }"
+                                        "QToolButton:focus { border: 2px solid #0000a0; }"));
+        if (n > kPhraseButtonCount) b->setAccessibleName(QStringLiteral("Chatter sounds"));
         if (n <= kPhraseButtonCount)
             connect(b, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
         else
@@ -88,7 +91,10 @@ void PhraseButtons::setColourProvider(std::function<BgrColour()> colour) { colou
 
 void PhraseButtons::setPhrases(const StoredPhrases& stored) {
     stored_ = stored;
-    for (int n = 1; n <= kPhraseButtonCount; ++n) buttons_[at(n)]->setToolTip(phrase(n));
+    for (int n = 1; n <= kPhraseButtonCount; ++n) {
+        buttons_[at(n)]->setToolTip(phrase(n));
+        buttons_[at(n)]->setAccessibleName(QStringLiteral("Say: ") + phrase(n));
+    }
 }
 
 QString PhraseButtons::phrase(int n) const { return phraseFor(stored_, n); }

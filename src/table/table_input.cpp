@@ -60,6 +60,7 @@ Outcome TableModel::clickMarker(int code) {
         if (code < 1 || code > kMoveCodeCount) return;
         const MarkerView clicked = state_.marker(code);
         for (MarkerView& m : state_.markers) m.shown = false;
+        state_.chosenMarker = 0;
         if (state_.turnseat != me_.myseat || !state_.canmove || !me_.loggedin || !validPawn(clicked.pawn)) return;
         send(out, request::moveit(me_.myseat, code, clicked.pawn));
         state_.canmove = false;

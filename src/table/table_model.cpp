@@ -217,7 +217,7 @@ void TableModel::hisdice(std::string_view body, Outcome& out) {
     setbonus(3, info->double1);
     setbonus(4, info->double2);
     if (info->double1 > 0) {
-        state_.log = " DOUBLES!";
+        setLog(" DOUBLES!");
         out.sounds.emplace_back("dice");
     } else {
         out.sounds.emplace_back("doubledice");
@@ -250,10 +250,10 @@ void TableModel::movehim(std::string_view body, Outcome& out) {
     pawnAt(seat, pawn).square = square;
     const std::string who = isOwn(seat) ? "You have moved" : seatAt(seat).name + " moved";
     if (square == home) {
-        state_.log = who + " a pawn HOME.";
+        setLog(who + " a pawn HOME.");
         pawnAt(seat, pawn).paired = false;
     } else {
-        state_.log = who + " a pawn.";
+        setLog(who + " a pawn.");
         pawnAt(seat, pawn).paired = partnerThere && square != 0;
     }
     setAmounts(info->amounts);
@@ -278,10 +278,10 @@ void TableModel::sendback(std::string_view body, Outcome& out) {
     setprogress(info->seat, info->progress);
     const std::string captured = seatAt(info->seat).name;
     if (isOwn(info->mover)) {
-        state_.log = "You have sent " + captured + " back to start.";
+        setLog("You have sent " + captured + " back to start.");
         out.sounds.emplace_back("gotbonus");
     } else {
-        state_.log = seatAt(info->mover).name + " sent " + captured + " back to start.";
+        setLog(seatAt(info->mover).name + " sent " + captured + " back to start.");
         out.sounds.emplace_back("sendback");
     }
 }
@@ -289,7 +289,7 @@ void TableModel::sendback(std::string_view body, Outcome& out) {
 void TableModel::rollagain(std::string_view body, Outcome& out) {
     const auto seat = parseFirstNumber(body);
     if (!seat || !validSeat(*seat)) return;
-    state_.log = isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.";
+    setLog(isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.");
     rollingAgain_ = true;
     out.sounds.emplace_back("rollagain");
 }
@@ -297,7 +297,7 @@ void TableModel::rollagain(std::string_view body, Outcome& out) {
 void TableModel::nomoves(std::string_view body, Outcome& out) {
     const auto seat = parseFirstNumber(body);
     if (!seat || !validSeat(*seat)) return;
-    state_.log = isOwn(*seat) ? "You have no valid moves." : seatAt(*seat).name + " has no valid moves.";
+    setLog(isOwn(*seat) ? "You have no valid moves." : seatAt(*seat).name + " has no valid moves.");
     cleargrays();
     hidePassButtons();
     out.sounds.emplace_back("nomoves");
@@ -306,7 +306,7 @@ void TableModel::nomoves(std::string_view body, Outcome& out) {
 void TableModel::passing(std::string_view body, Outcome& out) {
     const auto seat = parseFirstNumber(body);
     if (!seat || !validSeat(*seat)) return;
-    state_.log = isOwn(*seat) ? "You have passed." : seatAt(*seat).name + " has passed.";
+    setLog(isOwn(*seat) ? "You have passed." : seatAt(*seat).name + " has passed.");
     cleargrays();
     hideBonusTokens(4, false);
     hidePassButtons();
@@ -320,7 +320,7 @@ void TableModel::gotpenalty(std::string_view body, Outcome& out) {
         sendPawnHome(info->seat, info->pawn);
         setprogress(info->seat, info->progress);
     }
-    state_.log = isOwn(info->seat) ? "You got a Doubles Penalty." : seatAt(info->seat).name + " got a 3 Double Penalty.";
+    setLog(isOwn(info->seat) ? "You got a Doubles Penalty." : seatAt(info->seat).name + " got a 3 Double Penalty.");
     cleargrays();
     hidePassButtons();
     showDice(info->die1, info->die2);
@@ -336,7 +336,7 @@ void TableModel::gotpenalty1(std::string_view body, Outcome& out) {
         sendPawnHome(info->seat, info->pawn);
         setprogress(info->seat, info->progress);
     }
-    state_.log = isOwn(info->seat) ? "You got a Limit Penalty" : seatAt(info->seat).name + " got a Limited Penalty";
+    setLog(isOwn(info->seat) ? "You got a Limit Penalty" : seatAt(info->seat).name + " got a Limited Penalty");
     cleargrays();
     out.sounds.emplace_back("nomoves");
 }
@@ -389,7 +389,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     // A team code is never a seat, whatever connection number the user holds.
     const bool ownWin = validSeat(w) && isOwn(w);
     out.sounds.emplace_back("winner");
-    state_.log = ownWin ? "You have Won the Game!" : name + " has Won the Game!";
+    setLog(ownWin ? "You have Won the Game!" : name + " has Won the Game!");
     out.chat.push_back(sys(state_.log));
     auto crown = [this](int seat) {
         seatAt(seat).winner = true;

@@ -84,6 +84,7 @@ struct TableState {
     std::array<int, kBonusSlots> bonus{};        // amounts of image_bonus1..8
     std::array<bool, kBonusSlots> bonusShown{};
     std::array<MarkerView, kMoveCodeCount> markers{};
+    int chosenMarker = 0; // the marker the keys have chosen (its move code), 0 none
     int turnseat = 0;
     int clientphase = 0;
     bool canmove = false;
@@ -93,6 +94,7 @@ struct TableState {
     std::array<std::string, kRuleLabels> rules = {"Doubles Penalty: OFF", "Passing: OFF", "Blocking: OFF",
                                                   "Pouncing: OFF",        "Team Game: OFF", "Block Limit: OFF"};
     std::string log;
+    int logLines = 0; // lines the log has shown: the same text again is still a new line
     std::string status = "Welcome to Quadrino";
     bool errorShown = false;
     std::string errorText;
@@ -129,6 +131,9 @@ struct Outcome {
     std::string messageBox;            // text of a message box to show, if any
 };
 
+// The board's keys, as the table model sees them.
+enum class BoardKey { Pawn1, Pawn2, Pawn3, Pawn4, Roll, NextMarker, PreviousMarker, Move, Clear, Pass, Summary };
+
 enum class SeatMenuEntry { RemoveFromGame, SetToJustWatch, UnsetJustWatch };
 
 class TableModel {
@@ -157,6 +162,9 @@ public:
     Outcome closeError();
     // The computer-player question: yes lets the bot play on, no takes the seat out.
     Outcome answerQuestion(bool botPlays);
+    // A key pressed on the board. It takes the same path as the click it stands for (the
+    // dice, a pawn, a marker, the pass button), so keys and mouse share one set of rules.
+    Outcome pressKey(BoardKey key);
     // Whether the player menu of a seat's name label offers its entries.
     bool seatMenuEnabled(int seat) const;
     Outcome chooseSeatMenu(SeatMenuEntry entry, int seat);
@@ -201,6 +209,7 @@ private:
     // Drawing operations on the picture.
     void clearall();
     void cleargrays();
+    void setLog(std::string text);
     void cleardice(int n);
     void setbonus(int n, int value);
     void setAmounts(const MoveSlotsView& a);

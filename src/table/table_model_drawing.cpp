@@ -44,7 +44,15 @@ void TableModel::cleardice(int n) {
     }
 }
 
-void TableModel::cleargrays() { state_.markers.fill(MarkerView{}); }
+void TableModel::setLog(std::string text) {
+    state_.log = std::move(text);
+    ++state_.logLines;
+}
+
+void TableModel::cleargrays() {
+    state_.markers.fill(MarkerView{});
+    state_.chosenMarker = 0;
+}
 
 void TableModel::hideBonusTokens(int upTo, bool clearAmounts) {
     for (int n = 1; n <= upTo; ++n) {

@@ -133,6 +133,7 @@ void TablePanel::build() {
         drawPictures();
         render();
     });
+    setupKeys();
     // The question for a departed player lies over the board.
     control("panel_bottakeover")->raise();
 }
@@ -278,6 +279,7 @@ void TablePanel::setScale(qreal scale) {
     f.setPixelSize(std::max(6, scaling::scaled(QSize(11, 11), scale).height()));
     setFont(f);
     scaling::applyScale(this, scale);
+    if (focusRing_) showFocusRing(focusRing_->isVisible());
     // While a window's edge is dragged the pictures stretch; they are drawn afresh for the
     // new size once it settles, as drawing them all takes tens of milliseconds.
     redraw_->start();
@@ -335,6 +337,7 @@ void TablePanel::render() {
     renderTokens(s);
     renderTexts(s);
     renderWarning(s);
+    renderAccess(s);
 }
 
 void TablePanel::renderSeats(const table::TableState& s) {

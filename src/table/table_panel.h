@@ -75,14 +75,25 @@ public:
 
     QMenu* popupKick() const { return popupKick_; }
 
+    // The board's own keys go to this control ("panel_theboard") while it has the focus.
+    QWidget* boardFocus() const;
+    // A key on the board: true when the board took it.
+    bool onBoardKey(int key, Qt::KeyboardModifiers modifiers);
+
 signals:
     // What a click asks of the rest of the client (requests, message boxes, dialogs).
     void outcome(const quadrino::table::Outcome& out);
     // The logo was clicked: open the maker's web site.
     void logoClicked();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
+    void setupKeys();
+    void renderAccess(const table::TableState& s);
+    void showFocusRing(bool shown);
     QWidget* create(const std::string& name, QWidget* parent);
     void configureBoard();
     void configureSide();
@@ -120,6 +131,10 @@ private:
     QMenu* popupKick_ = nullptr;
     int menuSeat_ = 0; // the seat whose name label opened popup_kick
     MenuTarget menuTarget_; // and the name it showed then
+
+    QWidget* focusRing_ = nullptr; // around the board while the keyboard drives it
+    int logLinesAnnounced_ = 0;    // the log line last told to assistive technology
+    std::string logAnnounced_;     // and its text
 };
 
 } // namespace quadrino

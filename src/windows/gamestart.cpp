@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
@@ -53,6 +54,8 @@ CheckImage::CheckImage(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
     setFixedSize(20, 20);
+    // Tab reaches it; a click does not move the focus, so mouse users see no frame.
+    setFocusPolicy(Qt::TabFocus);
     setState(0);
 }
 
@@ -61,6 +64,24 @@ int CheckImage::state() const { return property(kTag).toInt(); }
 void CheckImage::setState(int value) {
     setProperty(kTag, value);
     setPixmap(art::checkBox(value == 1));
+    setAccessibleDescription(value == 1 ? QStringLiteral("checked, Space unchecks it")
+                                        : QStringLiteral("not checked, Space checks it"));
+}
+
+void CheckImage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CheckImage::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void CheckImage::mousePressEvent(QMouseEvent* event) {
@@ -85,7 +106,7 @@ LimitSpinBox::LimitSpinBox(QWidget* parent) : QSpinBox(parent) {
     // Whatever is typed is checked against the range; text left unfinished falls back to
     // the last good value when the box is left.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     lineEdit()->setObjectName(QStringLiteral("edit_limited"));
     lineEdit()->setMaxLength(2);
 }
@@ -146,7 +167,10 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
 
     auto* start = new PictureButton(art::startButton(), this);
     start->setObjectName(QStringLiteral("button_start"));
-    start->setToolTip(QStringLiteral("Start Game"));
+    start->setToolTip(QStringLiteral("Start Game (Enter)"));
+    start->setAccessibleName(QStringLiteral("Start Game"));
+    limit_->setAccessibleName(QStringLiteral("Limit Blocks To"));
+    limit_->setAccessibleDescription(QStringLiteral("turns; 0 allows unlimited blocking"));
     start->move((width() - start->width()) / 2, 288);
     connect(start, &QAbstractButton::clicked, this, &GameOptionsDialog::button_startClick);
     start_ = start;
@@ -164,6 +188,7 @@ CheckImage* GameOptionsDialog::addBox(const QString& name, int y, const QString&
     label->setFixedWidth(label->sizeHint().width());
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
+    box->setAccessibleName(caption);
     captionBoxes_.insert(label, box);
     return box;
 }
@@ -216,6 +241,14 @@ void GameOptionsDialog::button_startClick() {
     if (sender_) sender_(message);
     hide();
     if (afterStart_) afterStart_();
+}
+
+void GameOptionsDialog::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        button_startClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool GameOptionsDialog::eventFilter(QObject* watched, QEvent* event) {

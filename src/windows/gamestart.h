@@ -29,12 +29,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space toggles the box that has the focus, which wears a dotted frame.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;
 };
 
-// The block-limit number box: 0 to 10, no wrapping, no arrow keys, not reached by Tab.
+// The block-limit number box: 0 to 10, no wrapping, no arrow keys; reached by Tab so that the
+// dialog works from the keyboard alone.
 class LimitSpinBox : public QSpinBox {
     Q_OBJECT
 public:
@@ -81,6 +85,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter starts the game from anywhere in the dialog (Escape closes it, as in any dialog).
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

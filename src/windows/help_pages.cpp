@@ -125,13 +125,36 @@ const QString kGamePlay = QStringLiteral(
     "off its owner's bar.</p>"
 
     "<h3>Keys</h3>"
+    "<p>A whole game can be played from the keyboard. The board keys work while the board has the "
+    "focus (it has it when Quadrino starts; a blue frame shows it once you use it). While you type in the "
+    "chat box the keys are only typing.</p>"
     "<ul>"
+    "<li><b>Ctrl+N</b>: <b>File &gt; Start Game</b> (hosting player). In the game options, <b>Tab</b> "
+    "moves between the options, <b>Space</b> ticks one, <b>Enter</b> starts the game and <b>Esc</b> "
+    "closes the window.</li>"
+    "<li><b>Space</b>: roll the dice when it is your turn.</li>"
+    "<li><b>1</b> to <b>4</b>: choose your pawn 1 to 4, as a click on it does: its moves are marked (a "
+    "pawn at start enters at once on a five). The nearest move is chosen, with a dark frame.</li>"
+    "<li><b>Tab</b> and <b>Shift+Tab</b>: choose the next or the previous marked move.</li>"
+    "<li><b>Enter</b>: move the pawn to the chosen marker.</li>"
+    "<li><b>Esc</b>: clear the markers (or close an error message).</li>"
+    "<li><b>P</b>: pass, when passing is offered.</li>"
+    "<li><b>B</b>: write where every player's pawns stand into the chat.</li>"
+    "<li><b>F6</b>: move between the board and the chat box.</li>"
+    "<li><b>Alt</b> and the underlined letter: open a menu; the underlined letters choose its entries.</li>"
     "<li><b>F1</b>: this help.</li>"
     "<li><b>Enter</b> in the chat box: send the line.</li>"
     "<li><b>Ctrl+S</b>: stop or restart the chat scrolling to new lines.</li>"
     "<li><b>Ctrl+C</b> in the chat: copy the selected text. <b>Ctrl+V</b> in the chat box: paste.</li>"
     "<li><b>Esc</b>: close this window or the About box.</li>"
-    "</ul>");
+    "</ul>"
+
+    "<h3>Screen readers</h3>"
+    "<p>Every pawn, marker, die and button of the board has a name a screen reader reads, such as "
+    "&ldquo;Yellow pawn 2, square 17, safe square&rdquo; or &ldquo;Move pawn 1 to square 23&rdquo; with "
+    "the amount it spends. The line of the last event and the line of whose turn it is are read as they "
+    "change, and the board reads the chosen move as you press <b>Tab</b>. On Linux, turn on the screen "
+    "reader (for example Orca) before starting Quadrino.</p>");
 
 const QString kGameOptions = QStringLiteral(
     "<p>The host chooses the rules before each game in the Game Options window (<b>File &gt; Start "

@@ -60,7 +60,7 @@ SpyListWindow::SpyListWindow(QWidget* parent)
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_kick"));
-    kick_ = popup_->addAction(QStringLiteral("Remove From Game"));
+    kick_ = popup_->addAction(QStringLiteral("&Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
     connect(kick_, &QAction::triggered, this, &SpyListWindow::onRemoveChosen);

@@ -38,7 +38,9 @@ private slots:
     void startSendsHidesThenSaves();
     void limitStaysWithinRange_data();
     void limitStaysWithinRange();
-    void limitIgnoresArrowKeysAndTab();
+    void limitIgnoresArrowKeys();
+    void keyboardAlone_data();
+    void keyboardAlone();
     void centredOnItsParent();
     void snapshot();
 };
@@ -231,6 +233,48 @@ void TestGamestart::startSendsHidesThenSaves() {
     QVERIFY(!bare.isVisible());
 }
 
+// Tab walks the boxes, the number box and the start button in order; Space ticks a box;
+// Enter starts from anywhere in the dialog; Escape closes it without sending.
+void TestGamestart::keyboardAlone_data() {
+    QTest::addColumn<int>("finalKey");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("enter starts") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad enter starts") << int(Qt::Key_Enter) << true;
+    QTest::newRow("escape closes") << int(Qt::Key_Escape) << false;
+}
+
+void TestGamestart::keyboardAlone() {
+    QFETCH(int, finalKey);
+    QFETCH(bool, sent);
+    GameOptionsDialog dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    std::string message;
+    dialog.setSender([&](const std::string& m) { message = m; });
+    QStringList order;
+    QWidget* first = dialog.focusWidget();
+    QVERIFY(first);
+    for (int i = 0; i < 8; ++i) {
+        order << dialog.focusWidget()->objectName();
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList{"box_penalty", "box_passing", "box_blocking", "updown_limited", "box_pouncing",
+                                 "box_fullgame", "box_teamgame", "button_start"}));
+    QCOMPARE(dialog.focusWidget(), first);
+    auto* team = dialog.findChild<CheckImage*>("box_teamgame");
+    team->setFocus();
+    QTest::keyClick(team, Qt::Key_Space);
+    QCOMPARE(team->state(), 1);
+    QTest::keyClick(team, Qt::Key_Space);
+    QTest::keyClick(team, Qt::Key_Space);
+    QCOMPARE(team->state(), 1);
+    QTest::keyClick(team, static_cast<Qt::Key>(finalKey));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(!message.empty(), sent);
+    if (sent) QVERIFY(QByteArray::fromStdString(message).contains("+1+3+0+\xFF")); // team game on, limit 3
+}
+
 void TestGamestart::limitStaysWithinRange_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("value");
@@ -265,13 +309,14 @@ void TestGamestart::limitStaysWithinRange() {
     QVERIFY(QByteArray::fromStdString(sent).contains("+" + QByteArray::number(value) + "+0+\xFF"));
 }
 
-void TestGamestart::limitIgnoresArrowKeysAndTab() {
+void TestGamestart::limitIgnoresArrowKeys() {
     GameOptionsDialog dialog;
     auto* spin = dialog.findChild<QSpinBox*>("updown_limited");
     QCOMPARE(spin->minimum(), 0);
     QCOMPARE(spin->maximum(), 10);
     QVERIFY(!spin->wrapping());
-    QVERIFY(!(spin->focusPolicy() & Qt::TabFocus));
+    // Tab reaches it: the dialog works from the keyboard alone.
+    QVERIFY(spin->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(spin, Qt::Key_Up);
     QTest::keyClick(spin, Qt::Key_PageUp);
     QCOMPARE(spin->value(), 3);
