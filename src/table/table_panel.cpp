@@ -279,7 +279,7 @@ void TablePanel::setScale(qreal scale) {
     f.setPixelSize(std::max(6, scaling::scaled(QSize(11, 11), scale).height()));
     setFont(f);
     scaling::applyScale(this, scale);
-    if (focusRing_) showFocusRing(focusRing_->isVisible());
+    if (focusRing_) showFocusRing(!focusRing_->isHidden());
     // While a window's edge is dragged the pictures stretch; they are drawn afresh for the
     // new size once it settles, as drawing them all takes tens of milliseconds.
     redraw_->start();
