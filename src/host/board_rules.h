@@ -4,6 +4,7 @@
 // Pure functions over BoardState; the turn engine applies them, the computer player asks them.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "host/game_state.h"
@@ -12,6 +13,13 @@ namespace quadrino {
 
 // One step of a pawn of `seat` from `square` (the stepping rule, home columns included).
 int stepSquare(int seat, int square);
+// The squares from a seat's start square to its home square, both included.
+inline constexpr int kPathLength = 64 + kHomeColumnLength + 1;
+// Square numbers 0..100.
+inline constexpr int kBoardSquares = 101;
+// The square `steps` steps on from `square` along the seat's path: stepSquare repeated,
+// 0 past the home square or for a square off the seat's path (start included).
+int squareAhead(int seat, int square, int steps);
 // Distance along the track from the seat's start square (for squares 1..68).
 int trackDistance(int seat, int square);
 // What a pawn on `square` adds to its seat's progress: 0 at start, 1 for entering, and one
@@ -39,6 +47,30 @@ bool notteamie(const BoardState& b, int seat, int other);
 // must be 1..4; anything else is refused.
 int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit);
 int oktomoveTest(const BoardState& b, int seat, int pawn, int amount);
+
+// How many pawns stand on each square 0..100, counted once for many questions about one
+// position.
+class SquareCounts {
+public:
+    explicit SquareCounts(const BoardState& b);
+    int at(int square) const { return count_[static_cast<std::size_t>(square)]; }
+
+private:
+    std::array<std::uint8_t, kBoardSquares> count_{};
+};
+
+// oktomoveTest for the many questions a decision or a scan for moves asks about one
+// position: the squares are counted once. It reads the board it was made from, which must
+// outlive it and stay unchanged while it is asked.
+class MoveJudge {
+public:
+    explicit MoveJudge(const BoardState& b) : b_(b), counts_(b) {}
+    int landing(int seat, int pawn, int amount) const;
+
+private:
+    const BoardState& b_;
+    SquareCounts counts_;
+};
 
 // True when the seat has at least one legal move with the amounts left.
 bool checkformoves(const BoardState& b, int seat);

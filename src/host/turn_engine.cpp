@@ -365,8 +365,10 @@ LocationsInfo TurnEngine::locationsFor(int connection) const {
     i.blocking = o.blocking;
     i.pouncing = o.pouncing;
     i.blocklimit = o.blocklimit;
-    i.seat3playing = flag(turn_.seat3playing);
-    i.seat4playing = flag(turn_.seat4playing);
+    // Built whole rather than assigned from a C string: g++ 12 at -O3 mistakes that
+    // assignment for an overlapping copy (-Wrestrict) and a Release build with -Werror stops.
+    i.seat3playing = std::string(flag(turn_.seat3playing));
+    i.seat4playing = std::string(flag(turn_.seat4playing));
     i.die1 = s.die1;
     i.die2 = s.die2;
     i.amounts = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};

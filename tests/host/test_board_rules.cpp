@@ -15,6 +15,8 @@ class TestBoardRules : public QObject {
   private slots:
     void stepSquare_data();
     void stepSquare();
+    void pathsFollowTheSteppingRule();
+    void pawnOffItsPathStillSteps();
     void safeSquares();
     void trackDistance_data();
     void trackDistance();
@@ -66,6 +68,41 @@ void TestBoardRules::stepSquare() {
     QFETCH(int, from);
     QFETCH(int, to);
     QCOMPARE(quadrino::stepSquare(seat, from), to);
+}
+
+void TestBoardRules::pathsFollowTheSteppingRule() {
+    // The laid-out paths against the stepping rule itself, for every square and distance.
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        QList<int> path;
+        for (int sq = startSquareOf(seat); sq <= homeSquareOf(seat); sq = quadrino::stepSquare(seat, sq)) {
+            path << sq;
+            if (sq == homeSquareOf(seat)) break;
+        }
+        QCOMPARE(path.size(), kPathLength);
+        QCOMPARE(path.last(), homeSquareOf(seat));
+        for (int square = -2; square <= 102; ++square) {
+            const qsizetype at = path.indexOf(square);
+            for (int steps = -1; steps <= kPathLength + 1; ++steps) {
+                const int expected = at < 0 || steps < 0 || at + steps >= path.size() ? 0 : path[at + steps];
+                QVERIFY2(squareAhead(seat, square, steps) == expected,
+                         qPrintable(QStringLiteral("seat %1 square %2 steps %3").arg(seat).arg(square).arg(steps)));
+            }
+        }
+    }
+    QCOMPARE(squareAhead(0, 5, 1), 0);
+    QCOMPARE(squareAhead(5, 5, 1), 0);
+}
+
+void TestBoardRules::pawnOffItsPathStillSteps() {
+    // Seat 1 never passes squares 1..4, but a hand-made board may put a pawn there: it steps
+    // by the rule, stopped by a pair like any other.
+    BoardState b;
+    b.seats[1].pawnsquare = {2, 0, 0, 0};
+    QCOMPARE(oktomoveTest(b, 1, 1, 4), 6);
+    QCOMPARE(MoveJudge(b).landing(1, 1, 4), 6);
+    b.seats[3].pawnsquare = {4, 4, 0, 0};
+    QCOMPARE(oktomoveTest(b, 1, 1, 4), 0);
+    QCOMPARE(MoveJudge(b).landing(1, 1, 4), 0);
 }
 
 void TestBoardRules::safeSquares() {
