@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/catalogue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -30,7 +31,7 @@ private:
     void appendNumber(int v) {
         char buf[12];
         auto r = std::to_chars(buf, buf + sizeof buf, v);
-        text_.append(buf, r.ptr);
+        text_.append(buf, static_cast<std::size_t>(r.ptr - buf));
     }
     std::string text_;
 };
@@ -62,6 +63,22 @@ bool readSlots(FieldReader& r, MoveSlotsView& s) {
 }
 
 } // namespace
+
+ShortMessage& ShortMessage::f(int v) {
+    // An int takes at most 11 characters; the capacity holds sixteen of them with separators.
+    if (kCapacity - size_ >= 12) {
+        auto r = std::to_chars(text_.data() + size_, text_.data() + kCapacity, v);
+        size_ = static_cast<std::size_t>(r.ptr - text_.data());
+    }
+    return put(kSeparator);
+}
+
+ShortMessage& ShortMessage::put(std::string_view v) {
+    const std::size_t n = std::min(v.size(), kCapacity - size_);
+    v.copy(text_.data() + size_, n);
+    size_ += n;
+    return *this;
+}
 
 std::optional<HostCommand> hostCommand(std::string_view word) {
     static constexpr std::array<std::pair<std::string_view, HostCommand>, 11> table = {{
@@ -236,35 +253,95 @@ std::string startgame(std::string_view name, std::string_view penalty, std::stri
         .f(seat3playing).f(seat4playing).f(withoutTerminator(teamgame)).f(blocklimit)
         .f(withoutTerminator(teamgame)).done();
 }
-std::string nextplayer(int seat, int phase) { return Msg("CMD_nextplayer").f(seat).f(phase).done(); }
-std::string rollagain(int seat) { return Msg("CMD_rollagain").f(seat).done(); }
-std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
-    return Msg("CMD_hisdice").f(seat).f(phase).f(die1).f(die2).f(double1).f(double2)
-        .f(passAllowed ? "1" : "0").done();
+namespace inplace {
+ShortMessage nextplayer(int seat, int phase) {
+    ShortMessage m("CMD_nextplayer");
+    m.f(seat).f(phase).done();
+    return m;
 }
-std::string nomoves(int seat) { return Msg("CMD_nomoves").f(seat).done(); }
-std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
-    return Msg("CMD_gotpenalty").f(seat).f(pawn).f(progress).f(die1).f(die2).done();
+ShortMessage rollagain(int seat) {
+    ShortMessage m("CMD_rollagain");
+    m.f(seat).done();
+    return m;
 }
-std::string gotpenalty1(int seat, int pawn, int progress) {
-    return Msg("CMD_gotpenalty1").f(seat).f(pawn).f(progress).done();
+ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
+    ShortMessage m("CMD_hisdice");
+    m.f(seat).f(phase).f(die1).f(die2).f(double1).f(double2).f(passAllowed ? "1" : "0").done();
+    return m;
 }
-std::string warning(int seat, int pawn, int partnerPawn) {
-    return Msg("CMD_warning").f(seat).f(pawn).f(partnerPawn).done();
+ShortMessage nomoves(int seat) {
+    ShortMessage m("CMD_nomoves");
+    m.f(seat).done();
+    return m;
 }
-std::string passing(int seat) { return Msg("CMD_passing").f(seat).done(); }
-std::string aerror(int seat, int code) { return Msg("CMD_aerror").f(seat).f(code).done(); }
-std::string movehim(const MoveHimInfo& i) {
-    return Msg("CMD_movehim").f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
+ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
+    ShortMessage m("CMD_gotpenalty");
+    m.f(seat).f(pawn).f(progress).f(die1).f(die2).done();
+    return m;
+}
+ShortMessage gotpenalty1(int seat, int pawn, int progress) {
+    ShortMessage m("CMD_gotpenalty1");
+    m.f(seat).f(pawn).f(progress).done();
+    return m;
+}
+ShortMessage warning(int seat, int pawn, int partnerPawn) {
+    ShortMessage m("CMD_warning");
+    m.f(seat).f(pawn).f(partnerPawn).done();
+    return m;
+}
+ShortMessage passing(int seat) {
+    ShortMessage m("CMD_passing");
+    m.f(seat).done();
+    return m;
+}
+ShortMessage aerror(int seat, int code) {
+    ShortMessage m("CMD_aerror");
+    m.f(seat).f(code).done();
+    return m;
+}
+ShortMessage movehim(const MoveHimInfo& i) {
+    ShortMessage m("CMD_movehim");
+    m.f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
         .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
         .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
         .f(i.amounts.double1).f(i.amounts.double2).f(i.moreMoves ? "t" : "f").done();
+    return m;
 }
+ShortMessage sendback(int mover, int seat, int pawn, int progress) {
+    ShortMessage m("CMD_sendback");
+    m.f(mover).f(seat).f(pawn).f(progress).done();
+    return m;
+}
+ShortMessage winner(int code) {
+    ShortMessage m("CMD_winner");
+    m.f(code).done();
+    return m;
+}
+} // namespace inplace
+
+std::string nextplayer(int seat, int phase) { return std::string(inplace::nextplayer(seat, phase).view()); }
+std::string rollagain(int seat) { return std::string(inplace::rollagain(seat).view()); }
+std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
+    return std::string(inplace::hisdice(seat, phase, die1, die2, double1, double2, passAllowed).view());
+}
+std::string nomoves(int seat) { return std::string(inplace::nomoves(seat).view()); }
+std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
+    return std::string(inplace::gotpenalty(seat, pawn, progress, die1, die2).view());
+}
+std::string gotpenalty1(int seat, int pawn, int progress) {
+    return std::string(inplace::gotpenalty1(seat, pawn, progress).view());
+}
+std::string warning(int seat, int pawn, int partnerPawn) {
+    return std::string(inplace::warning(seat, pawn, partnerPawn).view());
+}
+std::string passing(int seat) { return std::string(inplace::passing(seat).view()); }
+std::string aerror(int seat, int code) { return std::string(inplace::aerror(seat, code).view()); }
+std::string movehim(const MoveHimInfo& i) { return std::string(inplace::movehim(i).view()); }
 std::string sendback(int mover, int seat, int pawn, int progress) {
-    return Msg("CMD_sendback").f(mover).f(seat).f(pawn).f(progress).done();
+    return std::string(inplace::sendback(mover, seat, pawn, progress).view());
 }
 std::string removepegs(int seat) { return Msg("CMD_removepegs").f(seat).done(); }
-std::string winner(int code) { return Msg("CMD_winner").f(code).done(); }
+std::string winner(int code) { return std::string(inplace::winner(code).view()); }
 } // namespace announce
 
 std::optional<int> parseSendlogininfo(std::string_view body) { return leadingNumber(body); }

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/wire.h"
+
 namespace quadrino {
 
 // ---- Dispatch tables (order as each side matches them) -------------------------------
@@ -98,7 +100,55 @@ struct StartGameInfo {
         blocklimit; // as sent; the tenth field repeats the team flag
 };
 
+// A message of numbers and one-letter flags, built in place: a game announces its course
+// several hundred times, and these announcements need no allocation. Long enough for sixteen
+// fields of any int after a command word; the catalogue builds none longer.
+class ShortMessage {
+public:
+    static constexpr std::size_t kCapacity = 16 + 1 + 16 * 12 + 1;
+
+    ShortMessage() = default;
+    // Starts with the command word and its separator.
+    explicit ShortMessage(std::string_view word) { put(word).put(kSeparator); }
+    // A field and its separator.
+    ShortMessage& f(int v);
+    ShortMessage& f(std::string_view v) { return put(v).put(kSeparator); }
+    ShortMessage& done() { return put(kTerminator); }
+
+    bool empty() const { return size_ == 0; }
+    std::string_view view() const { return {text_.data(), size_}; }
+    operator std::string_view() const { return view(); }
+
+private:
+    // Past the capacity nothing is written: a message cut short rather than memory overrun.
+    ShortMessage& put(std::string_view v);
+    ShortMessage& put(char c) {
+        if (size_ < kCapacity) text_[size_++] = c;
+        return *this;
+    }
+
+    std::array<char, kCapacity> text_{};
+    std::size_t size_ = 0;
+};
+
 namespace announce {
+// The announcements of a game's course, in place; announce::nextplayer() and the others of
+// the same name return the same bytes as a std::string.
+namespace inplace {
+ShortMessage nextplayer(int seat, int phase);
+ShortMessage rollagain(int seat);
+ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed);
+ShortMessage nomoves(int seat);
+ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2);
+ShortMessage gotpenalty1(int seat, int pawn, int progress);
+ShortMessage warning(int seat, int pawn, int partnerPawn);
+ShortMessage passing(int seat);
+ShortMessage aerror(int seat, int code);
+ShortMessage movehim(const MoveHimInfo& info);
+ShortMessage sendback(int mover, int seat, int pawn, int progress);
+ShortMessage winner(int code);
+} // namespace inplace
+
 std::string sendlogininfo(int connection);
 std::string full();
 std::string newplayerinfo(int connection, std::string_view name);
