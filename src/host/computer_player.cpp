@@ -131,19 +131,46 @@ std::optional<BotMove> checkforcomputerstart(const BoardState& b, Asker& ask, in
     return BotMove{7, pawn}; // double2 is the five left
 }
 
-std::optional<BotMove> checkforcomputersend(const BoardState& b, Asker& ask, int seat) {
-    for (int k = 1; k <= kPawnCount; ++k) {
-        const int from = b.seats[seat].pawnsquare[k];
-        // Most pawns are nowhere near a target at any offered distance: seen at once.
-        AmountSet distances = 0;
+// The squares the other seats' pawns stand on, as bits, so that the distances from one pawn
+// to all of them are read off at once.
+class Targets {
+public:
+    Targets(const BoardState& b, int seat) {
         for (int j = 1; j <= kSeatCount; ++j) {
             if (j == seat) continue;
             for (int target : b.seats[j].pawnsquare) {
-                const int difference = target - from;
-                distances |= difference > 0 && difference < kRemembered ? bit(difference) : 0;
+                if (target < 0 || target >= kBoardSquares) {
+                    offBoard_ = true;
+                    continue;
+                }
+                words_[static_cast<std::size_t>(target >> 6)] |= std::uint64_t{1} << (target & 63);
             }
         }
-        if (!ask.mayOffer(distances)) continue;
+    }
+
+    // Bit d: a target d squares beyond `from`, for d from 1 up to kRemembered - 1; every bit
+    // set when a square is off the board's numbers, so that the caller looks closer.
+    AmountSet ahead(int from) const {
+        if (offBoard_ || from < 0 || from >= kBoardSquares) return ~AmountSet{0};
+        const auto word = static_cast<std::size_t>(from >> 6);
+        const int shift = from & 63;
+        std::uint64_t window = words_[word] >> shift;
+        if (shift != 0) window |= words_[word + 1] << (64 - shift);
+        return static_cast<AmountSet>(window) & ~AmountSet{1};
+    }
+
+private:
+    std::array<std::uint64_t, 3> words_{}; // squares 0..127, then a word to read past the end
+    bool offBoard_ = false;
+};
+static_assert(kBoardSquares <= 128 && kRemembered <= 32);
+
+std::optional<BotMove> checkforcomputersend(const BoardState& b, Asker& ask, int seat) {
+    const Targets targets(b, seat);
+    for (int k = 1; k <= kPawnCount; ++k) {
+        const int from = b.seats[seat].pawnsquare[k];
+        // Most pawns are nowhere near a target at any offered distance: seen at once.
+        if (!ask.mayOffer(targets.ahead(from))) continue;
         for (int j = 1; j <= kSeatCount; ++j) {
             if (j == seat) continue;
             for (int target : b.seats[j].pawnsquare) {

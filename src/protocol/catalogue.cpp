@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/catalogue.h"
 
-#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -64,20 +63,13 @@ bool readSlots(FieldReader& r, MoveSlotsView& s) {
 
 } // namespace
 
-ShortMessage& ShortMessage::f(int v) {
+ShortMessage& ShortMessage::wideField(int v) {
     // An int takes at most 11 characters; the capacity holds sixteen of them with separators.
     if (kCapacity - size_ >= 12) {
-        auto r = std::to_chars(text_.data() + size_, text_.data() + kCapacity, v);
-        size_ = static_cast<std::size_t>(r.ptr - text_.data());
+        auto r = std::to_chars(text_ + size_, text_ + kCapacity, v);
+        size_ = static_cast<std::size_t>(r.ptr - text_);
     }
     return put(kSeparator);
-}
-
-ShortMessage& ShortMessage::put(std::string_view v) {
-    const std::size_t n = std::min(v.size(), kCapacity - size_);
-    v.copy(text_.data() + size_, n);
-    size_ += n;
-    return *this;
 }
 
 std::optional<HostCommand> hostCommand(std::string_view word) {

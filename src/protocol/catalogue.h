@@ -107,27 +107,49 @@ class ShortMessage {
 public:
     static constexpr std::size_t kCapacity = 16 + 1 + 16 * 12 + 1;
 
-    ShortMessage() = default;
+    ShortMessage() {}
     // Starts with the command word and its separator.
     explicit ShortMessage(std::string_view word) { put(word).put(kSeparator); }
-    // A field and its separator.
-    ShortMessage& f(int v);
+    // Only what was written is copied.
+    ShortMessage(const ShortMessage& other) : size_(other.size_) { other.view().copy(text_, size_); }
+    ShortMessage& operator=(const ShortMessage& other) {
+        size_ = other.size_;
+        other.view().copy(text_, size_);
+        return *this;
+    }
+
+    // A field and its separator. Squares, amounts and progress have at most three digits.
+    ShortMessage& f(int v) {
+        if (v < 0 || v > 999 || kCapacity - size_ < 4) return wideField(v);
+        char* p = text_ + size_;
+        if (v >= 100) *p++ = digit(v / 100);
+        if (v >= 10) *p++ = digit(v / 10 % 10);
+        *p++ = digit(v % 10);
+        *p++ = kSeparator;
+        size_ = static_cast<std::size_t>(p - text_);
+        return *this;
+    }
     ShortMessage& f(std::string_view v) { return put(v).put(kSeparator); }
     ShortMessage& done() { return put(kTerminator); }
 
     bool empty() const { return size_ == 0; }
-    std::string_view view() const { return {text_.data(), size_}; }
+    std::string_view view() const { return {text_, size_}; }
     operator std::string_view() const { return view(); }
 
 private:
+    static char digit(int d) { return static_cast<char>('0' + d); }
+    ShortMessage& wideField(int v);
     // Past the capacity nothing is written: a message cut short rather than memory overrun.
-    ShortMessage& put(std::string_view v);
+    ShortMessage& put(std::string_view v) {
+        size_ += v.copy(text_ + size_, kCapacity - size_);
+        return *this;
+    }
     ShortMessage& put(char c) {
         if (size_ < kCapacity) text_[size_++] = c;
         return *this;
     }
 
-    std::array<char, kCapacity> text_{};
+    char text_[kCapacity]; // written up to size_ only
     std::size_t size_ = 0;
 };
 
