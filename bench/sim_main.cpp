@@ -186,24 +186,40 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
     port.setSink([&](int, std::string_view m) {
         ++t.messages;
         t.bytes += static_cast<long>(m.size());
-        if (startsWith(m, "CMD_nextplayer+")) {
-            if (!afterRollAgain) ++t.turns;
-            afterRollAgain = false;
-        } else if (startsWith(m, "CMD_rollagain+")) {
-            afterRollAgain = true;
-        } else if (startsWith(m, "CMD_hisdice+")) {
-            ++t.rolls;
-        } else if (startsWith(m, "CMD_gotpenalty+")) {
-            ++t.rolls;
-            ++t.doublesPenalties;
-        } else if (startsWith(m, "CMD_gotpenalty1+")) {
-            ++t.limitPenalties;
-        } else if (startsWith(m, "CMD_sendback+")) {
-            ++t.captures;
-        } else if (startsWith(m, "CMD_passing+")) {
-            ++t.passes;
-        } else if (startsWith(m, "CMD_winner+")) {
-            winner = m[11] - '0';
+        // Sorted by the first letter of the command word first: the count must not cost more
+        // than the game it counts.
+        switch (m.size() > 4 ? m[4] : '\0') {
+        case 'n':
+            if (startsWith(m, "CMD_nextplayer+")) {
+                if (!afterRollAgain) ++t.turns;
+                afterRollAgain = false;
+            }
+            break;
+        case 'r':
+            if (startsWith(m, "CMD_rollagain+")) afterRollAgain = true;
+            break;
+        case 'h':
+            if (startsWith(m, "CMD_hisdice+")) ++t.rolls;
+            break;
+        case 'g':
+            if (startsWith(m, "CMD_gotpenalty+")) {
+                ++t.rolls;
+                ++t.doublesPenalties;
+            } else if (startsWith(m, "CMD_gotpenalty1+")) {
+                ++t.limitPenalties;
+            }
+            break;
+        case 's':
+            if (startsWith(m, "CMD_sendback+")) ++t.captures;
+            break;
+        case 'p':
+            if (startsWith(m, "CMD_passing+")) ++t.passes;
+            break;
+        case 'w':
+            if (startsWith(m, "CMD_winner+")) winner = m[11] - '0';
+            break;
+        default:
+            break;
         }
     });
     // The watcher takes seat 1, starts a full game and hands its seat to the computer.

@@ -211,6 +211,8 @@ int trackDistance(int seat, int square) {
 
 int pawnProgress(int seat, int square) {
     if (!isSeat(seat) || square == 0) return 0;
+    // On its own path a pawn has made one step for entering and one for every square since.
+    if (const int steps = kPaths.indexOf(seat, square); steps >= 0) return 1 + steps;
     if (square >= 1 && square <= kTrackSquares) return 1 + trackDistance(seat, square);
     if (square == homeSquareOf(seat)) return 1 + 63 + kHomeColumnLength + 1;
     const int column = homeColumnStartOf(seat);

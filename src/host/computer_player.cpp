@@ -2,6 +2,7 @@
 #include "host/computer_player.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -51,8 +52,20 @@ public:
         return (granted_[p] & bit(amount)) != 0;
     }
 
-    // Some of the distances are offered, or an amount no distance set can hold.
-    bool mayOffer(AmountSet distances) const { return unusualOffer_ || (offered_ & distances) != 0; }
+    // An amount no distance set can hold is on offer.
+    bool unusualOffer() const { return unusualOffer_; }
+
+    // Those of the distances that are offered and move the pawn.
+    AmountSet grantedAmong(int pawn, AmountSet distances) {
+        AmountSet result = 0;
+        for (AmountSet left = distances & offered_; left != 0; left &= left - 1) {
+            const int amount = std::countr_zero(left);
+            if (granted(pawn, amount)) result |= bit(amount);
+        }
+        return result;
+    }
+    // The first code of the full order that spends the amount (below kRemembered, offered).
+    int firstCode(int amount) const { return firstCode_[static_cast<std::size_t>(amount)]; }
 
     // The first code of the full order whose amount equals `wanted`, if that amount moves
     // the pawn; every code of one amount moves it alike.
@@ -169,16 +182,29 @@ std::optional<BotMove> checkforcomputersend(const BoardState& b, Asker& ask, int
     const Targets targets(b, seat);
     for (int k = 1; k <= kPawnCount; ++k) {
         const int from = b.seats[seat].pawnsquare[k];
-        // Most pawns are nowhere near a target at any offered distance: seen at once.
-        if (!ask.mayOffer(targets.ahead(from))) continue;
+        // Plain subtraction: a target past square 68 or in a home column is not seen.
+        // A difference of 0 counts as -1; no amount is ever below 1.
+        if (ask.unusualOffer()) {
+            for (int j = 1; j <= kSeatCount; ++j) {
+                if (j == seat) continue;
+                for (int target : b.seats[j].pawnsquare) {
+                    const int difference = target - from;
+                    if (difference <= 0) continue;
+                    if (auto move = ask.firstGranted(k, difference)) return move;
+                }
+            }
+            continue;
+        }
+        // Most pawns have no target at a distance they may move: seen at once. Otherwise the
+        // first target in seat and pawn order at such a distance is the one.
+        const AmountSet hits = ask.grantedAmong(k, targets.ahead(from));
+        if (hits == 0) continue;
         for (int j = 1; j <= kSeatCount; ++j) {
             if (j == seat) continue;
             for (int target : b.seats[j].pawnsquare) {
-                // Plain subtraction: a target past square 68 or in a home column is not seen.
-                // A difference of 0 counts as -1; no amount is ever below 1.
                 const int difference = target - from;
-                if (difference <= 0) continue;
-                if (auto move = ask.firstGranted(k, difference)) return move;
+                if (difference > 0 && difference < kRemembered && (hits & bit(difference)) != 0)
+                    return BotMove{ask.firstCode(difference), k};
             }
         }
     }
