@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 
 namespace quadrino {
 
@@ -75,7 +74,11 @@ static_assert(kPaths.squares[1][kPathLength - 1] == 97 && kPaths.squares[2][kPat
 // found late in the scan can leave a committed move without side effects. Only a committed
 // move asks for them; the many questions of a decision do not.
 struct Captures {
-    std::array<std::pair<int, int>, kSeatCount * kPawnCount> items;
+    struct Capture {
+        int seat;
+        int pawn;
+    };
+    std::array<Capture, kSeatCount * kPawnCount> items; // read up to count only
     std::size_t count = 0;
 };
 void record(Captures* captures, int seat, int pawn) {
@@ -267,8 +270,8 @@ int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
     if (commit && landing != 0) {
         for (std::size_t i = 0; i < captures.count; ++i) {
             awardCaptureBonus(b.amounts);
-            b.sendseat = captures.items[i].first;
-            b.sendpawn = captures.items[i].second;
+            b.sendseat = captures.items[i].seat;
+            b.sendpawn = captures.items[i].pawn;
         }
     }
     return landing;
@@ -286,8 +289,7 @@ bool checkformoves(const BoardState& b, int seat) {
     // Each amount once: the doubles copies and the bonuses often repeat one.
     std::array<int, kMoveCodeCount> asked{};
     std::size_t askedCount = 0;
-    for (int code : kMoveCodeOrder) {
-        const int amount = amountOf(b.amounts, code);
+    for (const int amount : amountsInOrder(b.amounts)) {
         if (amount == 0) continue;
         bool known = false;
         for (std::size_t i = 0; i < askedCount; ++i) known = known || asked[i] == amount;

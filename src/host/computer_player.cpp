@@ -26,8 +26,10 @@ constexpr AmountSet bit(int amount) { return AmountSet{1} << amount; }
 class Asker {
 public:
     Asker(const BoardState& b, int seat) : judge_(b), seat_(seat) {
-        for (int code : kMoveCodeOrder) {
-            const int amount = amountOf(b.amounts, code);
+        const auto amounts = amountsInOrder(b.amounts);
+        for (std::size_t i = 0; i < kMoveCodeCount; ++i) {
+            const int code = kMoveCodeOrder[i];
+            const int amount = amounts[i];
             if (amount == 0) continue;
             offerCode_[offerCount_] = static_cast<std::int8_t>(code);
             offerAmount_[offerCount_] = amount;

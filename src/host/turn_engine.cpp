@@ -206,14 +206,16 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
                     sl.double2};
     // Only the mover may learn that it has moves left; each text is built once, and only
     // when somebody is to receive it.
-    ShortMessage toOthers, toMover;
-    for (int n = 1; n <= seats_.highestconnection(); ++n) {
-        if (!seats_.connected(n)) continue;
-        info.moreMoves = n == seat && more;
-        ShortMessage& text = info.moreMoves ? toMover : toOthers;
-        if (text.empty()) text = announce::inplace::movehim(info);
-        seats_.sendTo(n, text);
-    }
+    bool othersListen = false;
+    for (int n = 1; n <= seats_.highestconnection(); ++n)
+        othersListen = othersListen || (n != seat && seats_.connected(n));
+    const bool moverHears = more && seats_.connected(seat);
+    info.moreMoves = false;
+    const ShortMessage toOthers = othersListen ? announce::inplace::movehim(info) : ShortMessage();
+    info.moreMoves = true;
+    const ShortMessage toMover = moverHears ? announce::inplace::movehim(info) : ShortMessage();
+    for (int n = 1; n <= seats_.highestconnection(); ++n)
+        if (seats_.connected(n)) seats_.sendTo(n, n == seat && more ? toMover : toOthers);
 
     if (board_.sendseat != 0) sendback(seat, board_.sendseat, board_.sendpawn);
 

@@ -258,7 +258,7 @@ ShortMessage rollagain(int seat) {
 }
 ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
     ShortMessage m("CMD_hisdice");
-    m.f(seat).f(phase).f(die1).f(die2).f(double1).f(double2).f(passAllowed ? "1" : "0").done();
+    m.f(seat).f(phase).f(die1).f(die2).f(double1).f(double2).flag(passAllowed ? '1' : '0').done();
     return m;
 }
 ShortMessage nomoves(int seat) {
@@ -296,7 +296,7 @@ ShortMessage movehim(const MoveHimInfo& i) {
     m.f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
         .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
         .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
-        .f(i.amounts.double1).f(i.amounts.double2).f(i.moreMoves ? "t" : "f").done();
+        .f(i.amounts.double1).f(i.amounts.double2).flag(i.moreMoves ? 't' : 'f').done();
     return m;
 }
 ShortMessage sendback(int mover, int seat, int pawn, int progress) {

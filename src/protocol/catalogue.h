@@ -8,6 +8,7 @@
 // Text is Windows-1252 bytes throughout; free text is passed through withoutTerminator().
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -103,33 +104,60 @@ struct StartGameInfo {
 // A message of numbers and one-letter flags, built in place: a game announces its course
 // several hundred times, and these announcements need no allocation. Long enough for sixteen
 // fields of any int after a command word; the catalogue builds none longer.
+namespace detail {
+// The numbers 0..999 as message fields, digits and separator, ready to be copied whole.
+struct SmallNumber {
+    char text[4];
+    std::size_t size;
+};
+inline constexpr int kSmallNumbers = 1000;
+struct SmallNumbers {
+    std::array<SmallNumber, kSmallNumbers> items{};
+    constexpr SmallNumbers() {
+        for (int v = 0; v < kSmallNumbers; ++v) {
+            SmallNumber& n = items[static_cast<std::size_t>(v)];
+            if (v >= 100) n.text[n.size++] = static_cast<char>('0' + v / 100);
+            if (v >= 10) n.text[n.size++] = static_cast<char>('0' + v / 10 % 10);
+            n.text[n.size++] = static_cast<char>('0' + v % 10);
+            n.text[n.size++] = kSeparator;
+        }
+    }
+};
+inline constexpr SmallNumbers kSmallNumberFields{};
+} // namespace detail
+
 class ShortMessage {
 public:
     static constexpr std::size_t kCapacity = 16 + 1 + 16 * 12 + 1;
 
     ShortMessage() {}
     // Starts with the command word and its separator.
-    explicit ShortMessage(std::string_view word) { put(word).put(kSeparator); }
+    template <std::size_t N>
+    explicit ShortMessage(const char (&word)[N]) : size_(N) {
+        static_assert(N - 1 <= 16, "a command word of at most 16 characters");
+        std::memcpy(text_, word, N - 1);
+        text_[N - 1] = kSeparator;
+    }
     // Only what was written is copied.
-    ShortMessage(const ShortMessage& other) : size_(other.size_) { other.view().copy(text_, size_); }
+    ShortMessage(const ShortMessage& other) : size_(other.size_) { std::memcpy(text_, other.text_, size_); }
     ShortMessage& operator=(const ShortMessage& other) {
         size_ = other.size_;
-        other.view().copy(text_, size_);
+        std::memcpy(text_, other.text_, size_);
         return *this;
     }
 
-    // A field and its separator. Squares, amounts and progress have at most three digits.
+    // A number field and its separator. Squares, amounts and progress have at most three
+    // digits: those are copied whole from a table.
     ShortMessage& f(int v) {
-        if (v < 0 || v > 999 || kCapacity - size_ < 4) return wideField(v);
-        char* p = text_ + size_;
-        if (v >= 100) *p++ = digit(v / 100);
-        if (v >= 10) *p++ = digit(v / 10 % 10);
-        *p++ = digit(v % 10);
-        *p++ = kSeparator;
-        size_ = static_cast<std::size_t>(p - text_);
+        if (v < 0 || v >= detail::kSmallNumbers || kCapacity - size_ < sizeof(detail::SmallNumber::text))
+            return wideField(v);
+        const detail::SmallNumber& n = detail::kSmallNumberFields.items[static_cast<std::size_t>(v)];
+        std::memcpy(text_ + size_, n.text, sizeof n.text);
+        size_ += n.size;
         return *this;
     }
-    ShortMessage& f(std::string_view v) { return put(v).put(kSeparator); }
+    // A one-letter field ("t", "f", "1", "0") and its separator.
+    ShortMessage& flag(char c) { return put(c).put(kSeparator); }
     ShortMessage& done() { return put(kTerminator); }
 
     bool empty() const { return size_ == 0; }
@@ -137,13 +165,8 @@ public:
     operator std::string_view() const { return view(); }
 
 private:
-    static char digit(int d) { return static_cast<char>('0' + d); }
     ShortMessage& wideField(int v);
     // Past the capacity nothing is written: a message cut short rather than memory overrun.
-    ShortMessage& put(std::string_view v) {
-        size_ += v.copy(text_ + size_, kCapacity - size_);
-        return *this;
-    }
     ShortMessage& put(char c) {
         if (size_ < kCapacity) text_[size_++] = c;
         return *this;
