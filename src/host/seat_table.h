@@ -29,7 +29,9 @@ public:
     const PlayerRecord& player(int connection) const;
     // The record of number 1..10; the caller has checked the number.
     PlayerRecord& record(int connection) { return players_[connection]; }
-    bool connected(int connection) const { return player(connection).connected; }
+    bool connected(int connection) const {
+        return PerConnection<PlayerRecord>::contains(connection) && players_[connection].connected;
+    }
     // A person holds the seat: connected and logged in.
     bool personOn(int seat) const;
     // A seat with nobody logged in on it, or whose player watches, is played by the computer.

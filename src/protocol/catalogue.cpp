@@ -63,13 +63,10 @@ bool readSlots(FieldReader& r, MoveSlotsView& s) {
 
 } // namespace
 
-ShortMessage& ShortMessage::wideField(int v) {
-    // An int takes at most 11 characters; the capacity holds sixteen of them with separators.
-    if (kCapacity - size_ >= 12) {
-        auto r = std::to_chars(text_ + size_, text_ + kCapacity, v);
-        size_ = static_cast<std::size_t>(r.ptr - text_);
-    }
-    return put(kSeparator);
+char* ShortMessage::appendWide(char* p, int v) {
+    p = std::to_chars(p, p + 11, v).ptr;
+    *p++ = kSeparator;
+    return p;
 }
 
 std::optional<HostCommand> hostCommand(std::string_view word) {
@@ -246,69 +243,34 @@ std::string startgame(std::string_view name, std::string_view penalty, std::stri
         .f(withoutTerminator(teamgame)).done();
 }
 namespace inplace {
-ShortMessage nextplayer(int seat, int phase) {
-    ShortMessage m("CMD_nextplayer");
-    m.f(seat).f(phase).done();
-    return m;
-}
-ShortMessage rollagain(int seat) {
-    ShortMessage m("CMD_rollagain");
-    m.f(seat).done();
-    return m;
-}
+using Flag = ShortMessage::Flag;
+ShortMessage nextplayer(int seat, int phase) { return ShortMessage::make("CMD_nextplayer", seat, phase); }
+ShortMessage rollagain(int seat) { return ShortMessage::make("CMD_rollagain", seat); }
 ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
-    ShortMessage m("CMD_hisdice");
-    m.f(seat).f(phase).f(die1).f(die2).f(double1).f(double2).flag(passAllowed ? '1' : '0').done();
-    return m;
+    return ShortMessage::make("CMD_hisdice", seat, phase, die1, die2, double1, double2, Flag{passAllowed ? '1' : '0'});
 }
-ShortMessage nomoves(int seat) {
-    ShortMessage m("CMD_nomoves");
-    m.f(seat).done();
-    return m;
-}
+ShortMessage nomoves(int seat) { return ShortMessage::make("CMD_nomoves", seat); }
 ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
-    ShortMessage m("CMD_gotpenalty");
-    m.f(seat).f(pawn).f(progress).f(die1).f(die2).done();
-    return m;
+    return ShortMessage::make("CMD_gotpenalty", seat, pawn, progress, die1, die2);
 }
 ShortMessage gotpenalty1(int seat, int pawn, int progress) {
-    ShortMessage m("CMD_gotpenalty1");
-    m.f(seat).f(pawn).f(progress).done();
-    return m;
+    return ShortMessage::make("CMD_gotpenalty1", seat, pawn, progress);
 }
 ShortMessage warning(int seat, int pawn, int partnerPawn) {
-    ShortMessage m("CMD_warning");
-    m.f(seat).f(pawn).f(partnerPawn).done();
-    return m;
+    return ShortMessage::make("CMD_warning", seat, pawn, partnerPawn);
 }
-ShortMessage passing(int seat) {
-    ShortMessage m("CMD_passing");
-    m.f(seat).done();
-    return m;
-}
-ShortMessage aerror(int seat, int code) {
-    ShortMessage m("CMD_aerror");
-    m.f(seat).f(code).done();
-    return m;
-}
+ShortMessage passing(int seat) { return ShortMessage::make("CMD_passing", seat); }
+ShortMessage aerror(int seat, int code) { return ShortMessage::make("CMD_aerror", seat, code); }
 ShortMessage movehim(const MoveHimInfo& i) {
-    ShortMessage m("CMD_movehim");
-    m.f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
-        .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
-        .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
-        .f(i.amounts.double1).f(i.amounts.double2).flag(i.moreMoves ? 't' : 'f').done();
-    return m;
+    const MoveSlotsView& a = i.amounts;
+    return ShortMessage::make("CMD_movehim", i.seat, i.code, i.pawn, i.square, i.progress, a.bonus20a, a.bonus20b,
+                              a.bonus20c, a.bonus10a, a.bonus10b, a.bonus10c, a.double1, a.double2,
+                              Flag{i.moreMoves ? 't' : 'f'});
 }
 ShortMessage sendback(int mover, int seat, int pawn, int progress) {
-    ShortMessage m("CMD_sendback");
-    m.f(mover).f(seat).f(pawn).f(progress).done();
-    return m;
+    return ShortMessage::make("CMD_sendback", mover, seat, pawn, progress);
 }
-ShortMessage winner(int code) {
-    ShortMessage m("CMD_winner");
-    m.f(code).done();
-    return m;
-}
+ShortMessage winner(int code) { return ShortMessage::make("CMD_winner", code); }
 } // namespace inplace
 
 std::string nextplayer(int seat, int phase) { return std::string(inplace::nextplayer(seat, phase).view()); }

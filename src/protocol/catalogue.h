@@ -128,16 +128,15 @@ inline constexpr SmallNumbers kSmallNumberFields{};
 
 class ShortMessage {
 public:
-    static constexpr std::size_t kCapacity = 16 + 1 + 16 * 12 + 1;
+    // A one-letter field ("t", "f", "1", "0").
+    struct Flag {
+        char letter;
+    };
+    static constexpr std::size_t kMaxWord = 16;
+    static constexpr std::size_t kMaxFields = 16;
+    static constexpr std::size_t kCapacity = kMaxWord + 1 + kMaxFields * 12 + 1;
 
     ShortMessage() {}
-    // Starts with the command word and its separator.
-    template <std::size_t N>
-    explicit ShortMessage(const char (&word)[N]) : size_(N) {
-        static_assert(N - 1 <= 16, "a command word of at most 16 characters");
-        std::memcpy(text_, word, N - 1);
-        text_[N - 1] = kSeparator;
-    }
     // Only what was written is copied.
     ShortMessage(const ShortMessage& other) : size_(other.size_) { std::memcpy(text_, other.text_, size_); }
     ShortMessage& operator=(const ShortMessage& other) {
@@ -146,31 +145,42 @@ public:
         return *this;
     }
 
-    // A number field and its separator. Squares, amounts and progress have at most three
-    // digits: those are copied whole from a table.
-    ShortMessage& f(int v) {
-        if (v < 0 || v >= detail::kSmallNumbers || kCapacity - size_ < sizeof(detail::SmallNumber::text))
-            return wideField(v);
-        const detail::SmallNumber& n = detail::kSmallNumberFields.items[static_cast<std::size_t>(v)];
-        std::memcpy(text_ + size_, n.text, sizeof n.text);
-        size_ += n.size;
-        return *this;
+    // The command word, each field followed by "+", and the terminator. The sizes are known
+    // when it is compiled, so the capacity always holds the message.
+    template <std::size_t N, typename... Fields>
+    static ShortMessage make(const char (&word)[N], Fields... fields) {
+        static_assert(N - 1 <= kMaxWord && sizeof...(Fields) <= kMaxFields);
+        ShortMessage m;
+        char* p = m.text_;
+        std::memcpy(p, word, N - 1);
+        p += N - 1;
+        *p++ = kSeparator;
+        ((p = append(p, fields)), ...);
+        *p++ = kTerminator;
+        m.size_ = static_cast<std::size_t>(p - m.text_);
+        return m;
     }
-    // A one-letter field ("t", "f", "1", "0") and its separator.
-    ShortMessage& flag(char c) { return put(c).put(kSeparator); }
-    ShortMessage& done() { return put(kTerminator); }
 
     bool empty() const { return size_ == 0; }
     std::string_view view() const { return {text_, size_}; }
     operator std::string_view() const { return view(); }
 
 private:
-    ShortMessage& wideField(int v);
-    // Past the capacity nothing is written: a message cut short rather than memory overrun.
-    ShortMessage& put(char c) {
-        if (size_ < kCapacity) text_[size_++] = c;
-        return *this;
+    // Squares, amounts and progress have at most three digits: those are copied whole from a
+    // table, digits and separator.
+    static char* append(char* p, int v) {
+        if (v < 0 || v >= detail::kSmallNumbers) return appendWide(p, v);
+        const detail::SmallNumber& n = detail::kSmallNumberFields.items[static_cast<std::size_t>(v)];
+        std::memcpy(p, n.text, sizeof n.text);
+        return p + n.size;
     }
+    static char* append(char* p, Flag f) {
+        *p++ = f.letter;
+        *p++ = kSeparator;
+        return p;
+    }
+    // Any int, at most 11 characters, and the separator.
+    static char* appendWide(char* p, int v);
 
     char text_[kCapacity]; // written up to size_ only
     std::size_t size_ = 0;
