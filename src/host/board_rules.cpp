@@ -204,7 +204,15 @@ SquareCounts::SquareCounts(const BoardState& b) {
             if (square >= 0 && square < kBoardSquares) ++count_[static_cast<std::size_t>(square)];
 }
 
-int MoveJudge::landing(int seat, int pawn, int amount) const { return judge(b_, counts_, seat, pawn, amount, nullptr); }
+MoveJudge::MoveJudge(const BoardState& b, int seat) : b_(b), seat_(seat), counts_(b) {
+    step_.fill(-1);
+    if (!isSeat(seat)) return; // every question goes to the rule book, which refuses it
+    path_ = kPaths.squares[static_cast<std::size_t>(seat)].data();
+    for (int pawn = 1; pawn <= kPawnCount; ++pawn)
+        step_[static_cast<std::size_t>(pawn - 1)] = kPaths.indexOf(seat, b.seats[seat].pawnsquare[pawn]);
+}
+
+int MoveJudge::judged(int pawn, int amount) const { return judge(b_, counts_, seat_, pawn, amount, nullptr); }
 
 int trackDistance(int seat, int square) {
     if (!isSeat(seat)) return 0;
@@ -243,11 +251,7 @@ void spendCode(MoveSlots& amounts, int code) {
     slotValue(amounts, kMoveCodes[code].second) = 0;
 }
 
-bool allSlotsEmpty(const MoveSlots& amounts) {
-    for (const auto& slot : kAmountSlots)
-        if (amounts.*slot.field != 0) return false;
-    return true;
-}
+bool allSlotsEmpty(const MoveSlots& amounts) { return amounts == MoveSlots{}; }
 
 bool checkfortwo(const BoardState& b, int square) {
     int n = 0;
@@ -283,9 +287,9 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
 
 bool checkformoves(const BoardState& b, int seat) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
-    const MoveJudge judge(b);
     const SeatState& me = b.seats[seat];
     const int home = homeSquareOf(seat);
+    const MoveJudge judge(b, seat);
     // Each amount once: the doubles copies and the bonuses often repeat one.
     std::array<int, kMoveCodeCount> asked{};
     std::size_t askedCount = 0;
@@ -297,7 +301,7 @@ bool checkformoves(const BoardState& b, int seat) {
         asked[askedCount++] = amount;
         for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
             if (me.pawnsquare[pawn] == home) continue;
-            if (judge.landing(seat, pawn, amount) != 0) return true;
+            if (judge.landing(pawn, amount) != 0) return true;
         }
     }
     return false;

@@ -59,17 +59,40 @@ private:
     std::array<std::uint8_t, kBoardSquares> count_{};
 };
 
-// oktomoveTest for the many questions a decision or a scan for moves asks about one
-// position: the squares are counted once. It reads the board it was made from, which must
-// outlive it and stay unchanged while it is asked.
+// oktomoveTest for the many questions a decision or a scan for moves asks about one seat in
+// one position: the squares are counted once, and the common case, a pawn on its path
+// stepping onto an empty square past no pair, is answered here. It reads the board it was
+// made from, which must outlive it and stay unchanged while it is asked.
 class MoveJudge {
 public:
-    explicit MoveJudge(const BoardState& b) : b_(b), counts_(b) {}
-    int landing(int seat, int pawn, int amount) const;
+    MoveJudge(const BoardState& b, int seat);
+
+    int landing(int pawn, int amount) const {
+        if (isPawn(pawn) && amount >= 1) {
+            const int from = step_[static_cast<std::size_t>(pawn - 1)];
+            if (from >= 0) {
+                if (amount > kPathLength - 1 - from) return 0; // past the home square
+                const int last = from + amount;
+                // No pawn passes or lands on a pair; the home square holds any number.
+                const int checked = last < kPathLength - 1 ? last : kPathLength - 2;
+                for (int i = from + 1; i <= checked; ++i)
+                    if (counts_.at(path_[i]) >= 2) return 0;
+                const int target = path_[last];
+                if (counts_.at(target) == 0) return target;
+            }
+        }
+        return judged(pawn, amount);
+    }
 
 private:
+    // Everything else, by the rule book in full.
+    int judged(int pawn, int amount) const;
+
     const BoardState& b_;
+    int seat_;
     SquareCounts counts_;
+    const std::uint8_t* path_ = nullptr; // the seat's squares by steps from its start square
+    std::array<int, kPawnCount> step_{}; // each pawn's steps along the path, -1 when not on it
 };
 
 // True when the seat has at least one legal move with the amounts left.

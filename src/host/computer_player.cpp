@@ -25,7 +25,7 @@ constexpr AmountSet bit(int amount) { return AmountSet{1} << amount; }
 // kept.
 class Asker {
 public:
-    Asker(const BoardState& b, int seat) : judge_(b), seat_(seat) {
+    Asker(const BoardState& b, int seat) : judge_(b, seat) {
         const auto amounts = amountsInOrder(b.amounts);
         for (std::size_t i = 0; i < kMoveCodeCount; ++i) {
             const int code = kMoveCodeOrder[i];
@@ -45,11 +45,11 @@ public:
 
     bool granted(int pawn, int amount) {
         if (amount == 0) return false;
-        if (amount < 0 || amount >= kRemembered) return judge_.landing(seat_, pawn, amount) != 0;
+        if (amount < 0 || amount >= kRemembered) return judge_.landing(pawn, amount) != 0;
         const auto p = static_cast<std::size_t>(pawn - 1);
         if ((known_[p] & bit(amount)) == 0) {
             known_[p] |= bit(amount);
-            if (judge_.landing(seat_, pawn, amount) != 0) granted_[p] |= bit(amount);
+            if (judge_.landing(pawn, amount) != 0) granted_[p] |= bit(amount);
         }
         return (granted_[p] & bit(amount)) != 0;
     }
@@ -92,7 +92,6 @@ public:
 
 private:
     MoveJudge judge_;
-    int seat_;
     // The non-zero amounts of the full slot order with their codes.
     std::array<std::int8_t, kMoveCodeCount> offerCode_{};
     std::array<int, kMoveCodeCount> offerAmount_{};

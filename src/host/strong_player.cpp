@@ -218,7 +218,7 @@ int spendingKind(int code) {
 std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
     std::vector<Candidate> moves;
     const SeatState& me = b.seats[seat];
-    const MoveJudge judge(b);
+    const MoveJudge judge(b, seat);
     const auto amounts = amountsInOrder(b.amounts);
     for (int p = 1; p <= kPawnCount; ++p) {
         if (me.pawnsquare[p] == homeSquareOf(seat)) continue;
@@ -240,7 +240,7 @@ std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
             if (known != judgedEnd) {
                 ok = grant[static_cast<std::size_t>(known - judged.begin())];
             } else {
-                ok = judge.landing(seat, p, amount) != 0;
+                ok = judge.landing(p, amount) != 0;
                 judged[judgedCount] = amount;
                 grant[judgedCount++] = ok;
             }

@@ -99,10 +99,10 @@ void TestBoardRules::pawnOffItsPathStillSteps() {
     BoardState b;
     b.seats[1].pawnsquare = {2, 0, 0, 0};
     QCOMPARE(oktomoveTest(b, 1, 1, 4), 6);
-    QCOMPARE(MoveJudge(b).landing(1, 1, 4), 6);
+    QCOMPARE(MoveJudge(b, 1).landing(1, 4), 6);
     b.seats[3].pawnsquare = {4, 4, 0, 0};
     QCOMPARE(oktomoveTest(b, 1, 1, 4), 0);
-    QCOMPARE(MoveJudge(b).landing(1, 1, 4), 0);
+    QCOMPARE(MoveJudge(b, 1).landing(1, 4), 0);
 }
 
 void TestBoardRules::safeSquares() {
