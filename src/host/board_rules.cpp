@@ -204,12 +204,14 @@ SquareCounts::SquareCounts(const BoardState& b) {
             if (square >= 0 && square < kBoardSquares) ++count_[static_cast<std::size_t>(square)];
 }
 
-MoveJudge::MoveJudge(const BoardState& b, int seat) : b_(b), seat_(seat), counts_(b) {
+MoveJudge::MoveJudge(const BoardState& b, int seat, const SquareCounts& counts) : b_(b), seat_(seat), counts_(counts) {
     step_.fill(-1);
     if (!isSeat(seat)) return; // every question goes to the rule book, which refuses it
     path_ = kPaths.squares[static_cast<std::size_t>(seat)].data();
-    for (int pawn = 1; pawn <= kPawnCount; ++pawn)
-        step_[static_cast<std::size_t>(pawn - 1)] = kPaths.indexOf(seat, b.seats[seat].pawnsquare[pawn]);
+    for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
+        const int square = b.seats[seat].pawnsquare[pawn];
+        step_[static_cast<std::size_t>(pawn - 1)] = square == 0 ? kAtStart : kPaths.indexOf(seat, square);
+    }
 }
 
 int MoveJudge::judged(int pawn, int amount) const { return judge(b_, counts_, seat_, pawn, amount, nullptr); }
@@ -285,11 +287,13 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
     return judge(b, SquareCounts(b), seat, pawn, amount, nullptr);
 }
 
-bool checkformoves(const BoardState& b, int seat) {
+namespace {
+
+bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     const SeatState& me = b.seats[seat];
     const int home = homeSquareOf(seat);
-    const MoveJudge judge(b, seat);
+    const MoveJudge judge(b, seat, counts);
     // Each amount once: the doubles copies and the bonuses often repeat one.
     std::array<int, kMoveCodeCount> asked{};
     std::size_t askedCount = 0;
@@ -305,6 +309,34 @@ bool checkformoves(const BoardState& b, int seat) {
         }
     }
     return false;
+}
+
+} // namespace
+
+bool checkformoves(const BoardState& b, int seat) {
+    if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
+    return checkformoves(b, seat, SquareCounts(b));
+}
+
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code) {
+    const auto amount = amountOfCode(b.amounts, code);
+    if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
+    // Counted once: the scan for moves afterwards sees the same board but for this pawn.
+    SquareCounts counts(b);
+    Captures captures;
+    const int landing = judge(b, counts, seat, pawn, *amount, &captures);
+    if (landing == 0) return {};
+    for (std::size_t i = 0; i < captures.count; ++i) {
+        awardCaptureBonus(b.amounts);
+        b.sendseat = captures.items[i].seat;
+        b.sendpawn = captures.items[i].pawn;
+    }
+    int& square = b.seats[seat].pawnsquare[pawn];
+    counts.moved(square, landing);
+    square = landing;
+    spendCode(b.amounts, code);
+    if (landing == homeSquareOf(seat)) awardHomeBonus(b.amounts);
+    return {landing, checkformoves(b, seat, counts)};
 }
 
 int findclosestpawn(const BoardState& b, int seat) {

@@ -54,6 +54,11 @@ class SquareCounts {
 public:
     explicit SquareCounts(const BoardState& b);
     int at(int square) const { return count_[static_cast<std::size_t>(square)]; }
+    // A pawn went from one square to another.
+    void moved(int from, int to) {
+        if (from >= 0 && from < kBoardSquares) --count_[static_cast<std::size_t>(from)];
+        if (to >= 0 && to < kBoardSquares) ++count_[static_cast<std::size_t>(to)];
+    }
 
 private:
     std::array<std::uint8_t, kBoardSquares> count_{};
@@ -65,11 +70,14 @@ private:
 // made from, which must outlive it and stay unchanged while it is asked.
 class MoveJudge {
 public:
-    MoveJudge(const BoardState& b, int seat);
+    MoveJudge(const BoardState& b, int seat) : MoveJudge(b, seat, SquareCounts(b)) {}
+    // With the squares already counted for this board.
+    MoveJudge(const BoardState& b, int seat, const SquareCounts& counts);
 
     int landing(int pawn, int amount) const {
         if (isPawn(pawn) && amount >= 1) {
             const int from = step_[static_cast<std::size_t>(pawn - 1)];
+            if (from == kAtStart && amount != 5) return 0; // only a five enters
             if (from >= 0) {
                 if (amount > kPathLength - 1 - from) return 0; // past the home square
                 const int last = from + amount;
@@ -92,11 +100,23 @@ private:
     int seat_;
     SquareCounts counts_;
     const std::uint8_t* path_ = nullptr; // the seat's squares by steps from its start square
-    std::array<int, kPawnCount> step_{}; // each pawn's steps along the path, -1 when not on it
+    static constexpr int kAtStart = -2;
+    std::array<int, kPawnCount> step_{}; // each pawn's steps along its path, kAtStart, or -1 elsewhere
 };
 
 // True when the seat has at least one legal move with the amounts left.
 bool checkformoves(const BoardState& b, int seat);
+
+// A move as the host applies a request: refused (landing 0, nothing changed) unless the code
+// is 1..12 with its amount there and the rules grant it. Granted, the pawn lands, a capture
+// earns its 20 and is recorded in sendseat/sendpawn (the caller sends it back), the code's
+// slots are spent, a pawn reaching home earns the 10, and whether the seat has a move left
+// is judged with the captured pawn still on the landing square.
+struct CommittedMove {
+    int landing = 0;
+    bool more = false;
+};
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code);
 // The pawn the three-doubles penalty sends back, 0 for none.
 int findclosestpawn(const BoardState& b, int seat);
 // Sends a pawn back to start.

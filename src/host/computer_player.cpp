@@ -150,6 +150,7 @@ std::optional<BotMove> checkforcomputerstart(const BoardState& b, Asker& ask, in
 class Targets {
 public:
     Targets(const BoardState& b, int seat) {
+        std::uint64_t low = 0, high = 0; // kept in registers while the pawns are read
         for (int j = 1; j <= kSeatCount; ++j) {
             if (j == seat) continue;
             for (int target : b.seats[j].pawnsquare) {
@@ -157,9 +158,12 @@ public:
                     offBoard_ = true;
                     continue;
                 }
-                words_[static_cast<std::size_t>(target >> 6)] |= std::uint64_t{1} << (target & 63);
+                const std::uint64_t bit = std::uint64_t{1} << (target & 63);
+                low |= target < 64 ? bit : 0;
+                high |= target < 64 ? 0 : bit;
             }
         }
+        words_ = {low, high, 0};
     }
 
     // Bit d: a target d squares beyond `from`, for d from 1 up to kRemembered - 1; every bit

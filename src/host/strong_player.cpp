@@ -362,17 +362,12 @@ AppliedMove applyMove(BoardState& b, int seat, int code, int pawn) {
     const auto amount = amountOfCode(b.amounts, code);
     if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     b.sendseat = b.sendpawn = 0;
-    const int landing = oktomove(b, seat, pawn, *amount, true);
-    if (landing == 0) return {};
-    SeatState& s = b.seats[seat];
-    s.pawnsquare[pawn] = landing;
-    spendCode(b.amounts, code);
-    if (landing == homeSquareOf(seat)) awardHomeBonus(b.amounts);
-    const bool more = checkformoves(b, seat);
-    s.passedlast = false;
+    const CommittedMove committed = commitMove(b, seat, pawn, code);
+    if (committed.landing == 0) return {};
+    b.seats[seat].passedlast = false;
     if (b.sendseat != 0) sendToStart(b, b.sendseat, b.sendpawn);
     b.sendseat = b.sendpawn = 0;
-    return {landing, more};
+    return {committed.landing, committed.more};
 }
 
 double evaluatePosition(const BoardState& b, int seat, const StrongContext& context) {

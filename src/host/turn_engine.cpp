@@ -185,15 +185,13 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     if (!amount || !isPawn(pawn)) return refuse(5);
     if (*amount == 0) return refuse(unavailableError(code));
     // A refused move leaves every amount where it was, the second and third 20 included.
-    const int landing = oktomove(board_, seat, pawn, *amount, true);
-    if (landing == 0) return refuse(5);
-    SeatState& s = board_.seats[seat];
-    s.pawnsquare[pawn] = landing;
-    spendCode(board_.amounts, code);
-    if (landing == homeSquareOf(seat)) awardHomeBonus(board_.amounts);
-    // Judged before the captured pawn leaves: it still makes a pair on the landing square.
-    const bool more = checkformoves(board_, seat);
-    s.passedlast = false;
+    // Whether moves are left is judged before the captured pawn leaves: it still makes a
+    // pair on the landing square.
+    const CommittedMove committed = commitMove(board_, seat, pawn, code);
+    if (committed.landing == 0) return refuse(5);
+    const int landing = committed.landing;
+    const bool more = committed.more;
+    board_.seats[seat].passedlast = false;
 
     MoveHimInfo info;
     const MoveSlots& sl = board_.amounts;
@@ -206,16 +204,16 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
                     sl.double2};
     // Only the mover may learn that it has moves left; each text is built once, and only
     // when somebody is to receive it.
-    bool othersListen = false;
+    auto toldMore = [&](int n) { return n == seat && more; };
+    bool plainWanted = false;
     for (int n = 1; n <= seats_.highestconnection(); ++n)
-        othersListen = othersListen || (n != seat && seats_.connected(n));
-    const bool moverHears = more && seats_.connected(seat);
+        plainWanted = plainWanted || (seats_.connected(n) && !toldMore(n));
     info.moreMoves = false;
-    const ShortMessage toOthers = othersListen ? announce::inplace::movehim(info) : ShortMessage();
+    const ShortMessage plain = plainWanted ? announce::inplace::movehim(info) : ShortMessage();
     info.moreMoves = true;
-    const ShortMessage toMover = moverHears ? announce::inplace::movehim(info) : ShortMessage();
+    const ShortMessage withMore = more && seats_.connected(seat) ? announce::inplace::movehim(info) : ShortMessage();
     for (int n = 1; n <= seats_.highestconnection(); ++n)
-        if (seats_.connected(n)) seats_.sendTo(n, n == seat && more ? toMover : toOthers);
+        if (seats_.connected(n)) seats_.sendTo(n, toldMore(n) ? withMore : plain);
 
     if (board_.sendseat != 0) sendback(seat, board_.sendseat, board_.sendpawn);
 
