@@ -17,6 +17,8 @@ class TestBoardRules : public QObject {
     void stepSquare();
     void pathsFollowTheSteppingRule();
     void pawnOffItsPathStillSteps();
+    void moveJudgeAgreesWithTheRuleBook();
+    void commitMoveIsTheHostsSequence();
     void safeSquares();
     void trackDistance_data();
     void trackDistance();
@@ -103,6 +105,45 @@ void TestBoardRules::pawnOffItsPathStillSteps() {
     b.seats[3].pawnsquare = {4, 4, 0, 0};
     QCOMPARE(oktomoveTest(b, 1, 1, 4), 0);
     QCOMPARE(MoveJudge(b, 1).landing(1, 4), 0);
+}
+
+void TestBoardRules::moveJudgeAgreesWithTheRuleBook() {
+    // The judge's own answer for the common step against the rule book's full walk.
+    quadrino::Random r(7);
+    for (int round = 0; round < 3000; ++round) {
+        const BoardState b = randomBoard(r);
+        for (int seat = 0; seat <= kSeatCount + 1; ++seat) {
+            const MoveJudge judge(b, seat);
+            for (int pawn = 0; pawn <= kPawnCount + 1; ++pawn)
+                for (int amount = -1; amount <= 41; ++amount)
+                    if (judge.landing(pawn, amount) != oktomoveTest(b, seat, pawn, amount))
+                        QFAIL(qPrintable(QStringLiteral("round %1 seat %2 pawn %3 amount %4")
+                                             .arg(round).arg(seat).arg(pawn).arg(amount)));
+        }
+    }
+}
+
+void TestBoardRules::commitMoveIsTheHostsSequence() {
+    // One step against the host's sequence made of the plain rules, refusals included.
+    quadrino::Random r(8);
+    for (int round = 0; round < 5000; ++round) {
+        const BoardState start = randomBoard(r);
+        const int seat = 1 + static_cast<int>(r.below(kSeatCount));
+        const int code = static_cast<int>(r.below(14));
+        const int pawn = static_cast<int>(r.below(6));
+        BoardState expected = start;
+        const Applied plain = rulestest::applyMove(expected, seat, code, pawn);
+        BoardState b = start;
+        const CommittedMove committed = commitMove(b, seat, pawn, code);
+        if (b.sendseat != 0) {
+            b.seats[b.sendseat].pawnsquare[b.sendpawn] = 0;
+            b.sendseat = b.sendpawn = 0;
+        }
+        const QString where = QStringLiteral("round %1").arg(round);
+        QVERIFY2(committed.landing == plain.landing, qPrintable(where));
+        QVERIFY2(committed.more == plain.moves, qPrintable(where));
+        QVERIFY2(b == expected, qPrintable(where));
+    }
 }
 
 void TestBoardRules::safeSquares() {

@@ -84,6 +84,10 @@ private slots:
             "-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+f+~");
         row("hisdice in place", std::string(announce::inplace::hisdice(2, 2, 6, 1, 0, 0, false).view()),
             "CMD_hisdice+2+2+6+1+0+0+0+~");
+        row("numbers at the edges of the small ones",
+            std::string(announce::inplace::sendback(9, 10, 999, 1000).view()) +
+                std::string(announce::inplace::gotpenalty(-1, 99, 100, 0, 2147483647).view()),
+            "CMD_sendback+9+10+999+1000+~CMD_gotpenalty+-1+99+100+0+2147483647+~");
     }
     void buildsExactBytes() {
         QFETCH(QString, built);
