@@ -3,111 +3,13 @@
 
 #include <array>
 #include <cstddef>
-#include <utility>
+#include <cstdint>
 
 namespace quadrino {
 
 namespace {
 
-// What a move would do, worked out without touching the board, so that a refusal found
-// late in the scan can leave a committed move without side effects.
-struct Verdict {
-    int landing = 0; // 0 = refused
-    std::array<std::pair<int, int>, 16> captures{};
-    std::size_t captureCount = 0;
-
-    void capture(int seat, int pawn) { captures[captureCount++] = {seat, pawn}; }
-};
-
-// Entering from start: only a five, and only past what stands on the start square.
-Verdict judgeEntry(const BoardState& b, int seat, int amount) {
-    Verdict v;
-    if (amount != 5) return v;
-    const int target = startSquareOf(seat);
-    for (int s = 1; s <= kSeatCount; ++s) {
-        for (int p = 1; p <= kPawnCount; ++p) {
-            if (b.seats[s].pawnsquare[p] != target) continue;
-            if (s != seat) {
-                // Start squares are safe, but an entering pawn may pounce on a lone opponent.
-                if (b.options.pouncing && notteamie(b, seat, s) && !morethentwo(b, s, target)) {
-                    v.capture(s, p);
-                    continue;
-                }
-                return Verdict{};
-            }
-            if (b.options.blocking && !morethentwo(b, seat, target)) continue;
-            return Verdict{};
-        }
-    }
-    v.landing = target;
-    return v;
-}
-
-Verdict judgeStep(const BoardState& b, int seat, int pawn, int amount) {
-    const SeatState& me = b.seats[seat];
-    const int home = homeSquareOf(seat);
-    int target = me.pawnsquare[pawn];
-    for (int i = 0; i < amount; ++i) {
-        target = stepSquare(seat, target);
-        // Past the home square stepping only counts upwards, so the overshoot refusal is
-        // already certain; stopping here also bounds the loop for any amount.
-        if (target > home) return Verdict{};
-        // No pawn passes or lands on a pair, whoever owns it; only the own home square
-        // holds any number.
-        if (target != home && checkfortwo(b, target)) return Verdict{};
-    }
-
-    Verdict v;
-    const bool safe = isSafeSquare(target);
-    for (int s = 1; s <= kSeatCount; ++s) {
-        for (int p = 1; p <= kPawnCount; ++p) {
-            if (b.seats[s].pawnsquare[p] != target) continue;
-            if (safe) {
-                if (s == seat && b.options.blocking && !morethentwo(b, seat, target)) {
-                    v.landing = target;
-                    return v;
-                }
-                return Verdict{};
-            }
-            if (target == home) {
-                v.landing = target;
-                return v;
-            }
-            if (s == seat) {
-                // Two pawns that stood together when the turn began may not re-form their
-                // block: a block does not move as a unit.
-                if (b.options.blocking && !morethentwo(b, seat, target) && me.blockpartner[p] != pawn)
-                    continue;
-                return Verdict{};
-            }
-            if (!notteamie(b, seat, s)) return Verdict{};
-            if (b.options.pouncing) {
-                v.capture(s, p);
-                continue;
-            }
-            return Verdict{};
-        }
-    }
-    v.landing = target;
-    return v;
-}
-
-Verdict judge(const BoardState& b, int seat, int pawn, int amount) {
-    if (!isSeat(seat) || !isPawn(pawn) || amount < 1) return Verdict{};
-    if (b.seats[seat].pawnsquare[pawn] == 0) return judgeEntry(b, seat, amount);
-    return judgeStep(b, seat, pawn, amount);
-}
-
-int countOn(const BoardState& b, int seat, int square) {
-    int n = 0;
-    for (int sq : b.seats[seat].pawnsquare)
-        if (sq == square) ++n;
-    return n;
-}
-
-} // namespace
-
-int stepSquare(int seat, int square) {
+constexpr int nextSquare(int seat, int square) {
     int n = square + 1;
     if (n == 69 && seat != 1) n = 1;
     switch (seat) {
@@ -132,6 +34,188 @@ int stepSquare(int seat, int square) {
     return n;
 }
 
+// Every seat's way from its start square to its home square, laid out once: the rule book
+// asks for the squares ahead of a pawn far more often than the board changes, and stepping
+// one square at a time was most of what a decision cost.
+struct SeatPaths {
+    // squares[seat][i]: the square i steps on from the start square.
+    std::array<std::array<std::uint8_t, kPathLength>, kSeatCount + 1> squares{};
+    // index[seat][square]: how many steps on from the start square, -1 off the path.
+    std::array<std::array<std::int8_t, kBoardSquares>, kSeatCount + 1> index{};
+
+    constexpr SeatPaths() {
+        for (auto& row : index)
+            for (auto& i : row) i = -1;
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            const auto s = static_cast<std::size_t>(seat);
+            int square = startSquareOf(seat);
+            for (int i = 0; i < kPathLength; ++i) {
+                squares[s][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(square);
+                index[s][static_cast<std::size_t>(square)] = static_cast<std::int8_t>(i);
+                square = nextSquare(seat, square);
+            }
+        }
+    }
+    int at(int seat, int i) const {
+        return squares[static_cast<std::size_t>(seat)][static_cast<std::size_t>(i)];
+    }
+    // The step count of a square on the seat's path, -1 for any other number.
+    int indexOf(int seat, int square) const {
+        if (square < 0 || square >= kBoardSquares) return -1;
+        return index[static_cast<std::size_t>(seat)][static_cast<std::size_t>(square)];
+    }
+};
+constexpr SeatPaths kPaths;
+static_assert(kPaths.squares[1][kPathLength - 1] == 97 && kPaths.squares[2][kPathLength - 1] == 99 &&
+                  kPaths.squares[3][kPathLength - 1] == 98 && kPaths.squares[4][kPathLength - 1] == 100,
+              "every path ends on its seat's home square");
+
+// The pawns a move would capture, worked out without touching the board, so that a refusal
+// found late in the scan can leave a committed move without side effects. Only a committed
+// move asks for them; the many questions of a decision do not.
+struct Captures {
+    struct Capture {
+        int seat;
+        int pawn;
+    };
+    std::array<Capture, kSeatCount * kPawnCount> items; // read up to count only
+    std::size_t count = 0;
+};
+void record(Captures* captures, int seat, int pawn) {
+    if (captures) captures->items[captures->count++] = {seat, pawn};
+}
+
+int countOn(const BoardState& b, int seat, int square) {
+    int n = 0;
+    for (int sq : b.seats[seat].pawnsquare)
+        if (sq == square) ++n;
+    return n;
+}
+
+// Nobody stands on the square (squares outside the board are asked of the board itself).
+bool emptySquare(const BoardState& b, const SquareCounts& counts, int square) {
+    if (square >= 0 && square < kBoardSquares) return counts.at(square) == 0;
+    for (int s = 1; s <= kSeatCount; ++s)
+        if (countOn(b, s, square) != 0) return false;
+    return true;
+}
+
+// Entering from start: only a five, and only past what stands on the start square.
+int judgeEntry(const BoardState& b, const SquareCounts& counts, int seat, int amount, Captures* captures) {
+    if (amount != 5) return 0;
+    const int target = startSquareOf(seat);
+    if (emptySquare(b, counts, target)) return target;
+    for (int s = 1; s <= kSeatCount; ++s) {
+        for (int p = 1; p <= kPawnCount; ++p) {
+            if (b.seats[s].pawnsquare[p] != target) continue;
+            if (s != seat) {
+                // Start squares are safe, but an entering pawn may pounce on a lone opponent.
+                if (b.options.pouncing && notteamie(b, seat, s) && !morethentwo(b, s, target)) {
+                    record(captures, s, p);
+                    continue;
+                }
+                return 0;
+            }
+            if (b.options.blocking && !morethentwo(b, seat, target)) continue;
+            return 0;
+        }
+    }
+    return target;
+}
+
+int judgeStep(const BoardState& b, const SquareCounts& counts, int seat, int pawn, int amount, Captures* captures) {
+    const SeatState& me = b.seats[seat];
+    const int home = homeSquareOf(seat);
+    int target = me.pawnsquare[pawn];
+    if (const int from = kPaths.indexOf(seat, target); from >= 0) {
+        // Past the home square is an overshoot, refused.
+        if (amount > kPathLength - 1 - from) return 0;
+        // No pawn passes or lands on a pair, whoever owns it; only the own home square
+        // holds any number.
+        for (int i = from + 1; i <= from + amount; ++i) {
+            const int square = kPaths.at(seat, i);
+            if (square != home && counts.at(square) >= 2) return 0;
+        }
+        target = kPaths.at(seat, from + amount);
+    } else {
+        // A pawn off its seat's path (only a hand-made board has one) steps square by square.
+        for (int i = 0; i < amount; ++i) {
+            target = stepSquare(seat, target);
+            // Past the home square stepping only counts upwards, so the overshoot refusal is
+            // already certain; stopping here also bounds the loop for any amount.
+            if (target > home) return 0;
+            if (target != home && checkfortwo(b, target)) return 0;
+        }
+    }
+
+    if (emptySquare(b, counts, target)) return target;
+    const bool safe = isSafeSquare(target);
+    for (int s = 1; s <= kSeatCount; ++s) {
+        for (int p = 1; p <= kPawnCount; ++p) {
+            if (b.seats[s].pawnsquare[p] != target) continue;
+            if (safe) {
+                if (s == seat && b.options.blocking && !morethentwo(b, seat, target)) {
+                    return target;
+                }
+                return 0;
+            }
+            if (target == home) {
+                return target;
+            }
+            if (s == seat) {
+                // Two pawns that stood together when the turn began may not re-form their
+                // block: a block does not move as a unit.
+                if (b.options.blocking && !morethentwo(b, seat, target) && me.blockpartner[p] != pawn)
+                    continue;
+                return 0;
+            }
+            if (!notteamie(b, seat, s)) return 0;
+            if (b.options.pouncing) {
+                record(captures, s, p);
+                continue;
+            }
+            return 0;
+        }
+    }
+    return target;
+}
+
+// The landing square, 0 when refused.
+int judge(const BoardState& b, const SquareCounts& counts, int seat, int pawn, int amount, Captures* captures) {
+    if (!isSeat(seat) || !isPawn(pawn) || amount < 1) return 0;
+    if (b.seats[seat].pawnsquare[pawn] == 0) return judgeEntry(b, counts, seat, amount, captures);
+    return judgeStep(b, counts, seat, pawn, amount, captures);
+}
+
+} // namespace
+
+int stepSquare(int seat, int square) { return nextSquare(seat, square); }
+
+int squareAhead(int seat, int square, int steps) {
+    if (!isSeat(seat) || steps < 0) return 0;
+    const int from = kPaths.indexOf(seat, square);
+    if (from < 0 || steps > kPathLength - 1 - from) return 0;
+    return kPaths.at(seat, from + steps);
+}
+
+SquareCounts::SquareCounts(const BoardState& b) {
+    for (const SeatState& s : b.seats)
+        for (int square : s.pawnsquare)
+            if (square >= 0 && square < kBoardSquares) ++count_[static_cast<std::size_t>(square)];
+}
+
+MoveJudge::MoveJudge(const BoardState& b, int seat, const SquareCounts& counts) : b_(b), seat_(seat), counts_(counts) {
+    step_.fill(-1);
+    if (!isSeat(seat)) return; // every question goes to the rule book, which refuses it
+    path_ = kPaths.squares[static_cast<std::size_t>(seat)].data();
+    for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
+        const int square = b.seats[seat].pawnsquare[pawn];
+        step_[static_cast<std::size_t>(pawn - 1)] = square == 0 ? kAtStart : kPaths.indexOf(seat, square);
+    }
+}
+
+int MoveJudge::judged(int pawn, int amount) const { return judge(b_, counts_, seat_, pawn, amount, nullptr); }
+
 int trackDistance(int seat, int square) {
     if (!isSeat(seat)) return 0;
     const int start = startSquareOf(seat);
@@ -140,6 +224,8 @@ int trackDistance(int seat, int square) {
 
 int pawnProgress(int seat, int square) {
     if (!isSeat(seat) || square == 0) return 0;
+    // On its own path a pawn has made one step for entering and one for every square since.
+    if (const int steps = kPaths.indexOf(seat, square); steps >= 0) return 1 + steps;
     if (square >= 1 && square <= kTrackSquares) return 1 + trackDistance(seat, square);
     if (square == homeSquareOf(seat)) return 1 + 63 + kHomeColumnLength + 1;
     const int column = homeColumnStartOf(seat);
@@ -167,11 +253,7 @@ void spendCode(MoveSlots& amounts, int code) {
     slotValue(amounts, kMoveCodes[code].second) = 0;
 }
 
-bool allSlotsEmpty(const MoveSlots& amounts) {
-    for (const auto& slot : kAmountSlots)
-        if (amounts.*slot.field != 0) return false;
-    return true;
-}
+bool allSlotsEmpty(const MoveSlots& amounts) { return amounts == MoveSlots{}; }
 
 bool checkfortwo(const BoardState& b, int square) {
     int n = 0;
@@ -189,34 +271,72 @@ bool notteamie(const BoardState& b, int seat, int other) {
 }
 
 int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
-    const Verdict v = judge(b, seat, pawn, amount);
-    if (commit && v.landing != 0) {
-        for (std::size_t i = 0; i < v.captureCount; ++i) {
+    Captures captures;
+    const int landing = judge(b, SquareCounts(b), seat, pawn, amount, commit ? &captures : nullptr);
+    if (commit && landing != 0) {
+        for (std::size_t i = 0; i < captures.count; ++i) {
             awardCaptureBonus(b.amounts);
-            b.sendseat = v.captures[i].first;
-            b.sendpawn = v.captures[i].second;
+            b.sendseat = captures.items[i].seat;
+            b.sendpawn = captures.items[i].pawn;
         }
     }
-    return v.landing;
+    return landing;
 }
 
 int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
-    return judge(b, seat, pawn, amount).landing;
+    return judge(b, SquareCounts(b), seat, pawn, amount, nullptr);
 }
 
-bool checkformoves(const BoardState& b, int seat) {
+namespace {
+
+bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     const SeatState& me = b.seats[seat];
     const int home = homeSquareOf(seat);
-    for (int code : kMoveCodeOrder) {
-        const int amount = amountOf(b.amounts, code);
+    const MoveJudge judge(b, seat, counts);
+    // Each amount once: the doubles copies and the bonuses often repeat one.
+    std::array<int, kMoveCodeCount> asked{};
+    std::size_t askedCount = 0;
+    for (const int amount : amountsInOrder(b.amounts)) {
         if (amount == 0) continue;
+        bool known = false;
+        for (std::size_t i = 0; i < askedCount; ++i) known = known || asked[i] == amount;
+        if (known) continue;
+        asked[askedCount++] = amount;
         for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
             if (me.pawnsquare[pawn] == home) continue;
-            if (oktomoveTest(b, seat, pawn, amount) != 0) return true;
+            if (judge.landing(pawn, amount) != 0) return true;
         }
     }
     return false;
+}
+
+} // namespace
+
+bool checkformoves(const BoardState& b, int seat) {
+    if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
+    return checkformoves(b, seat, SquareCounts(b));
+}
+
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code) {
+    const auto amount = amountOfCode(b.amounts, code);
+    if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
+    // Counted once: the scan for moves afterwards sees the same board but for this pawn.
+    SquareCounts counts(b);
+    Captures captures;
+    const int landing = judge(b, counts, seat, pawn, *amount, &captures);
+    if (landing == 0) return {};
+    for (std::size_t i = 0; i < captures.count; ++i) {
+        awardCaptureBonus(b.amounts);
+        b.sendseat = captures.items[i].seat;
+        b.sendpawn = captures.items[i].pawn;
+    }
+    int& square = b.seats[seat].pawnsquare[pawn];
+    counts.moved(square, landing);
+    square = landing;
+    spendCode(b.amounts, code);
+    if (landing == homeSquareOf(seat)) awardHomeBonus(b.amounts);
+    return {landing, checkformoves(b, seat, counts)};
 }
 
 int findclosestpawn(const BoardState& b, int seat) {

@@ -4,6 +4,7 @@
 // Pure functions over BoardState; the turn engine applies them, the computer player asks them.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "host/game_state.h"
@@ -12,6 +13,13 @@ namespace quadrino {
 
 // One step of a pawn of `seat` from `square` (the stepping rule, home columns included).
 int stepSquare(int seat, int square);
+// The squares from a seat's start square to its home square, both included.
+inline constexpr int kPathLength = 64 + kHomeColumnLength + 1;
+// Square numbers 0..100.
+inline constexpr int kBoardSquares = 101;
+// The square `steps` steps on from `square` along the seat's path: stepSquare repeated,
+// 0 past the home square or for a square off the seat's path (start included).
+int squareAhead(int seat, int square, int steps);
 // Distance along the track from the seat's start square (for squares 1..68).
 int trackDistance(int seat, int square);
 // What a pawn on `square` adds to its seat's progress: 0 at start, 1 for entering, and one
@@ -40,8 +48,75 @@ bool notteamie(const BoardState& b, int seat, int other);
 int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit);
 int oktomoveTest(const BoardState& b, int seat, int pawn, int amount);
 
+// How many pawns stand on each square 0..100, counted once for many questions about one
+// position.
+class SquareCounts {
+public:
+    explicit SquareCounts(const BoardState& b);
+    int at(int square) const { return count_[static_cast<std::size_t>(square)]; }
+    // A pawn went from one square to another.
+    void moved(int from, int to) {
+        if (from >= 0 && from < kBoardSquares) --count_[static_cast<std::size_t>(from)];
+        if (to >= 0 && to < kBoardSquares) ++count_[static_cast<std::size_t>(to)];
+    }
+
+private:
+    std::array<std::uint8_t, kBoardSquares> count_{};
+};
+
+// oktomoveTest for the many questions a decision or a scan for moves asks about one seat in
+// one position: the squares are counted once, and the common case, a pawn on its path
+// stepping onto an empty square past no pair, is answered here. It reads the board it was
+// made from, which must outlive it and stay unchanged while it is asked.
+class MoveJudge {
+public:
+    MoveJudge(const BoardState& b, int seat) : MoveJudge(b, seat, SquareCounts(b)) {}
+    // With the squares already counted for this board.
+    MoveJudge(const BoardState& b, int seat, const SquareCounts& counts);
+
+    int landing(int pawn, int amount) const {
+        if (isPawn(pawn) && amount >= 1) {
+            const int from = step_[static_cast<std::size_t>(pawn - 1)];
+            if (from == kAtStart && amount != 5) return 0; // only a five enters
+            if (from >= 0) {
+                if (amount > kPathLength - 1 - from) return 0; // past the home square
+                const int last = from + amount;
+                // No pawn passes or lands on a pair; the home square holds any number.
+                const int checked = last < kPathLength - 1 ? last : kPathLength - 2;
+                for (int i = from + 1; i <= checked; ++i)
+                    if (counts_.at(path_[i]) >= 2) return 0;
+                const int target = path_[last];
+                if (counts_.at(target) == 0) return target;
+            }
+        }
+        return judged(pawn, amount);
+    }
+
+private:
+    // Everything else, by the rule book in full.
+    int judged(int pawn, int amount) const;
+
+    const BoardState& b_;
+    int seat_;
+    SquareCounts counts_;
+    const std::uint8_t* path_ = nullptr; // the seat's squares by steps from its start square
+    static constexpr int kAtStart = -2;
+    std::array<int, kPawnCount> step_{}; // each pawn's steps along its path, kAtStart, or -1 elsewhere
+};
+
 // True when the seat has at least one legal move with the amounts left.
 bool checkformoves(const BoardState& b, int seat);
+
+// A move as the host applies a request: refused (landing 0, nothing changed) unless the code
+// is 1..12 with its amount there and the rules grant it. Granted, the pawn lands, a capture
+// earns its 20 and is recorded in sendseat/sendpawn (the caller sends it back), the code's
+// slots are spent, a pawn reaching home earns the 10, and whether the seat has a move left
+// is judged with the captured pawn still on the landing square.
+struct CommittedMove {
+    int landing = 0;
+    bool more = false;
+};
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code);
 // The pawn the three-doubles penalty sends back, 0 for none.
 int findclosestpawn(const BoardState& b, int seat);
 // Sends a pawn back to start.

@@ -50,12 +50,14 @@ bool LogLimiter::allow(int connection, std::int64_t now) {
         return true;
     }
     ++w.leftOut;
+    mayReport_ = true;
     return false;
 }
 
 void LogLimiter::requestDropped(int connection, std::int64_t now) {
     if (!PerConnection<Window>::contains(connection)) return;
     ++window(connection, now).dropped;
+    mayReport_ = true;
 }
 
 std::vector<std::string> LogLimiter::summaries(std::int64_t now) {
@@ -68,11 +70,14 @@ std::vector<std::string> LogLimiter::summaries(std::int64_t now) {
         if (w.leftOut) lines.push_back("left out " + withThousands(w.leftOut) + " log lines about" + tail);
         w = Window{};
     }
+    mayReport_ = false;
+    for (const Window& w : windows_) mayReport_ = mayReport_ || (w.open && (w.dropped || w.leftOut));
     return lines;
 }
 
 std::optional<std::int64_t> LogLimiter::nextSummary() const {
     std::optional<std::int64_t> due;
+    if (!mayReport_) return due;
     for (const Window& w : windows_)
         if (w.open && (w.dropped || w.leftOut)) {
             const std::int64_t end = w.start + kWindowMs;

@@ -45,6 +45,9 @@ private:
     Window& window(int connection, std::int64_t now);
 
     PerConnection<Window> windows_{};
+    // Set when a line is left out or a request dropped: asked after every event of the host,
+    // nextSummary looks at the windows only when there may be something to report.
+    bool mayReport_ = false;
 };
 
 } // namespace quadrino

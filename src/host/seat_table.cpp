@@ -18,10 +18,7 @@ int SeatTable::allocate(bool mayBeOne) {
     return kRefusedSlot;
 }
 
-const PlayerRecord& SeatTable::player(int connection) const {
-    static const PlayerRecord none;
-    return PerConnection<PlayerRecord>::contains(connection) ? players_[connection] : none;
-}
+const PlayerRecord SeatTable::kNobody{};
 
 bool SeatTable::personOn(int seat) const {
     if (!isSeat(seat)) return false;

@@ -26,10 +26,14 @@ public:
     int allocate(bool mayBeOne = true);
     int highestconnection() const { return highest_; }
     // A free record for numbers outside 1..10.
-    const PlayerRecord& player(int connection) const;
+    const PlayerRecord& player(int connection) const {
+        return PerConnection<PlayerRecord>::contains(connection) ? players_[connection] : kNobody;
+    }
     // The record of number 1..10; the caller has checked the number.
     PlayerRecord& record(int connection) { return players_[connection]; }
-    bool connected(int connection) const { return player(connection).connected; }
+    bool connected(int connection) const {
+        return PerConnection<PlayerRecord>::contains(connection) && players_[connection].connected;
+    }
     // A person holds the seat: connected and logged in.
     bool personOn(int seat) const;
     // A seat with nobody logged in on it, or whose player watches, is played by the computer.
@@ -45,6 +49,7 @@ public:
     void broadcastExcept(int connection, std::string_view message);
 
 private:
+    static const PlayerRecord kNobody;
     HostPort& port_;
     PerConnection<PlayerRecord> players_{};
     int highest_ = 0;

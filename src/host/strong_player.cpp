@@ -218,14 +218,17 @@ int spendingKind(int code) {
 std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
     std::vector<Candidate> moves;
     const SeatState& me = b.seats[seat];
+    const MoveJudge judge(b, seat);
+    const auto amounts = amountsInOrder(b.amounts);
     for (int p = 1; p <= kPawnCount; ++p) {
         if (me.pawnsquare[p] == homeSquareOf(seat)) continue;
         std::array<int, kMoveCodeCount> tried{};   // amount * 4 + kind
         std::array<int, kMoveCodeCount> judged{};  // amounts already put to the rules
         std::array<bool, kMoveCodeCount> grant{};
         std::size_t triedCount = 0, judgedCount = 0;
-        for (int code : kMoveCodeOrder) {
-            const int amount = amountOf(b.amounts, code);
+        for (std::size_t i = 0; i < kMoveCodeCount; ++i) {
+            const int code = kMoveCodeOrder[i];
+            const int amount = amounts[i];
             if (amount == 0) continue;
             const int key = amount * 4 + spendingKind(code);
             const auto triedEnd = tried.begin() + static_cast<std::ptrdiff_t>(triedCount);
@@ -237,7 +240,7 @@ std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
             if (known != judgedEnd) {
                 ok = grant[static_cast<std::size_t>(known - judged.begin())];
             } else {
-                ok = oktomoveTest(b, seat, p, amount) != 0;
+                ok = judge.landing(p, amount) != 0;
                 judged[judgedCount] = amount;
                 grant[judgedCount++] = ok;
             }
@@ -359,17 +362,12 @@ AppliedMove applyMove(BoardState& b, int seat, int code, int pawn) {
     const auto amount = amountOfCode(b.amounts, code);
     if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     b.sendseat = b.sendpawn = 0;
-    const int landing = oktomove(b, seat, pawn, *amount, true);
-    if (landing == 0) return {};
-    SeatState& s = b.seats[seat];
-    s.pawnsquare[pawn] = landing;
-    spendCode(b.amounts, code);
-    if (landing == homeSquareOf(seat)) awardHomeBonus(b.amounts);
-    const bool more = checkformoves(b, seat);
-    s.passedlast = false;
+    const CommittedMove committed = commitMove(b, seat, pawn, code);
+    if (committed.landing == 0) return {};
+    b.seats[seat].passedlast = false;
     if (b.sendseat != 0) sendToStart(b, b.sendseat, b.sendpawn);
     b.sendseat = b.sendpawn = 0;
-    return {landing, more};
+    return {committed.landing, committed.more};
 }
 
 double evaluatePosition(const BoardState& b, int seat, const StrongContext& context) {

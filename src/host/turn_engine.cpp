@@ -93,7 +93,7 @@ void TurnEngine::setturns() {
 
 void TurnEngine::findplayer() {
     if (turn_.rollagain) {
-        seats_.broadcast(announce::rollagain(turn_.whoseturn));
+        seats_.broadcast(announce::inplace::rollagain(turn_.whoseturn));
     } else {
         turn_.doublescount = 0;
         // Every used position normally belongs to a seat with a pawn still out; should none
@@ -115,14 +115,14 @@ void TurnEngine::findplayer() {
         for (std::size_t i = 0; i < events.count; ++i) {
             const BlockLimitEvent& e = events.items[i];
             if (e.kind == BlockLimitEvent::Kind::penalty)
-                seats_.broadcast(announce::gotpenalty1(found, e.pawn, e.progress));
+                seats_.broadcast(announce::inplace::gotpenalty1(found, e.pawn, e.progress));
             else if (seats_.connected(found))
-                seats_.sendTo(found, announce::warning(found, e.pawn, e.partnerPawn));
+                seats_.sendTo(found, announce::inplace::warning(found, e.pawn, e.partnerPawn));
         }
         recordBlockPartners(board_, found);
     }
     turn_.turnphase = 1;
-    seats_.broadcast(announce::nextplayer(turn_.whoseturn, 1));
+    seats_.broadcast(announce::inplace::nextplayer(turn_.whoseturn, 1));
     if (seats_.botPlays(turn_.whoseturn)) armComputer(port_.botDelay());
 }
 
@@ -158,15 +158,15 @@ void TurnEngine::playerroll(int seat) {
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
         if (k != 0) sendToStart(board_, seat, k);
-        seats_.broadcast(announce::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
+        seats_.broadcast(announce::inplace::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
         turn_.rollagain = false;
         armNextPlayer();
         return;
     }
-    seats_.broadcast(announce::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
+    seats_.broadcast(announce::inplace::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
                                        amounts.double2, passOffer));
     if (!checkformoves(board_, turn_.whoseturn)) {
-        seats_.broadcast(announce::nomoves(seat));
+        seats_.broadcast(announce::inplace::nomoves(seat));
         armNextPlayer();
     } else if (seats_.botPlays(seat)) {
         armComputer(kFirstBotMoveMs);
@@ -185,15 +185,13 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     if (!amount || !isPawn(pawn)) return refuse(5);
     if (*amount == 0) return refuse(unavailableError(code));
     // A refused move leaves every amount where it was, the second and third 20 included.
-    const int landing = oktomove(board_, seat, pawn, *amount, true);
-    if (landing == 0) return refuse(5);
-    SeatState& s = board_.seats[seat];
-    s.pawnsquare[pawn] = landing;
-    spendCode(board_.amounts, code);
-    if (landing == homeSquareOf(seat)) awardHomeBonus(board_.amounts);
-    // Judged before the captured pawn leaves: it still makes a pair on the landing square.
-    const bool more = checkformoves(board_, seat);
-    s.passedlast = false;
+    // Whether moves are left is judged before the captured pawn leaves: it still makes a
+    // pair on the landing square.
+    const CommittedMove committed = commitMove(board_, seat, pawn, code);
+    if (committed.landing == 0) return refuse(5);
+    const int landing = committed.landing;
+    const bool more = committed.more;
+    board_.seats[seat].passedlast = false;
 
     MoveHimInfo info;
     const MoveSlots& sl = board_.amounts;
@@ -204,12 +202,18 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     info.progress = progressOf(board_, seat);
     info.amounts = {sl.bonus20a, sl.bonus20b, sl.bonus20c, sl.bonus10a, sl.bonus10b, sl.bonus10c, sl.double1,
                     sl.double2};
-    info.moreMoves = false;
-    const std::string toOthers = announce::movehim(info);
-    info.moreMoves = more;
-    const std::string toMover = more ? announce::movehim(info) : toOthers;
+    // Only the mover may learn that it has moves left; each text is built once, and only
+    // when somebody is to receive it.
+    auto toldMore = [&](int n) { return n == seat && more; };
+    bool plainWanted = false;
     for (int n = 1; n <= seats_.highestconnection(); ++n)
-        if (seats_.connected(n)) seats_.sendTo(n, n == seat ? toMover : toOthers);
+        plainWanted = plainWanted || (seats_.connected(n) && !toldMore(n));
+    info.moreMoves = false;
+    const ShortMessage plain = plainWanted ? announce::inplace::movehim(info) : ShortMessage();
+    info.moreMoves = true;
+    const ShortMessage withMore = more && seats_.connected(seat) ? announce::inplace::movehim(info) : ShortMessage();
+    for (int n = 1; n <= seats_.highestconnection(); ++n)
+        if (seats_.connected(n)) seats_.sendTo(n, toldMore(n) ? withMore : plain);
 
     if (board_.sendseat != 0) sendback(seat, board_.sendseat, board_.sendpawn);
 
@@ -224,7 +228,7 @@ void TurnEngine::sendback(int mover, int seat, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (!isSeat(seat) || !isPawn(pawn)) return;
     sendToStart(board_, seat, pawn);
-    seats_.broadcast(announce::sendback(mover, seat, pawn, progressOf(board_, seat)));
+    seats_.broadcast(announce::inplace::sendback(mover, seat, pawn, progressOf(board_, seat)));
 }
 
 void TurnEngine::playerpass(int seat) {
@@ -234,7 +238,7 @@ void TurnEngine::playerpass(int seat) {
         return;
     }
     board_.seats[seat].passedlast = true;
-    seats_.broadcast(announce::passing(seat));
+    seats_.broadcast(announce::inplace::passing(seat));
     armNextPlayer();
 }
 
@@ -250,7 +254,7 @@ bool TurnEngine::checkforwin(int seat) {
         if (!allHome(partnerOf(seat))) return false;
         code = seat <= 2 ? 5 : 6;
     }
-    seats_.broadcast(announce::winner(code));
+    seats_.broadcast(announce::inplace::winner(code));
     turn_.gamestarted = false;
     // Nothing of this game may act after its winner, not even a pause armed before the move.
     port_.stopTimer(HostTimer::Next);
@@ -259,7 +263,7 @@ bool TurnEngine::checkforwin(int seat) {
 }
 
 void TurnEngine::sendError(int seat, int code) {
-    if (isSeat(seat) && seats_.personOn(seat)) seats_.sendTo(seat, announce::aerror(seat, code));
+    if (isSeat(seat) && seats_.personOn(seat)) seats_.sendTo(seat, announce::inplace::aerror(seat, code));
 }
 
 void TurnEngine::armNextPlayer() {
@@ -272,7 +276,7 @@ void TurnEngine::armNextPlayer() {
 void TurnEngine::keepGameMoving() {
     if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, turn_.whoseturn)) return;
     port_.log("seat " + std::to_string(turn_.whoseturn) + " has no move left; the turn passes");
-    seats_.broadcast(announce::nomoves(turn_.whoseturn));
+    seats_.broadcast(announce::inplace::nomoves(turn_.whoseturn));
     armNextPlayer();
 }
 
@@ -365,8 +369,10 @@ LocationsInfo TurnEngine::locationsFor(int connection) const {
     i.blocking = o.blocking;
     i.pouncing = o.pouncing;
     i.blocklimit = o.blocklimit;
-    i.seat3playing = flag(turn_.seat3playing);
-    i.seat4playing = flag(turn_.seat4playing);
+    // Built whole rather than assigned from a C string: g++ 12 at -O3 mistakes that
+    // assignment for an overlapping copy (-Wrestrict) and a Release build with -Werror stops.
+    i.seat3playing = std::string(flag(turn_.seat3playing));
+    i.seat4playing = std::string(flag(turn_.seat4playing));
     i.die1 = s.die1;
     i.die2 = s.die2;
     i.amounts = {s.bonus20a, s.bonus20b, s.bonus20c, s.bonus10a, s.bonus10b, s.bonus10c, s.double1, s.double2};

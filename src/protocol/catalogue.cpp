@@ -30,7 +30,7 @@ private:
     void appendNumber(int v) {
         char buf[12];
         auto r = std::to_chars(buf, buf + sizeof buf, v);
-        text_.append(buf, r.ptr);
+        text_.append(buf, static_cast<std::size_t>(r.ptr - buf));
     }
     std::string text_;
 };
@@ -62,6 +62,12 @@ bool readSlots(FieldReader& r, MoveSlotsView& s) {
 }
 
 } // namespace
+
+char* ShortMessage::appendWide(char* p, int v) {
+    p = std::to_chars(p, p + 11, v).ptr;
+    *p++ = kSeparator;
+    return p;
+}
 
 std::optional<HostCommand> hostCommand(std::string_view word) {
     static constexpr std::array<std::pair<std::string_view, HostCommand>, 11> table = {{
@@ -236,35 +242,60 @@ std::string startgame(std::string_view name, std::string_view penalty, std::stri
         .f(seat3playing).f(seat4playing).f(withoutTerminator(teamgame)).f(blocklimit)
         .f(withoutTerminator(teamgame)).done();
 }
-std::string nextplayer(int seat, int phase) { return Msg("CMD_nextplayer").f(seat).f(phase).done(); }
-std::string rollagain(int seat) { return Msg("CMD_rollagain").f(seat).done(); }
-std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
-    return Msg("CMD_hisdice").f(seat).f(phase).f(die1).f(die2).f(double1).f(double2)
-        .f(passAllowed ? "1" : "0").done();
+namespace inplace {
+using Flag = ShortMessage::Flag;
+ShortMessage nextplayer(int seat, int phase) { return ShortMessage::make("CMD_nextplayer", seat, phase); }
+ShortMessage rollagain(int seat) { return ShortMessage::make("CMD_rollagain", seat); }
+ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
+    return ShortMessage::make("CMD_hisdice", seat, phase, die1, die2, double1, double2, Flag{passAllowed ? '1' : '0'});
 }
-std::string nomoves(int seat) { return Msg("CMD_nomoves").f(seat).done(); }
+ShortMessage nomoves(int seat) { return ShortMessage::make("CMD_nomoves", seat); }
+ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
+    return ShortMessage::make("CMD_gotpenalty", seat, pawn, progress, die1, die2);
+}
+ShortMessage gotpenalty1(int seat, int pawn, int progress) {
+    return ShortMessage::make("CMD_gotpenalty1", seat, pawn, progress);
+}
+ShortMessage warning(int seat, int pawn, int partnerPawn) {
+    return ShortMessage::make("CMD_warning", seat, pawn, partnerPawn);
+}
+ShortMessage passing(int seat) { return ShortMessage::make("CMD_passing", seat); }
+ShortMessage aerror(int seat, int code) { return ShortMessage::make("CMD_aerror", seat, code); }
+ShortMessage movehim(const MoveHimInfo& i) {
+    const MoveSlotsView& a = i.amounts;
+    return ShortMessage::make("CMD_movehim", i.seat, i.code, i.pawn, i.square, i.progress, a.bonus20a, a.bonus20b,
+                              a.bonus20c, a.bonus10a, a.bonus10b, a.bonus10c, a.double1, a.double2,
+                              Flag{i.moreMoves ? 't' : 'f'});
+}
+ShortMessage sendback(int mover, int seat, int pawn, int progress) {
+    return ShortMessage::make("CMD_sendback", mover, seat, pawn, progress);
+}
+ShortMessage winner(int code) { return ShortMessage::make("CMD_winner", code); }
+} // namespace inplace
+
+std::string nextplayer(int seat, int phase) { return std::string(inplace::nextplayer(seat, phase).view()); }
+std::string rollagain(int seat) { return std::string(inplace::rollagain(seat).view()); }
+std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed) {
+    return std::string(inplace::hisdice(seat, phase, die1, die2, double1, double2, passAllowed).view());
+}
+std::string nomoves(int seat) { return std::string(inplace::nomoves(seat).view()); }
 std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2) {
-    return Msg("CMD_gotpenalty").f(seat).f(pawn).f(progress).f(die1).f(die2).done();
+    return std::string(inplace::gotpenalty(seat, pawn, progress, die1, die2).view());
 }
 std::string gotpenalty1(int seat, int pawn, int progress) {
-    return Msg("CMD_gotpenalty1").f(seat).f(pawn).f(progress).done();
+    return std::string(inplace::gotpenalty1(seat, pawn, progress).view());
 }
 std::string warning(int seat, int pawn, int partnerPawn) {
-    return Msg("CMD_warning").f(seat).f(pawn).f(partnerPawn).done();
+    return std::string(inplace::warning(seat, pawn, partnerPawn).view());
 }
-std::string passing(int seat) { return Msg("CMD_passing").f(seat).done(); }
-std::string aerror(int seat, int code) { return Msg("CMD_aerror").f(seat).f(code).done(); }
-std::string movehim(const MoveHimInfo& i) {
-    return Msg("CMD_movehim").f(i.seat).f(i.code).f(i.pawn).f(i.square).f(i.progress)
-        .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
-        .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
-        .f(i.amounts.double1).f(i.amounts.double2).f(i.moreMoves ? "t" : "f").done();
-}
+std::string passing(int seat) { return std::string(inplace::passing(seat).view()); }
+std::string aerror(int seat, int code) { return std::string(inplace::aerror(seat, code).view()); }
+std::string movehim(const MoveHimInfo& i) { return std::string(inplace::movehim(i).view()); }
 std::string sendback(int mover, int seat, int pawn, int progress) {
-    return Msg("CMD_sendback").f(mover).f(seat).f(pawn).f(progress).done();
+    return std::string(inplace::sendback(mover, seat, pawn, progress).view());
 }
 std::string removepegs(int seat) { return Msg("CMD_removepegs").f(seat).done(); }
-std::string winner(int code) { return Msg("CMD_winner").f(code).done(); }
+std::string winner(int code) { return std::string(inplace::winner(code).view()); }
 } // namespace announce
 
 std::optional<int> parseSendlogininfo(std::string_view body) { return leadingNumber(body); }

@@ -8,9 +8,12 @@
 // Text is Windows-1252 bytes throughout; free text is passed through withoutTerminator().
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "protocol/wire.h"
 
 namespace quadrino {
 
@@ -98,7 +101,109 @@ struct StartGameInfo {
         blocklimit; // as sent; the tenth field repeats the team flag
 };
 
+// A message of numbers and one-letter flags, built in place: a game announces its course
+// several hundred times, and these announcements need no allocation. Long enough for sixteen
+// fields of any int after a command word; the catalogue builds none longer.
+namespace detail {
+// The numbers 0..999 as message fields, digits and separator, ready to be copied whole.
+struct SmallNumber {
+    char text[4];
+    std::size_t size;
+};
+inline constexpr int kSmallNumbers = 1000;
+struct SmallNumbers {
+    std::array<SmallNumber, kSmallNumbers> items{};
+    constexpr SmallNumbers() {
+        for (int v = 0; v < kSmallNumbers; ++v) {
+            SmallNumber& n = items[static_cast<std::size_t>(v)];
+            if (v >= 100) n.text[n.size++] = static_cast<char>('0' + v / 100);
+            if (v >= 10) n.text[n.size++] = static_cast<char>('0' + v / 10 % 10);
+            n.text[n.size++] = static_cast<char>('0' + v % 10);
+            n.text[n.size++] = kSeparator;
+        }
+    }
+};
+inline constexpr SmallNumbers kSmallNumberFields{};
+} // namespace detail
+
+class ShortMessage {
+public:
+    // A one-letter field ("t", "f", "1", "0").
+    struct Flag {
+        char letter;
+    };
+    static constexpr std::size_t kMaxWord = 16;
+    static constexpr std::size_t kMaxFields = 16;
+    static constexpr std::size_t kCapacity = kMaxWord + 1 + kMaxFields * 12 + 1;
+
+    ShortMessage() {}
+    // Only what was written is copied.
+    ShortMessage(const ShortMessage& other) : size_(other.size_) { std::memcpy(text_, other.text_, size_); }
+    ShortMessage& operator=(const ShortMessage& other) {
+        size_ = other.size_;
+        std::memcpy(text_, other.text_, size_);
+        return *this;
+    }
+
+    // The command word, each field followed by "+", and the terminator. The sizes are known
+    // when it is compiled, so the capacity always holds the message.
+    template <std::size_t N, typename... Fields>
+    static ShortMessage make(const char (&word)[N], Fields... fields) {
+        static_assert(N - 1 <= kMaxWord && sizeof...(Fields) <= kMaxFields);
+        ShortMessage m;
+        char* p = m.text_;
+        std::memcpy(p, word, N - 1);
+        p += N - 1;
+        *p++ = kSeparator;
+        ((p = append(p, fields)), ...);
+        *p++ = kTerminator;
+        m.size_ = static_cast<std::size_t>(p - m.text_);
+        return m;
+    }
+
+    bool empty() const { return size_ == 0; }
+    std::string_view view() const { return {text_, size_}; }
+    operator std::string_view() const { return view(); }
+
+private:
+    // Squares, amounts and progress have at most three digits: those are copied whole from a
+    // table, digits and separator.
+    static char* append(char* p, int v) {
+        if (v < 0 || v >= detail::kSmallNumbers) return appendWide(p, v);
+        const detail::SmallNumber& n = detail::kSmallNumberFields.items[static_cast<std::size_t>(v)];
+        std::memcpy(p, n.text, sizeof n.text);
+        return p + n.size;
+    }
+    static char* append(char* p, Flag f) {
+        *p++ = f.letter;
+        *p++ = kSeparator;
+        return p;
+    }
+    // Any int, at most 11 characters, and the separator.
+    static char* appendWide(char* p, int v);
+
+    char text_[kCapacity]; // written up to size_ only
+    std::size_t size_ = 0;
+};
+
 namespace announce {
+// The announcements of a game's course, in place; announce::nextplayer() and the others of
+// the same name return the same bytes as a std::string.
+namespace inplace {
+ShortMessage nextplayer(int seat, int phase);
+ShortMessage rollagain(int seat);
+ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed);
+ShortMessage nomoves(int seat);
+ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2);
+ShortMessage gotpenalty1(int seat, int pawn, int progress);
+ShortMessage warning(int seat, int pawn, int partnerPawn);
+ShortMessage passing(int seat);
+ShortMessage aerror(int seat, int code);
+ShortMessage movehim(const MoveHimInfo& info);
+ShortMessage sendback(int mover, int seat, int pawn, int progress);
+ShortMessage winner(int code);
+} // namespace inplace
+
 std::string sendlogininfo(int connection);
 std::string full();
 std::string newplayerinfo(int connection, std::string_view name);

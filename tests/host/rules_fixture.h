@@ -12,9 +12,12 @@
 #include <QTest>
 #include <QtGlobal>
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "host/board_rules.h"
+#include "host/random.h"
 
 namespace rulestest {
 
@@ -152,6 +155,44 @@ inline Applied applyMove(BoardState& b, int seat, int code, int pawn) {
         b.sendpawn = 0;
     }
     return r;
+}
+
+// A position nobody would write by hand: pawns anywhere on their paths, now and then on a
+// square no rule expects (another seat's track end, off the board), random options, block
+// records and amounts, including amounts no roll gives.
+inline BoardState randomBoard(quadrino::Random& r) {
+    auto pick = [&r](int n) { return static_cast<int>(r.below(static_cast<std::uint32_t>(n))); };
+    BoardState b;
+    b.options = {pick(2) == 1, pick(2) == 1, pick(3) != 0, pick(3) != 0, pick(2) == 1, true, pick(5)};
+    for (int seat = 1; seat <= quadrino::kSeatCount; ++seat)
+        for (int pawn = 1; pawn <= quadrino::kPawnCount; ++pawn) {
+            int& square = b.seats[seat].pawnsquare[pawn];
+            const int kind = pick(20);
+            if (kind < 6)
+                square = 0;
+            else if (kind < 8)
+                square = quadrino::homeSquareOf(seat);
+            else if (kind < 18)
+                square = quadrino::squareAhead(seat, quadrino::startSquareOf(seat), pick(quadrino::kPathLength));
+            else if (kind < 19)
+                square = 1 + pick(100);
+            else
+                square = std::array{-1, 101, 150}[static_cast<std::size_t>(pick(3))];
+            b.seats[seat].blockpartner[pawn] = pick(3) == 0 ? pick(5) : 0;
+            b.seats[seat].blockturns[pawn] = pick(4);
+        }
+    auto maybe = [&](int value) { return pick(3) == 0 ? value : 0; };
+    MoveSlots& m = b.amounts;
+    m.die1 = pick(4) == 0 ? 0 : 1 + pick(6);
+    m.die2 = pick(4) == 0 ? 0 : 1 + pick(6);
+    m.double1 = maybe(m.die1);
+    m.double2 = maybe(m.die1);
+    m.bonus20a = maybe(20);
+    m.bonus20b = maybe(20);
+    m.bonus10a = maybe(10);
+    m.bonus10c = maybe(10);
+    m.bonus20c = pick(10) == 0 ? 33 + pick(8) : 0;
+    return b;
 }
 
 } // namespace rulestest

@@ -15,6 +15,10 @@ class TestBoardRules : public QObject {
   private slots:
     void stepSquare_data();
     void stepSquare();
+    void pathsFollowTheSteppingRule();
+    void pawnOffItsPathStillSteps();
+    void moveJudgeAgreesWithTheRuleBook();
+    void commitMoveIsTheHostsSequence();
     void safeSquares();
     void trackDistance_data();
     void trackDistance();
@@ -66,6 +70,80 @@ void TestBoardRules::stepSquare() {
     QFETCH(int, from);
     QFETCH(int, to);
     QCOMPARE(quadrino::stepSquare(seat, from), to);
+}
+
+void TestBoardRules::pathsFollowTheSteppingRule() {
+    // The laid-out paths against the stepping rule itself, for every square and distance.
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        QList<int> path;
+        for (int sq = startSquareOf(seat); sq <= homeSquareOf(seat); sq = quadrino::stepSquare(seat, sq)) {
+            path << sq;
+            if (sq == homeSquareOf(seat)) break;
+        }
+        QCOMPARE(path.size(), kPathLength);
+        QCOMPARE(path.last(), homeSquareOf(seat));
+        for (int square = -2; square <= 102; ++square) {
+            const qsizetype at = path.indexOf(square);
+            for (int steps = -1; steps <= kPathLength + 1; ++steps) {
+                const int expected = at < 0 || steps < 0 || at + steps >= path.size() ? 0 : path[at + steps];
+                QVERIFY2(squareAhead(seat, square, steps) == expected,
+                         qPrintable(QStringLiteral("seat %1 square %2 steps %3").arg(seat).arg(square).arg(steps)));
+            }
+        }
+    }
+    QCOMPARE(squareAhead(0, 5, 1), 0);
+    QCOMPARE(squareAhead(5, 5, 1), 0);
+}
+
+void TestBoardRules::pawnOffItsPathStillSteps() {
+    // Seat 1 never passes squares 1..4, but a hand-made board may put a pawn there: it steps
+    // by the rule, stopped by a pair like any other.
+    BoardState b;
+    b.seats[1].pawnsquare = {2, 0, 0, 0};
+    QCOMPARE(oktomoveTest(b, 1, 1, 4), 6);
+    QCOMPARE(MoveJudge(b, 1).landing(1, 4), 6);
+    b.seats[3].pawnsquare = {4, 4, 0, 0};
+    QCOMPARE(oktomoveTest(b, 1, 1, 4), 0);
+    QCOMPARE(MoveJudge(b, 1).landing(1, 4), 0);
+}
+
+void TestBoardRules::moveJudgeAgreesWithTheRuleBook() {
+    // The judge's own answer for the common step against the rule book's full walk.
+    quadrino::Random r(7);
+    for (int round = 0; round < 3000; ++round) {
+        const BoardState b = randomBoard(r);
+        for (int seat = 0; seat <= kSeatCount + 1; ++seat) {
+            const MoveJudge judge(b, seat);
+            for (int pawn = 0; pawn <= kPawnCount + 1; ++pawn)
+                for (int amount = -1; amount <= 41; ++amount)
+                    if (judge.landing(pawn, amount) != oktomoveTest(b, seat, pawn, amount))
+                        QFAIL(qPrintable(QStringLiteral("round %1 seat %2 pawn %3 amount %4")
+                                             .arg(round).arg(seat).arg(pawn).arg(amount)));
+        }
+    }
+}
+
+void TestBoardRules::commitMoveIsTheHostsSequence() {
+    // One step against the host's sequence made of the plain rules, refusals included.
+    quadrino::Random r(8);
+    for (int round = 0; round < 5000; ++round) {
+        const BoardState start = randomBoard(r);
+        const int seat = 1 + static_cast<int>(r.below(kSeatCount));
+        const int code = static_cast<int>(r.below(14));
+        const int pawn = static_cast<int>(r.below(6));
+        BoardState expected = start;
+        const Applied plain = rulestest::applyMove(expected, seat, code, pawn);
+        BoardState b = start;
+        const CommittedMove committed = commitMove(b, seat, pawn, code);
+        if (b.sendseat != 0) {
+            b.seats[b.sendseat].pawnsquare[b.sendpawn] = 0;
+            b.sendseat = b.sendpawn = 0;
+        }
+        const QString where = QStringLiteral("round %1").arg(round);
+        QVERIFY2(committed.landing == plain.landing, qPrintable(where));
+        QVERIFY2(committed.more == plain.moves, qPrintable(where));
+        QVERIFY2(b == expected, qPrintable(where));
+    }
 }
 
 void TestBoardRules::safeSquares() {

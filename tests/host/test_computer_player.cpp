@@ -21,6 +21,7 @@ class TestComputerPlayer : public QObject {
     void decision_data();
     void decision();
     void sendLandsWhereTheRulesSay();
+    void sameChoicesAsTheStepsSpelledOut();
     void botGames_data();
     void botGames();
 };
@@ -211,6 +212,101 @@ void TestComputerPlayer::decision() {
     QCOMPARE(got->pawn, pawn);
     const int amount = amountOfCode(b.amounts, code).value_or(0);
     QVERIFY(oktomoveTest(b, seat, pawn, amount) != 0);
+}
+
+namespace {
+
+// The four steps spelled out with nothing remembered: every question put to oktomoveTest
+// as it comes. The player keeps answers and reads distances off bit sets; it must choose
+// exactly what this does.
+namespace plain {
+
+bool granted(const BoardState& b, int seat, int pawn, int amount) {
+    return amount != 0 && oktomoveTest(b, seat, pawn, amount) != 0;
+}
+
+std::optional<BotMove> firstGranted(const BoardState& b, int seat, int pawn, std::optional<int> wanted) {
+    for (int code : kMoveCodeOrder) {
+        const int amount = amountOf(b.amounts, code);
+        if (amount == 0 || (wanted && *wanted != amount)) continue;
+        if (granted(b, seat, pawn, amount)) return BotMove{code, pawn};
+    }
+    return std::nullopt;
+}
+
+std::optional<BotMove> block(const BoardState& b, int seat) {
+    const int limit = b.options.blocklimit;
+    const MoveSlots& m = b.amounts;
+    const SeatState& me = b.seats[seat];
+    if (limit <= 0) return std::nullopt;
+    for (int k = 1; k < kPawnCount; ++k) {
+        if (me.pawnsquare[k] == 0 || me.pawnsquare[k] != me.pawnsquare[k + 1] || me.blockturns[k] <= limit - 2)
+            continue;
+        if (granted(b, seat, k, m.die1)) return BotMove{1, k};
+        if (granted(b, seat, k, m.die2)) return BotMove{2, k};
+        if (m.die1 != 0 && m.die2 != 0 && granted(b, seat, k, m.die1 + m.die2)) return BotMove{3, k};
+    }
+    return std::nullopt;
+}
+
+std::optional<BotMove> start(const BoardState& b, int seat) {
+    const MoveSlots& m = b.amounts;
+    const bool sumIsFive = m.die1 != 0 && m.die2 != 0 && m.die1 + m.die2 == 5;
+    int highestAtStart = 0, onStartSquare = 0;
+    for (int p = 1; p <= kPawnCount; ++p) {
+        if (b.seats[seat].pawnsquare[p] == 0) highestAtStart = p;
+        else if (b.seats[seat].pawnsquare[p] == startSquareOf(seat)) ++onStartSquare;
+    }
+    if (highestAtStart == 0 || onStartSquare >= 2) return std::nullopt;
+    const int p = highestAtStart;
+    if (m.die1 == 5 && granted(b, seat, p, 5)) return BotMove{1, p};
+    if (m.die2 == 5 && granted(b, seat, p, 5)) return BotMove{2, p};
+    if (sumIsFive && granted(b, seat, p, 5)) return BotMove{3, p};
+    if (m.double1 == 5 && granted(b, seat, p, 5)) return BotMove{6, p};
+    if (m.double2 == 5 && granted(b, seat, p, 5)) return BotMove{7, p};
+    return std::nullopt;
+}
+
+std::optional<BotMove> send(const BoardState& b, int seat) {
+    for (int k = 1; k <= kPawnCount; ++k)
+        for (int j = 1; j <= kSeatCount; ++j)
+            for (int mp = 1; mp <= kPawnCount && j != seat; ++mp) {
+                const int difference = b.seats[j].pawnsquare[mp] - b.seats[seat].pawnsquare[k];
+                if (difference <= 0) continue;
+                if (auto move = firstGranted(b, seat, k, difference)) return move;
+            }
+    return std::nullopt;
+}
+
+std::optional<BotMove> move(const BoardState& b, int seat) {
+    for (int k = 1; k <= kPawnCount; ++k) {
+        const int square = b.seats[seat].pawnsquare[k];
+        if (square == 0 || square == homeSquareOf(seat)) continue;
+        if (auto found = firstGranted(b, seat, k, std::nullopt)) return found;
+    }
+    return std::nullopt;
+}
+
+} // namespace plain
+} // namespace
+
+void TestComputerPlayer::sameChoicesAsTheStepsSpelledOut() {
+    quadrino::Random r(21);
+    for (int round = 0; round < 4000; ++round) {
+        const BoardState b = randomBoard(r);
+        for (int seat = 1; seat <= kSeatCount; ++seat) {
+            const QString where = QStringLiteral("round %1 seat %2").arg(round).arg(seat);
+            QVERIFY2(checkforblock(b, seat) == plain::block(b, seat), qPrintable(where));
+            QVERIFY2(checkforcomputerstart(b, seat) == plain::start(b, seat), qPrintable(where));
+            QVERIFY2(checkforcomputersend(b, seat) == plain::send(b, seat), qPrintable(where));
+            QVERIFY2(checkforcomputermove(b, seat) == plain::move(b, seat), qPrintable(where));
+            std::optional<BotMove> expected = plain::block(b, seat);
+            if (!expected) expected = plain::start(b, seat);
+            if (!expected) expected = plain::send(b, seat);
+            if (!expected) expected = plain::move(b, seat);
+            QVERIFY2(computermove(b, seat) == expected, qPrintable(where));
+        }
+    }
 }
 
 void TestComputerPlayer::sendLandsWhereTheRulesSay() {

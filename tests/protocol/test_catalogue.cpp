@@ -2,6 +2,8 @@
 // Every command built byte for byte and parsed back; text conversions at the edges.
 #include <QtTest>
 
+#include <limits>
+
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
@@ -74,6 +76,18 @@ private slots:
         m.amounts = {0, 20, 0, 10, 0, 0, 3, 0};
         m.moreMoves = true;
         row("movehim", announce::movehim(m), "CMD_movehim+1+4+2+30+55+0+20+0+10+0+0+3+0+t+~");
+        // Built in place: the longest numbers still fit whole.
+        const int lo = std::numeric_limits<int>::min();
+        const MoveHimInfo widest{lo, lo, lo, lo, lo, {lo, lo, lo, lo, lo, lo, lo, lo}, false};
+        row("movehim of the widest numbers", std::string(announce::inplace::movehim(widest).view()),
+            "CMD_movehim+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+"
+            "-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+-2147483648+f+~");
+        row("hisdice in place", std::string(announce::inplace::hisdice(2, 2, 6, 1, 0, 0, false).view()),
+            "CMD_hisdice+2+2+6+1+0+0+0+~");
+        row("numbers at the edges of the small ones",
+            std::string(announce::inplace::sendback(9, 10, 999, 1000).view()) +
+                std::string(announce::inplace::gotpenalty(-1, 99, 100, 0, 2147483647).view()),
+            "CMD_sendback+9+10+999+1000+~CMD_gotpenalty+-1+99+100+0+2147483647+~");
     }
     void buildsExactBytes() {
         QFETCH(QString, built);
