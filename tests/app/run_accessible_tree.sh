@@ -14,4 +14,11 @@ done
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
 [ -x /usr/libexec/at-spi-bus-launcher ] || [ -x /usr/lib/at-spi2-core/at-spi-bus-launcher ] ||
   { echo "skipped: at-spi2-core is missing"; exit 77; }
+# Under AddressSanitizer: libxkbcommon-x11, which only the X platform loads, reads its keymap
+# names with strndup past their end, which strict string checks report; the game's own code is
+# checked with them by every other test.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+  ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+  export ASAN_OPTIONS
+fi
 exec timeout -k 5 100 dbus-run-session -- xvfb-run -a "$python" "$here/accessible_tree.py" "$program"
