@@ -204,13 +204,13 @@ SquareCounts::SquareCounts(const BoardState& b) {
             if (square >= 0 && square < kBoardSquares) ++count_[static_cast<std::size_t>(square)];
 }
 
-MoveJudge::MoveJudge(const BoardState& b, int seat, const SquareCounts& counts) : b_(b), seat_(seat), counts_(counts) {
+void MoveJudge::bind() {
     step_.fill(-1);
-    if (!isSeat(seat)) return; // every question goes to the rule book, which refuses it
-    path_ = kPaths.squares[static_cast<std::size_t>(seat)].data();
+    if (!isSeat(seat_)) return; // every question goes to the rule book, which refuses it
+    path_ = kPaths.squares[static_cast<std::size_t>(seat_)].data();
     for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
-        const int square = b.seats[seat].pawnsquare[pawn];
-        step_[static_cast<std::size_t>(pawn - 1)] = square == 0 ? kAtStart : kPaths.indexOf(seat, square);
+        const int square = b_.seats[seat_].pawnsquare[pawn];
+        step_[static_cast<std::size_t>(pawn - 1)] = square == 0 ? kAtStart : kPaths.indexOf(seat_, square);
     }
 }
 
@@ -287,8 +287,6 @@ int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
     return judge(b, SquareCounts(b), seat, pawn, amount, nullptr);
 }
 
-namespace {
-
 bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     const SeatState& me = b.seats[seat];
@@ -311,18 +309,20 @@ bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
     return false;
 }
 
-} // namespace
-
 bool checkformoves(const BoardState& b, int seat) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     return checkformoves(b, seat, SquareCounts(b));
 }
 
 CommittedMove commitMove(BoardState& b, int seat, int pawn, int code) {
-    const auto amount = amountOfCode(b.amounts, code);
-    if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     // Counted once: the scan for moves afterwards sees the same board but for this pawn.
     SquareCounts counts(b);
+    return commitMove(b, seat, pawn, code, counts);
+}
+
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code, SquareCounts& counts) {
+    const auto amount = amountOfCode(b.amounts, code);
+    if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     Captures captures;
     const int landing = judge(b, counts, seat, pawn, *amount, &captures);
     if (landing == 0) return {};

@@ -54,6 +54,7 @@ class SquareCounts {
 public:
     explicit SquareCounts(const BoardState& b);
     int at(int square) const { return count_[static_cast<std::size_t>(square)]; }
+    bool operator==(const SquareCounts&) const = default;
     // A pawn went from one square to another.
     void moved(int from, int to) {
         if (from >= 0 && from < kBoardSquares) --count_[static_cast<std::size_t>(from)];
@@ -70,9 +71,15 @@ private:
 // made from, which must outlive it and stay unchanged while it is asked.
 class MoveJudge {
 public:
-    MoveJudge(const BoardState& b, int seat) : MoveJudge(b, seat, SquareCounts(b)) {}
-    // With the squares already counted for this board.
-    MoveJudge(const BoardState& b, int seat, const SquareCounts& counts);
+    MoveJudge(const BoardState& b, int seat) : b_(b), seat_(seat), own_(std::in_place, b), counts_(*own_) { bind(); }
+    // With the squares already counted for this board: read, not copied, so they too must
+    // outlive the judge and stay unchanged while it is asked.
+    MoveJudge(const BoardState& b, int seat, const SquareCounts& counts) : b_(b), seat_(seat), counts_(counts) {
+        bind();
+    }
+    // It may read its own count: a copy would read the original's.
+    MoveJudge(const MoveJudge&) = delete;
+    MoveJudge& operator=(const MoveJudge&) = delete;
 
     int landing(int pawn, int amount) const {
         if (isPawn(pawn) && amount >= 1) {
@@ -95,10 +102,12 @@ public:
 private:
     // Everything else, by the rule book in full.
     int judged(int pawn, int amount) const;
+    void bind();
 
     const BoardState& b_;
     int seat_;
-    SquareCounts counts_;
+    std::optional<SquareCounts> own_; // counted here when the caller had not
+    const SquareCounts& counts_;
     const std::uint8_t* path_ = nullptr; // the seat's squares by steps from its start square
     static constexpr int kAtStart = -2;
     std::array<int, kPawnCount> step_{}; // each pawn's steps along its path, kAtStart, or -1 elsewhere
@@ -106,6 +115,8 @@ private:
 
 // True when the seat has at least one legal move with the amounts left.
 bool checkformoves(const BoardState& b, int seat);
+// The same with the board's squares already counted.
+bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts);
 
 // A move as the host applies a request: refused (landing 0, nothing changed) unless the code
 // is 1..12 with its amount there and the rules grant it. Granted, the pawn lands, a capture
@@ -117,6 +128,9 @@ struct CommittedMove {
     bool more = false;
 };
 CommittedMove commitMove(BoardState& b, int seat, int pawn, int code);
+// The same for a caller that keeps the board's squares counted: the counts are read and, for
+// a granted move, moved along with the pawn (the captured pawn still counted where it stood).
+CommittedMove commitMove(BoardState& b, int seat, int pawn, int code, SquareCounts& counts);
 // The pawn the three-doubles penalty sends back, 0 for none.
 int findclosestpawn(const BoardState& b, int seat);
 // Sends a pawn back to start.

@@ -25,7 +25,7 @@ constexpr AmountSet bit(int amount) { return AmountSet{1} << amount; }
 // kept.
 class Asker {
 public:
-    Asker(const BoardState& b, int seat) : judge_(b, seat) {
+    Asker(const BoardState& b, int seat, const SquareCounts& counts) : judge_(b, seat, counts) {
         const auto amounts = amountsInOrder(b.amounts);
         for (std::size_t i = 0; i < kMoveCodeCount; ++i) {
             const int code = kMoveCodeOrder[i];
@@ -230,32 +230,41 @@ std::optional<BotMove> checkforcomputermove(const BoardState& b, Asker& ask, int
 
 std::optional<BotMove> checkforblock(const BoardState& b, int seat) {
     if (!isSeat(seat)) return std::nullopt;
-    Asker ask(b, seat);
+    const SquareCounts counts(b);
+    Asker ask(b, seat, counts);
     return checkforblock(b, ask, seat);
 }
 
 std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
     if (!isSeat(seat)) return std::nullopt;
-    Asker ask(b, seat);
+    const SquareCounts counts(b);
+    Asker ask(b, seat, counts);
     return checkforcomputerstart(b, ask, seat);
 }
 
 std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
     if (!isSeat(seat)) return std::nullopt;
-    Asker ask(b, seat);
+    const SquareCounts counts(b);
+    Asker ask(b, seat, counts);
     return checkforcomputersend(b, ask, seat);
 }
 
 std::optional<BotMove> checkforcomputermove(const BoardState& b, int seat) {
     if (!isSeat(seat)) return std::nullopt;
-    Asker ask(b, seat);
+    const SquareCounts counts(b);
+    Asker ask(b, seat, counts);
     return checkforcomputermove(b, ask, seat);
 }
 
 std::optional<BotMove> computermove(const BoardState& b, int seat) {
     if (!isSeat(seat)) return std::nullopt;
+    return computermove(b, seat, SquareCounts(b));
+}
+
+std::optional<BotMove> computermove(const BoardState& b, int seat, const SquareCounts& counts) {
+    if (!isSeat(seat)) return std::nullopt;
     // One set of answers for all four steps: they ask about the same board.
-    Asker ask(b, seat);
+    Asker ask(b, seat, counts);
     if (auto move = checkforblock(b, ask, seat)) return move;
     if (auto move = checkforcomputerstart(b, ask, seat)) return move;
     if (auto move = checkforcomputersend(b, ask, seat)) return move;

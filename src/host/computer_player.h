@@ -3,6 +3,7 @@
 // The computer player's decision procedure: four steps in a fixed order, no randomness.
 #include <optional>
 
+#include "host/board_rules.h"
 #include "host/game_state.h"
 
 namespace quadrino {
@@ -17,6 +18,8 @@ struct BotMove {
 // in order and returns the move of the first that finds one. `blocklimit` is the limit in
 // force for the game.
 std::optional<BotMove> computermove(const BoardState& b, int seat);
+// The same with the board's squares already counted (see SquareCounts).
+std::optional<BotMove> computermove(const BoardState& b, int seat, const SquareCounts& counts);
 
 std::optional<BotMove> checkforblock(const BoardState& b, int seat);
 std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat);

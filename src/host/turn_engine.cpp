@@ -65,6 +65,7 @@ void TurnEngine::startgame(const StartGameRequest& r) {
     }
     board_.amounts = {};
     board_.sendseat = board_.sendpawn = 0;
+    counts_ = SquareCounts(board_);
     turn_.rollagain = false;
 
     do {
@@ -112,6 +113,7 @@ void TurnEngine::findplayer() {
         }
         turn_.whoseturn = found;
         const BlockLimitEvents events = applyBlockLimit(board_, found);
+        if (events.count != 0) counts_ = SquareCounts(board_);
         for (std::size_t i = 0; i < events.count; ++i) {
             const BlockLimitEvent& e = events.items[i];
             if (e.kind == BlockLimitEvent::Kind::penalty)
@@ -157,7 +159,10 @@ void TurnEngine::playerroll(int seat) {
 
     if (board_.options.penalty && turn_.doublescount >= 3) {
         const int k = findclosestpawn(board_, seat);
-        if (k != 0) sendToStart(board_, seat, k);
+        if (k != 0) {
+            sendToStart(board_, seat, k);
+            counts_ = SquareCounts(board_);
+        }
         seats_.broadcast(announce::inplace::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
         turn_.rollagain = false;
         armNextPlayer();
@@ -165,7 +170,7 @@ void TurnEngine::playerroll(int seat) {
     }
     seats_.broadcast(announce::inplace::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
                                        amounts.double2, passOffer));
-    if (!checkformoves(board_, turn_.whoseturn)) {
+    if (!checkformoves(board_, turn_.whoseturn, counts_)) {
         seats_.broadcast(announce::inplace::nomoves(seat));
         armNextPlayer();
     } else if (seats_.botPlays(seat)) {
@@ -187,7 +192,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     // A refused move leaves every amount where it was, the second and third 20 included.
     // Whether moves are left is judged before the captured pawn leaves: it still makes a
     // pair on the landing square.
-    const CommittedMove committed = commitMove(board_, seat, pawn, code);
+    const CommittedMove committed = commitMove(board_, seat, pawn, code, counts_);
     if (committed.landing == 0) return refuse(5);
     const int landing = committed.landing;
     const bool more = committed.more;
@@ -227,6 +232,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
 void TurnEngine::sendback(int mover, int seat, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
     if (!isSeat(seat) || !isPawn(pawn)) return;
+    counts_.moved(board_.seats[seat].pawnsquare[pawn], 0);
     sendToStart(board_, seat, pawn);
     seats_.broadcast(announce::inplace::sendback(mover, seat, pawn, progressOf(board_, seat)));
 }
@@ -274,7 +280,7 @@ void TurnEngine::armNextPlayer() {
 }
 
 void TurnEngine::keepGameMoving() {
-    if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, turn_.whoseturn)) return;
+    if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, turn_.whoseturn, counts_)) return;
     port_.log("seat " + std::to_string(turn_.whoseturn) + " has no move left; the turn passes");
     seats_.broadcast(announce::inplace::nomoves(turn_.whoseturn));
     armNextPlayer();
@@ -308,7 +314,7 @@ void TurnEngine::computerplay(int seat) {
                 moveit(seat, d->move.code, d->move.pawn);
             else
                 keepGameMoving();
-        } else if (auto move = computermove(board_, seat)) {
+        } else if (auto move = computermove(board_, seat, counts_)) {
             moveit(seat, move->code, move->pawn);
         } else {
             keepGameMoving();
@@ -354,6 +360,7 @@ void TurnEngine::takeOutSeat(int seat) {
     s.passedlast = false;
     s.pawnsquare = {};
     s.blockpartner = {};
+    counts_ = SquareCounts(board_);
     seats_.broadcast(announce::removepegs(seat));
 }
 
@@ -401,6 +408,7 @@ bool TurnEngine::resume(const GameSnapshot& g) {
     port_.stopTimer(HostTimer::Computer);
     board_ = g.board;
     board_.sendseat = board_.sendpawn = 0;
+    counts_ = SquareCounts(board_);
     turn_ = t;
     if (turn_.gamestarted && turn_.turnphase != 0 && seats_.botPlays(turn_.whoseturn))
         armComputer(port_.botDelay());

@@ -60,6 +60,8 @@ public:
 
     bool gamestarted() const { return turn_.gamestarted; }
     const BoardState& board() const { return board_; }
+    // How many pawns stand on each square of board(), kept up to date with every change.
+    const SquareCounts& squareCounts() const { return counts_; }
     const TurnState& turn() const { return turn_; }
     // The state a newcomer is sent during a game.
     LocationsInfo locationsFor(int connection) const;
@@ -93,6 +95,10 @@ private:
     DiceSource& dice_;
     PerSeat<BotLevel> botLevels_{}; // all Classic
     BoardState board_;
+    // The board's pawns counted per square: every question about a move needs them, and the
+    // board changes a pawn or two at a time. Moves and captures update them; the rare
+    // wholesale changes (a new game, a penalty, a seat leaving, a resumed game) recount.
+    SquareCounts counts_{board_};
     TurnState turn_;
 };
 

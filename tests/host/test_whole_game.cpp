@@ -209,6 +209,40 @@ private slots:
         else QCOMPARE(captures, 0);
     }
 
+    // The engine keeps the pawns counted per square as the board changes (moves, captures,
+    // both penalties); after every event the count must be the board's own.
+    void squareCountsFollowTheBoard_data() {
+        QTest::addColumn<std::uint32_t>("seed");
+        QTest::addColumn<QString>("options");
+        QTest::newRow("penalties, block limit 2") << 5u << "1+0+1+1+0+2+1";
+        QTest::newRow("block limit 3") << 77u << "1+0+1+1+0+3+1";
+        QTest::newRow("team") << 4243u << "1+0+1+1+1+3+1";
+        QTest::newRow("no blocking") << 7u << "0+0+0+1+0+0+1";
+    }
+    void squareCountsFollowTheBoard() {
+        QFETCH(std::uint32_t, seed);
+        QFETCH(QString, options);
+        HostFixture f(seed);
+        int winner = 0;
+        long captures = 0, penalties = 0;
+        f.port.setSink([&](int c, std::string_view m) {
+            if (c != 1) return;
+            if (m.substr(0, 11) == "CMD_winner+") winner = m[11] - '0';
+            if (m.substr(0, 13) == "CMD_sendback+") ++captures;
+            if (m.substr(0, 14) == "CMD_gotpenalty") ++penalties;
+        });
+        f.join("Watcher");
+        f.say(1, "CMD_startgame+Watcher+" + options + "+~");
+        f.say(1, "CMD_justwatch+1+1~");
+        for (long steps = 0; winner == 0 && steps < 1000000 && f.port.step(); ++steps) {
+            if (!(f.host.engine().squareCounts() == SquareCounts(f.board())))
+                QFAIL(qPrintable(QString("counts differ from the board after step %1").arg(steps)));
+        }
+        QVERIFY(winner != 0);
+        QVERIFY(captures > 0);
+        if (options.startsWith("1")) QVERIFY(penalties > 0);
+    }
+
     void sameSeedSameGame() {
         const GameLog a = playGame(31337, "1+0+1+1+0+3+1");
         const GameLog b = playGame(31337, "1+0+1+1+0+3+1");
