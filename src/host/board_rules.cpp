@@ -324,14 +324,18 @@ CommittedMove commitMove(BoardState& b, int seat, int pawn, int code, SquareCoun
     const auto amount = amountOfCode(b.amounts, code);
     if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     Captures captures;
-    const int landing = judge(b, counts, seat, pawn, *amount, &captures);
+    int& square = b.seats[seat].pawnsquare[pawn];
+    // Most moves are the common step onto an empty square, which captures nobody.
+    int landing = -1;
+    if (const int from = kPaths.indexOf(seat, square); from >= 0 && *amount >= 1)
+        landing = MoveJudge::commonStep(kPaths.squares[static_cast<std::size_t>(seat)].data(), from, *amount, counts);
+    if (landing < 0) landing = judge(b, counts, seat, pawn, *amount, &captures);
     if (landing == 0) return {};
     for (std::size_t i = 0; i < captures.count; ++i) {
         awardCaptureBonus(b.amounts);
         b.sendseat = captures.items[i].seat;
         b.sendpawn = captures.items[i].pawn;
     }
-    int& square = b.seats[seat].pawnsquare[pawn];
     counts.moved(square, landing);
     square = landing;
     spendCode(b.amounts, code);

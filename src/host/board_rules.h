@@ -86,17 +86,24 @@ public:
             const int from = step_[static_cast<std::size_t>(pawn - 1)];
             if (from == kAtStart && amount != 5) return 0; // only a five enters
             if (from >= 0) {
-                if (amount > kPathLength - 1 - from) return 0; // past the home square
-                const int last = from + amount;
-                // No pawn passes or lands on a pair; the home square holds any number.
-                const int checked = last < kPathLength - 1 ? last : kPathLength - 2;
-                for (int i = from + 1; i <= checked; ++i)
-                    if (counts_.at(path_[i]) >= 2) return 0;
-                const int target = path_[last];
-                if (counts_.at(target) == 0) return target;
+                if (const int answer = commonStep(path_, from, amount, counts_); answer >= 0) return answer;
             }
         }
         return judged(pawn, amount);
+    }
+
+    // A pawn `from` steps along `path` moving `amount` (at least 1): the landing square when it
+    // steps onto an empty square past no pair (nobody is captured), 0 when the rules refuse
+    // it, -1 when only the rule book in full can tell.
+    static int commonStep(const std::uint8_t* path, int from, int amount, const SquareCounts& counts) {
+        if (amount > kPathLength - 1 - from) return 0; // past the home square
+        const int last = from + amount;
+        // No pawn passes or lands on a pair; the home square holds any number.
+        const int checked = last < kPathLength - 1 ? last : kPathLength - 2;
+        for (int i = from + 1; i <= checked; ++i)
+            if (counts.at(path[i]) >= 2) return 0;
+        const int target = path[last];
+        return counts.at(target) == 0 ? target : -1;
     }
 
 private:
