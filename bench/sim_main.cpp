@@ -47,7 +47,11 @@ struct Config {
     bool rotate = false; // play --games games for each rotation of the levels through the seats
 };
 
-bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+// For a literal prefix: its length known where it is used, the comparison is a load or two.
+template <std::size_t N>
+bool startsWith(std::string_view s, const char (&prefix)[N]) {
+    return s.size() >= N - 1 && std::memcmp(s.data(), prefix, N - 1) == 0;
+}
 
 void usage() {
     std::puts("usage: quadrino-sim [--games N] [--seed N] [--penalty 0|1] [--passing 0|1] [--blocking 0|1]\n"
