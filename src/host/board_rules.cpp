@@ -233,10 +233,28 @@ int pawnProgress(int seat, int square) {
     return 0; // a square this seat never reaches
 }
 
+namespace {
+
+// pawnProgress by seat and square, read off for every move announced.
+using ProgressTable = std::array<std::array<std::uint8_t, kBoardSquares>, kSeatCount + 1>;
+const ProgressTable kProgress = [] {
+    ProgressTable t{};
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        for (int square = 0; square < kBoardSquares; ++square)
+            t[static_cast<std::size_t>(seat)][static_cast<std::size_t>(square)] =
+                static_cast<std::uint8_t>(pawnProgress(seat, square));
+    return t;
+}();
+
+} // namespace
+
 int progressOf(const BoardState& b, int seat) {
     if (!isSeat(seat)) return 0;
+    const auto& bySquare = kProgress[static_cast<std::size_t>(seat)];
     int sum = 0;
-    for (int square : b.seats[seat].pawnsquare) sum += pawnProgress(seat, square);
+    for (int square : b.seats[seat].pawnsquare)
+        sum += square >= 0 && square < kBoardSquares ? bySquare[static_cast<std::size_t>(square)]
+                                                     : pawnProgress(seat, square);
     return sum;
 }
 

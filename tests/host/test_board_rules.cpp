@@ -18,6 +18,7 @@ class TestBoardRules : public QObject {
     void pathsFollowTheSteppingRule();
     void pawnOffItsPathStillSteps();
     void moveJudgeAgreesWithTheRuleBook();
+    void progressIsThePawnsSum();
     void commitMoveIsTheHostsSequence();
     void safeSquares();
     void trackDistance_data();
@@ -119,6 +120,21 @@ void TestBoardRules::moveJudgeAgreesWithTheRuleBook() {
                     if (judge.landing(pawn, amount) != oktomoveTest(b, seat, pawn, amount))
                         QFAIL(qPrintable(QStringLiteral("round %1 seat %2 pawn %3 amount %4")
                                              .arg(round).arg(seat).arg(pawn).arg(amount)));
+        }
+    }
+}
+
+void TestBoardRules::progressIsThePawnsSum() {
+    // The seat's progress, read from a table, against each pawn's by the rule, on boards with
+    // pawns anywhere (off the board's numbers too).
+    quadrino::Random r(9);
+    for (int round = 0; round < 2000; ++round) {
+        const BoardState b = randomBoard(r);
+        for (int seat = 0; seat <= kSeatCount + 1; ++seat) {
+            int sum = 0;
+            if (isSeat(seat))
+                for (int square : b.seats[seat].pawnsquare) sum += pawnProgress(seat, square);
+            QCOMPARE(progressOf(b, seat), sum);
         }
     }
 }
