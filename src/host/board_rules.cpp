@@ -310,15 +310,16 @@ bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
     const SeatState& me = b.seats[seat];
     const int home = homeSquareOf(seat);
     const MoveJudge judge(b, seat, counts);
-    // Each amount once: the doubles copies and the bonuses often repeat one.
-    std::array<int, kMoveCodeCount> asked{};
-    std::size_t askedCount = 0;
+    // Each amount once: the doubles copies and the bonuses often repeat one. The rule book
+    // refuses any amount below 1; those below 64 are remembered as bits.
+    std::uint64_t asked = 0;
     for (const int amount : amountsInOrder(b.amounts)) {
-        if (amount == 0) continue;
-        bool known = false;
-        for (std::size_t i = 0; i < askedCount; ++i) known = known || asked[i] == amount;
-        if (known) continue;
-        asked[askedCount++] = amount;
+        if (amount < 1) continue;
+        if (amount < 64) {
+            const std::uint64_t bit = std::uint64_t{1} << amount;
+            if (asked & bit) continue;
+            asked |= bit;
+        }
         for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
             if (me.pawnsquare[pawn] == home) continue;
             if (judge.landing(pawn, amount) != 0) return true;
