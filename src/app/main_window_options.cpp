@@ -142,16 +142,13 @@ void MainWindow::onViewTallyChosen() {
 
 void MainWindow::showSpyList() {
     syncSpyList();
-    const bool opening = !spylist_->isVisible();
-    spylist_->showSpyList();
-    // Over the game it belongs to, as every side window opens.
-    if (opening) centreWindowAt(spylist_, frameGeometry().center());
+    presentSideWindow(spylist_, this);
 }
 
 void MainWindow::showPhraseList() {
-    const bool opening = !phraseEditor_->isVisible();
+    // Opened over the game first; the fields are then filled from the settings.
+    presentSideWindow(phraseEditor_, this);
     phraseEditor_->showPhraseList();
-    if (opening) centreWindowAt(phraseEditor_, frameGeometry().center());
 }
 
 void MainWindow::onChatterSoundChosen(int number) {

@@ -108,9 +108,8 @@ QWidget* TablePanel::create(const std::string& name, QWidget* parent) {
 void TablePanel::build() {
     setObjectName(QStringLiteral("panel_board"));
     setFixedSize(kBaseSize);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(QFont(QStringLiteral("Arial")));
+    scaling::setBaseFont(this, 11, false, scale_);
     controls_["panel_board"] = this;
     for (const placement::Placement& row : placement::placements()) {
         if (row.owner != placement::Owner::Table) continue;
@@ -275,9 +274,7 @@ void TablePanel::setScale(qreal scale) {
     if (scale <= 0 || qFuzzyCompare(scale, scale_)) return;
     scale_ = scale;
     setFixedSize(scaling::scaled(kBaseSize, scale));
-    QFont f = font();
-    f.setPixelSize(std::max(6, scaling::scaled(QSize(11, 11), scale).height()));
-    setFont(f);
+    scaling::setBaseFont(this, 11, false, scale);
     scaling::applyScale(this, scale);
     if (focusRing_) showFocusRing(!focusRing_->isHidden());
     // While a window's edge is dragged the pictures stretch; they are drawn afresh for the

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "app/e2e_fixture.h"
 #include "app/main_window.h"
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
@@ -33,20 +34,11 @@ private slots:
     void userPlaysAWholeGameAgainstBots() {
         MainWindow w;
         QStringList boxes;
-        w.setMessageBox([&](const QString& t) { boxes << t; });
-        LaunchPlan plan = decideLaunch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--time-scale"),
-                                        QStringLiteral("0.01"), QStringLiteral("--seed"), QStringLiteral("20240607")});
-        QVERIFY(plan.error.isEmpty());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.processparams(plan);
-        w.findChild<QAction*>(QStringLiteral("Fast1"))->trigger();
+        e2e::openSoloGame(w, boxes, "20240607");
+        if (QTest::currentTestFailed()) return;
 
         TablePanel* panel = w.panel();
         const table::TableState& table = w.session().table().state();
-        QTRY_VERIFY_WITH_TIMEOUT(w.identity().loggedin, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(panel, QStringLiteral("label_playername1"))->text(),
-                                  QStringLiteral("You"), 10000);
 
         // Start: the board's start button opens the options dialog; full game lets bots
         // take the three empty seats.

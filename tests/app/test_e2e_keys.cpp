@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "app/e2e_fixture.h"
 #include "app/main_window.h"
 #include "chat/chat_pane.h"
 #include "table/table_panel.h"
@@ -21,14 +22,8 @@ private slots:
     void userPlaysAWholeGameByKeys() {
         MainWindow w;
         QStringList boxes;
-        w.setMessageBox([&](const QString& t) { boxes << t; });
-        LaunchPlan plan = decideLaunch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--time-scale"),
-                                        QStringLiteral("0.01"), QStringLiteral("--seed"), QStringLiteral("20240611")});
-        QVERIFY(plan.error.isEmpty());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.processparams(plan);
-        w.findChild<QAction*>(QStringLiteral("Fast1"))->trigger();
+        e2e::openSoloGame(w, boxes, "20240611");
+        if (QTest::currentTestFailed()) return;
 
         TablePanel* panel = w.panel();
         QWidget* board = panel->boardFocus();
@@ -37,9 +32,6 @@ private slots:
             QVERIFY(target);
             QTest::keyClick(target, k, mods);
         };
-        QTRY_VERIFY_WITH_TIMEOUT(w.identity().loggedin, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(panel->findChild<QLabel*>(QStringLiteral("label_playername1"))->text(),
-                                  QStringLiteral("You"), 10000);
         QCOMPARE(w.focusWidget(), board);
 
         // Ctrl+N opens the options; Tab to "Full Game", Space ticks it, Enter starts.

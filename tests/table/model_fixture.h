@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -118,6 +119,18 @@ inline MoveHimInfo move(int seat, int code, int pawn, int square, int progress =
     m.progress = progress;
     m.moreMoves = more;
     return m;
+}
+
+// Own turn on `seat` with the listed pawns placed ({seat, pawn, square}), then a roll; what
+// was recorded so far is forgotten.
+inline void ownRoll(ModelTable& t, int seat, int die1, int die2, bool doubles,
+                    const std::vector<std::array<int, 3>>& pawns = {}) {
+    t.seatEveryone();
+    t.startGame();
+    for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
+    t.feed(announce::nextplayer(seat, 1));
+    t.feed(announce::hisdice(seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true));
+    t.rec.forget();
 }
 
 } // namespace fixture

@@ -11,21 +11,12 @@ using namespace quadrino;
 using fixture::bytes;
 using fixture::Table;
 using fixture::move;
+using fixture::ownRoll;
 namespace geo = quadrino::geometry;
 
 namespace {
 
 using Sent = std::vector<std::string>;
-
-// Own turn on `seat`, the listed pawns placed, then a roll.
-void ownRoll(Table& t, int seat, int die1, int die2, bool doubles, const std::vector<std::array<int, 3>>& pawns = {}) {
-    t.seatEveryone();
-    t.startGame();
-    for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
-    t.feed(announce::nextplayer(seat, 1));
-    t.feed(announce::hisdice(seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true));
-    t.rec.forget();
-}
 
 QList<int> visibleMarkers(const Table& t) {
     QList<int> out;

@@ -15,19 +15,11 @@ using namespace quadrino;
 using fixture::bytes;
 using fixture::Table;
 using fixture::move;
+using fixture::ownRoll;
 
 namespace {
 
 using Sent = std::vector<std::string>;
-
-void ownRoll(Table& t, int die1, int die2, const std::vector<std::array<int, 3>>& pawns) {
-    t.seatEveryone();
-    t.startGame();
-    for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
-    t.feed(announce::nextplayer(1, 1));
-    t.feed(announce::hisdice(1, 2, die1, die2, 0, 0, true));
-    t.rec.forget();
-}
 
 QString accessibleName(QWidget* w) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
@@ -48,7 +40,7 @@ class TestTablePanelKeys : public QObject {
 private slots:
     void keysOnTheBoardPlayAMove() {
         Table t(1);
-        ownRoll(t, 3, 5, {{1, 1, 12}});
+        ownRoll(t, 1, 3, 5, false, {{1, 1, 12}});
         t.panel->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(t.panel.get()));
         QWidget* board = t.panel->boardFocus();
@@ -90,7 +82,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         Table t(1);
-        ownRoll(t, 3, 5, {{1, 1, 12}});
+        ownRoll(t, 1, 3, 5, false, {{1, 1, 12}});
         QVERIFY(!t.panel->onBoardKey(key, Qt::KeyboardModifiers(modifiers)));
         QVERIFY(t.rec.sent.empty());
         QCOMPARE(t.state().chosenMarker, 0);
@@ -98,7 +90,7 @@ private slots:
 
     void tabWithoutMarkersMovesTheFocusOn() {
         Table t(1);
-        ownRoll(t, 3, 5, {{1, 1, 12}});
+        ownRoll(t, 1, 3, 5, false, {{1, 1, 12}});
         QVERIFY(!t.panel->onBoardKey(Qt::Key_Tab, Qt::NoModifier));
         QVERIFY(t.panel->onBoardKey(Qt::Key_1, Qt::NoModifier));
         QVERIFY(t.panel->onBoardKey(Qt::Key_Tab, Qt::NoModifier));
@@ -129,7 +121,7 @@ private slots:
     // Every control of the board that shows has a name a screen reader can read.
     void everyShownControlIsNamed() {
         Table t(2, "Bob");
-        ownRoll(t, 2, 6, {{1, 1, 12}, {2, 1, 40}});
+        ownRoll(t, 1, 2, 6, false, {{1, 1, 12}, {2, 1, 40}});
         t.feed(announce::nextplayer(2, 1));
         t.feed(announce::hisdice(2, 2, 2, 6, 0, 0, true));
         QTest::mouseClick(t.pawn(2, 1), Qt::LeftButton);
