@@ -62,15 +62,26 @@ void ClientSession::setMyName(const QString& name) {
 }
 
 void ClientSession::setHosting(bool hosting) {
+    const bool changed = identity_.amhost != hosting;
     identity_.amhost = hosting;
     table_->setHosting(hosting);
     emit tableChanged();
+    if (changed) emit hostingChanged(hosting);
 }
 
 void ClientSession::connectToHost(const QString& address, quint16 port) {
     awaitingLogin_ = true;
     loginTimer_.start();
     connection_.connectToHost(address, port);
+}
+
+quint16 ClientSession::connectToOwnHost(quint16 port) {
+    const quint16 local = connection_.connectToOwnHost(port);
+    if (local != 0) {
+        awaitingLogin_ = true;
+        loginTimer_.start();
+    }
+    return local;
 }
 
 void ClientSession::giveUp(const QString& reason, bool drop) {
@@ -83,16 +94,19 @@ void ClientSession::giveUp(const QString& reason, bool drop) {
 
 void ClientSession::reset() {
     awaitingLogin_ = false;
+    lastNotice_.clear();
     loginTimer_.stop();
     connection_.reset();
     identity_.myseat = 0;
     identity_.loggedin = false;
+    const bool wasHosting = identity_.amhost;
     identity_.amhost = false;
     // The panel keeps a reference to the model, so the model is replaced where it lives. The
     // caller sets the table's preferences again.
     std::destroy_at(table_.get());
     std::construct_at(table_.get(), identity_, diceSeed_);
     emit tableChanged();
+    if (wasHosting) emit hostingChanged(false);
 }
 
 void ClientSession::send(const std::string& message) {
@@ -118,6 +132,13 @@ void ClientSession::onMessage(const std::string& entry) {
     if (split.word.empty()) return;
     const auto cmd = clientCommand(split.word);
     if (!cmd) return;
+    // The host's own line just before it closes the connection says why (a removal); the
+    // window shows it even where it closes with the connection.
+    lastNotice_.clear();
+    if (*cmd == ClientCommand::chat && split.rest.starts_with("0+")) {
+        const QString data = fromWire(split.rest.substr(2));
+        lastNotice_ = data.left(data.lastIndexOf(u'|'));
+    }
     switch (*cmd) {
     case ClientCommand::sendlogininfo:
         sendlogininfo(split.rest);
@@ -153,6 +174,8 @@ void ClientSession::sendlogininfo(std::string_view body) {
     identity_.myseat = *seat;
     identity_.loggedin = true;
     connection_.send(request::logininfo(*seat, kVersion, loginname_));
+    // Number 1 is the hosting user's, whichever copy runs the host.
+    setHosting(*seat == 1);
 }
 
 } // namespace quadrino

@@ -26,11 +26,16 @@ public:
 
     // The user's name, sent at login in Windows-1252.
     void setMyName(const QString& name);
-    // The hosting copy may start games and remove players.
+    // The hosting user may start games and remove players. A hosting copy says so before its
+    // client logs in; after the login it is whoever holds number 1, so the owner of a
+    // dedicated host has the same rights as a hosting copy.
     void setHosting(bool hosting);
     // A host that has not taken the login within the login timeout (10 s unless set) is given
     // up, whether the connection was never made or made to something that never answers.
     void connectToHost(const QString& address, quint16 port);
+    // The hosting copy's own client: to the host in this process, from a local port the
+    // host can recognise. Returns that port, 0 when none could be had.
+    quint16 connectToOwnHost(quint16 port);
     void setLoginTimeout(int ms) { loginTimer_.setInterval(ms); }
     // Leaves the current game: drops the connection without reporting a close, forgets the
     // login and seat and clears the table. The name stays.
@@ -46,6 +51,8 @@ public:
     table::TableModel& table() { return *table_; }
     const table::TableModel& table() const { return *table_; }
     ClientConnection& connection() { return connection_; }
+    // The host's own chat line when it was the last message received, else empty.
+    const QString& lastNotice() const { return lastNotice_; }
 
 signals:
     void tableChanged();
@@ -61,6 +68,8 @@ signals:
     void gameWon(const QString& winner);
     // The host announced this client's own connection.
     void ownArrival();
+    // Whether this client is the hosting user changed (see setHosting).
+    void hostingChanged(bool hosting);
     void gameOptionsWanted();
     void messageBoxWanted(const QString& text);
     // The host refused the login: every seat is taken.
@@ -82,6 +91,7 @@ private:
     std::uint32_t diceSeed_;
     QTimer loginTimer_;
     bool awaitingLogin_ = false;
+    QString lastNotice_;
     ClientConnection connection_;
 };
 

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 #include <QUrl>
@@ -65,6 +66,19 @@ MainWindow::MainWindow(QWidget* parent)
     };
     messageBox_ = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Quadrino"), text);
+    };
+    choiceBox_ = [this](const QString& text, const QStringList& choices, std::function<void(int)> chosen) {
+        // Not modal to the program: the chat and the menus stay live while the box waits.
+        auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Quadrino"), text, QMessageBox::NoButton, this);
+        box->setObjectName(QStringLiteral("choicebox"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QList<QAbstractButton*> buttons;
+        for (const QString& choice : choices) buttons << box->addButton(choice, QMessageBox::AcceptRole);
+        if (!buttons.isEmpty()) box->setEscapeButton(buttons.back());
+        connect(box, &QMessageBox::finished, this, [box, buttons, chosen = std::move(chosen)] {
+            chosen(static_cast<int>(buttons.indexOf(box->clickedButton())));
+        });
+        box->open();
     };
 
     auto* client = new QWidget(this);
@@ -129,6 +143,13 @@ void MainWindow::connectSession() {
     connect(&session_, &ClientSession::gameFull, this, &MainWindow::onGameFull);
     connect(&session_, &ClientSession::closed, this, &MainWindow::onConnectionClosed);
     connect(&session_, &ClientSession::connectFailed, this, &MainWindow::onConnectFailed);
+    connect(&session_, &ClientSession::hostingChanged, this, &MainWindow::onHostingChanged);
+}
+
+void MainWindow::onHostingChanged(bool hosting) {
+    // The owner of a dedicated host starts games and removes players as a hosting copy does.
+    startGame1_->setEnabled(hosting);
+    spylist_->setHosting(hosting);
 }
 
 // ---- Building ------------------------------------------------------------------------------
@@ -212,6 +233,11 @@ void MainWindow::buildOptionsMenu(QMenu* options) {
     connect(radio("BotLevel1", QStringLiteral("Bot Level"), prefs_.botlevel,
                   {{"BotClassic1", "Classic", Preferences::kBotClassic}, {"BotStrong1", "Strong", Preferences::kBotStrong}}),
             &QActionGroup::triggered, this, &MainWindow::onBotLevelChosen);
+    botSpeed1_ = findChild<QAction*>(QStringLiteral("BotSpeed1"));
+    botLevel1_ = findChild<QAction*>(QStringLiteral("BotLevel1"));
+    // The entries that only a hosting copy can honour say why they are off.
+    options->setToolTipsVisible(true);
+    updateHostOnlyEntries();
     options->addSeparator();
 
     connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered, this,
@@ -384,6 +410,7 @@ void MainWindow::processparams(const LaunchPlan& plan) {
     started_ = true;
     plan_ = plan;
     joinPort_ = plan.port;
+    hostPort_ = plan.port;
     session_.setHosting(false);
     startGame1_->setEnabled(false);
     switch (plan.mode) {
@@ -415,46 +442,126 @@ void MainWindow::hostpress() {
     options.timeScale = plan_.timeScale;
     // The bot speed is the hosting user's preference, read each time a bot is scheduled.
     options.botDelay = [this] { return prefs_.botspeed; };
+    // Number 1 carries the hosting user's rights: only this window's own client may have it,
+    // never another copy on this machine that happens to connect first.
+    options.mayBeOwner = [this](const QHostAddress& peer, quint16 peerPort) {
+        return ownClientPort_ != 0 && peerPort == ownClientPort_ && isLoopbackPeer(peer);
+    };
     host_ = std::make_unique<HostServer>(std::move(options));
     applyBotLevel();
-    quint16 port = plan_.port;
-    if (host_->listen(plan_.port, QHostAddress::Any)) {
-        port = host_->serverPort();
-        // A solo game is this machine's alone; a hosted one tells where others can join.
-        if (plan_.mode != LaunchMode::Solo || fromMenu_) addlinetochat(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
-    } else {
-        addlinetochat(QStringLiteral("0+Unable to host a game on port %1: %2").arg(plan_.port).arg(host_->errorString()),
-                      kSystemColour);
+    ownClientPort_ = 0;
+    // A solo game is this machine's alone: nobody else can reach it, and it needs no port of
+    // its own, so a taken one is simply swapped for a free one.
+    const bool solo = plan_.mode == LaunchMode::Solo;
+    const QHostAddress where = solo ? QHostAddress(QHostAddress::LocalHost) : QHostAddress(QHostAddress::Any);
+    bool listening = host_->listen(hostPort_, where);
+    if (!listening && solo && hostPort_ != 0) listening = host_->listen(0, where);
+    if (!listening) {
+        cannotHost();
+        return;
     }
+    const quint16 port = host_->serverPort();
+    if (!solo) addlinetochat(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
     session_.setHosting(true);
     spylist_->setHosting(true);
-    // Always the local host, whatever address the command line named.
-    session_.connectToHost(QStringLiteral("127.0.0.1"), port);
+    ownClientPort_ = session_.connectToOwnHost(port);
+    if (ownClientPort_ == 0) {
+        addlinetochat(QStringLiteral("0+Unable to connect to your own game on this machine."), kSystemColour);
+        leaveGame();
+        return;
+    }
     startGame1_->setEnabled(true);
+    updateHostOnlyEntries();
+}
+
+void MainWindow::cannotHost() {
+    const quint16 port = hostPort_;
+    const bool taken = host_->serverError() == QAbstractSocket::AddressInUseError;
+    const QString detail = host_->errorString();
+    // Never fall back to whatever answers on the port: that would sit this user down in
+    // somebody else's game.
+    host_.reset();
+    session_.setHosting(false);
+    spylist_->setHosting(false);
+    startGame1_->setEnabled(false);
+    updateHostOnlyEntries();
+    if (!taken) {
+        addlinetochat(QStringLiteral("0+Unable to host a game on port %1: %2. Host again from the File menu.")
+                          .arg(port)
+                          .arg(detail),
+                      kSystemColour);
+        return;
+    }
+    addlinetochat(QStringLiteral("0+Unable to host a game: port %1 is in use on this machine.").arg(port),
+                  kSystemColour);
+    const quint16 other = freePortAfter(port);
+    const QStringList choices{other ? QStringLiteral("Host on Port %1").arg(other) : QStringLiteral("Host on Another Port..."),
+                              QStringLiteral("Join the Game There"), QStringLiteral("Stay Idle")};
+    const QString name = plan_.myname;
+    choiceBox_(QStringLiteral("Port %1 is in use on this machine, perhaps by another game of Quadrino.\n\n"
+                              "You can host on another port, join the game on port %1, or stay idle and choose "
+                              "later from the File menu.")
+                   .arg(port),
+               choices, [this, name, port, other](int chosen) {
+                   if (chosen == 0 && other) hostNetworkGame(name, other);
+                   else if (chosen == 0) onHostNetworkGameChosen();
+                   else if (chosen == 1) joinNetworkGame(name, QStringLiteral("127.0.0.1"), port);
+                   else addlinetochat(QStringLiteral("0+Not hosting. Host or join a game from the File menu."), kSystemColour);
+               });
 }
 
 void MainWindow::joinpress() {
     session_.connectToHost(hostaddress_, joinPort_);
     session_.setHosting(false);
     startGame1_->setEnabled(false);
+    updateHostOnlyEntries();
+}
+
+void MainWindow::updateHostOnlyEntries() {
+    // Only the copy that runs the host runs its computer players; elsewhere the choice would
+    // do nothing, so say why instead of offering it.
+    const bool here = host_ != nullptr;
+    const QString why = here ? QString() : QStringLiteral("Only the copy that hosts the game runs its computer players.");
+    for (QAction* entry : {botSpeed1_, botLevel1_}) {
+        if (!entry) continue;
+        entry->setEnabled(here);
+        entry->setToolTip(here ? entry->text().remove(u'&') : why);
+    }
+}
+
+bool MainWindow::mayLeaveGame() {
+    if (!session_.table().state().gameRunning || unattended_) return true;
+    // A game whose connection is gone is not left by going: it has left already.
+    if (!host_ && !session_.connection().isConnected()) return true;
+    const int seat = identity().myseat;
+    const bool seated = identity().loggedin && seat >= 1 && seat <= table::kSeatCount;
+    if (!seated && !host_) return true;
+    const QString question = host_ ? QStringLiteral("You are hosting a game in progress; leaving ends it for every player. "
+                                                    "Leave the game?")
+                                   : QStringLiteral("A game is in progress. Leave the game?");
+    return !questionBox_ || questionBox_(question);
 }
 
 void MainWindow::leaveGame() {
     // The connection goes first: the host going away must not read as the host ending the game.
     session_.reset();
     host_.reset();
+    ownClientPort_ = 0;
+    updateHostOnlyEntries();
     session_.table().setNewTurnSound(prefs_.turnsound == Preferences::kTurnSoundNew);
     setJustWatchChecked(false);
     startGame1_->setEnabled(false);
     gamestart_->hide();
 }
 
-void MainWindow::hostNetworkGame(const QString& name) {
+void MainWindow::hostNetworkGame(const QString& name, quint16 port) {
     const QString me = cleanPlayerName(name);
-    if (me.isEmpty()) return;
+    if (me.isEmpty() || !mayLeaveGame()) return;
     leaveGame();
     fromMenu_ = true;
     prefs_.hostname = me.toStdString();
+    prefs_.hostport = port;
+    hostPort_ = port;
     saveinifile();
     addlinetochat(QStringLiteral("0+Hosting a network game as %1.. Please Wait.").arg(me), kSystemColour);
     plan_.mode = LaunchMode::Host;
@@ -468,7 +575,7 @@ void MainWindow::hostNetworkGame(const QString& name) {
 void MainWindow::joinNetworkGame(const QString& name, const QString& address, quint16 port) {
     const QString me = cleanPlayerName(name);
     const QString where = address.trimmed();
-    if (me.isEmpty() || where.isEmpty() || port == 0) return;
+    if (me.isEmpty() || where.isEmpty() || port == 0 || !mayLeaveGame()) return;
     leaveGame();
     fromMenu_ = true;
     prefs_.joinname = me.toStdString();
@@ -480,7 +587,7 @@ void MainWindow::joinNetworkGame(const QString& name, const QString& address, qu
     plan_.myname = me;
     plan_.hostaddress = where;
     hostaddress_ = where;
-    joinPort_ = port; // the launch's port stays the one this copy hosts on
+    joinPort_ = port;
     session_.setMyName(me);
     joinpress();
 }
@@ -489,7 +596,8 @@ void MainWindow::onHostNetworkGameChosen() {
     auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Host, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPlayerName(QString::fromStdString(prefs_.hostname.empty() ? prefs_.joinname : prefs_.hostname));
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { hostNetworkGame(dialog->playerName()); });
+    dialog->setPort(hostPort_);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { hostNetworkGame(dialog->playerName(), dialog->port()); });
     dialog->open();
 }
 
@@ -506,6 +614,8 @@ void MainWindow::onJoinNetworkGameChosen() {
 
 void MainWindow::onConnectionClosed() {
     if (!fromMenu_) {
+        // The window goes with the connection; the host's last word must not go unread.
+        if (!session_.lastNotice().isEmpty()) showMessage(session_.lastNotice());
         close();
         return;
     }

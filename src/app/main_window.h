@@ -63,13 +63,17 @@ public:
     // File > "Host Network Game..." and "Join Network Game...": leave the current game and
     // host or join as the command line would, without a restart. The menu entries open a
     // dialog whose acceptance calls these.
-    void hostNetworkGame(const QString& name);
+    void hostNetworkGame(const QString& name, quint16 port);
     void joinNetworkGame(const QString& name, const QString& address, quint16 port);
 
     // Message boxes ("Game is full", "You are not connected", ...); tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
     // Yes/no questions ("A game is in progress. Start a new game?"); tests replace the box.
     void setQuestionBox(std::function<bool(const QString&)> ask) { questionBox_ = std::move(ask); }
+    // A choice among a few ways on: the box shows the text and one button per choice, and
+    // calls `chosen` with the index picked (-1 when closed without a choice). Tests replace it.
+    using ChoiceBox = std::function<void(const QString& text, const QStringList& choices, std::function<void(int)> chosen)>;
+    void setChoiceBox(ChoiceBox box) { choiceBox_ = std::move(box); }
     // Where game sounds go; the window keeps the player.
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     // The tally window to count games in; not owned. Without one, games are not tallied.
@@ -191,6 +195,13 @@ private:
     void reportSaveFailure(const QString& text);
     void saveTally();
     void leaveGame();
+    // Asks before a game in progress is left; true when it may be (or there is none).
+    bool mayLeaveGame();
+    // Listening failed: says why and, when the port is taken, offers the ways on.
+    void cannotHost();
+    // Bot Speed and Bot Level: usable only where this copy runs the host.
+    void updateHostOnlyEntries();
+    void onHostingChanged(bool hosting);
     void onConnectionClosed();
     void onGameFull();
     void onConnectFailed(const QString& reason);
@@ -205,6 +216,7 @@ private:
     std::unique_ptr<SoundPlayer> sound_;
     std::function<void(const QString&)> messageBox_;
     std::function<bool(const QString&)> questionBox_;
+    ChoiceBox choiceBox_;
 
     QWidget* client_ = nullptr;
     TablePanel* panel_ = nullptr;
@@ -232,6 +244,8 @@ private:
     QAction* scrollChatOff2_ = nullptr;
     QAction* scrollChatOffPopup_ = nullptr;
     QAction* justWatch1_ = nullptr;
+    QAction* botSpeed1_ = nullptr;
+    QAction* botLevel1_ = nullptr;
     QMenu* popupMainchat_ = nullptr;
     QMenu* popupSmilies_ = nullptr;
     QMenu* popupSounds_ = nullptr;
@@ -253,6 +267,12 @@ private:
     // open to try again, where a launched game ends with its connection.
     bool fromMenu_ = false;
     quint16 joinPort_ = 7772;
+    // The port this copy hosts on: the launch's, then the Host dialog's.
+    quint16 hostPort_ = 7772;
+    // The local port of this window's own connection to its host; 0 when it has none.
+    quint16 ownClientPort_ = 0;
+    // The saved place and size are applied once per run, at the first load of the settings.
+    bool placed_ = false;
 };
 
 } // namespace quadrino

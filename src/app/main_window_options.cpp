@@ -218,7 +218,12 @@ void MainWindow::loadinifile() {
     else read.loaded = true;
     if (!error.empty()) addlinetochat(QStringLiteral("0+") + QString::fromStdString(error), kSystemColour);
     prefs_ = read;
-    placeWindow();
+    // The saved place is the run's starting place: a later login (File > Host or Join) must
+    // not take the window away from where the user has put it since.
+    if (!placed_) {
+        placed_ = true;
+        placeWindow();
+    }
     applyPreferences();
     // Older hosts and ours take no action on it; it tells the host the hosting user's pace.
     if (identity().myseat == 1 && identity().loggedin) session_.send(request::botspeed(1, prefs_.botspeed));
@@ -384,6 +389,10 @@ void MainWindow::closeUnattended() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!savedAtExit_ && !mayLeaveGame()) {
+        event->ignore();
+        return;
+    }
     saveAtExit();
     event->accept();
     emit closed();

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTcpServer>
+#include <algorithm>
 
 namespace quadrino {
 
@@ -38,7 +40,15 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent) : QDialog(paren
     form->addRow(QStringLiteral("Your name:"), name_);
     connect(name_, &QLineEdit::textChanged, this, &NetworkGameDialog::updateOk);
 
-    if (!host) {
+    if (host) {
+        port_ = new QSpinBox(this);
+        port_->setObjectName(QStringLiteral("edit_port"));
+        // 0 lets the system choose; the chat then names the port it chose.
+        port_->setRange(0, 65535);
+        port_->setSpecialValueText(QStringLiteral("any free port"));
+        port_->setValue(7772);
+        form->addRow(QStringLiteral("Port:"), port_);
+    } else {
         address_ = new QLineEdit(this);
         address_->setObjectName(QStringLiteral("edit_address"));
         address_->setPlaceholderText(QStringLiteral("name or IP address of the hosting computer"));
@@ -79,7 +89,7 @@ QString NetworkGameDialog::playerName() const { return cleanPlayerName(name_->te
 
 QString NetworkGameDialog::address() const { return address_ ? address_->text().trimmed() : QString(); }
 
-quint16 NetworkGameDialog::port() const { return port_ ? static_cast<quint16>(port_->value()) : quint16{7772}; }
+quint16 NetworkGameDialog::port() const { return static_cast<quint16>(port_->value()); }
 
 void NetworkGameDialog::updateOk() {
     ok_->setEnabled(!playerName().isEmpty() && (kind_ == Kind::Host || !address().isEmpty()));
@@ -88,6 +98,21 @@ void NetworkGameDialog::updateOk() {
 } // namespace quadrino
 
 namespace quadrino {
+
+bool isLoopbackPeer(const QHostAddress& peer) {
+    if (peer.isLoopback()) return true;
+    bool mapped = false;
+    const quint32 v4 = peer.toIPv4Address(&mapped);
+    return mapped && QHostAddress(v4).isLoopback();
+}
+
+quint16 freePortAfter(quint16 port) {
+    for (int candidate = port + 1; candidate <= std::min(65535, port + 100); ++candidate) {
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::Any, static_cast<quint16>(candidate))) return static_cast<quint16>(candidate);
+    }
+    return 0;
+}
 
 QList<QHostAddress> joinableAddresses() {
     QList<QHostAddress> found;

@@ -46,6 +46,11 @@ private:
 // characters, the 0xFF terminator) are dropped, as are blanks at either end.
 QString cleanPlayerName(const QString& typed);
 
+// A loopback peer, whether it came in over IPv4, IPv6 or as an IPv4-mapped IPv6 address.
+bool isLoopbackPeer(const QHostAddress& peer);
+// The first port after `port` (up to 100 further) that can be listened on here; 0 if none.
+quint16 freePortAfter(quint16 port);
+
 // This machine's addresses that others may reach: every IPv4 and IPv6 address of every
 // interface that is up, but the loopback ones.
 QList<QHostAddress> joinableAddresses();

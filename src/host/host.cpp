@@ -286,7 +286,18 @@ void Host::kickhim(int connection, std::string_view body) {
     if (!st) { drop(connection, "CMD_kickhim field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may remove players"); return; }
     if (!isConnectionNumber(st->target)) return;
-    if (seats_.connected(st->target)) closeConnection(st->target, "removed by the hosting user");
+    if (!seats_.connected(st->target)) return;
+    if (st->target == 1) {
+        closeConnection(1, "the hosting user left");
+        return;
+    }
+    // Said before the close, so the removed player learns why the game went away and the
+    // others who removed whom.
+    const std::string& name = seats_.player(st->target).name;
+    const std::string by = seats_.player(1).name;
+    seats_.sendTo(st->target, announce::notice("You have been removed from the game by " + by + "."));
+    seats_.broadcastExcept(st->target, announce::notice(by + " removed " + name + " from the game."));
+    closeConnection(st->target, "removed by the hosting user");
 }
 
 void Host::relay(int connection, HostCommand command, std::string_view body) {

@@ -36,6 +36,14 @@ void ClientConnection::connectToHost(const QString& host, quint16 port) {
     socket_.connectToHost(host, port);
 }
 
+quint16 ClientConnection::connectToOwnHost(quint16 port) {
+    // Bound first, the port is ours before the connect reaches the listener.
+    if (!socket_.bind(QHostAddress(QHostAddress::LocalHost), 0)) return 0;
+    const quint16 local = socket_.localPort();
+    connectToHost(QStringLiteral("127.0.0.1"), port);
+    return local;
+}
+
 void ClientConnection::reset() {
     connecting_ = false;
     tick_.stop();

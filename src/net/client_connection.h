@@ -20,6 +20,12 @@ public:
 
     // Non-blocking connect; a name that is not an address is looked up first.
     void connectToHost(const QString& host, quint16 port);
+    // Connects to a host in this process over loopback from a local port known before the
+    // host accepts, so that the host can tell its own client from another copy on this
+    // machine. Returns that port, or 0 when no local port could be had (nothing is started).
+    quint16 connectToOwnHost(quint16 port);
+    // The local port of the connection or attempt; 0 when there is none.
+    quint16 localPort() const { return socket_.localPort(); }
     // Drops the connection, or the attempt, and everything received, without reporting a
     // close or a failure: the connection is as new and may connect again.
     void reset();

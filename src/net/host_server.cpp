@@ -51,6 +51,10 @@ quint16 HostServer::serverPort() const { return server_ ? server_->serverPort() 
 
 QString HostServer::errorString() const { return server_ ? server_->errorString() : QString(); }
 
+QAbstractSocket::SocketError HostServer::serverError() const {
+    return server_ ? server_->serverError() : QAbstractSocket::UnknownSocketError;
+}
+
 void HostServer::closeAll() {
     for (int n = 1; n <= kRefusedSlot; ++n)
         if (sockets_[static_cast<std::size_t>(n)]) close(n);
@@ -59,7 +63,7 @@ void HostServer::closeAll() {
 void HostServer::onNewConnection() {
     while (server_->hasPendingConnections()) {
         QTcpSocket* socket = server_->nextPendingConnection();
-        const bool mayBeOne = !options_.mayBeOwner || options_.mayBeOwner(socket->peerAddress());
+        const bool mayBeOne = !options_.mayBeOwner || options_.mayBeOwner(socket->peerAddress(), socket->peerPort());
         const int number = host_->allocateConnection(mayBeOne);
         attach(number, socket);
         host_->connectionOpened(number);

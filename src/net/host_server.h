@@ -3,6 +3,7 @@
 // The host on real sockets: a QTcpServer listener, one QTcpSocket per connection number and
 // QTimers, all behind the host's port interface. Used by the hosting GUI and quadrino-host.
 #include <QElapsedTimer>
+#include <QAbstractSocket>
 #include <QHostAddress>
 #include <QObject>
 #include <QTimer>
@@ -29,8 +30,9 @@ public:
         std::function<int()> botDelay;   // the hosting user's bot speed; 1000 ms when unset
         // Where the host's log lines go; unset, they go to the quadrino.host category.
         std::function<void(std::string_view)> logLine;
-        // Who may get number 1 with the hosting user's rights; unset, whoever comes first.
-        std::function<bool(const QHostAddress&)> mayBeOwner;
+        // Whether a peer (its address and port) may get number 1 with the hosting user's
+        // rights; everybody else gets 2 to 9. Unset, whoever comes first.
+        std::function<bool(const QHostAddress&, quint16)> mayBeOwner;
         // A person's seat idle this long on its turn is set to just watch; 0 = never.
         std::int64_t turnTimeoutMs = 0;
     };
@@ -45,6 +47,8 @@ public:
     bool listen(quint16 port, const QHostAddress& address = QHostAddress::Any);
     quint16 serverPort() const;
     QString errorString() const;
+    // Why the last listen failed; AddressInUseError when another program holds the port.
+    QAbstractSocket::SocketError serverError() const;
     // Closes every connection (used at exit).
     void closeAll();
 

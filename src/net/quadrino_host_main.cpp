@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
                                                                    static_cast<std::size_t>(levelName.size())));
     if (!level) return fail("--bot-level wants classic or strong");
     options.turnTimeoutMs = turnTimeout * 1000;
-    options.mayBeOwner = [owners](const QHostAddress& peer) {
+    options.mayBeOwner = [owners](const QHostAddress& peer, quint16) {
         if (owners.isEmpty()) return peer.isLoopback();
         for (const QHostAddress& a : owners)
             if (a.isEqual(peer, QHostAddress::TolerantConversion)) return true;

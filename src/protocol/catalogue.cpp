@@ -4,6 +4,7 @@
 #include <charconv>
 #include <utility>
 
+#include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
 #include "protocol/fields.h"
 #include "protocol/wire.h"
@@ -230,6 +231,9 @@ std::string chat(std::string_view senderText, std::string_view name, std::string
 }
 std::string action(std::string_view senderText, std::string_view name, std::string_view text) {
     return Msg("CMD_action").f(senderText).last(std::string(name) + " " + std::string(text)).done();
+}
+std::string notice(std::string_view text) {
+    return Msg("CMD_chat").f(0).last(std::string(text) + "|" + colourToText(kSystemColour)).done();
 }
 std::string playasound(std::string_view senderText, std::string_view rest) {
     return Msg("CMD_playasound").f(senderText).last(rest).done();

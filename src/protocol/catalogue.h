@@ -217,6 +217,9 @@ std::string justwatching(int seat, std::string_view flag);
 std::string chat(std::string_view senderText, std::string_view name, std::string_view text);
 std::string action(std::string_view senderText, std::string_view name, std::string_view text);
 std::string playasound(std::string_view senderText, std::string_view rest);
+// A line in the host's own words: a chat line of kind 0 in the system colour, which every
+// client shows as one of its own notices.
+std::string notice(std::string_view text);
 std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
                       std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
                       std::string_view seat4playing, std::string_view teamgame, int blocklimit);

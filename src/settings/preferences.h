@@ -51,9 +51,11 @@ struct Preferences {
     std::array<std::string, kPhraseCount> phrases{};
 
     // What the "Host Network Game" and "Join Network Game" dialogs last used ("HostName",
-    // "JoinName", "JoinAddress", "JoinPort"), UTF-8.
+    // "HostPort", "JoinName", "JoinAddress", "JoinPort"), UTF-8. A host port of 0 lets the
+    // system choose a free one.
     static constexpr int kDefaultPort = 7772;
     std::string hostname;
+    int hostport = kDefaultPort;
     std::string joinname;
     std::string joinaddress;
     int joinport = kDefaultPort;

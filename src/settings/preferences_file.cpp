@@ -74,6 +74,7 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     prefs.joinname = cp1252ToUtf8(file.readString(kSection, "JoinName", ""));
     prefs.joinaddress = cp1252ToUtf8(file.readString(kSection, "JoinAddress", ""));
     prefs.joinport = readInRange(file, "JoinPort", defaults.joinport, 1, 65535);
+    prefs.hostport = readInRange(file, "HostPort", defaults.hostport, 0, 65535);
 
     prefs.loaded = true;
 }
@@ -107,6 +108,7 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeString(kSection, "JoinAddress", utf8ToCp1252(prefs.joinaddress));
     file.writeInteger(kSection, "JoinPort", prefs.joinport);
     file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
+    file.writeInteger(kSection, "HostPort", prefs.hostport);
 }
 
 void savePhrases(const Preferences& prefs, IniFile& file) {

@@ -444,6 +444,7 @@ void TableModel::locations(std::string_view body, Outcome& out) {
 
     state_.turnseat = info->whoseturn;
     state_.gameRunning = true;
+    state_.startShown = false;
     setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1,
                     std::to_string(info->blocklimit));
     for (int s = 1; s <= kSeatCount; ++s) {

@@ -11,7 +11,8 @@ using namespace model_detail;
 
 // ---- Drawing operations ----------------------------------------------------------------
 
-void TableModel::setHosting(bool hosting) { state_.startShown = hosting; }
+// The start button waits between games; during one the File menu still starts a new game.
+void TableModel::setHosting(bool hosting) { state_.startShown = hosting && !state_.gameRunning; }
 
 void TableModel::setbonus(int n, int value) {
     if (n < 1 || n > kBonusSlots) return;

@@ -242,7 +242,7 @@ private slots:
     void spyListFollowsSpectatorsAndRemovesThem() {
         Window t;
         FakeHost fake;
-        t.loginTo(fake, 1);
+        t.loginTo(fake, 2);
         t.action("SpyList1")->trigger();
         SpyListWindow* spies = t.w.spyList();
         QVERIFY(spies->isVisible());
@@ -250,12 +250,12 @@ private slots:
         QTRY_COMPARE(spies->entries(), QStringList({"5: Eve", "6: Fay"}));
         fake.send("CMD_playerdisconnected+5+Eve\xFF");
         QTRY_COMPARE(spies->entries(), QStringList({"6: Fay"}));
-        // Not the hosting copy: nothing to remove with.
+        // Not the hosting user: nothing to remove with.
         QVERIFY(!spies->findChild<QAction*>(QStringLiteral("popup_kickhim"))->isEnabled());
         emit spies->removeRequested(6);
         t.w.findChild<QLineEdit*>(QStringLiteral("mychat"))->setText(QStringLiteral("x"));
         t.w.sendit();
-        QVERIFY(fake.waitForReceived("CMD_chat+1+x|clBlack\xFF")); // and no removal before it
+        QVERIFY(fake.waitForReceived("CMD_chat+2+x|clBlack\xFF")); // and no removal before it
         spies->close();
 
         Window host;

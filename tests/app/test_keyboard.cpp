@@ -24,13 +24,13 @@ struct Window {
         w.show();
     }
     // Logs in on seat 1 as Ann against a stand-in host, with a game started and the turn ours.
-    bool ourTurn(FakeHost& fake) {
+    bool ourTurn(FakeHost& fake, int number = 1) {
         LaunchPlan p = decideLaunch({QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), QStringLiteral("no")});
         p.port = fake.port();
         p.openLobbyLink = false;
         w.processparams(p);
         if (!fake.waitForClient()) return false;
-        fake.send("CMD_sendlogininfo+1\xFF");
+        fake.send("CMD_sendlogininfo+" + QByteArray::number(number) + "\xFF");
         if (!QTest::qWaitFor([&] { return fake.received[0].contains("CMD_logininfo"); }, 5000)) return false;
         fake.received[0].clear();
         QByteArray game;
@@ -39,7 +39,8 @@ struct Window {
                                      announce::nextplayer(1, 1)})
             game += QByteArray::fromStdString(m);
         fake.send(game);
-        return QTest::qWaitFor([&] { return w.session().table().state().clientphase == 1; }, 5000);
+        return QTest::qWaitFor([&] { return w.session().table().state().clientphase == (number == 1 ? 1 : 0) &&
+                                            w.session().table().state().gameRunning; }, 5000);
     }
     // A key as the keyboard sends it: to whatever has the focus in the window.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -84,16 +85,24 @@ private slots:
         QVERIFY(t.boxes.isEmpty());
     }
 
-    // Ctrl+N is File > "Start Game": only where it is enabled (the hosting copy).
+    // Ctrl+N is File > "Start Game": only for the hosting user, number 1, whichever copy hosts.
     void ctrlNIsStartGame() {
         FakeHost fake;
         Window t;
         QVERIFY(t.ourTurn(fake));
         QAction* start = t.w.findChild<QAction*>(QStringLiteral("StartGame1"));
         QCOMPARE(start->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QVERIFY(!start->isEnabled()); // joined, not hosting
+        QVERIFY(start->isEnabled()); // joined as number 1
+        t.w.setQuestionBox([](const QString&) { return true; });
         t.press(Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(!t.w.gameOptions()->isVisible());
+        QTRY_VERIFY(t.w.gameOptions()->isVisible());
+
+        FakeHost other;
+        Window u;
+        QVERIFY(u.ourTurn(other, 2));
+        QVERIFY(!u.w.findChild<QAction*>(QStringLiteral("StartGame1"))->isEnabled());
+        u.press(Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!u.w.gameOptions()->isVisible());
     }
 };
 

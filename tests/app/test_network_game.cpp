@@ -14,6 +14,8 @@
 #include "app/network_game_dialog.h"
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
+#include "table/table_panel.h"
+#include "windows/gamestart.h"
 
 using namespace quadrino;
 
@@ -22,7 +24,26 @@ namespace {
 QString allText(const MainWindow& w) { return w.mainchat()->toPlainText(); }
 
 struct Window {
-    Window() { w.setMessageBox([this](const QString& t) { boxes << t; }); }
+    Window() {
+        w.setMessageBox([this](const QString& t) { boxes << t; });
+        w.setQuestionBox([this](const QString& q) {
+            questions << q;
+            return leave;
+        });
+        w.setChoiceBox([this](const QString& text, const QStringList& choices, std::function<void(int)> chosen) {
+            offered << text;
+            offeredChoices = choices;
+            int index = -1;
+            for (int i = 0; i < choices.size(); ++i)
+                if (!pick.isEmpty() && choices[i].startsWith(pick)) index = i;
+            chosen(index);
+        });
+    }
+    void launch(const QStringList& arguments) {
+        LaunchPlan plan = decideLaunch(arguments);
+        plan.openLobbyLink = false;
+        w.processparams(plan);
+    }
     // An idle copy whose own hosting picks a free port.
     void startIdle() {
         w.processparams(decideLaunch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("x")}));
@@ -33,10 +54,11 @@ struct Window {
             if (d->isVisible()) return d;
         return nullptr;
     }
-    bool host(const QString& name) {
+    bool host(const QString& name, quint16 port = 0) {
         NetworkGameDialog* d = openDialog("HostNetworkGame1", "hostgame");
         if (!d) return false;
         d->findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(name);
+        d->findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(port);
         auto* ok = d->findChild<QPushButton*>(QStringLiteral("button_ok"));
         if (!ok->isEnabled()) return false;
         ok->click();
@@ -58,6 +80,30 @@ struct Window {
     }
     MainWindow w;
     QStringList boxes;
+    QStringList questions;
+    bool leave = true;
+    QStringList offered;
+    QStringList offeredChoices;
+    QString pick; // the choice taken when one is offered: the first that starts so
+};
+
+QAction* entry(const MainWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// A host such as quadrino-host runs it: number 1 goes to the first connection from loopback.
+struct DedicatedHost {
+    DedicatedHost() : server(options()) {
+        server.listen(0, QHostAddress::LocalHost);
+    }
+    static HostServer::Options options() {
+        HostServer::Options o;
+        o.seed = 11;
+        o.timeScale = 0.01;
+        o.botDelay = [] { return 500; };
+        o.mayBeOwner = [](const QHostAddress& peer, quint16) { return peer.isLoopback(); };
+        return o;
+    }
+    quint16 port() const { return server.serverPort(); }
+    HostServer server;
 };
 
 } // namespace
@@ -186,6 +232,160 @@ private slots:
         QTRY_COMPARE(closed.size(), 1);
     }
 
+
+    void aHostThatCannotListenNeverJoinsTheGameOnItsPort_data() {
+        QTest::addColumn<QString>("pick");
+        QTest::newRow("stay idle") << "Stay Idle";
+        QTest::newRow("join the game there") << "Join the Game There";
+        QTest::newRow("host on another port") << "Host on Port";
+    }
+    void aHostThatCannotListenNeverJoinsTheGameOnItsPort() {
+        QFETCH(QString, pick);
+        // Somebody's game already listens on the port, on every address as a host does.
+        FakeHost there(QHostAddress::Any);
+        const quint16 port = there.port();
+        Window t;
+        t.pick = pick;
+        t.launch({QStringLiteral("--port"), QString::number(port), QStringLiteral("Ann"), QStringLiteral("x"),
+                  QStringLiteral("true")});
+        QVERIFY2(allText(t.w).contains(QStringLiteral("port %1 is in use on this machine").arg(port)), qPrintable(allText(t.w)));
+        QCOMPARE(t.offeredChoices.size(), 3);
+        if (pick == u"Host on Port") {
+            QTRY_VERIFY(t.w.identity().loggedin);
+            QVERIFY(t.w.hostServer());
+            const quint16 other = t.w.hostServer()->serverPort();
+            QVERIFY(other != port);
+            QCOMPARE(t.offeredChoices.first(), QStringLiteral("Host on Port %1").arg(other));
+            QCOMPARE(t.w.identity().myseat, 1);
+            QVERIFY(t.w.identity().amhost);
+        } else if (pick == u"Join the Game There") {
+            QVERIFY(there.waitForClient());
+            QVERIFY(!t.w.hostServer());
+            QVERIFY(!t.w.identity().amhost);
+        } else {
+            QTest::qWait(100);
+            QVERIFY(!t.w.hostServer());
+            QVERIFY(!entry(t.w, "StartGame1")->isEnabled());
+            QVERIFY(allText(t.w).contains(QStringLiteral("Not hosting")));
+        }
+        if (pick != u"Join the Game There") QCOMPARE(there.sockets.size(), 0);
+    }
+
+    void aSoloGameStaysOnThisMachineAndOnAnyFreePort() {
+        FakeHost there(QHostAddress::Any);
+        Window t;
+        t.launch({QStringLiteral("--port"), QString::number(there.port())});
+        QTRY_VERIFY(t.w.identity().loggedin);
+        QCOMPARE(t.w.identity().myseat, 1);
+        const quint16 port = t.w.hostServer()->serverPort();
+        QVERIFY(port != there.port());
+        QVERIFY(t.offered.isEmpty());
+        QCOMPARE(there.sockets.size(), 0);
+        // Another address of this machine reaches nothing.
+        const QList<QHostAddress> outside = joinableAddresses();
+        if (outside.isEmpty()) QSKIP("this machine has no address but loopback");
+        QTcpSocket stranger;
+        stranger.connectToHost(outside.first(), port);
+        QVERIFY(!stranger.waitForConnected(3000));
+    }
+
+    void numberOneIsOnlyTheHostingWindowsOwnClient() {
+        Window a;
+        a.launch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("Ann"), QStringLiteral("x"), QStringLiteral("true")});
+        QTRY_VERIFY(a.w.identity().loggedin);
+        QCOMPARE(a.w.identity().myseat, 1);
+        // Its own client gone, number 1 is free; another copy on this machine still does not get it.
+        a.w.session().connection().reset();
+        QTRY_VERIFY(!a.w.hostServer()->host().player(1).connected);
+        QTcpSocket stranger;
+        QByteArray heard;
+        connect(&stranger, &QTcpSocket::readyRead, this, [&] { heard += stranger.readAll(); });
+        stranger.connectToHost(QHostAddress::LocalHost, a.w.hostServer()->serverPort());
+        QTRY_VERIFY(heard.contains('\xFF'));
+        QCOMPARE(heard, QByteArray("CMD_sendlogininfo+2\xFF"));
+    }
+
+    void theOwnerOfADedicatedHostStartsAndFinishesAGame() {
+        DedicatedHost host;
+        Window owner, guest;
+        owner.w.show();
+        owner.launch({QStringLiteral("--port"), QString::number(host.port()), QStringLiteral("Ann"),
+                      QStringLiteral("127.0.0.1"), QStringLiteral("join")});
+        QTRY_VERIFY(owner.w.identity().loggedin);
+        QCOMPARE(owner.w.identity().myseat, 1);
+        QVERIFY(owner.w.identity().amhost);
+        QVERIFY(entry(owner.w, "StartGame1")->isEnabled());
+        QTRY_VERIFY(owner.w.panel()->findChild<QWidget*>(QStringLiteral("button_start"))->isVisible());
+        // What only a hosting copy can honour is off, and says why.
+        for (const char* name : {"BotSpeed1", "BotLevel1"}) {
+            QVERIFY(!entry(owner.w, name)->isEnabled());
+            QVERIFY(entry(owner.w, name)->toolTip().contains(QStringLiteral("hosts the game")));
+        }
+        guest.launch({QStringLiteral("--port"), QString::number(host.port()), QStringLiteral("Bo"),
+                      QStringLiteral("127.0.0.1"), QStringLiteral("join")});
+        QTRY_VERIFY(guest.w.identity().loggedin);
+        QCOMPARE(guest.w.identity().myseat, 2);
+        QVERIFY(!guest.w.identity().amhost);
+        QVERIFY(!entry(guest.w, "StartGame1")->isEnabled());
+
+        entry(owner.w, "StartGame1")->trigger();
+        GameOptionsDialog* options = owner.w.gameOptions();
+        QTRY_VERIFY(options->isVisible());
+        options->findChild<QAbstractButton*>(QStringLiteral("button_start"))->click();
+        QTRY_VERIFY(allText(guest.w).contains(QStringLiteral("Ann has started a game.")));
+        // Both players hand their seats to the computer, which plays the game to its end.
+        for (Window* p : {&owner, &guest}) entry(p->w, "JustWatch1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(allText(owner.w).contains(QStringLiteral("Won the Game!")), 60000);
+        QTRY_VERIFY(owner.w.panel()->findChild<QWidget*>(QStringLiteral("button_start"))->isVisible());
+    }
+
+    void aRemovedPlayerIsToldWhyAndTheOthersWhoRemovedWhom() {
+        Window a, b, c;
+        a.launch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("Ann"), QStringLiteral("x"), QStringLiteral("true")});
+        QTRY_VERIFY(a.w.identity().loggedin);
+        const QString port = QString::number(a.w.hostServer()->serverPort());
+        b.launch({QStringLiteral("--port"), port, QStringLiteral("Bo"), QStringLiteral("127.0.0.1"), QStringLiteral("join")});
+        c.launch({QStringLiteral("--port"), port, QStringLiteral("Cy"), QStringLiteral("127.0.0.1"), QStringLiteral("join")});
+        QTRY_VERIFY(b.w.identity().loggedin && c.w.identity().loggedin);
+        QSignalSpy closed(&b.w, &MainWindow::closed);
+        a.w.session().apply(a.w.session().table().kick(b.w.identity().myseat));
+        // A launched game ends with its connection, but not before its player has read why.
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(b.boxes, QStringList{QStringLiteral("You have been removed from the game by Ann.")});
+        QTRY_VERIFY(allText(c.w).contains(QStringLiteral("Ann removed Bo from the game.")));
+        QVERIFY(allText(a.w).contains(QStringLiteral("Ann removed Bo from the game.")));
+    }
+
+    void leavingAGameInProgressAsksFirst_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("leave");
+        for (const char* how : {"close", "host", "join"}) {
+            QTest::addRow("%s, stay", how) << how << false;
+            QTest::addRow("%s, leave", how) << how << true;
+        }
+    }
+    void leavingAGameInProgressAsksFirst() {
+        QFETCH(QString, how);
+        QFETCH(bool, leave);
+        Window u;
+        u.leave = leave;
+        u.w.show();
+        u.launch({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--time-scale"), QStringLiteral("0.01")});
+        QTRY_VERIFY(u.w.identity().loggedin);
+        entry(u.w, "StartGame1")->trigger();
+        QTRY_VERIFY(u.w.gameOptions()->isVisible());
+        u.w.gameOptions()->findChild<QAbstractButton*>(QStringLiteral("button_start"))->click();
+        QTRY_VERIFY(u.w.session().table().state().gameRunning);
+        QSignalSpy uClosed(&u.w, &MainWindow::closed);
+        if (how == u"close") u.w.close();
+        else if (how == u"host") u.w.hostNetworkGame(QStringLiteral("Ann"), 0);
+        else u.w.joinNetworkGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), 1);
+        QCOMPARE(u.questions.size(), 1);
+        QVERIFY(u.questions.first().contains(QStringLiteral("Leave the game?")));
+        if (how == u"close") QCOMPARE(uClosed.size(), leave ? 1 : 0);
+        else QCOMPARE(u.w.session().table().state().gameRunning, !leave);
+    }
+
     void dialogAcceptsOnlyWhatCanBeUsed_data() {
         QTest::addColumn<bool>("join");
         QTest::addColumn<QString>("name");
@@ -210,7 +410,7 @@ private slots:
         QTEST(d.findChild<QPushButton*>(QStringLiteral("button_ok"))->isEnabled(), "ok");
         QTEST(d.playerName(), "used");
         if (join) QCOMPARE(d.address(), address.trimmed());
-        QCOMPARE(d.findChild<QSpinBox*>(QStringLiteral("edit_port")) != nullptr, join);
+        QVERIFY(d.findChild<QSpinBox*>(QStringLiteral("edit_port")));
     }
 
     void hostingNoticeNamesEveryAddressButLoopback() {

@@ -143,7 +143,10 @@ private slots:
         f.say(1, "CMD_kickhim+1+2+~");
         QCOMPARE(f.port.closedByHost(), std::vector<int>{2});
         QVERIFY(!f.host.player(2).connected);
-        QCOMPARE(f.inbox[3], QStringList{"CMD_playerdisconnected+2+Bo~"});
+        // In plain words, before the close: to the removed player, and to the others who removed whom.
+        QCOMPARE(f.inbox[2], QStringList{"CMD_chat+0+You have been removed from the game by Host.|clBlue~"});
+        QCOMPARE(f.inbox[3], QStringList({"CMD_chat+0+Host removed Bo from the game.|clBlue~",
+                                          "CMD_playerdisconnected+2+Bo~"}));
         f.say(1, "CMD_kickhim+1+42+~"); // out of range: nothing
         QCOMPARE(f.port.closedByHost().size(), size_t(1));
     }

@@ -46,6 +46,7 @@ int field(const Preferences& p, const std::string& name) {
     if (name == "turnsound") return p.turnsound;
     if (name == "botspeed") return p.botspeed;
     if (name == "joinport") return p.joinport;
+    if (name == "hostport") return p.hostport;
     qFatal("no field %s", name.c_str());
 }
 
@@ -135,6 +136,9 @@ void TestPreferencesFile::readsEachKey_data() {
     row("join port zero", "JoinPort=0", "joinport", 7772);
     row("join port too big", "JoinPort=65536", "joinport", 7772);
     row("join port junk", "JoinPort=seven", "joinport", 7772);
+    row("host port", "HostPort=7800", "hostport", 7800);
+    row("host port zero picks a free one", "HostPort=0", "hostport", 0);
+    row("host port too big", "HostPort=70000", "hostport", 7772);
 }
 
 void TestPreferencesFile::readsEachKey() {
@@ -147,7 +151,7 @@ void TestPreferencesFile::readsEachKey() {
     const Preferences defaults = loaded("");
     for (const char* name : {"top", "left", "width", "height", "textsize", "textcolor", "penalty", "passing",
                              "blocking", "pouncing", "fullgame", "blocklimit", "playsounds", "chattersounds",
-                             "turnsound", "botspeed", "joinport"})
+                             "turnsound", "botspeed", "joinport", "hostport"})
         if (name != field) QCOMPARE(::field(p, name), ::field(defaults, name));
 }
 
@@ -195,7 +199,7 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
              QByteArray("[quadrino]\nTextsize=12\nTop=-20\nLeft=40\nWidth=795\nHeight=562\nTextcolor=$00123456\n"
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
                         "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
-                        "JoinPort=7772\nBotlevel=strong\n"));
+                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));
