@@ -32,8 +32,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    const quadrino::SettingsLocation location = quadrino::locateSettings(
-        QCoreApplication::applicationDirPath().toStdString(), quadrino::defaultUserFolder());
+    const quadrino::SettingsLocation location =
+        quadrino::locateSettings(QCoreApplication::applicationDirPath().toStdString(),
+                                 {quadrino::defaultConfigFolder(), quadrino::defaultDataFolder()});
     // Created before the main window, so it outlives it and saves after it.
     quadrino::TallyWindow tally(QString::fromStdString(location.tallyFile.string()));
     quadrino::MainWindow window;

@@ -17,11 +17,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <limits>
 
 #include "protocol/cp1252.h"
 #include "tally/grid_text.h"
 #include "tally/lzrw1kh.h"
+#include "tally/tally_leftovers.h"
 
 Q_LOGGING_CATEGORY(lcTally, "quadrino.tally", QtWarningMsg)
 
@@ -168,6 +170,19 @@ void TallyWindow::buildWindow() {
 void TallyWindow::loadFromFile() {
     stringgrid_scores->setRowCount(1);
     for (int c = 0; c < kColumns; ++c) setCell(0, c, QStringLiteral("0"));
+    if (tallyFilePath_.isEmpty()) return;
+
+    const TallyLeftovers leftovers =
+        tidyTallyLeftovers(std::filesystem::path(tallyFilePath_.toStdU16String()));
+    auto shown = [](const std::filesystem::path& p) {
+        return QDir::toNativeSeparators(QString::fromStdU16String(p.u16string()));
+    };
+    if (!leftovers.recovered.empty())
+        qCWarning(lcTally) << "the tally file was missing; recovered it from the save left as"
+                           << shown(leftovers.recovered);
+    for (const auto& p : leftovers.kept)
+        qCWarning(lcTally) << "left alone: a whole tally under a temporary name beside the tally file,"
+                           << shown(p);
     if (!QFileInfo::exists(tallyFilePath_)) return;
 
     QFile file(tallyFilePath_);

@@ -37,10 +37,11 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// Settings beside a (writable) program folder inside the test's own folder.
+// Settings beside a (writable) program folder inside the test's own folder when a settings
+// file is already there, else in the user folders below it.
 SettingsLocation locationIn(const QTemporaryDir& dir) {
     const fs::path root = dir.path().toStdString();
-    return locateSettings(root, root / "user");
+    return locateSettings(root, {root / "user", root / "data"});
 }
 
 QString settingsPath(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("kestrunlobby.ini")); }
@@ -203,7 +204,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeAll(settingsPath(dir), "[quadrino]\nTextsize=12\n"));
         const fs::path root = dir.path().toStdString();
-        const SettingsLocation location = locateSettings(root, root / "user", [](const fs::path&) { return false; });
+        const SettingsLocation location =
+            locateSettings(root, {root / "user", root / "data"}, [](const fs::path&) { return false; });
         QVERIFY(!location.writable);
         QVERIFY(!location.error.empty());
         Window t(location);

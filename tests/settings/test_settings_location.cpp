@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the settings and the tally live: beside the program, in the user's folder, carried
-// over once, never forked, and still read when nothing can be written.
+// Where the settings and the tally live: beside a portable program, in the user's folders,
+// never in a system folder, carried over once, never forked, and still read when nothing can
+// be written.
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,33 +40,40 @@ private slots:
     void linkBesideProgramCountsAsItsFile();
     void userFolderThatCannotBeMade();
     void writeProbe();
+    void systemFolders();
 };
 
 void TestSettingsLocation::choosesFolder_data() {
     QTest::addColumn<std::string>("beside");       // files beside the program
-    QTest::addColumn<std::string>("user");         // files in the user's folder
+    QTest::addColumn<std::string>("user");         // the user's: settings, tally in config, tally in data
     QTest::addColumn<bool>("programWritable");
     QTest::addColumn<bool>("userWritable");
-    QTest::addColumn<std::string>("settingsIn");   // "program" or "user"
+    QTest::addColumn<bool>("system");            // the program folder is a system folder
+    QTest::addColumn<std::string>("settingsIn"); // "program", "config" or "data"
     QTest::addColumn<std::string>("tallyIn");
     QTest::addColumn<bool>("writable");
-    auto row = [](const char* name, const char* beside, const char* user, bool pw, bool uw, const char* s,
-                  const char* t, bool w) {
-        QTest::newRow(name) << std::string(beside) << std::string(user) << pw << uw << std::string(s)
-                            << std::string(t) << w;
+    auto row = [](const char* name, const char* beside, const char* user, bool pw, bool uw, bool system,
+                  const char* s, const char* t, bool w) {
+        QTest::newRow(name) << std::string(beside) << std::string(user) << pw << uw << system
+                            << std::string(s) << std::string(t) << w;
     };
-    row("portable copy, first run", "", "", true, true, "program", "program", true);
-    row("portable copy with files", "st", "", true, true, "program", "program", true);
-    row("installed copy, first run", "", "", false, true, "user", "user", true);
-    row("installed copy carries files over", "st", "", false, true, "user", "user", true);
-    row("installed copy carries the tally alone", "t", "", false, true, "user", "user", true);
-    row("user copy wins over a read-only folder", "st", "st", false, true, "user", "user", true);
-    row("user tally keeps the settings with it", "st", "t", true, true, "user", "user", true);
-    row("user settings keep the tally with them", "st", "s", true, true, "user", "user", true);
-    row("nothing writable: read beside", "st", "", false, false, "program", "program", false);
-    row("nothing writable: read the user's", "st", "st", false, false, "user", "user", false);
-    row("nothing writable: each where it is", "t", "s", false, false, "user", "program", false);
-    row("user copy unwritable, program writable", "", "s", true, false, "user", "user", false);
+    row("program folder without settings", "", "", true, true, false, "config", "data", true);
+    row("portable copy, first run", "s", "", true, true, false, "program", "program", true);
+    row("portable copy with files", "st", "", true, true, false, "program", "program", true);
+    row("installed copy, first run", "", "", false, true, false, "config", "data", true);
+    row("installed copy carries files over", "st", "", false, true, false, "config", "data", true);
+    row("installed copy carries the tally alone", "t", "", false, true, false, "config", "data", true);
+    row("user copy wins over a read-only folder", "st", "st", false, true, false, "config", "config", true);
+    row("user tally keeps the settings with it", "st", "t", true, true, false, "config", "config", true);
+    row("user data tally keeps the settings", "st", "d", true, true, false, "config", "data", true);
+    row("user settings keep the tally with them", "st", "s", true, true, false, "config", "data", true);
+    row("the older tally place wins", "", "td", true, true, false, "config", "config", true);
+    row("system folder, even writable", "st", "", true, true, true, "config", "data", true);
+    row("nothing writable: read beside", "st", "", false, false, false, "program", "program", false);
+    row("nothing writable: read the user's", "st", "sd", false, false, false, "config", "data", false);
+    row("nothing writable: each where it is", "t", "s", false, false, false, "config", "program", false);
+    row("nothing writable: system folder unread", "st", "", false, false, true, "config", "data", false);
+    row("user copy unwritable, program writable", "s", "s", true, false, false, "config", "data", false);
 }
 
 void TestSettingsLocation::choosesFolder() {
@@ -73,6 +81,7 @@ void TestSettingsLocation::choosesFolder() {
     QFETCH(std::string, user);
     QFETCH(bool, programWritable);
     QFETCH(bool, userWritable);
+    QFETCH(bool, system);
     QFETCH(std::string, settingsIn);
     QFETCH(std::string, tallyIn);
     QFETCH(bool, writable);
@@ -81,34 +90,45 @@ void TestSettingsLocation::choosesFolder() {
     const fs::path root = dir.path().toStdString();
     const fs::path program = root / "program";
     const fs::path userFolder = root / "config" / "Kestrun";
+    const fs::path dataFolder = root / "data" / "quadrino";
     putFiles(program, beside, "program");
     if (!user.empty()) putFiles(userFolder, user, "user");
+    if (user.find('d') != std::string::npos) putFiles(dataFolder, "t", "user");
     const auto canWrite = [&](const fs::path& folder) {
         if (folder == program) return programWritable;
-        if (folder == userFolder) return userWritable;
+        if (folder == userFolder || folder == dataFolder) return userWritable;
         return canCreateFilesIn(folder);
     };
+    const auto isSystem = [&](const fs::path& folder) { return system && folder == program; };
 
-    const SettingsLocation at = locateSettings(program, userFolder, canWrite);
-    const fs::path expectSettings = (settingsIn == "user" ? userFolder : program) / kSettingsFileName;
-    const fs::path expectTally = (tallyIn == "user" ? userFolder : program) / kTallyFileName;
+    const SettingsLocation at = locateSettings(program, {userFolder, dataFolder}, canWrite, isSystem);
+    auto in = [&](const std::string& where) {
+        return where == "config" ? userFolder : where == "data" ? dataFolder : program;
+    };
+    const fs::path expectSettings = in(settingsIn) / kSettingsFileName;
+    const fs::path expectTally = in(tallyIn) / kTallyFileName;
     QCOMPARE(QString::fromStdString(at.settingsFile.string()), QString::fromStdString(expectSettings.string()));
     QCOMPARE(QString::fromStdString(at.tallyFile.string()), QString::fromStdString(expectTally.string()));
     QCOMPARE(at.writable, writable);
     QCOMPARE(at.error.empty(), writable);
-    if (!writable) QVERIFY(at.error.starts_with("Unable to write to " + program.string()));
+    // The message names the folders that could have taken the files, a portable one first.
+    const fs::path first = beside.find('s') != std::string::npos && !system ? program : userFolder;
+    if (!writable) QVERIFY(at.error.starts_with("Unable to write to " + first.string()));
 
-    // A user copy that existed is never replaced by the program's; a new one starts as a
-    // copy of it; the files beside the program are never touched.
-    for (const auto& [name, letter] : {std::pair{kSettingsFileName, 's'}, std::pair{kTallyFileName, 't'}}) {
-        const fs::path mine = userFolder / name;
-        const bool hadUser = user.find(letter) != std::string::npos;
-        const bool hadBeside = beside.find(letter) != std::string::npos;
-        if (hadUser) QVERIFY(fileBytes(mine).find("user") != std::string::npos);
-        else if (writable && settingsIn == "user" && hadBeside)
-            QCOMPARE(fileBytes(mine), fileBytes(program / name));
+    // A user copy that existed is never replaced by the program's; a new one starts as a copy
+    // of the file beside a program outside the system folders, and only where it is used; the
+    // files beside the program are never touched.
+    for (const auto& [mine, letter] :
+         {std::pair{userFolder / kSettingsFileName, 's'}, std::pair{userFolder / kTallyFileName, 't'},
+          std::pair{dataFolder / kTallyFileName, 'd'}}) {
+        const fs::path theirs = program / mine.filename();
+        const bool hadBeside = fs::exists(theirs);
+        if (user.find(letter) != std::string::npos)
+            QVERIFY(fileBytes(mine).find("user") != std::string::npos);
+        else if (writable && !system && hadBeside && (mine == at.settingsFile || mine == at.tallyFile))
+            QCOMPARE(fileBytes(mine), fileBytes(theirs));
         else QVERIFY(!fs::exists(mine));
-        if (hadBeside) QVERIFY(fileBytes(program / name).find("program") != std::string::npos);
+        if (hadBeside) QVERIFY(fileBytes(theirs).find("program") != std::string::npos);
     }
 }
 
@@ -124,11 +144,11 @@ void TestSettingsLocation::linkBesideProgramCountsAsItsFile() {
     fs::create_symlink(lobby / kTallyFileName, program / kTallyFileName);
     const auto canWrite = [&](const fs::path& folder) { return folder != program && canCreateFilesIn(folder); };
 
-    const SettingsLocation at = locateSettings(program, root / "user", canWrite);
+    const SettingsLocation at = locateSettings(program, {root / "user", root / "data"}, canWrite);
     QVERIFY(at.writable);
     QCOMPARE(QString::fromStdString(at.settingsFile.string()),
              QString::fromStdString((program / kSettingsFileName).string()));
-    QVERIFY(!fs::exists(root / "user"));
+    QVERIFY(!fs::exists(root / "user") && !fs::exists(root / "data"));
 }
 
 void TestSettingsLocation::userFolderThatCannotBeMade() {
@@ -139,15 +159,20 @@ void TestSettingsLocation::userFolderThatCannotBeMade() {
     putFile(root / "plain", "x");
     // A folder below a plain file cannot be made, whoever runs the test.
     const auto canWrite = [&](const fs::path& folder) { return folder != program && canCreateFilesIn(folder); };
-    const SettingsLocation at = locateSettings(program, root / "plain" / "Kestrun", canWrite);
+    const SettingsLocation at =
+        locateSettings(program, {root / "plain" / "Kestrun", root / "plain" / "q"}, canWrite);
     QVERIFY(!at.writable);
     QVERIFY(!at.error.empty());
     QCOMPARE(fileBytes(at.tallyFile), std::string("WRZLprogram")); // still read
 
-    const SettingsLocation noHome = locateSettings(program, fs::path(), canWrite);
+    const SettingsLocation noHome = locateSettings(program, {}, canWrite);
     QVERIFY(!noHome.writable);
     QCOMPARE(QString::fromStdString(noHome.settingsFile.string()),
              QString::fromStdString((program / kSettingsFileName).string()));
+    // An installed program's leftovers are not even read.
+    const SettingsLocation installed =
+        locateSettings(program, {}, canWrite, [](const fs::path&) { return true; });
+    QVERIFY(!installed.writable && installed.settingsFile.empty() && installed.tallyFile.empty());
 }
 
 void TestSettingsLocation::writeProbe() {
@@ -159,6 +184,14 @@ void TestSettingsLocation::writeProbe() {
     QVERIFY(!canCreateFilesIn(root / "plain"));
     QVERIFY(!canCreateFilesIn(fs::path()));
     QCOMPARE(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1); // nothing left behind
+}
+
+void TestSettingsLocation::systemFolders() {
+    for (const char* f :
+         {"/usr/games", "/usr/local/bin", "/sbin", "/lib64/x", "/opt/q", "/", "/Applications/Q.app"})
+        QVERIFY2(isSystemFolder(f), f);
+    for (const char* f : {"/home/ann/quadrino", "/usrgames", "/usr/../home/ann", ""})
+        QVERIFY2(!isSystemFolder(f), f);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsLocation)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tally window: counting games, tallying and deleting opponents, reset, and the tally
-// file across restarts, including broken files and failed saves.
+// file across restarts, including broken files, failed saves and what an interrupted one
+// leaves behind.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <csignal>
@@ -136,8 +138,10 @@ private slots:
     void brokenFileSetAside();
     void failedSaveKeepsOldFile();
     void saveToImpossiblePlace();
+    void leftoverOfInterruptedSave_data();
+    void leftoverOfInterruptedSave();
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString path_;
 };
@@ -481,6 +485,45 @@ void TestTallylist::saveToImpossiblePlace() {
     Session s(dir_->filePath("plainfile/quadrinotally.tld"));
     QVERIFY(!s.window->save());
     QCOMPARE(readAll(dir_->filePath("plainfile")), QByteArray("x"));
+}
+
+void TestTallylist::leftoverOfInterruptedSave_data() {
+    QTest::addColumn<bool>("tallyThere");
+    QTest::addColumn<QString>("name");    // empty: named by Qt's own save-file template
+    QTest::addColumn<bool>("whole");      // a whole tally, or a save cut short
+    QTest::addColumn<QString>("outcome"); // "removed", "recovered" or "kept"
+    QTest::newRow("cut save") << true << "" << false << "removed";
+    QTest::newRow("cut carry-over copy") << true << ".quadrinotally.tld.Xy12Zq" << false << "removed";
+    QTest::newRow("cut save, no tally") << false << "quadrinotally.tld.AbCdEf" << false << "removed";
+    QTest::newRow("whole save, no tally") << false << "" << true << "recovered";
+    QTest::newRow("whole save beside the tally") << true << "quadrinotally.tld.QwErTy" << true << "kept";
+    QTest::newRow("set-aside file") << true << "quadrinotally.tld.unreadable" << false << "kept";
+    QTest::newRow("another file's") << false << "quadrinotally.tl.AbCdEf" << true << "kept";
+}
+
+void TestTallylist::leftoverOfInterruptedSave() {
+    QFETCH(bool, tallyThere);
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+    QFETCH(QString, outcome);
+    // Column by column: Ann played once; Bob three times and the user won two of them.
+    const QByteArray tally = packed("9\r\n2\r\n0\r\nAnn\r\n1\r\n1\r\n" + QByteArray("0\r\n").repeated(14));
+    const QByteArray saved =
+        packed("9\r\n2\r\n0\r\nBob\r\n3\r\n3\r\n2\r\n2\r\n" + QByteArray("0\r\n").repeated(12));
+    if (tallyThere) QVERIFY(writeAll(path_, tally));
+    QTemporaryFile qtTemp(path_ + ".XXXXXX");
+    qtTemp.setAutoRemove(false);
+    QVERIFY(!name.isEmpty() || qtTemp.open());
+    const QString leftover = name.isEmpty() ? qtTemp.fileName() : dir_->filePath(name);
+    const QByteArray content = whole ? saved : saved.left(saved.size() - 3);
+    QVERIFY(writeAll(leftover, content));
+
+    Session s(path_);
+    QCOMPARE(s.window->loadError(), QString());
+    QCOMPARE(readAll(leftover), outcome == "kept" ? content : QByteArray());
+    QCOMPARE(s.rows(), outcome == "recovered" ? QStringList{"Bob,3,2,0,0,0,0,0,0"}
+                       : tallyThere           ? QStringList{"Ann,1,0,0,0,0,0,0,0"}
+                                              : QStringList{});
 }
 
 QTEST_MAIN(TestTallylist)
