@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: opened by F1 on its first page, page buttons bring their page to the front,
-// "About" and "Done", its place on the screen, and page texts that read as written.
+// "About" and "Done", its place and size on the screen, and page texts that read as written.
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -38,7 +40,8 @@ struct GameWindow {
         help->addSeparator();
         about = help->addAction(QStringLiteral("About"));
         quadrino::connectHelpMenu(&window, content, about);
-        window.setGeometry(120, 90, 795, 562);
+        // On the 800x600 test screen, with room for the help window centred on it.
+        window.setGeometry(3, 30, 795, 562);
     }
 };
 
@@ -57,6 +60,9 @@ private slots:
     void madeOncePerMainWindow();
     void unknownPageChangesNothing();
     void showsTheMainWindowsBackground();
+    void openingKeepsTheWindowOnItsScreen();
+    void everyControlStaysReachable_data();
+    void everyControlStaysReachable();
     void pagesReadAsWritten_data();
     void pagesReadAsWritten();
     void pagesCoverTheirSubject_data();
@@ -197,6 +203,64 @@ void TestHelpWindow::showsTheMainWindowsBackground() {
     QCOMPARE(help.palette().brush(QPalette::Window).texture().toImage(), quadrino::art::background().toImage());
 }
 
+void TestHelpWindow::openingKeepsTheWindowOnItsScreen() {
+    GameWindow game;
+    game.window.show();
+    HelpWindow* help = quadrino::helpWindow(&game.window);
+    // Left larger than the screen, say by a larger screen it was last opened on.
+    help->resize(1600, 1200);
+    game.content->trigger();
+    const QRect available = game.window.screen()->availableGeometry();
+    QVERIFY(available.contains(help->frameGeometry()));
+}
+
+void TestHelpWindow::everyControlStaysReachable_data() {
+    QTest::addColumn<QRect>("area"); // the screen's free area; empty: the smallest window it allows
+    QTest::newRow("1.5x on 1024x600") << QRect(0, 0, 683, 400);
+    QTest::newRow("1.5x on 1024x600 under a panel") << QRect(0, 18, 683, 382);
+    QTest::newRow("2x on 1024x600") << QRect(0, 0, 512, 300);
+    QTest::newRow("smallest window") << QRect();
+}
+
+void TestHelpWindow::everyControlStaysReachable() {
+    QFETCH(QRect, area);
+    HelpWindow help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    if (area.isValid()) {
+        help.fitInto(area);
+        QTRY_VERIFY(area.contains(help.frameGeometry()));
+    } else {
+        help.resize(1, 1);
+        QTRY_COMPARE(help.size(), help.minimumSize());
+    }
+
+    QCoreApplication::processEvents(); // laid out at the new size, as the event loop would
+    help.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    // Reached as the keyboard reaches them, and then wholly in view: Tab reaches "About",
+    // "Done" and the button of the page in front, the arrow keys the other pages' buttons.
+    auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto inView = [](QWidget* w) { return w->visibleRegion().boundingRect() == w->rect(); };
+    const quadrino::HelpPage last = quadrino::helpPages().back();
+    help.showPage(last.tag);
+    for (const QString& caption : QStringList{"About", "Done", last.button}) {
+        QAbstractButton* button = buttonWithText(help, caption);
+        for (int presses = 0; presses < 20 && QApplication::focusWidget() != button; ++presses)
+            press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QVERIFY2(inView(button), qPrintable(caption));
+    }
+    for (qsizetype i = quadrino::helpPages().size() - 2; i >= 0; --i) {
+        const quadrino::HelpPage& page = quadrino::helpPages()[i];
+        press(Qt::Key_Up);
+        QAbstractButton* button = buttonWithText(help, page.button);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QCOMPARE(help.currentPage(), page.tag);
+        QVERIFY2(inView(button), qPrintable(page.button));
+    }
+}
+
 void TestHelpWindow::pagesReadAsWritten_data() {
     QTest::addColumn<int>("tag");
     for (const quadrino::HelpPage& page : quadrino::helpPages()) QTest::newRow(qPrintable(page.button)) << page.tag;
@@ -251,6 +315,7 @@ void TestHelpWindow::snapshot() {
     if (folder.isEmpty()) QSKIP("set QUADRINO_HELP_SHOTS=folder to save a picture of every page");
     HelpWindow help;
     help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
     for (const quadrino::HelpPage& page : quadrino::helpPages()) {
         help.showPage(page.tag);
         QVERIFY(help.grab().save(QStringLiteral("%1/help%2.png").arg(folder).arg(page.tag)));
