@@ -3,10 +3,12 @@
 // The help window: a side panel of page buttons and one read-only page in front.
 #include <QDialog>
 #include <QList>
+#include <QRect>
 #include <QString>
 
 class QAbstractButton;
 class QLabel;
+class QScrollArea;
 class QTextBrowser;
 
 namespace quadrino {
@@ -34,14 +36,20 @@ public:
     bool showPage(int tag);
     int currentPage() const { return current_; }
 
+    // Keeps the window, frame and all, within `available` (a screen's free area): no larger
+    // than it and wholly inside it. Showing the window does this for the screen of its owner.
+    void fitInto(const QRect& available);
+
 signals:
     // The "About" button: the about box is wanted.
     void aboutRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QScrollArea* sideScroll_ = nullptr;
     QLabel* caption_ = nullptr;
     QList<QTextBrowser*> memos_;
     QList<QAbstractButton*> pageButtons_;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: opened by F1 on its first page, page buttons bring their page to the front,
-// "About" and "Done", its place on the screen, and page texts that read as written.
+// "About" and "Done", its place and size on the screen, and page texts that read as written.
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -38,7 +40,8 @@ struct GameWindow {
         help->addSeparator();
         about = help->addAction(QStringLiteral("About"));
         quadrino::connectHelpMenu(&window, content, about);
-        window.setGeometry(120, 90, 795, 562);
+        // On the 800x600 test screen, with room for the help window centred on it.
+        window.setGeometry(3, 30, 795, 562);
     }
 };
 
@@ -57,6 +60,9 @@ private slots:
     void madeOncePerMainWindow();
     void unknownPageChangesNothing();
     void showsTheMainWindowsBackground();
+    void openingKeepsTheWindowOnItsScreen();
+    void everyControlStaysReachable_data();
+    void everyControlStaysReachable();
     void pagesReadAsWritten_data();
     void pagesReadAsWritten();
     void pagesCoverTheirSubject_data();
@@ -71,6 +77,7 @@ void TestHelpWindow::pageButtonsBringTheirPageToTheFront_data() {
     QTest::newRow("connecting") << 2 << "Connecting";
     QTest::newRow("game play") << 3 << "Game Play";
     QTest::newRow("game options") << 4 << "Game Options";
+    QTest::newRow("keys") << 6 << "Keys";
     QTest::newRow("documentation") << 5 << "Documentation";
     QTest::newRow("lobby") << 11 << "The Lobby";
 }
@@ -93,7 +100,7 @@ void TestHelpWindow::pageButtonsBringTheirPageToTheFront() {
     QCOMPARE(help.findChild<QLabel*>("label_caption")->text(), caption);
     QVERIFY(button->isChecked());
     const auto memos = help.findChildren<QTextBrowser*>(QRegularExpression("^memo\\d+$"));
-    QCOMPARE(memos.size(), 6);
+    QCOMPARE(memos.size(), 7);
     for (QTextBrowser* memo : memos) {
         const bool front = memo->objectName() == QStringLiteral("memo%1").arg(tag);
         QCOMPARE(memo->isVisible(), front);
@@ -184,7 +191,7 @@ void TestHelpWindow::madeOncePerMainWindow() {
 void TestHelpWindow::unknownPageChangesNothing() {
     HelpWindow help;
     help.showPage(4);
-    for (int tag : {0, 6, 10, 12, -1}) {
+    for (int tag : {0, 7, 10, 12, -1}) {
         QVERIFY(!help.showPage(tag));
         QCOMPARE(help.currentPage(), 4);
         QCOMPARE(help.findChild<QLabel*>("label_caption")->text(), QString("Game Options"));
@@ -195,6 +202,64 @@ void TestHelpWindow::showsTheMainWindowsBackground() {
     HelpWindow help;
     QVERIFY(help.autoFillBackground());
     QCOMPARE(help.palette().brush(QPalette::Window).texture().toImage(), quadrino::art::background().toImage());
+}
+
+void TestHelpWindow::openingKeepsTheWindowOnItsScreen() {
+    GameWindow game;
+    game.window.show();
+    HelpWindow* help = quadrino::helpWindow(&game.window);
+    // Left larger than the screen, say by a larger screen it was last opened on.
+    help->resize(1600, 1200);
+    game.content->trigger();
+    const QRect available = game.window.screen()->availableGeometry();
+    QVERIFY(available.contains(help->frameGeometry()));
+}
+
+void TestHelpWindow::everyControlStaysReachable_data() {
+    QTest::addColumn<QRect>("area"); // the screen's free area; empty: the smallest window it allows
+    QTest::newRow("1.5x on 1024x600") << QRect(0, 0, 683, 400);
+    QTest::newRow("1.5x on 1024x600 under a panel") << QRect(0, 18, 683, 382);
+    QTest::newRow("2x on 1024x600") << QRect(0, 0, 512, 300);
+    QTest::newRow("smallest window") << QRect();
+}
+
+void TestHelpWindow::everyControlStaysReachable() {
+    QFETCH(QRect, area);
+    HelpWindow help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    if (area.isValid()) {
+        help.fitInto(area);
+        QTRY_VERIFY(area.contains(help.frameGeometry()));
+    } else {
+        help.resize(1, 1);
+        QTRY_COMPARE(help.size(), help.minimumSize());
+    }
+
+    QCoreApplication::processEvents(); // laid out at the new size, as the event loop would
+    help.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    // Reached as the keyboard reaches them, and then wholly in view: Tab reaches "About",
+    // "Done" and the button of the page in front, the arrow keys the other pages' buttons.
+    auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto inView = [](QWidget* w) { return w->visibleRegion().boundingRect() == w->rect(); };
+    const quadrino::HelpPage last = quadrino::helpPages().back();
+    help.showPage(last.tag);
+    for (const QString& caption : QStringList{"About", "Done", last.button}) {
+        QAbstractButton* button = buttonWithText(help, caption);
+        for (int presses = 0; presses < 20 && QApplication::focusWidget() != button; ++presses)
+            press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QVERIFY2(inView(button), qPrintable(caption));
+    }
+    for (qsizetype i = quadrino::helpPages().size() - 2; i >= 0; --i) {
+        const quadrino::HelpPage& page = quadrino::helpPages()[i];
+        press(Qt::Key_Up);
+        QAbstractButton* button = buttonWithText(help, page.button);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QCOMPARE(help.currentPage(), page.tag);
+        QVERIFY2(inView(button), qPrintable(page.button));
+    }
 }
 
 void TestHelpWindow::pagesReadAsWritten_data() {
@@ -211,8 +276,11 @@ void TestHelpWindow::pagesReadAsWritten() {
     const QRegularExpression markup(QStringLiteral("</?[a-z]|&#?\\w+;"));
     const QRegularExpressionMatch leftover = markup.match(text);
     QVERIFY2(!leftover.hasMatch(), qPrintable(leftover.captured()));
+    // The menus' own captions end in "..."; nothing else may.
+    const QRegularExpression menuCaption(QStringLiteral("\\b(Host|Join) Network Game\\.\\.\\."));
+    const QString prose = QString(text).remove(menuCaption);
     for (const char* unfinished : {"TODO", "TBD", "XXX", "FIXME", "lorem", "placeholder", "..."})
-        QVERIFY2(!text.contains(QLatin1String(unfinished), Qt::CaseInsensitive), unfinished);
+        QVERIFY2(!prose.contains(QLatin1String(unfinished), Qt::CaseInsensitive), unfinished);
     // Typing slips: doubled words and doubled blanks.
     const QRegularExpression doubled(QStringLiteral("\\b(\\w+) \\1\\b"));
     const QRegularExpressionMatch twice = doubled.match(text);
@@ -224,16 +292,24 @@ void TestHelpWindow::pagesCoverTheirSubject_data() {
     QTest::addColumn<int>("tag");
     QTest::addColumn<QStringList>("mentions");
     QTest::newRow("connecting") << 2
-                                << QStringList{"7772", "ufw allow 7772/tcp", "firewall-cmd --permanent --add-port=7772/tcp",
+                                << QStringList{"Host Network Game...", "Join Network Game...", "7772",
+                                               "port 7772 is in use on this machine", "127.0.0.1",
+                                               "greyed out", "quadrino-host", "--owner-address",
+                                               "ufw allow 7772/tcp", "firewall-cmd --permanent --add-port=7772/tcp",
                                                "port forwarding", "Play Solo Game", "Game is full"};
     QTest::newRow("game play") << 3
-                               << QStringList{"five", "20 squares", "10 squares", "third doubles", "block limit",
-                                              "Pass", "team", "exact count", "F1", "Ctrl+S"};
-    // Every option under the caption the game options dialog gives it.
+                               << QStringList{"five", "20 squares", "10 squares", "third doubles",
+                                              "block limit", "Pass", "team", "exact count", "Keys"};
+    // Every option under the caption the game options dialog gives it, and the host's menus.
     QTest::newRow("game options") << 4
                                   << QStringList{"3 Double Penalty", "Passing Allowed", "Blocking Allowed",
-                                                 "Limit Blocks To:", "Pouncing Allowed", "Full Game", "Team Game",
-                                                 "0 allows unlimited blocking", "1 counts as 2"};
+                                                 "Limit Blocks To:", "Pouncing Allowed", "Full Game",
+                                                 "Team Game", "0 allows unlimited blocking", "1 counts as 2",
+                                                 "Bot Level", "Bot Speed", "greyed out"};
+    QTest::newRow("keys") << 6
+                          << QStringList{"Space:", "1 to 4:", "Tab and Shift+Tab:", "Enter:", "Esc:", "P:",
+                                         "B:", "F6:", "Ctrl+N:", "Ctrl+S:", "F1:", "Alt+F", "Ctrl+V", "Ctrl+C",
+                                         "Bot Level", "Screen readers"};
     QTest::newRow("documentation") << 5 << QStringList{"1.0.15"};
     QTest::newRow("lobby") << 11 << QStringList{"The Kestrun Lobby", "kestrunlobby", "web browser"};
 }
@@ -251,6 +327,7 @@ void TestHelpWindow::snapshot() {
     if (folder.isEmpty()) QSKIP("set QUADRINO_HELP_SHOTS=folder to save a picture of every page");
     HelpWindow help;
     help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
     for (const quadrino::HelpPage& page : quadrino::helpPages()) {
         help.showPage(page.tag);
         QVERIFY(help.grab().save(QStringLiteral("%1/help%2.png").arg(folder).arg(page.tag)));
