@@ -37,7 +37,7 @@ const QString kConnecting = QStringLiteral(
     "<h3>Joining a game</h3>"
     "<p><b>File &gt; Join Network Game...</b> asks for your name, the host's address (a host name or an "
     "IP address) and its port (7772 unless the host chose another); all three are remembered. As when "
-    "hosting, the game you are in is left first. If the game cannot be joined (nobody hosts at that "
+    "hosting, the game you are in is left first, after a question while it is in progress. If the game cannot be joined (nobody hosts at that "
     "address and port, a firewall is in the way, every seat is taken), the chat says why, and Quadrino "
     "stays open so you can try again from the <b>File</b> menu.</p>"
     "<p>The hosting player plays yellow; the next players to arrive get green, magenta and red. Up to "
