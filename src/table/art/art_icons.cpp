@@ -443,7 +443,7 @@ QPixmap smiley(int index) {
 QPixmap background() {
     return cached(QStringLiteral("background"), QSize(64, 64), [](QPainter& p) {
         // Drawn pixel by pixel at the device's resolution, so the grain stays fine at any ratio.
-        const qreal ratio = p.device()->devicePixelRatioF();
+        const qreal ratio = p.device()->devicePixelRatioF() * p.worldTransform().m11();
         QImage grain(qCeil(64 * ratio), qCeil(64 * ratio), QImage::Format_RGB32);
         grain.setDevicePixelRatio(ratio);
         const QColor sand(221, 221, 193);

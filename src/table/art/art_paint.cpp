@@ -77,14 +77,20 @@ qreal& gScaleRef() {
 QImage render(QSize size, qreal ratio, const Draw& draw) {
     const QSize physical(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
     QImage image(physical, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
+    // QPainter scales by an image's pixel ratio only above 1; below it (a window smaller
+    // than its default at a scale of 1) the picture would be drawn full size and cut off,
+    // so the scaling is the painter's own there.
+    const bool below = ratio < 1.0;
+    image.setDevicePixelRatio(below ? 1.0 : ratio);
     QPainter p(&image);
+    if (below) p.scale(ratio, ratio);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     draw(p);
     p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

@@ -49,6 +49,8 @@ private slots:
     void sizes();
     void picturesAreCached();
     void scaledPicturesAreSharpAndTheCacheStaysBounded();
+    void everyScaleDrawsTheWholePicture_data();
+    void everyScaleDrawsTheWholePicture();
     void pawnsAreTransparentAroundTheirShape();
     void everyCellStandsOutFromItsCorner();
     void cellsAreTiledWithOneLineBetween();
@@ -137,6 +139,34 @@ void TestArt::scaledPicturesAreSharpAndTheCacheStaysBounded() {
         art::die(4);
     }
     QVERIFY(art::detail::cachedPictureCount() <= before + 3 * 2);
+}
+
+void TestArt::everyScaleDrawsTheWholePicture_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("smaller than the default") << 0.6;
+    QTest::newRow("a little smaller") << 0.93;
+    QTest::newRow("larger") << 1.7;
+}
+void TestArt::everyScaleDrawsTheWholePicture() {
+    QFETCH(qreal, scale);
+    // The same picture at every scale: compared on a coarse grid over all of it, so a
+    // picture drawn too large (and cut off) or too small shows as a different colour.
+    for (const Maker& make : {Maker(art::board), Maker(art::progressFrame)}) {
+        const QImage plain = imageOf(make());
+        QImage scaled;
+        {
+            const art::ScaleScope scope(scale);
+            scaled = imageOf(make());
+        }
+        QVERIFY(std::abs(scaled.deviceIndependentSize().width() - plain.deviceIndependentSize().width()) < 2);
+        // Averaged over an 8 x 8 grid, so edges that fall a pixel apart do not count.
+        const QImage a = plain.scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage b = scaled.scaled(8, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                QVERIFY2(distance(a.pixelColor(x, y), b.pixelColor(x, y)) < 60,
+                         qPrintable(QStringLiteral("scale %1, cell %2,%3").arg(scale).arg(x).arg(y)));
+    }
 }
 
 void TestArt::pawnsAreTransparentAroundTheirShape() {
