@@ -492,7 +492,7 @@ void MainWindow::cannotHost() {
                       kSystemColour);
         return;
     }
-    addlinetochat(QStringLiteral("0+Unable to host a game: port %1 is in use on this machine.").arg(port),
+    addlinetochat(QStringLiteral("0+Cannot host a game here because port %1 is in use on this machine.").arg(port),
                   kSystemColour);
     const quint16 other = freePortAfter(port);
     const QStringList choices{other ? QStringLiteral("Host on Port %1").arg(other) : QStringLiteral("Host on Another Port..."),
