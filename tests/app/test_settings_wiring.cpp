@@ -193,6 +193,11 @@ private slots:
         const QRect work = t.w.screen()->availableGeometry();
         QTRY_COMPARE(t.w.frameGeometry().topLeft(), QPoint(3, 3));
         QVERIFY(work.contains(t.w.frameGeometry()));
+        // A later login (File > Host or Join) leaves the window where the user has put it.
+        t.w.move(40, 30);
+        t.w.loadinifile();
+        QTRY_COMPARE(t.w.frameGeometry().topLeft(), QPoint(40, 30));
+        t.w.move(3, 3);
         // An option saved and a close: the stored placement waits for its monitor.
         t.action("N10")->trigger();
         t.w.close();
