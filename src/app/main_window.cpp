@@ -596,7 +596,7 @@ void MainWindow::onHostNetworkGameChosen() {
     auto* dialog = new NetworkGameDialog(NetworkGameDialog::Kind::Host, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPlayerName(QString::fromStdString(prefs_.hostname.empty() ? prefs_.joinname : prefs_.hostname));
-    dialog->setPort(hostPort_);
+    dialog->setPort(prefs_.hostport);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { hostNetworkGame(dialog->playerName(), dialog->port()); });
     dialog->open();
 }
