@@ -344,7 +344,7 @@ void Host::bottakeover(int connection, std::string_view body) {
     if (!st) { drop(connection, "CMD_bottakeover field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may refuse a bot"); return; }
     if (engine_.board().options.teamgame || (st->target != 3 && st->target != 4)) return;
-    engine_.takeOutSeat(st->target);
+    if (!engine_.takeOutSeat(st->target)) drop(connection, "CMD_bottakeover with no game in progress");
 }
 
 } // namespace quadrino
