@@ -11,7 +11,22 @@ namespace quadrino {
 
 Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice, HostOptions options)
     : port_(port), options_(options), dice_(std::move(dice)), seats_(port), engine_(port, seats_, *dice_),
-      queue_(options.pacing, options.queueLimits) {}
+      queue_(options.pacing, options.queueLimits, options.gameQueueLimits) {}
+
+namespace {
+
+QueueLane laneOf(std::string_view message) {
+    const auto command = hostCommand(splitCommand(message).word);
+    if (!command) return QueueLane::Other;
+    switch (*command) {
+    case HostCommand::chat:
+    case HostCommand::action:
+    case HostCommand::playasound: return QueueLane::Other;
+    default: return QueueLane::Game;
+    }
+}
+
+} // namespace
 
 Host::Host(HostPort& port, std::uint32_t seed, HostOptions options)
     : Host(port, std::make_unique<SeededDice>(seed), options) {}
@@ -33,7 +48,7 @@ void Host::connectionOpened(int connection) {
     // their login arrives the computer goes on playing it.
     p.loggedin = false;
     p.justwatching = false;
-    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, false};
+    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {}};
     note(connection, "accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
     afterEvent();
@@ -51,12 +66,15 @@ void Host::dataReceived(int connection, std::string_view bytes) {
         return;
     }
     for (auto& m : messages) {
-        if (queue_.push(connection, std::move(m))) continue;
+        const QueueLane lane = laneOf(m);
+        if (queue_.push(connection, std::move(m), lane)) continue;
         limiter_.requestDropped(connection, port_.now());
-        if (!link.overflowing) {
-            link.overflowing = true;
-            note(connection, "connection " + std::to_string(connection) +
-                                 " has too many requests waiting; dropping its requests until it catches up");
+        bool& overflowing = link.overflowing[static_cast<std::size_t>(lane)];
+        if (!overflowing) {
+            overflowing = true;
+            note(connection, "connection " + std::to_string(connection) + " has too many " +
+                                 (lane == QueueLane::Game ? "game requests" : "requests") +
+                                 " waiting; dropping them until it catches up");
         }
     }
     if (!queue_.empty() && !dispatching_) {
@@ -95,8 +113,10 @@ void Host::timerFired(HostTimer timer) {
         const bool served = !queue_.empty();
         if (served) {
             QueuedMessage m = queue_.take();
-            if (isConnectionNumber(m.connection) && queue_.size(m.connection) == 0)
-                links_[m.connection].overflowing = false;
+            if (isConnectionNumber(m.connection))
+                for (QueueLane lane : {QueueLane::Other, QueueLane::Game})
+                    if (queue_.size(m.connection, lane) == 0)
+                        links_[m.connection].overflowing[static_cast<std::size_t>(lane)] = false;
             dispatch(m);
             if (dispatchAtOnce_) {
                 dispatchAtOnce_ = false;

@@ -3,6 +3,7 @@
 // The game host: connections and their messages, the seat table and the turn engine. It
 // reaches the world only through HostPort, so the same object runs inside the hosting GUI,
 // in quadrino-host and in tests.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,6 +24,11 @@ namespace quadrino {
 // What one connection may have waiting for dispatch; past it its requests are dropped.
 inline constexpr std::size_t kMaxQueuedEntries = 128;
 inline constexpr std::size_t kMaxQueuedBytes = 64 * 1024;
+// Its game requests (roll, move, pass, just watch, start, removal, refused computer, login)
+// wait in a small lane of their own, which its chat cannot fill. A client sends them one
+// at a time, at the pace of the game.
+inline constexpr std::size_t kMaxQueuedGameEntries = 16;
+inline constexpr std::size_t kMaxQueuedGameBytes = 8 * 1024;
 
 struct HostOptions {
     // Fair: every connection's requests wait in a lane of their own and the lanes take turns,
@@ -32,6 +38,7 @@ struct HostOptions {
     // games replay exactly; the servers on real sockets use Fair.
     QueueOrder pacing = QueueOrder::Arrival;
     QueueLimits queueLimits{kMaxQueuedEntries, kMaxQueuedBytes};
+    QueueLimits gameQueueLimits{kMaxQueuedGameEntries, kMaxQueuedGameBytes};
     // A connection that has not logged in by then is closed, so idle sockets cannot hold
     // every number. 0 = never.
     std::int64_t loginTimeoutMs = 30000;
@@ -82,7 +89,7 @@ private:
         Framer framer;
         std::int64_t since = 0;   // when it was accepted
         bool closing = false;     // the host has asked the port to close it
-        bool overflowing = false; // its requests are dropped until its lane drains
+        std::array<bool, 2> overflowing{}; // by QueueLane: dropping its requests until it drains
     };
 
     void dispatch(const QueuedMessage& message);

@@ -162,6 +162,31 @@ private slots:
         if (!summary.isEmpty()) QCOMPARE(linesContaining(later, summary.toStdString()), 1);
     }
 
+    // A player's game requests have a lane of their own: the chat it floods its lane with
+    // is dropped, its roll or start is not, and it is served before that chat.
+    void gameRequestsOutliveTheSendersOwnChat_data() {
+        QTest::addColumn<QString>("request"); // from connection 1, behind 2000 of its chats
+        QTest::addColumn<QString>("served");  // what everybody hears of it
+        QTest::newRow("roll") << "CMD_playerroll+1+~" << "CMD_hisdice+1+";
+        QTest::newRow("just watch") << "CMD_justwatch+1+1~" << "CMD_justwatching+1+1~";
+        QTest::newRow("start") << "CMD_startgame+Host+1+0+1+1+0+0+0+~" << "CMD_startgame+Host+";
+    }
+    void gameRequestsOutliveTheSendersOwnChat() {
+        QFETCH(QString, request);
+        QFETCH(QString, served);
+        HostFixture f(1, fair());
+        f.join("Host");
+        f.join("Bo");
+        f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+0+~");
+        f.giveTurn(1);
+        f.port.deliver(1, chats(1, 2000) + wire(request));
+        f.settle();
+        const QStringList& got = f.inbox[2];
+        const auto at = std::find_if(got.begin(), got.end(), [&](const QString& m) { return m.startsWith(served); });
+        QVERIFY2(at != got.end(), "the game request is served");
+        QVERIFY2(at - got.begin() <= 1, "ahead of the sender's own chat");
+    }
+
     // ---- connections ------------------------------------------------------------------
 
     void aConnectionMustLogInWithin30s_data() {
