@@ -33,7 +33,7 @@ Host::Host(HostPort& port, std::uint32_t seed, HostOptions options)
 
 // ---- connections ------------------------------------------------------------------------
 
-void Host::connectionOpened(int connection) {
+void Host::connectionOpened(int connection, bool onThisMachine) {
     if (connection == kRefusedSlot) {
         note(kRefusedSlot, "refused a connection: the game is full");
         port_.send(kRefusedSlot, announce::full());
@@ -48,7 +48,8 @@ void Host::connectionOpened(int connection) {
     // their login arrives the computer goes on playing it.
     p.loggedin = false;
     p.justwatching = false;
-    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {}};
+    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {},
+                              onThisMachine, std::nullopt};
     note(connection, "accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
     afterEvent();
@@ -59,6 +60,7 @@ void Host::dataReceived(int connection, std::string_view bytes) {
     Link& link = links_[connection];
     // Whatever a connection on its way out still sends is not served.
     if (link.closing) return;
+    link.silentSince.reset(); // it is there
     std::vector<std::string> messages;
     if (!link.framer.feed(bytes, messages)) {
         closeConnection(connection, "more than 64 KiB without a message terminator");
@@ -147,6 +149,11 @@ void Host::note(int connection, const std::string& line) {
     if (limiter_.allow(connection, now)) port_.log(line);
 }
 
+void Host::logAbout(int connection, const std::string& line) {
+    note(connection, line);
+    afterEvent(); // a line left out is summed up when its window ends
+}
+
 void Host::closeConnection(int connection, std::string_view why) {
     Link& link = links_[connection];
     if (link.closing) return;
@@ -181,6 +188,16 @@ void Host::afterEvent() {
         if (!due || at < *due) due = at;
     };
     if (auto turn = turnDeadline()) sooner(*turn);
+    if (options_.silentSeatMs > 0) {
+        const TurnState& t = engine_.turn();
+        const int seat = t.whoseturn;
+        if (t.gamestarted && isSeat(seat) && seats_.personOn(seat) && !seats_.botPlays(seat)) {
+            Link& link = links_[seat];
+            if (!link.onThisMachine && !link.closing && !link.silentSince) link.silentSince = now;
+        }
+        for (int c = 1; c <= kSeatCount; ++c)
+            if (links_[c].silentSince && !links_[c].closing) sooner(*links_[c].silentSince + options_.silentSeatMs);
+    }
     if (options_.loginTimeoutMs > 0)
         for (int c = 1; c <= seats_.highestconnection(); ++c) {
             const PlayerRecord& p = seats_.player(c);
@@ -207,7 +224,13 @@ void Host::watchTick() {
             if (p.connected && !p.loggedin && now - links_[c].since >= options_.loginTimeoutMs)
                 closeConnection(c, "no login within " + std::to_string(options_.loginTimeoutMs / 1000) + " s");
         }
-    if (auto turn = turnDeadline(); turn && now >= *turn) {
+    for (int c = 1; c <= kSeatCount; ++c) {
+        const auto& since = links_[c].silentSince;
+        if (options_.silentSeatMs > 0 && since && now - *since >= options_.silentSeatMs)
+            closeConnection(c, "it sent nothing for " + std::to_string(options_.silentSeatMs / 1000) +
+                                   " s since its turn began; its seat goes to the computer");
+    }
+    if (auto turn = turnDeadline(); turn && now >= *turn && !links_[engine_.turn().whoseturn].closing) {
         const int seat = engine_.turn().whoseturn;
         note(seat, "seat " + std::to_string(seat) + " did nothing on its turn for " +
                        std::to_string(options_.turnTimeoutMs / 1000) + " s; it just watches now");

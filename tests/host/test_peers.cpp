@@ -399,6 +399,52 @@ private slots:
         QVERIFY(std::any_of(f.inbox[1].begin(), f.inbox[1].end(),
                             [](const QString& m) { return m.startsWith("CMD_hisdice+2+"); }));
     }
+
+    // A peer gone without a close (a half-open connection) must not hold its seat for good:
+    // silent on its turn past the bound, it is closed and the computer plays on.
+    void aSilentSeatIsClosed_data() {
+        QTest::addColumn<bool>("onThisMachine");
+        QTest::addColumn<int>("chatAtMs");     // the sleeper chats this long into its turn; -1: never
+        QTest::addColumn<int>("closedAfterMs"); // after its turn began; -1: never (within an hour)
+        QTest::newRow("silent") << false << -1 << 240000;
+        QTest::newRow("a chat on turn restarts the count") << false << 100000 << 340000;
+        QTest::newRow("on this machine") << true << -1 << -1;
+    }
+    void aSilentSeatIsClosed() {
+        QFETCH(bool, onThisMachine);
+        QFETCH(int, chatAtMs);
+        QFETCH(int, closedAfterMs);
+        HostOptions o = fair();
+        o.silentSeatMs = 240000;
+        HostFixture f(5, o);
+        f.join("Host");
+        const int sleeper = f.host.allocateConnection();
+        f.host.connectionOpened(sleeper, onThisMachine);
+        f.say(sleeper, QString("CMD_logininfo+%1+1.0.15+Sleeper~~").arg(sleeper));
+        std::int64_t t0 = -1; // when the sleeper's turn began
+        f.port.setSink([&](int c, std::string_view m) {
+            f.inbox[c] << shown(m);
+            if (c == 1 && t0 < 0 && m.substr(0, 19) == "CMD_nextplayer+2+1+") t0 = f.port.now();
+        });
+        f.say(1, "CMD_startgame+Host+0+0+0+0+0+0+0+~");
+        f.say(1, "CMD_justwatch+1+1~");
+        f.port.runUntil([&] { return t0 >= 0; }, 600000);
+        QVERIFY(t0 >= 0);
+        if (chatAtMs >= 0) {
+            f.port.runFor(t0 + chatAtMs - f.port.now());
+            f.say(2, "CMD_chat+2+still here|clRed~");
+        }
+        f.port.runUntil([&] { return !f.port.closedByHost().empty(); }, 3600 * 1000);
+        if (closedAfterMs < 0) {
+            QVERIFY(f.port.closedByHost().empty());
+            return;
+        }
+        QCOMPARE(f.port.closedByHost(), std::vector<int>{2});
+        QCOMPARE(f.port.now() - t0, std::int64_t(closedAfterMs));
+        f.settle();
+        QVERIFY(f.inbox[1].contains("CMD_playerdisconnected+2+Sleeper~"));
+        QVERIFY2(f.host.botPlays(2), "the computer plays the seat");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPeers)
