@@ -27,20 +27,17 @@ int AddressLimit::count(std::string_view address) const {
 
 std::int64_t InputBudget::available(std::int64_t now) {
     if (now > at_) {
-        // Grown in whole bytes; the remainder of the millisecond waits for the next call.
-        const std::int64_t grown = (now - at_) * perSecond_ / 1000;
-        if (grown > 0) {
-            available_ = std::min(burst_, available_ + grown);
-            at_ = available_ == burst_ ? now : at_ + grown * 1000 / perSecond_;
-        }
+        available_ = std::min(burst_, available_ + (now - at_) * perSecond_);
+        at_ = now;
     }
-    return std::max<std::int64_t>(available_, 0);
+    return std::max<std::int64_t>(available_ / 1000, 0);
 }
 
 std::int64_t InputBudget::msUntil(std::int64_t bytes, std::int64_t now) {
-    const std::int64_t missing = std::min(bytes, burst_) - available(now);
+    available(now);
+    const std::int64_t missing = std::min(bytes * 1000, burst_) - available_;
     if (missing <= 0) return 1;
-    return std::max<std::int64_t>(1, (missing * 1000 + perSecond_ - 1) / perSecond_);
+    return std::max<std::int64_t>(1, (missing + perSecond_ - 1) / perSecond_);
 }
 
 } // namespace quadrino

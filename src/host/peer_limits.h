@@ -43,15 +43,16 @@ public:
     static constexpr std::int64_t kBytesPerSecond = 256 * 1024;
 
     explicit InputBudget(std::int64_t now, std::int64_t burst = kBurstBytes, std::int64_t perSecond = kBytesPerSecond)
-        : burst_(burst), perSecond_(perSecond), available_(burst), at_(now) {}
+        : burst_(burst * 1000), perSecond_(perSecond), available_(burst * 1000), at_(now) {}
 
     // What may be read now.
     std::int64_t available(std::int64_t now);
-    void spend(std::int64_t bytes) { available_ -= bytes; }
+    void spend(std::int64_t bytes) { available_ -= bytes * 1000; }
     // Milliseconds until `bytes` may be read (at least 1).
     std::int64_t msUntil(std::int64_t bytes, std::int64_t now);
 
 private:
+    // In thousandths of a byte, so that a millisecond's growth is whole at any rate.
     std::int64_t burst_;
     std::int64_t perSecond_;
     std::int64_t available_;
