@@ -3,8 +3,11 @@
 // host given, then prints
 //   - its resident memory before and after one connection sends 4 MiB of bare terminators,
 //   - an honest chat's round trip on an idle host,
-//   - how long an honest chat waits behind a burst of 20,000 chats from another connection.
-// Usage: peer_bench PATH-TO-QUADRINO-HOST [--burst N] [--flood-mib N] [--limit-s N]
+//   - how long an honest chat waits behind a burst of 20,000 chats from another connection,
+//   - while one connection writes requests as fast as the host takes them for a while: what
+//     it got through, the host's processor share and memory, and an honest chat's round trip
+//     every 50 ms (median, 99th percentile, worst).
+// Usage: peer_bench PATH-TO-QUADRINO-HOST [--burst N] [--flood-mib N] [--limit-s N] [--flood-s N]
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,7 +15,17 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
+#include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,6 +117,16 @@ struct Host {
         }
         return {rss, hwm};
     }
+    // Processor time used so far, user and system, in seconds.
+    double cpuSeconds() const {
+        QFile f(QString("/proc/%1/stat").arg(process.processId()));
+        if (!f.open(QIODevice::ReadOnly)) return 0;
+        const QByteArray stat = f.readAll();
+        // The fields after the command name, which is in parentheses and may hold spaces.
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        const double ticks = double(sysconf(_SC_CLK_TCK));
+        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / ticks;
+    }
     void stop() {
         process.terminate();
         if (!process.waitForFinished(5000)) process.kill();
@@ -112,6 +135,57 @@ struct Host {
 };
 
 double mib(long kib) { return double(kib) / 1024.0; }
+
+// Writes the same block of requests on a plain socket as fast as the host takes it until told
+// to stop; reads nothing back.
+struct Flooder {
+    std::atomic<bool> stop{false};
+    std::atomic<long long> written{0};
+    std::thread thread;
+
+    bool start(quint16 port) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(port);
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return false;
+        char greet[64] = {};
+        const auto got = ::recv(fd, greet, sizeof greet - 1, 0);
+        if (got <= 0) return false;
+        const QByteArray n = QByteArray(greet).mid(int(sizeof("CMD_sendlogininfo+")) - 1).split('+').value(0);
+        const QByteArray login = "CMD_logininfo+" + n + "+1.0.15+Flood\xFF\xFF";
+        ::send(fd, login.constData(), size_t(login.size()), 0);
+        QByteArray block;
+        while (block.size() < 64 * 1024) block += "CMD_noise+" + n + "+" + QByteArray(90, 'x') + "\xFF";
+        thread = std::thread([this, fd, block] {
+            std::size_t at = 0;
+            while (!stop) {
+                pollfd p{fd, POLLOUT, 0};
+                if (::poll(&p, 1, 100) <= 0) continue;
+                const auto sent = ::send(fd, block.constData() + at, size_t(block.size()) - at, MSG_DONTWAIT | MSG_NOSIGNAL);
+                if (sent < 0) {
+                    if (errno == EAGAIN || errno == EINTR) continue;
+                    break;
+                }
+                written += sent;
+                at = (at + size_t(sent)) % size_t(block.size());
+            }
+            ::close(fd);
+        });
+        return true;
+    }
+    void finish() {
+        stop = true;
+        if (thread.joinable()) thread.join();
+    }
+};
+
+double percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5))];
+}
 
 } // namespace
 
@@ -123,12 +197,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString path = args.takeFirst();
-    long burst = 20000, floodMib = 4, limitS = 600;
+    long burst = 20000, floodMib = 4, limitS = 600, floodS = 10;
     for (int i = 0; i + 1 < args.size(); i += 2) {
         const long v = args[i + 1].toLong();
         if (args[i] == "--burst") burst = v;
         else if (args[i] == "--flood-mib") floodMib = v;
         else if (args[i] == "--limit-s") limitS = v;
+        else if (args[i] == "--flood-s") floodS = v;
     }
     std::printf("host: %s\n", qPrintable(path));
 
@@ -198,6 +273,46 @@ int main(int argc, char** argv) {
         else
             std::printf("  the honest chat was not answered within %ld s (%ld of the burst relayed)\n", limitS,
                         relayed);
+        host.stop();
+    }
+
+    // 3. A sustained flood and an honest chat beside it.
+    {
+        Host host;
+        if (!host.start(path)) return std::puts("cannot start the host"), 1;
+        Peer honest;
+        if (!honest.connectTo(host.port)) return std::puts("cannot connect"), 1;
+        const int h = honest.login("Honest");
+        QThread::msleep(200);
+        const auto before = host.memory();
+        Flooder flood;
+        if (!flood.start(host.port)) return std::puts("cannot connect the flood"), 1;
+        const QByteArray ping = "CMD_chat+" + QByteArray::number(h) + "+ping|clBlack\xFF";
+        const QByteArray pong = "CMD_chat+" + QByteArray::number(h) + "+Honest chats: ping|clBlack";
+        const double cpu0 = host.cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        std::vector<double> trips;
+        long lost = 0;
+        while (wall.elapsed() < floodS * 1000) {
+            QThread::msleep(50);
+            QElapsedTimer t;
+            t.start();
+            honest.send(ping);
+            if (honest.waitFor(pong, 5000)) trips.push_back(double(t.nsecsElapsed()) / 1e6);
+            else ++lost;
+        }
+        const double seconds = double(wall.elapsed()) / 1000.0;
+        const double cpu = host.cpuSeconds() - cpu0;
+        const auto after = host.memory();
+        flood.finish();
+        std::printf("flood: one connection writes requests for %ld s as fast as the host takes them\n", floodS);
+        std::printf("  it got %.1f MB/s through; the host used %.0f%% of a core\n",
+                    double(flood.written) / 1e6 / seconds, 100.0 * cpu / seconds);
+        std::printf("  resident memory before %.1f MiB, after %.1f MiB, peak %.1f MiB\n", mib(before.first),
+                    mib(after.first), mib(after.second));
+        std::printf("  an honest chat's round trip, %zu samples: median %.2f ms, p99 %.2f ms, worst %.2f ms, %ld lost\n",
+                    trips.size(), percentile(trips, 0.5), percentile(trips, 0.99), percentile(trips, 1.0), lost);
         host.stop();
     }
     return 0;

@@ -11,14 +11,29 @@ namespace quadrino {
 
 Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice, HostOptions options)
     : port_(port), options_(options), dice_(std::move(dice)), seats_(port), engine_(port, seats_, *dice_),
-      queue_(options.pacing, options.queueLimits) {}
+      queue_(options.pacing, options.queueLimits, options.gameQueueLimits) {}
+
+namespace {
+
+QueueLane laneOf(std::string_view message) {
+    const auto command = hostCommand(splitCommand(message).word);
+    if (!command) return QueueLane::Other;
+    switch (*command) {
+    case HostCommand::chat:
+    case HostCommand::action:
+    case HostCommand::playasound: return QueueLane::Other;
+    default: return QueueLane::Game;
+    }
+}
+
+} // namespace
 
 Host::Host(HostPort& port, std::uint32_t seed, HostOptions options)
     : Host(port, std::make_unique<SeededDice>(seed), options) {}
 
 // ---- connections ------------------------------------------------------------------------
 
-void Host::connectionOpened(int connection) {
+void Host::connectionOpened(int connection, bool onThisMachine) {
     if (connection == kRefusedSlot) {
         note(kRefusedSlot, "refused a connection: the game is full");
         port_.send(kRefusedSlot, announce::full());
@@ -33,7 +48,8 @@ void Host::connectionOpened(int connection) {
     // their login arrives the computer goes on playing it.
     p.loggedin = false;
     p.justwatching = false;
-    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, false};
+    links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {},
+                              onThisMachine, std::nullopt};
     note(connection, "accepted connection " + std::to_string(connection));
     port_.send(connection, announce::sendlogininfo(connection));
     afterEvent();
@@ -44,6 +60,7 @@ void Host::dataReceived(int connection, std::string_view bytes) {
     Link& link = links_[connection];
     // Whatever a connection on its way out still sends is not served.
     if (link.closing) return;
+    link.silentSince.reset(); // it is there
     std::vector<std::string> messages;
     if (!link.framer.feed(bytes, messages)) {
         closeConnection(connection, "more than 64 KiB without a message terminator");
@@ -51,12 +68,15 @@ void Host::dataReceived(int connection, std::string_view bytes) {
         return;
     }
     for (auto& m : messages) {
-        if (queue_.push(connection, std::move(m))) continue;
+        const QueueLane lane = laneOf(m);
+        if (queue_.push(connection, std::move(m), lane)) continue;
         limiter_.requestDropped(connection, port_.now());
-        if (!link.overflowing) {
-            link.overflowing = true;
-            note(connection, "connection " + std::to_string(connection) +
-                                 " has too many requests waiting; dropping its requests until it catches up");
+        bool& overflowing = link.overflowing[static_cast<std::size_t>(lane)];
+        if (!overflowing) {
+            overflowing = true;
+            note(connection, "connection " + std::to_string(connection) + " has too many " +
+                                 (lane == QueueLane::Game ? "game requests" : "requests") +
+                                 " waiting; dropping them until it catches up");
         }
     }
     if (!queue_.empty() && !dispatching_) {
@@ -95,8 +115,10 @@ void Host::timerFired(HostTimer timer) {
         const bool served = !queue_.empty();
         if (served) {
             QueuedMessage m = queue_.take();
-            if (isConnectionNumber(m.connection) && queue_.size(m.connection) == 0)
-                links_[m.connection].overflowing = false;
+            if (isConnectionNumber(m.connection))
+                for (QueueLane lane : {QueueLane::Other, QueueLane::Game})
+                    if (queue_.size(m.connection, lane) == 0)
+                        links_[m.connection].overflowing[static_cast<std::size_t>(lane)] = false;
             dispatch(m);
             if (dispatchAtOnce_) {
                 dispatchAtOnce_ = false;
@@ -125,6 +147,11 @@ void Host::note(int connection, const std::string& line) {
     const std::int64_t now = port_.now();
     for (const auto& summary : limiter_.summaries(now)) port_.log(summary);
     if (limiter_.allow(connection, now)) port_.log(line);
+}
+
+void Host::logAbout(int connection, const std::string& line) {
+    note(connection, line);
+    afterEvent(); // a line left out is summed up when its window ends
 }
 
 void Host::closeConnection(int connection, std::string_view why) {
@@ -161,6 +188,16 @@ void Host::afterEvent() {
         if (!due || at < *due) due = at;
     };
     if (auto turn = turnDeadline()) sooner(*turn);
+    if (options_.silentSeatMs > 0) {
+        const TurnState& t = engine_.turn();
+        const int seat = t.whoseturn;
+        if (t.gamestarted && isSeat(seat) && seats_.personOn(seat) && !seats_.botPlays(seat)) {
+            Link& link = links_[seat];
+            if (!link.onThisMachine && !link.closing && !link.silentSince) link.silentSince = now;
+        }
+        for (int c = 1; c <= kSeatCount; ++c)
+            if (links_[c].silentSince && !links_[c].closing) sooner(*links_[c].silentSince + options_.silentSeatMs);
+    }
     if (options_.loginTimeoutMs > 0)
         for (int c = 1; c <= seats_.highestconnection(); ++c) {
             const PlayerRecord& p = seats_.player(c);
@@ -187,7 +224,13 @@ void Host::watchTick() {
             if (p.connected && !p.loggedin && now - links_[c].since >= options_.loginTimeoutMs)
                 closeConnection(c, "no login within " + std::to_string(options_.loginTimeoutMs / 1000) + " s");
         }
-    if (auto turn = turnDeadline(); turn && now >= *turn) {
+    for (int c = 1; c <= kSeatCount; ++c) {
+        const auto& since = links_[c].silentSince;
+        if (options_.silentSeatMs > 0 && since && now - *since >= options_.silentSeatMs)
+            closeConnection(c, "it sent nothing for " + std::to_string(options_.silentSeatMs / 1000) +
+                                   " s since its turn began; its seat goes to the computer");
+    }
+    if (auto turn = turnDeadline(); turn && now >= *turn && !links_[engine_.turn().whoseturn].closing) {
         const int seat = engine_.turn().whoseturn;
         note(seat, "seat " + std::to_string(seat) + " did nothing on its turn for " +
                        std::to_string(options_.turnTimeoutMs / 1000) + " s; it just watches now");
@@ -344,7 +387,7 @@ void Host::bottakeover(int connection, std::string_view body) {
     if (!st) { drop(connection, "CMD_bottakeover field is not a number"); return; }
     if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may refuse a bot"); return; }
     if (engine_.board().options.teamgame || (st->target != 3 && st->target != 4)) return;
-    engine_.takeOutSeat(st->target);
+    if (!engine_.takeOutSeat(st->target)) drop(connection, "CMD_bottakeover with no game in progress");
 }
 
 } // namespace quadrino

@@ -3,6 +3,7 @@
 // The game host: connections and their messages, the seat table and the turn engine. It
 // reaches the world only through HostPort, so the same object runs inside the hosting GUI,
 // in quadrino-host and in tests.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,6 +24,11 @@ namespace quadrino {
 // What one connection may have waiting for dispatch; past it its requests are dropped.
 inline constexpr std::size_t kMaxQueuedEntries = 128;
 inline constexpr std::size_t kMaxQueuedBytes = 64 * 1024;
+// Its game requests (roll, move, pass, just watch, start, removal, refused computer, login)
+// wait in a small lane of their own, which its chat cannot fill. A client sends them one
+// at a time, at the pace of the game.
+inline constexpr std::size_t kMaxQueuedGameEntries = 16;
+inline constexpr std::size_t kMaxQueuedGameBytes = 8 * 1024;
 
 struct HostOptions {
     // Fair: every connection's requests wait in a lane of their own and the lanes take turns,
@@ -32,6 +38,7 @@ struct HostOptions {
     // games replay exactly; the servers on real sockets use Fair.
     QueueOrder pacing = QueueOrder::Arrival;
     QueueLimits queueLimits{kMaxQueuedEntries, kMaxQueuedBytes};
+    QueueLimits gameQueueLimits{kMaxQueuedGameEntries, kMaxQueuedGameBytes};
     // A connection that has not logged in by then is closed, so idle sockets cannot hold
     // every number. 0 = never.
     std::int64_t loginTimeoutMs = 30000;
@@ -39,6 +46,13 @@ struct HostOptions {
     // the hosting user's player menu would do, so the computer plays on. 0 = never: where a
     // hosting user sits at the table, that is their call.
     std::int64_t turnTimeoutMs = 0;
+    // A person's seat whose connection has sent nothing at all for this long since its turn
+    // began (or since its last byte on turn) is closed, so that a peer gone without a close
+    // (its machine off, its network gone) frees its number and seat, and the computer plays
+    // on as for any departure. Any byte counts, so a live client only needs to be used:
+    // nothing new is asked of it. Connections from this machine cannot vanish that way and
+    // are spared. 0 = never.
+    std::int64_t silentSeatMs = 0;
 };
 
 class Host {
@@ -52,11 +66,15 @@ public:
     // hosting user's rights; a port that knows the owner's address passes mayBeOne = false
     // for everybody else, who then get 2..9.
     int allocateConnection(bool mayBeOne = true) { return seats_.allocate(mayBeOne); }
-    void connectionOpened(int connection);
+    // onThisMachine: the peer is on this machine (loopback), so its going is always heard.
+    void connectionOpened(int connection, bool onThisMachine = false);
     void dataReceived(int connection, std::string_view bytes);
     // The connection has closed, whoever closed it ("Socket Closed"). Repeats are harmless.
     void connectionClosed(int connection);
     void timerFired(HostTimer timer);
+    // A line from the port about a connection (or about a refused one, kRefusedSlot), within
+    // that connection's log budget.
+    void logAbout(int connection, const std::string& line);
 
     const PlayerRecord& player(int connection) const { return seats_.player(connection); }
     int highestconnection() const { return seats_.highestconnection(); }
@@ -82,7 +100,10 @@ private:
         Framer framer;
         std::int64_t since = 0;   // when it was accepted
         bool closing = false;     // the host has asked the port to close it
-        bool overflowing = false; // its requests are dropped until its lane drains
+        std::array<bool, 2> overflowing{}; // by QueueLane: dropping its requests until it drains
+        bool onThisMachine = false;
+        // Since when it has held the seat on turn as a person without a byte from it.
+        std::optional<std::int64_t> silentSince;
     };
 
     void dispatch(const QueuedMessage& message);

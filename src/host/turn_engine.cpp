@@ -93,6 +93,8 @@ void TurnEngine::setturns() {
 }
 
 void TurnEngine::findplayer() {
+    // A game that is over hands out no turn, whatever timer or request would have it.
+    if (!turn_.gamestarted) return;
     if (turn_.rollagain) {
         seats_.broadcast(announce::inplace::rollagain(turn_.whoseturn));
     } else {
@@ -130,7 +132,9 @@ void TurnEngine::findplayer() {
 
 void TurnEngine::playerroll(int seat) {
     if (seat != turn_.whoseturn) return; // another seat's request must not touch this turn
-    if (turn_.turnphase != 1) {
+    // After its winner the last seat on turn still hears that it has rolled, as it always
+    // did; nothing else of the game moves.
+    if (turn_.turnphase != 1 || !turn_.gamestarted) {
         // Refused before anything changes: emptying the bonuses first could leave a seat
         // that had only a bonus left with no move and no way on.
         sendError(seat, 1);
@@ -180,7 +184,7 @@ void TurnEngine::playerroll(int seat) {
 
 void TurnEngine::moveit(int seat, int code, int pawn) {
     board_.sendseat = board_.sendpawn = 0;
-    if (seat != turn_.whoseturn) return;
+    if (seat != turn_.whoseturn || !turn_.gamestarted) return;
     auto refuse = [&](int error) {
         sendError(seat, error);
         keepGameMoving();
@@ -273,6 +277,7 @@ void TurnEngine::sendError(int seat, int code) {
 }
 
 void TurnEngine::armNextPlayer() {
+    if (!turn_.gamestarted) return;
     // The turn is over: nothing the seat asks for until the next seat is found may act.
     turn_.turnphase = 0;
     turn_.nextplayerdelay = 1;
@@ -286,9 +291,15 @@ void TurnEngine::keepGameMoving() {
     armNextPlayer();
 }
 
-void TurnEngine::armComputer(int intervalMs) { port_.startTimer(HostTimer::Computer, intervalMs); }
+void TurnEngine::armComputer(int intervalMs) {
+    if (turn_.gamestarted) port_.startTimer(HostTimer::Computer, intervalMs);
+}
 
 void TurnEngine::timer1Timer() {
+    if (!turn_.gamestarted) {
+        port_.stopTimer(HostTimer::Next);
+        return;
+    }
     --turn_.nextplayerdelay;
     if (turn_.nextplayerdelay < 1) {
         port_.stopTimer(HostTimer::Next);
@@ -331,11 +342,13 @@ void TurnEngine::seatLeft(int connection) {
 }
 
 void TurnEngine::seatHandedToComputer(int seat) {
-    if (seat == turn_.whoseturn) armComputer(port_.botDelay());
+    if (turn_.gamestarted && seat == turn_.whoseturn) armComputer(port_.botDelay());
 }
 
-void TurnEngine::takeOutSeat(int seat) {
-    if (!isSeat(seat)) return;
+bool TurnEngine::takeOutSeat(int seat) {
+    // Between games there is no turn order to leave and no pawn to take off: refusing the
+    // computer then would hand the last game's seat on turn a fresh board to play on.
+    if (!isSeat(seat) || !turn_.gamestarted) return false;
     if (turn_.gamestarted && seat == turn_.whoseturn && turn_.turnphase != 0) {
         // Its turn ends first, so the computer does not go on moving pawns that are gone.
         port_.stopTimer(HostTimer::Computer);
@@ -362,6 +375,7 @@ void TurnEngine::takeOutSeat(int seat) {
     s.blockpartner = {};
     counts_ = SquareCounts(board_);
     seats_.broadcast(announce::removepegs(seat));
+    return true;
 }
 
 LocationsInfo TurnEngine::locationsFor(int connection) const {

@@ -55,8 +55,9 @@ public:
     void seatLeft(int connection);
     void seatHandedToComputer(int seat);
     // The hosting user refused a computer player for the seat: it leaves the turn order
-    // as the rules say and its pawns leave the board.
-    void takeOutSeat(int seat);
+    // as the rules say and its pawns leave the board. False, changing nothing, when no game
+    // is in progress.
+    bool takeOutSeat(int seat);
 
     bool gamestarted() const { return turn_.gamestarted; }
     const BoardState& board() const { return board_; }

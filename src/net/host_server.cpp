@@ -5,26 +5,69 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cmath>
+#include <memory>
 #include <algorithm>
 #include <string>
 
 #include "protocol/wire.h"
 
+#if defined(Q_OS_LINUX)
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
+
 Q_LOGGING_CATEGORY(lcHost, "quadrino.host", QtWarningMsg)
 
 namespace quadrino {
+namespace {
 
-HostServer::HostServer(Options options, QObject* parent) : QObject(parent), options_(std::move(options)) {
+// One key per machine: an IPv4 peer reached through an IPv6 listener counts as itself.
+std::string addressKey(QHostAddress a) {
+    bool v4 = false;
+    const quint32 ip = a.toIPv4Address(&v4);
+    if (v4) a = QHostAddress(ip);
+    a.setScopeId(QString());
+    return a.toString().toStdString();
+}
+
+// A peer that vanished without a close (its machine off, its network gone) is noticed by
+// the system: probes after a quiet minute, and sent data left unacknowledged as long.
+void keepAlive(QTcpSocket* socket) {
+    socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+#if defined(Q_OS_LINUX)
+    const int fd = static_cast<int>(socket->socketDescriptor());
+    if (fd < 0) return;
+    const int idle = HostServer::kKeepAliveIdleS, interval = HostServer::kKeepAliveIntervalS,
+              probes = HostServer::kKeepAliveProbes;
+    const unsigned int unacknowledgedMs = (idle + interval * probes) * 1000u;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &unacknowledgedMs, sizeof unacknowledgedMs);
+#endif
+}
+
+} // namespace
+
+HostServer::HostServer(Options options, QObject* parent)
+    : QObject(parent), options_(std::move(options)), perAddress_(options_.perAddress) {
     clock_.start();
     HostOptions hostOptions;
     hostOptions.pacing = QueueOrder::Fair;
     hostOptions.turnTimeoutMs = options_.turnTimeoutMs;
+    hostOptions.silentSeatMs = options_.silentSeatMs;
     host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed), hostOptions);
     connect(&dispatchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Dispatch); });
     connect(&nextTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Next); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Computer); });
     connect(&watchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Watch); });
     for (QTimer* t : {&dispatchTimer_, &nextTimer_, &computerTimer_}) t->setTimerType(Qt::PreciseTimer);
+    for (int n = 1; n <= kRefusedSlot; ++n) {
+        QTimer& t = readers_[static_cast<std::size_t>(n)].resume;
+        t.setSingleShot(true);
+        connect(&t, &QTimer::timeout, this, [this, n] { readFrom(n); });
+    }
 }
 
 HostServer::~HostServer() {
@@ -63,26 +106,42 @@ void HostServer::closeAll() {
 void HostServer::onNewConnection() {
     while (server_->hasPendingConnections()) {
         QTcpSocket* socket = server_->nextPendingConnection();
-        const bool mayBeOne = !options_.mayBeOwner || options_.mayBeOwner(socket->peerAddress(), socket->peerPort());
+        const QHostAddress peer = options_.peerAddress ? options_.peerAddress(*socket) : socket->peerAddress();
+        const bool mayBeOne = !options_.mayBeOwner || options_.mayBeOwner(peer, socket->peerPort());
+        const bool owner = options_.mayBeOwner && mayBeOne;
+        const std::string key = addressKey(peer);
+        if (!perAddress_.admit(key, peer.isLoopback() || owner)) {
+            // Closed before it is numbered or greeted: it costs the others nothing.
+            host_->logAbout(kRefusedSlot, "refused a connection from " + key + ": it already holds " +
+                                              std::to_string(perAddress_.count(key)) + " connections");
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         const int number = host_->allocateConnection(mayBeOne);
-        attach(number, socket);
-        host_->connectionOpened(number);
+        attach(number, socket, key);
+        host_->connectionOpened(number, peer.isLoopback());
     }
 }
 
-void HostServer::attach(int number, QTcpSocket* socket) {
+void HostServer::attach(int number, QTcpSocket* socket, const std::string& address) {
     socket->setParent(nullptr);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    keepAlive(socket);
+    socket->setReadBufferSize(kReadBufferBytes);
     sockets_[static_cast<std::size_t>(number)] = socket;
-    connect(socket, &QTcpSocket::readyRead, this, [this, number, socket] {
-        const QByteArray data = socket->readAll();
-        if (sockets_[static_cast<std::size_t>(number)] != socket) return;
-        host_->dataReceived(number, std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
-    });
+    Reader& reader = readers_[static_cast<std::size_t>(number)];
+    reader.resume.stop();
+    reader.budget = InputBudget(clock_.elapsed());
+    reader.paused = false;
+    connect(socket, &QTcpSocket::readyRead, this, [this, number] { readFrom(number); });
     // Queued, so the host hears of a close after the call that caused it has returned.
-    auto finish = [this, number, socket] {
+    auto finish = [this, number, socket, address, counted = std::make_shared<bool>(true)] {
+        if (*counted) perAddress_.left(address);
+        *counted = false;
         if (sockets_[static_cast<std::size_t>(number)] == socket) {
             sockets_[static_cast<std::size_t>(number)] = nullptr;
+            readers_[static_cast<std::size_t>(number)].resume.stop();
             host_->connectionClosed(number);
         }
         socket->deleteLater();
@@ -92,6 +151,35 @@ void HostServer::attach(int number, QTcpSocket* socket) {
         // A broken connection counts as closed, so its number is freed.
         if (e != QAbstractSocket::RemoteHostClosedError) socket->abort();
     });
+}
+
+void HostServer::readFrom(int number) {
+    QTcpSocket* socket = sockets_[static_cast<std::size_t>(number)];
+    if (!socket) return;
+    Reader& reader = readers_[static_cast<std::size_t>(number)];
+    // The budget runs on the wall clock: a scaled host (tests, demos) reads as fast as any.
+    const qint64 now = clock_.elapsed();
+    const qint64 waiting = socket->bytesAvailable();
+    const qint64 allowed = std::min(waiting, static_cast<qint64>(reader.budget.available(now)));
+    if (allowed > 0) {
+        const QByteArray data = socket->read(allowed);
+        reader.budget.spend(data.size());
+        host_->dataReceived(number, std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    }
+    if (sockets_[static_cast<std::size_t>(number)] != socket) return;
+    if (socket->bytesAvailable() == 0) {
+        reader.paused = false;
+        return;
+    }
+    if (socket->state() != QAbstractSocket::ConnectedState || reader.resume.isActive()) return;
+    if (!reader.paused) {
+        reader.paused = true;
+        host_->logAbout(number, "connection " + std::to_string(number) + " sends more than " +
+                                    std::to_string(InputBudget::kBytesPerSecond / 1024) +
+                                    " KiB/s; reading from it is held back");
+    }
+    // Read again once a useful piece has grown back, not at every byte.
+    reader.resume.start(static_cast<int>(reader.budget.msUntil(kReadBufferBytes / 4, now)));
 }
 
 void HostServer::send(int connection, std::string_view bytes) {

@@ -11,9 +11,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "host/host.h"
+#include "host/peer_limits.h"
 #include "host/host_port.h"
 
 class QTcpServer;
@@ -31,11 +33,32 @@ public:
         // Where the host's log lines go; unset, they go to the quadrino.host category.
         std::function<void(std::string_view)> logLine;
         // Whether a peer (its address and port) may get number 1 with the hosting user's
-        // rights; everybody else gets 2 to 9. Unset, whoever comes first.
+        // rights; everybody else gets 2 to 9. Unset, whoever comes first. The owner's
+        // addresses are also spared the limit per address.
         std::function<bool(const QHostAddress&, quint16)> mayBeOwner;
         // A person's seat idle this long on its turn is set to just watch; 0 = never.
         std::int64_t turnTimeoutMs = 0;
+        // Connections one address may hold at once, logged in or not; loopback and the
+        // owner's addresses are spared. 0 = no limit.
+        int perAddress = AddressLimit::kDefaultPerAddress;
+        // A person's seat silent this long since its turn began is closed; 0 = never.
+        std::int64_t silentSeatMs = kSilentSeatMs;
+        // Where a connection comes from; unset, the socket's peer address. Tests stand in
+        // other machines with it.
+        std::function<QHostAddress(const QTcpSocket&)> peerAddress;
     };
+    // Where nobody sets a turn timeout the table waits for its players, so a silent seat
+    // gets a generous while: a peer gone without a close is noticed sooner by TCP itself.
+    static constexpr std::int64_t kSilentSeatMs = 600 * 1000;
+    // How long a connection may stay silent before the system probes it, the pause between
+    // probes and how many may go unanswered (Linux; elsewhere the system's own keepalive);
+    // sent data left unacknowledged as long closes it too.
+    static constexpr int kKeepAliveIdleS = 60;
+    static constexpr int kKeepAliveIntervalS = 10;
+    static constexpr int kKeepAliveProbes = 5;
+    // What Qt buffers of a connection's input: past it the rest waits in the system's
+    // buffers and then in the peer's.
+    static constexpr qint64 kReadBufferBytes = 16 * 1024;
     // A closed connection gets this long to take what it was sent before it is cut off.
     static constexpr int kCloseGraceMs = 1000;
     // A peer that lets more than this pile up unsent (it stops reading) is cut off.
@@ -64,12 +87,25 @@ private:
     std::int64_t now() const override;
 
     void onNewConnection();
-    void attach(int number, QTcpSocket* socket);
+    // `address` is counted against its limit until the socket has closed.
+    void attach(int number, QTcpSocket* socket, const std::string& address);
+    // Hands the host what the connection has sent, as far as its budget goes; past it the
+    // socket is left unread until a timer finds the budget grown back.
+    void readFrom(int number);
     QTimer& timerFor(HostTimer t);
+
+    // What the server keeps of each connection number besides its socket.
+    struct Reader {
+        InputBudget budget{0};
+        QTimer resume;       // single shot: read again once the budget has grown
+        bool paused = false; // held back since it last caught up (logged once)
+    };
 
     Options options_;
     QTcpServer* server_ = nullptr;
     std::array<QTcpSocket*, 11> sockets_{};
+    std::array<Reader, 11> readers_;
+    AddressLimit perAddress_;
     QTimer dispatchTimer_, nextTimer_, computerTimer_, watchTimer_;
     QElapsedTimer clock_;
     std::unique_ptr<Host> host_;

@@ -65,16 +65,22 @@ int main(int argc, char** argv) {
                                "Seconds a player may do nothing on their turn before the seat is set to just "
                                "watch and the computer plays it (0: never).",
                                "S", "120");
-    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt});
+    QCommandLineOption perAddressOpt("per-address",
+                                     "Connections one address may hold at once, logged in or not; loopback and "
+                                     "the owner's addresses are spared (0: no limit).",
+                                     "N", QString::number(quadrino::AddressLimit::kDefaultPerAddress));
+    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument: " + parser.positionalArguments().first());
 
-    qlonglong port = 0, delay = 0, seed = 0, turnTimeout = 0;
+    qlonglong port = 0, delay = 0, seed = 0, turnTimeout = 0, perAddress = 0;
     if (!parseNumber(parser.value(portOpt), 0, 65535, port)) return fail("--port wants a number from 0 to 65535");
     if (!parseNumber(parser.value(delayOpt), 0, 600000, delay)) return fail("--bot-delay wants milliseconds");
     if (!parseNumber(parser.value(turnOpt), 0, 86400, turnTimeout))
         return fail("--turn-timeout wants seconds from 0 to 86400");
+    if (!parseNumber(parser.value(perAddressOpt), 0, 9, perAddress))
+        return fail("--per-address wants a number from 0 to 9");
     QList<QHostAddress> owners;
     for (const QString& text : parser.values(ownerOpt)) {
         QHostAddress a;
@@ -96,6 +102,11 @@ int main(int argc, char** argv) {
                                                                    static_cast<std::size_t>(levelName.size())));
     if (!level) return fail("--bot-level wants classic or strong");
     options.turnTimeoutMs = turnTimeout * 1000;
+    options.perAddress = static_cast<int>(perAddress);
+    // A seat silent through its whole turn and as long again after it is taken for gone; the
+    // turn timeout has set it to just watch by then, so a player who is merely away has had
+    // the same while as ever before the computer plays on.
+    options.silentSeatMs = turnTimeout > 0 ? 2 * turnTimeout * 1000 : quadrino::HostServer::kSilentSeatMs;
     options.mayBeOwner = [owners](const QHostAddress& peer, quint16) {
         if (owners.isEmpty()) return peer.isLoopback();
         for (const QHostAddress& a : owners)

@@ -25,7 +25,7 @@ const MessageQueue::Lane* MessageQueue::lane(int connection) const {
     return nullptr;
 }
 
-bool MessageQueue::push(int connection, std::string text) {
+bool MessageQueue::push(int connection, std::string text, QueueLane which) {
     if (text.size() > kMaxEntryLength) {
         text.resize(kMaxEntryLength);
         text.shrink_to_fit();
@@ -33,36 +33,58 @@ bool MessageQueue::push(int connection, std::string text) {
     Lane* l = lane(connection);
     if (!l) {
         auto at = std::find_if(lanes_.begin(), lanes_.end(), [&](const Lane& x) { return x.connection > connection; });
-        l = &*lanes_.insert(at, Lane{connection, {}, 0});
+        l = &*lanes_.insert(at, Lane{connection, {}});
     }
-    if (l->entries.size() >= limits_.entries || text.size() > limits_.bytes - std::min(l->bytes, limits_.bytes))
+    const QueueLimits& limits = limits_[static_cast<std::size_t>(which)];
+    Share& share = l->shares[static_cast<std::size_t>(which)];
+    if (share.entries.size() >= limits.entries || text.size() > limits.bytes - std::min(share.bytes, limits.bytes))
         return false;
-    l->bytes += text.size();
-    l->entries.push_back({serial_++, std::move(text)});
+    share.bytes += text.size();
+    share.entries.push_back({serial_++, std::move(text)});
     ++total_;
     return true;
 }
 
 std::size_t MessageQueue::size(int connection) const {
+    return size(connection, QueueLane::Other) + size(connection, QueueLane::Game);
+}
+
+std::size_t MessageQueue::size(int connection, QueueLane which) const {
     const Lane* l = lane(connection);
-    return l ? l->entries.size() : 0;
+    return l ? l->shares[static_cast<std::size_t>(which)].entries.size() : 0;
 }
 
 std::size_t MessageQueue::bytes(int connection) const {
     const Lane* l = lane(connection);
-    return l ? l->bytes : 0;
+    return l ? l->shares[0].bytes + l->shares[1].bytes : 0;
+}
+
+MessageQueue::Share& MessageQueue::Lane::next(QueueOrder order) {
+    Share& other = shares[static_cast<std::size_t>(QueueLane::Other)];
+    Share& game = shares[static_cast<std::size_t>(QueueLane::Game)];
+    if (game.entries.empty()) return other;
+    if (other.entries.empty() || order == QueueOrder::Fair) return game;
+    // In arrival order the two lanes are one line again, as they always were.
+    return game.entries.front().serial < other.entries.front().serial ? game : other;
 }
 
 MessageQueue::Lane* MessageQueue::nextLane() {
     Lane* best = nullptr;
     if (order_ == QueueOrder::Arrival) {
-        for (auto& l : lanes_)
-            if (!l.entries.empty() && (!best || l.entries.front().serial < best->entries.front().serial)) best = &l;
+        std::uint64_t bestSerial = 0;
+        for (auto& l : lanes_) {
+            if (l.empty()) continue;
+            const std::uint64_t serial = l.next(order_).entries.front().serial;
+            if (!best || serial < bestSerial) {
+                best = &l;
+                bestSerial = serial;
+            }
+        }
         return best;
     }
     // The first waiting lane after the one served last, wrapping round to the lowest.
     for (auto& l : lanes_) {
-        if (l.entries.empty()) continue;
+        if (l.empty()) continue;
         if (l.connection > lastServed_) return &l;
         if (!best) best = &l;
     }
@@ -72,9 +94,10 @@ MessageQueue::Lane* MessageQueue::nextLane() {
 QueuedMessage MessageQueue::take() {
     Lane* l = nextLane();
     if (!l) return {};
-    QueuedMessage m{l->connection, std::move(l->entries.front().text)};
-    l->entries.pop_front();
-    l->bytes -= m.text.size();
+    Share& share = l->next(order_);
+    QueuedMessage m{l->connection, std::move(share.entries.front().text)};
+    share.entries.pop_front();
+    share.bytes -= m.text.size();
     --total_;
     lastServed_ = l->connection;
     return m;
@@ -83,7 +106,7 @@ QueuedMessage MessageQueue::take() {
 void MessageQueue::dropConnection(int connection) {
     auto it = std::find_if(lanes_.begin(), lanes_.end(), [&](const Lane& l) { return l.connection == connection; });
     if (it == lanes_.end()) return;
-    total_ -= it->entries.size();
+    total_ -= it->shares[0].entries.size() + it->shares[1].entries.size();
     lanes_.erase(it);
 }
 

@@ -162,6 +162,31 @@ private slots:
         if (!summary.isEmpty()) QCOMPARE(linesContaining(later, summary.toStdString()), 1);
     }
 
+    // A player's game requests have a lane of their own: the chat it floods its lane with
+    // is dropped, its roll or start is not, and it is served before that chat.
+    void gameRequestsOutliveTheSendersOwnChat_data() {
+        QTest::addColumn<QString>("request"); // from connection 1, behind 2000 of its chats
+        QTest::addColumn<QString>("served");  // what everybody hears of it
+        QTest::newRow("roll") << "CMD_playerroll+1+~" << "CMD_hisdice+1+";
+        QTest::newRow("just watch") << "CMD_justwatch+1+1~" << "CMD_justwatching+1+1~";
+        QTest::newRow("start") << "CMD_startgame+Host+1+0+1+1+0+0+0+~" << "CMD_startgame+Host+";
+    }
+    void gameRequestsOutliveTheSendersOwnChat() {
+        QFETCH(QString, request);
+        QFETCH(QString, served);
+        HostFixture f(1, fair());
+        f.join("Host");
+        f.join("Bo");
+        f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+0+~");
+        f.giveTurn(1);
+        f.port.deliver(1, chats(1, 2000) + wire(request));
+        f.settle();
+        const QStringList& got = f.inbox[2];
+        const auto at = std::find_if(got.begin(), got.end(), [&](const QString& m) { return m.startsWith(served); });
+        QVERIFY2(at != got.end(), "the game request is served");
+        QVERIFY2(at - got.begin() <= 1, "ahead of the sender's own chat");
+    }
+
     // ---- connections ------------------------------------------------------------------
 
     void aConnectionMustLogInWithin30s_data() {
@@ -373,6 +398,52 @@ private slots:
         f.port.runFor(5000);
         QVERIFY(std::any_of(f.inbox[1].begin(), f.inbox[1].end(),
                             [](const QString& m) { return m.startsWith("CMD_hisdice+2+"); }));
+    }
+
+    // A peer gone without a close (a half-open connection) must not hold its seat for good:
+    // silent on its turn past the bound, it is closed and the computer plays on.
+    void aSilentSeatIsClosed_data() {
+        QTest::addColumn<bool>("onThisMachine");
+        QTest::addColumn<int>("chatAtMs");     // the sleeper chats this long into its turn; -1: never
+        QTest::addColumn<int>("closedAfterMs"); // after its turn began; -1: never (within an hour)
+        QTest::newRow("silent") << false << -1 << 240000;
+        QTest::newRow("a chat on turn restarts the count") << false << 100000 << 340000;
+        QTest::newRow("on this machine") << true << -1 << -1;
+    }
+    void aSilentSeatIsClosed() {
+        QFETCH(bool, onThisMachine);
+        QFETCH(int, chatAtMs);
+        QFETCH(int, closedAfterMs);
+        HostOptions o = fair();
+        o.silentSeatMs = 240000;
+        HostFixture f(5, o);
+        f.join("Host");
+        const int sleeper = f.host.allocateConnection();
+        f.host.connectionOpened(sleeper, onThisMachine);
+        f.say(sleeper, QString("CMD_logininfo+%1+1.0.15+Sleeper~~").arg(sleeper));
+        std::int64_t t0 = -1; // when the sleeper's turn began
+        f.port.setSink([&](int c, std::string_view m) {
+            f.inbox[c] << shown(m);
+            if (c == 1 && t0 < 0 && m.substr(0, 19) == "CMD_nextplayer+2+1+") t0 = f.port.now();
+        });
+        f.say(1, "CMD_startgame+Host+0+0+0+0+0+0+0+~");
+        f.say(1, "CMD_justwatch+1+1~");
+        f.port.runUntil([&] { return t0 >= 0; }, 600000);
+        QVERIFY(t0 >= 0);
+        if (chatAtMs >= 0) {
+            f.port.runFor(t0 + chatAtMs - f.port.now());
+            f.say(2, "CMD_chat+2+still here|clRed~");
+        }
+        f.port.runUntil([&] { return !f.port.closedByHost().empty(); }, 3600 * 1000);
+        if (closedAfterMs < 0) {
+            QVERIFY(f.port.closedByHost().empty());
+            return;
+        }
+        QCOMPARE(f.port.closedByHost(), std::vector<int>{2});
+        QCOMPARE(f.port.now() - t0, std::int64_t(closedAfterMs));
+        f.settle();
+        QVERIFY(f.inbox[1].contains("CMD_playerdisconnected+2+Sleeper~"));
+        QVERIFY2(f.host.botPlays(2), "the computer plays the seat");
     }
 };
 

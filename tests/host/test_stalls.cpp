@@ -176,6 +176,53 @@ private slots:
         QVERIFY(!f.port.timerActive(HostTimer::Computer));
     }
 
+    // A game over is over: whatever is asked of its last seat on turn after the winner,
+    // nothing of the game is announced, no pawn moves and no game timer runs until a start.
+    void aGameOverIsOver_data() {
+        QTest::addColumn<QStringList>("after"); // "N:request" from connection N, after the win
+        QTest::addColumn<QStringList>("replies"); // all that anybody hears of them
+        QTest::newRow("computer refused for the winner")
+            << QStringList{"1:CMD_bottakeover+1+3+~"} << QStringList{};
+        QTest::newRow("computer refused, then the die left")
+            << QStringList{"1:CMD_bottakeover+1+3+~", "3:CMD_moveit+3+2+1+~", "3:CMD_moveit+3+7+1+~"}
+            << QStringList{};
+        QTest::newRow("the die left") << QStringList{"3:CMD_moveit+3+2+1+~"} << QStringList{};
+        // As it always was: the winner's client hears it has rolled already.
+        QTest::newRow("roll") << QStringList{"3:CMD_playerroll+3+~"} << QStringList{"3:CMD_aerror+3+1+~"};
+    }
+    void aGameOverIsOver() {
+        QFETCH(QStringList, after);
+        QFETCH(QStringList, replies);
+        HostFixture f;
+        for (const char* n : {"Host", "Bo", "Cy"}) f.join(n);
+        f.say(1, "CMD_startgame+Host+1+1+1+1+0+0+1+~");
+        f.giveTurn(3);
+        f.position([](GameSnapshot& g) {
+            g.board.seats[3].pawnsquare = {98, 98, 98, 82}; // the last one a step from home
+            g.turn.turnphase = 2;
+            g.board.amounts.die1 = 1;
+            g.board.amounts.die2 = 5; // would bring a pawn in from start
+        });
+        f.say(3, "CMD_moveit+3+1+4+~");
+        QCOMPARE(f.inbox[1].last(), QString("CMD_winner+3+~"));
+        const BoardState won = f.board();
+        f.clearInbox();
+        for (const QString& request : after) f.say(request.section(':', 0, 0).toInt(), request.section(':', 1));
+        f.port.runFor(60000);
+        QStringList heard;
+        for (const auto& [connection, messages] : f.inbox)
+            for (const QString& m : messages) heard << QString("%1:%2").arg(connection).arg(m);
+        QCOMPARE(heard, replies);
+        QVERIFY(f.board() == won);
+        QVERIFY(!f.turn().gamestarted);
+        QVERIFY(!f.port.timerActive(HostTimer::Next));
+        QVERIFY(!f.port.timerActive(HostTimer::Computer));
+        // The next start is a game like any other.
+        f.say(1, "CMD_startgame+Host+1+1+1+1+0+0+1+~");
+        QVERIFY(f.turn().gamestarted);
+        QVERIFY(f.inbox[1].last().startsWith("CMD_nextplayer+"));
+    }
+
     void refusingTheComputerForTheSeatOnTurnEndsItsTurn() {
         HostFixture f;
         f.join("Host");

@@ -4,7 +4,8 @@
 // (every command word, every field count, huge and negative numbers, empty fields, any byte),
 // the virtual clock moves on and the dice are set. After every step the host must still be
 // sound: every message whole, no seat on turn without a way forward, no timer after a
-// winner, every pawn on its own seat's path, two seats never on one board square.
+// winner and nothing of the game announced after it until the next start, every pawn on its
+// own seat's path, two seats never on one board square.
 #include <array>
 #include <climits>
 #include <cstddef>
@@ -68,18 +69,38 @@ std::string field(Script& s, int connection) {
     }
 }
 
+// What a game announces as it goes; none of it may follow its winner before a new start.
+constexpr std::array<std::string_view, 12> kGameEvents = {
+    "CMD_winner+",  "CMD_nextplayer+", "CMD_rollagain+",   "CMD_hisdice+", "CMD_nomoves+", "CMD_movehim+",
+    "CMD_sendback+", "CMD_passing+",   "CMD_gotpenalty+", "CMD_gotpenalty1+", "CMD_warning+", "CMD_removepegs+",
+};
+
+bool isGameEvent(std::string_view m) {
+    for (std::string_view word : kGameEvents)
+        if (m.substr(0, word.size()) == word) return true;
+    return false;
+}
+
 struct Run {
     VirtualPort port;
     ScriptedDice* dice;
     Host host;
+    // Per connection number: it has been told of a winner and of no start since.
+    std::array<bool, kRefusedSlot + 1> over{};
 
     explicit Run(std::unique_ptr<ScriptedDice> d) : dice(d.get()), host(port, std::move(d)) {
         port.attach(host);
         port.setBotDelay(500);
-        port.setSink([](int connection, std::string_view m) {
+        port.setSink([this](int connection, std::string_view m) {
             require(connection >= 1 && connection <= kRefusedSlot, "a send to a number outside 1..10");
             require(!m.empty() && m.back() == '\xFF', "a message without its terminator");
             require(m.find('\xFF') == m.size() - 1, "a terminator inside a message");
+            bool& ended = over[static_cast<std::size_t>(connection)];
+            // A start, or a new connection on the number, which hears of games from now on.
+            if (m.substr(0, 14) == "CMD_startgame+" || m.substr(0, 18) == "CMD_sendlogininfo+") ended = false;
+            if (!isGameEvent(m)) return;
+            require(!ended, "the game went on after its winner");
+            if (m.substr(0, 11) == "CMD_winner+") ended = true;
         });
     }
 
