@@ -18,7 +18,8 @@ public:
     static constexpr int kDefaultPerAddress = 4;
 
     // 0 = no limit.
-    explicit AddressLimit(int perAddress = kDefaultPerAddress) : perAddress_(perAddress < 0 ? 0 : perAddress) {}
+    explicit AddressLimit(int perAddress = kDefaultPerAddress)
+        : perAddress_(perAddress < 0 ? 0 : perAddress) {}
 
     // A connection from `address` arrives. Exempt ones (this machine, the owner's) always get
     // in. True: it is counted, from its accept and whether it logs in or not, until left().
@@ -42,7 +43,8 @@ public:
     static constexpr std::int64_t kBurstBytes = 256 * 1024;
     static constexpr std::int64_t kBytesPerSecond = 256 * 1024;
 
-    explicit InputBudget(std::int64_t now, std::int64_t burst = kBurstBytes, std::int64_t perSecond = kBytesPerSecond)
+    explicit InputBudget(std::int64_t now, std::int64_t burst = kBurstBytes,
+                         std::int64_t perSecond = kBytesPerSecond)
         : burst_(burst * 1000), perSecond_(perSecond), available_(burst * 1000), at_(now) {}
 
     // What may be read now.

@@ -5,9 +5,9 @@
 
 namespace quadrino {
 
-int VirtualPort::connect(bool owner) {
+int VirtualPort::connect(bool owner, bool onThisMachine) {
     const int n = host_->allocateConnection(owner);
-    host_->connectionOpened(n);
+    host_->connectionOpened(n, onThisMachine);
     return n;
 }
 

@@ -26,7 +26,7 @@ public:
 
     // A new connection: the number the host gave it (10 = refused). Only an owner's
     // connection may get number 1.
-    int connect(bool owner = true);
+    int connect(bool owner = true, bool onThisMachine = false);
     // Bytes arriving from a connection.
     void deliver(int connection, std::string_view bytes);
     // The peer closes its end.

@@ -149,8 +149,10 @@ private slots:
         f.port.deliver(1, wire("CMD_chat+1+still here|clRed~"));
         QCOMPARE(f.host.queuedMessages(2), std::size_t(kept));
         QVERIFY(f.host.queuedBytes(2) <= kMaxQueuedBytes);
+        f.port.deliver(2, wire("CMD_justwatch+2+2~")); // a game request waits apart from its chat
         f.settle();
         QVERIFY(f.inbox[1].contains("CMD_chat+1+Host chats: still here|clRed~"));
+        QVERIFY(f.inbox[1].contains("CMD_justwatching+2+2~"));
         QCOMPARE(int(std::count_if(f.inbox[1].begin(), f.inbox[1].end(),
                                    [](const QString& m) { return m.startsWith("CMD_chat+2+"); })),
                  kept);
@@ -160,31 +162,6 @@ private slots:
         const std::vector<std::string> later(f.port.logLines().begin() + long(logBefore), f.port.logLines().end());
         QCOMPARE(linesContaining(later, "requests from connection 2"), count > kept ? 1 : 0);
         if (!summary.isEmpty()) QCOMPARE(linesContaining(later, summary.toStdString()), 1);
-    }
-
-    // A player's game requests have a lane of their own: the chat it floods its lane with
-    // is dropped, its roll or start is not, and it is served before that chat.
-    void gameRequestsOutliveTheSendersOwnChat_data() {
-        QTest::addColumn<QString>("request"); // from connection 1, behind 2000 of its chats
-        QTest::addColumn<QString>("served");  // what everybody hears of it
-        QTest::newRow("roll") << "CMD_playerroll+1+~" << "CMD_hisdice+1+";
-        QTest::newRow("just watch") << "CMD_justwatch+1+1~" << "CMD_justwatching+1+1~";
-        QTest::newRow("start") << "CMD_startgame+Host+1+0+1+1+0+0+0+~" << "CMD_startgame+Host+";
-    }
-    void gameRequestsOutliveTheSendersOwnChat() {
-        QFETCH(QString, request);
-        QFETCH(QString, served);
-        HostFixture f(1, fair());
-        f.join("Host");
-        f.join("Bo");
-        f.say(1, "CMD_startgame+Host+1+0+1+1+0+0+0+~");
-        f.giveTurn(1);
-        f.port.deliver(1, chats(1, 2000) + wire(request));
-        f.settle();
-        const QStringList& got = f.inbox[2];
-        const auto at = std::find_if(got.begin(), got.end(), [&](const QString& m) { return m.startsWith(served); });
-        QVERIFY2(at != got.end(), "the game request is served");
-        QVERIFY2(at - got.begin() <= 1, "ahead of the sender's own chat");
     }
 
     // ---- connections ------------------------------------------------------------------
@@ -354,20 +331,26 @@ private slots:
         QTest::addColumn<int>("timeoutMs");
         QTest::addColumn<QString>("meanwhile"); // sent by the sleeper 100 s into its turn
         QTest::addColumn<int>("watchAfterMs");  // -1: never (within an hour)
-        QTest::newRow("sleeps") << 120000 << "" << 120000;
-        QTest::newRow("refused requests do not count") << 120000 << "CMD_moveit+2+1+1+~" << 120000;
-        QTest::newRow("chat does not count") << 120000 << "CMD_chat+2+wait|clRed~" << 120000;
-        QTest::newRow("off") << 0 << "" << -1;
+        QTest::addColumn<bool>("onThisMachine");
+        QTest::addColumn<int>("closedAfterMs"); // silent for twice the timeout: gone; -1: never
+        QTest::newRow("sleeps") << 120000 << "" << 120000 << false << 240000;
+        QTest::newRow("refused requests do not count") << 120000 << "CMD_moveit+2+1+1+~" << 120000 << false << 340000;
+        QTest::newRow("chat does not count") << 120000 << "CMD_chat+2+wait|clRed~" << 120000 << false << 340000;
+        QTest::newRow("sleeps on this machine") << 120000 << "" << 120000 << true << -1;
+        QTest::newRow("off") << 0 << "" << -1 << false << -1;
     }
     void sleepingSeatIsHandedToTheComputer() {
         QFETCH(int, timeoutMs);
         QFETCH(QString, meanwhile);
         QFETCH(int, watchAfterMs);
+        QFETCH(bool, onThisMachine);
+        QFETCH(int, closedAfterMs);
         HostOptions o = fair();
         o.turnTimeoutMs = timeoutMs;
+        o.silentSeatMs = 2 * timeoutMs;
         HostFixture f(5, o);
         f.join("Host");
-        f.join("Sleeper");
+        f.say(f.port.connect(true, onThisMachine), "CMD_logininfo+2+1.0.15+Sleeper~~");
         std::int64_t turnAt = -1; // when the sleeper's turn began
         f.port.setSink([&](int c, std::string_view m) {
             f.inbox[c] << shown(m);
@@ -398,53 +381,11 @@ private slots:
         f.port.runFor(5000);
         QVERIFY(std::any_of(f.inbox[1].begin(), f.inbox[1].end(),
                             [](const QString& m) { return m.startsWith("CMD_hisdice+2+"); }));
+        f.port.runUntil([&] { return !f.port.closedByHost().empty(); }, 3600 * 1000);
+        QCOMPARE(f.port.closedByHost(), closedAfterMs < 0 ? std::vector<int>{} : std::vector<int>{2});
+        if (closedAfterMs >= 0) QCOMPARE(f.port.now() - t0, std::int64_t(closedAfterMs));
     }
 
-    // A peer gone without a close (a half-open connection) must not hold its seat for good:
-    // silent on its turn past the bound, it is closed and the computer plays on.
-    void aSilentSeatIsClosed_data() {
-        QTest::addColumn<bool>("onThisMachine");
-        QTest::addColumn<int>("chatAtMs");     // the sleeper chats this long into its turn; -1: never
-        QTest::addColumn<int>("closedAfterMs"); // after its turn began; -1: never (within an hour)
-        QTest::newRow("silent") << false << -1 << 240000;
-        QTest::newRow("a chat on turn restarts the count") << false << 100000 << 340000;
-        QTest::newRow("on this machine") << true << -1 << -1;
-    }
-    void aSilentSeatIsClosed() {
-        QFETCH(bool, onThisMachine);
-        QFETCH(int, chatAtMs);
-        QFETCH(int, closedAfterMs);
-        HostOptions o = fair();
-        o.silentSeatMs = 240000;
-        HostFixture f(5, o);
-        f.join("Host");
-        const int sleeper = f.host.allocateConnection();
-        f.host.connectionOpened(sleeper, onThisMachine);
-        f.say(sleeper, QString("CMD_logininfo+%1+1.0.15+Sleeper~~").arg(sleeper));
-        std::int64_t t0 = -1; // when the sleeper's turn began
-        f.port.setSink([&](int c, std::string_view m) {
-            f.inbox[c] << shown(m);
-            if (c == 1 && t0 < 0 && m.substr(0, 19) == "CMD_nextplayer+2+1+") t0 = f.port.now();
-        });
-        f.say(1, "CMD_startgame+Host+0+0+0+0+0+0+0+~");
-        f.say(1, "CMD_justwatch+1+1~");
-        f.port.runUntil([&] { return t0 >= 0; }, 600000);
-        QVERIFY(t0 >= 0);
-        if (chatAtMs >= 0) {
-            f.port.runFor(t0 + chatAtMs - f.port.now());
-            f.say(2, "CMD_chat+2+still here|clRed~");
-        }
-        f.port.runUntil([&] { return !f.port.closedByHost().empty(); }, 3600 * 1000);
-        if (closedAfterMs < 0) {
-            QVERIFY(f.port.closedByHost().empty());
-            return;
-        }
-        QCOMPARE(f.port.closedByHost(), std::vector<int>{2});
-        QCOMPARE(f.port.now() - t0, std::int64_t(closedAfterMs));
-        f.settle();
-        QVERIFY(f.inbox[1].contains("CMD_playerdisconnected+2+Sleeper~"));
-        QVERIFY2(f.host.botPlays(2), "the computer plays the seat");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPeers)

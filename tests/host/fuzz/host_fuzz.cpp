@@ -70,14 +70,10 @@ std::string field(Script& s, int connection) {
 }
 
 // What a game announces as it goes; none of it may follow its winner before a new start.
-constexpr std::array<std::string_view, 12> kGameEvents = {
-    "CMD_winner+",  "CMD_nextplayer+", "CMD_rollagain+",   "CMD_hisdice+", "CMD_nomoves+", "CMD_movehim+",
-    "CMD_sendback+", "CMD_passing+",   "CMD_gotpenalty+", "CMD_gotpenalty1+", "CMD_warning+", "CMD_removepegs+",
-};
-
 bool isGameEvent(std::string_view m) {
-    for (std::string_view word : kGameEvents)
-        if (m.substr(0, word.size()) == word) return true;
+    for (std::string_view word : {"winner+", "nextplayer+", "rollagain+", "hisdice+", "nomoves+", "movehim+",
+                                  "sendback+", "passing+", "gotpenalty+", "gotpenalty1+", "warning+", "removepegs+"})
+        if (m.substr(0, 4) == "CMD_" && m.substr(4, word.size()) == word) return true;
     return false;
 }
 
@@ -95,12 +91,11 @@ struct Run {
             require(connection >= 1 && connection <= kRefusedSlot, "a send to a number outside 1..10");
             require(!m.empty() && m.back() == '\xFF', "a message without its terminator");
             require(m.find('\xFF') == m.size() - 1, "a terminator inside a message");
+            // Until a start, or a new connection on the number, which hears of games from then on.
             bool& ended = over[static_cast<std::size_t>(connection)];
-            // A start, or a new connection on the number, which hears of games from now on.
             if (m.substr(0, 14) == "CMD_startgame+" || m.substr(0, 18) == "CMD_sendlogininfo+") ended = false;
-            if (!isGameEvent(m)) return;
-            require(!ended, "the game went on after its winner");
-            if (m.substr(0, 11) == "CMD_winner+") ended = true;
+            require(!ended || !isGameEvent(m), "the game went on after its winner");
+            ended = ended || m.substr(0, 11) == "CMD_winner+";
         });
     }
 
