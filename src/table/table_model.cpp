@@ -116,7 +116,7 @@ Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
 
 void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     const auto info = parseNumberAndName(body);
-    if (!info || info->number < 1) return;
+    if (!info || !isConnectionNumber(info->number)) return;
     const int seat = info->number;
     const std::string name = fromWire(info->name);
     if (isOwn(seat)) {
@@ -128,7 +128,11 @@ void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     if (seat <= kSeatCount) {
         seatAt(seat).name = name;
     } else {
-        state_.spies.push_back(std::to_string(seat) + ": " + name);
+        // One entry per spectator's number: a host announces a connection that has not yet
+        // given its name, and again once it has.
+        const std::string number = std::to_string(seat) + ": ";
+        std::erase_if(state_.spies, [&number](const std::string& spy) { return spy.starts_with(number); });
+        state_.spies.push_back(number + name);
         out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
     }
     out.sounds.emplace_back("entered");

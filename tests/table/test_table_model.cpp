@@ -221,6 +221,8 @@ void TestTableModel::playerdisconnected() {
 
 void TestTableModel::spectatorLeaves() {
     Model t(1);
+    // Announced before its login has a name, and again after: listed once.
+    t.feed(announce::existingplayers(6, ""));
     t.feed(announce::newplayerinfo(6, "Eve"));
     t.feed(announce::newplayerinfo(7, "Fay"));
     t.rec.forget();
@@ -869,6 +871,7 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
     QTest::newRow("locations cut short") << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+");
     QTest::newRow("locations square 300")
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+300+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("newcomer number 10") << QByteArray("CMD_newplayerinfo+10+Bob");
     QTest::newRow("locations, nobody's turn")
         << QByteArray("CMD_locations+1+0+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
 }
