@@ -386,6 +386,8 @@ void TableModel::aerror(std::string_view body, Outcome& out) {
 void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
+    // Only a game this client saw start (or joined) counts in its tally.
+    const bool counts = state_.gameRunning;
     state_.errorShown = false;
     state_.gameRunning = false;
     const int w = *code;
@@ -412,7 +414,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     hidePassButtons();
     if (me_.amhost) state_.startShown = true;
     hideBonusTokens(kBonusSlots, true);
-    if (validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
+    if (counts && validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
 }
 
 void TableModel::justwatching(std::string_view body, Outcome& out) {

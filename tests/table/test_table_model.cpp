@@ -665,6 +665,8 @@ void TestTableModel::winner() {
     Model guest(2, "Bob");
     guest.feed(announce::winner(1));
     QVERIFY(!guest.state().startShown);
+    // Nor does a client that never saw the game start count it.
+    QVERIFY(guest.rec.tally.isEmpty());
 }
 
 void TestTableModel::justwatching_data() {
