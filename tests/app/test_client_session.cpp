@@ -35,7 +35,8 @@ private slots:
 
         // Nothing goes out before the host has given the client its number.
         s.send(request::playerroll(1));
-        fake.send("CMD_sendlogininfo+3\xFF");
+        // Nor on a number no host gives.
+        fake.send("CMD_sendlogininfo+0\xFF" "CMD_sendlogininfo+10\xFF" "CMD_sendlogininfo+3\xFF");
         QVERIFY(fake.waitForReceived("CMD_logininfo+3+1.0.15+Zo\xEB\xFF\xFF"));
         QCOMPARE(s.identity().myseat, 3);
         QVERIFY(s.identity().loggedin);
