@@ -168,7 +168,8 @@ void ClientSession::onMessage(const std::string& entry) {
 
 void ClientSession::sendlogininfo(std::string_view body) {
     const auto seat = parseSendlogininfo(body);
-    if (!seat) return;
+    // Only a number a host gives: the client's requests carry it back.
+    if (!seat || !isConnectionNumber(*seat)) return;
     awaitingLogin_ = false;
     loginTimer_.stop();
     identity_.myseat = *seat;

@@ -29,10 +29,13 @@ void writeFlag(IniFile& file, std::string_view key, bool on) { file.writeInteger
 void loadPreferences(const IniFile& file, Preferences& prefs) {
     const Preferences defaults;
 
-    prefs.wintop = file.readInteger(kSection, "Top", defaults.wintop);
-    prefs.winleft = file.readInteger(kSection, "Left", defaults.winleft);
-    prefs.winwidth = readInRange(file, "Width", defaults.winwidth, 1, 1 << 20);
-    prefs.winheight = readInRange(file, "Height", defaults.winheight, 1, 1 << 20);
+    // Place and size within a million pixels: the window's far edge, its place plus its size,
+    // is worked out in an int and must not overflow it.
+    constexpr int kFarthest = 1 << 20;
+    prefs.wintop = readInRange(file, "Top", defaults.wintop, -kFarthest, kFarthest);
+    prefs.winleft = readInRange(file, "Left", defaults.winleft, -kFarthest, kFarthest);
+    prefs.winwidth = readInRange(file, "Width", defaults.winwidth, 1, kFarthest);
+    prefs.winheight = readInRange(file, "Height", defaults.winheight, 1, kFarthest);
 
     prefs.textsize = readInRange(file, "Textsize", defaults.textsize, 1, 72);
 

@@ -15,8 +15,9 @@ inline constexpr std::string_view kSettingsSection = "quadrino";
 
 // Reads every key into `prefs` and marks it loaded. An absent key, text that is no number,
 // or a number outside the key's range (Textsize 1-72, the option flags 0/1, Limits 0-10,
-// Width and Height above 0, Textcolor a plain colour) gives the key's default. Phrases that
-// are empty or absent leave the phrase in `prefs` as it was.
+// Width and Height 1 to 2^20, Top and Left within 2^20 either way, Textcolor a plain colour)
+// gives the key's default. Phrases that are empty or absent leave the phrase in `prefs` as it
+// was.
 void loadPreferences(const IniFile& file, Preferences& prefs);
 
 // Writes every key except the phrases. Until `prefs` has been loaded in this run, only the

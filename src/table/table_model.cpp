@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "protocol/cp1252.h"
+#include "protocol/fields.h"
 #include "table/table_model_detail.h"
 
 namespace quadrino::table {
@@ -116,7 +117,7 @@ Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
 
 void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     const auto info = parseNumberAndName(body);
-    if (!info || info->number < 1) return;
+    if (!info || !isConnectionNumber(info->number)) return;
     const int seat = info->number;
     const std::string name = fromWire(info->name);
     if (isOwn(seat)) {
@@ -128,7 +129,11 @@ void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     if (seat <= kSeatCount) {
         seatAt(seat).name = name;
     } else {
-        state_.spies.push_back(std::to_string(seat) + ": " + name);
+        // One entry per spectator's number: a host announces a connection that has not yet
+        // given its name, and again once it has.
+        const std::string number = std::to_string(seat) + ": ";
+        std::erase_if(state_.spies, [&number](const std::string& spy) { return spy.starts_with(number); });
+        state_.spies.push_back(number + name);
         out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
     }
     out.sounds.emplace_back("entered");
@@ -161,6 +166,9 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
 void TableModel::startthegame(std::string_view body, Outcome& out) {
     const auto info = parseStartgameInfo(body);
     if (!info) return;
+    // The limit as the host applies it; an empty field is no limit.
+    const auto limit = info->blocklimit.empty() ? std::optional<int>(0) : parseStrictInt(info->blocklimit);
+    if (!limit || !validBlockLimit(*limit)) return;
     state_.startShown = false;
     out.justWatch = false;
     state_.canmove = false;
@@ -171,8 +179,7 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     blockpartner_.fill(0);
     rollingAgain_ = false;
     auto on = [](const std::string& flag) { return flag == "1"; };
-    setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing),
-                    fromWire(info->blocklimit));
+    setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing), *limit);
     setTeamGame(on(info->teamgame));
     setplayer(3, info->seat3playing, out);
     setplayer(4, info->seat4playing, out);
@@ -183,7 +190,7 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
 
 void TableModel::getnextplayer(std::string_view body, Outcome& out) {
     const auto info = parseNextplayer(body);
-    if (!info || !validSeat(info->seat)) return;
+    if (!info || !validSeat(info->seat) || !validPhase(info->phase)) return;
     const int seat = info->seat;
     state_.canmove = false;
     state_.errorShown = false;
@@ -212,7 +219,9 @@ void TableModel::getnextplayer(std::string_view body, Outcome& out) {
 
 void TableModel::hisdice(std::string_view body, Outcome& out) {
     const auto info = parseHisdice(body);
-    if (!info || !validSeat(info->seat)) return;
+    if (!info || !validSeat(info->seat) || !validPhase(info->phase) || !validDie(info->die1) || !validDie(info->die2) ||
+        !validDie(info->double1) || !validDie(info->double2))
+        return;
     showDice(info->die1, info->die2);
     setbonus(3, info->double1);
     setbonus(4, info->double2);
@@ -232,7 +241,9 @@ void TableModel::hisdice(std::string_view body, Outcome& out) {
 
 void TableModel::movehim(std::string_view body, Outcome& out) {
     const auto info = parseMovehim(body);
-    if (!info || !validSeat(info->seat) || !validPawn(info->pawn) || !validSquare(info->square)) return;
+    if (!info || !validSeat(info->seat) || !validPawn(info->pawn) || !validSquare(info->square) ||
+        !validAmounts(info->amounts))
+        return;
     const int seat = info->seat;
     const int pawn = info->pawn;
     const int square = info->square;
@@ -315,7 +326,9 @@ void TableModel::passing(std::string_view body, Outcome& out) {
 
 void TableModel::gotpenalty(std::string_view body, Outcome& out) {
     const auto info = parseGotpenalty(body);
-    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount) return;
+    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount || !validDie(info->die1) ||
+        !validDie(info->die2))
+        return;
     if (info->pawn != 0) {
         sendPawnHome(info->seat, info->pawn);
         setprogress(info->seat, info->progress);
@@ -382,6 +395,8 @@ void TableModel::aerror(std::string_view body, Outcome& out) {
 void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
+    // Only a game this client saw start (or joined) counts in its tally.
+    const bool counts = state_.gameRunning;
     state_.errorShown = false;
     state_.gameRunning = false;
     const int w = *code;
@@ -408,7 +423,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     hidePassButtons();
     if (me_.amhost) state_.startShown = true;
     hideBonusTokens(kBonusSlots, true);
-    if (validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
+    if (counts && validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
 }
 
 void TableModel::justwatching(std::string_view body, Outcome& out) {
@@ -437,7 +452,10 @@ void TableModel::morestats(std::string_view body) {
 
 void TableModel::locations(std::string_view body, Outcome& out) {
     const auto info = parseLocations(body);
-    if (!info || !isOwn(info->target) || !validSeat(info->whoseturn)) return;
+    if (!info || !isOwn(info->target) || !validSeat(info->whoseturn) || !validPhase(info->turnphase) ||
+        !validBlockLimit(info->blocklimit) || !validDie(info->die1) || !validDie(info->die2) ||
+        !validAmounts(info->amounts))
+        return;
     for (const auto& seat : info->pawns)
         for (int square : seat)
             if (!validSquare(square)) return;
@@ -445,8 +463,7 @@ void TableModel::locations(std::string_view body, Outcome& out) {
     state_.turnseat = info->whoseturn;
     state_.gameRunning = true;
     state_.startShown = false;
-    setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1,
-                    std::to_string(info->blocklimit));
+    setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1, info->blocklimit);
     for (int s = 1; s <= kSeatCount; ++s) {
         // Pawns sharing a square overlap: a late joiner is not told which came first.
         for (int p = 1; p <= kPawnCount; ++p) pawnAt(s, p) = {info->pawns[at(s)][at(p)], false, pawnAt(s, p).shown};

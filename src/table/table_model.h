@@ -217,7 +217,7 @@ private:
     void setplayer(int seat, std::string_view flag, Outcome& out);
     void showDice(int die1, int die2);
     void sendPawnHome(int seat, int pawn); // to its nest, as a penalty or capture
-    void setOptionLabels(bool penalty, bool passing, bool blocking, bool pouncing, std::string_view limit);
+    void setOptionLabels(bool penalty, bool passing, bool blocking, bool pouncing, int limit);
     void setTeamGame(bool on);
     void hideBonusTokens(int upTo, bool clearAmounts);
     void hidePassButtons();

@@ -105,7 +105,7 @@ void TableModel::showDice(int die1, int die2) {
 
 void TableModel::sendPawnHome(int seat, int pawn) { pawnAt(seat, pawn) = PawnView{0, false, pawnAt(seat, pawn).shown}; }
 
-void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bool pouncing, std::string_view limit) {
+void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bool pouncing, int limit) {
     auto onOff = [](bool on) { return on ? std::string("ON") : std::string("OFF"); };
     auto& r = state_.rules;
     r[static_cast<std::size_t>(RuleLabel::Penalty)] = "Doubles Penalty: " + onOff(penalty);
@@ -113,7 +113,7 @@ void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bo
     r[static_cast<std::size_t>(RuleLabel::Blocking)] = "Blocking: " + onOff(blocking);
     r[static_cast<std::size_t>(RuleLabel::Pouncing)] = "Pouncing: " + onOff(pouncing);
     r[static_cast<std::size_t>(RuleLabel::Limit)] =
-        "Block Limit: " + (limit.empty() || limit == "0" ? std::string("None") : std::string(limit));
+        "Block Limit: " + (limit == 0 ? std::string("None") : std::to_string(limit));
     state_.blocking = blocking;
     state_.pouncing = pouncing;
 }

@@ -35,7 +35,8 @@ private slots:
 
         // Nothing goes out before the host has given the client its number.
         s.send(request::playerroll(1));
-        fake.send("CMD_sendlogininfo+3\xFF");
+        // Nor on a number no host gives.
+        fake.send("CMD_sendlogininfo+0\xFF" "CMD_sendlogininfo+10\xFF" "CMD_sendlogininfo+3\xFF");
         QVERIFY(fake.waitForReceived("CMD_logininfo+3+1.0.15+Zo\xEB\xFF\xFF"));
         QCOMPARE(s.identity().myseat, 3);
         QVERIFY(s.identity().loggedin);
@@ -79,11 +80,13 @@ private slots:
         s.apply(s.table().clickStart());
         QCOMPARE(options.size(), 1);
 
-        fake.send("CMD_nextplayer+1+1+\xFF" "CMD_justwatching+1+1\xFF" "CMD_winner+1+\xFF");
+        // Only a game the client saw start counts in its tally.
+        fake.send("CMD_startgame+Ann+1+0+1+1+t+t+0+0+0+\xFF" "CMD_nextplayer+1+1+\xFF" "CMD_justwatching+1+1\xFF"
+                  "CMD_winner+1+\xFF");
         QVERIFY(won.wait(5000));
         QCOMPARE(firstArg(won, 0), QStringLiteral("addtomine"));
-        QCOMPARE(watch.size(), 1);
-        QCOMPARE(watch.at(0).at(0).toBool(), true);
+        QCOMPARE(watch.size(), 2); // unchecked as the game starts, then checked
+        QCOMPARE(watch.at(1).at(0).toBool(), true);
 
         fake.send("CMD_nextplayer+1+1+\xFF");
         QTRY_COMPARE(s.table().state().clientphase, 1);

@@ -96,6 +96,9 @@ void TestPreferencesFile::readsEachKey_data() {
         QTest::newRow(name) << std::string(line) << std::string(f) << v;
     };
     row("window off every screen", "Top=-5000", "top", -5000);
+    row("window beyond any screen", "Top=1048577", "top", 3);
+    row("left at the edge of an int", "Left=-2147483648", "left", 3);
+    row("left far away", "Left=-1048576", "left", -1048576);
     row("left in hex", "left=$20", "left", 32);
     row("width", "Width=1024", "width", 1024);
     row("width not positive", "Width=-5", "width", 795);
