@@ -33,6 +33,8 @@ public:
     void send(const std::string& bytes);
     bool isConnected() const;
     void close();
+    // Messages waiting for their dispatch tick.
+    std::size_t queuedMessages() const { return queue_.size(); }
     // The dispatch pace, 1 ms by default.
     void setTickInterval(int ms) { tick_.setInterval(ms); }
 
