@@ -81,6 +81,7 @@ bool measure(const QByteArray& kind, long floodMib) {
     ClientConnection client;
     bool closed = false, connected = false, overflowed = false;
     QObject::connect(&client, &ClientConnection::closed, [&] { closed = true; });
+    QObject::connect(&client, &ClientConnection::overflowed, [&] { overflowed = true; });
     const auto before = memory();
     QElapsedTimer t;
     t.start();
@@ -126,7 +127,8 @@ int main(int argc, char** argv) {
     for (const char* kind : {"terminators", "long", "short"}) {
         QProcess one;
         one.setProcessChannelMode(QProcess::ForwardedChannels);
-        one.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--kind"), QString::fromLatin1(kind), floodMib});
+        one.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--kind"), QString::fromLatin1(kind), floodMib});
         if (!one.waitForFinished(-1) || one.exitCode() != 0) return 1;
     }
     return 0;
