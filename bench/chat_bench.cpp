@@ -88,14 +88,16 @@ int main(int argc, char** argv) {
         for (int w = 0; w < 2000; ++w) words += QStringLiteral("w%1 ").arg(w % 10); // 2000 words, ~6 KB
         words.truncate(4096);
         std::printf("long lines: %d lines of %lld characters\n", longLines, static_cast<long long>(words.size()));
-        std::printf("%12s %14s %14s\n", "line", "ms", "cpu ms");
+        std::printf("%12s %14s %14s %10s\n", "line", "ms", "cpu ms", "rss MiB");
+        const int longBlock = std::max(1, longLines / 20);
         for (int i = 0; i < longLines; ++i) {
             QElapsedTimer t;
             t.start();
             const double cpuStart = cpuMs();
             pane.addlinetochat(QStringLiteral("3+Peer chats: ") + words, colours[i % 4]);
             QApplication::processEvents();
-            std::printf("%12d %14.3f %14.3f\n", i + 1, msSince(t), cpuMs() - cpuStart);
+            if ((i + 1) % longBlock == 0 || i + 1 == longLines)
+                std::printf("%12d %14.3f %14.3f %10.1f\n", i + 1, msSince(t), cpuMs() - cpuStart, rssMib());
         }
         std::printf("\n");
     }
