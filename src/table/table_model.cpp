@@ -116,7 +116,7 @@ Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
 
 void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     const auto info = parseNumberAndName(body);
-    if (!info || info->number < 1) return;
+    if (!info || !isConnectionNumber(info->number)) return;
     const int seat = info->number;
     const std::string name = fromWire(info->name);
     if (isOwn(seat)) {
@@ -128,7 +128,12 @@ void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     if (seat <= kSeatCount) {
         seatAt(seat).name = name;
     } else {
-        state_.spies.push_back(std::to_string(seat) + ": " + name);
+        // One entry per number: a number announced again belongs to somebody new, whose
+        // predecessor's departure this client did not see.
+        auto& spies = state_.spies;
+        const std::string number = std::to_string(seat) + ":";
+        std::erase_if(spies, [&](const std::string& entry) { return entry.starts_with(number); });
+        spies.push_back(std::to_string(seat) + ": " + name);
         out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
     }
     out.sounds.emplace_back("entered");

@@ -49,6 +49,8 @@ private slots:
     void playerdisconnected_data();
     void playerdisconnected();
     void spectatorLeaves();
+    void spyListHoldsOneEntryPerNumber_data();
+    void spyListHoldsOneEntryPerNumber();
     void startthegame();
     void startthegameClearsTheLastGame();
     void getnextplayer();
@@ -232,6 +234,30 @@ void TestTableModel::spectatorLeaves() {
     t.feed(announce::playerdisconnected(8, "Gus"));
     QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
     QVERIFY(!t.state().questionShown);
+}
+
+void TestTableModel::spyListHoldsOneEntryPerNumber_data() {
+    QTest::addColumn<QStringList>("arrivals"); // "number:name"
+    QTest::addColumn<QStringList>("spies");
+    QTest::newRow("a number taken again") << QStringList{"5:Eve", "6:Fay", "5:Gus"} << QStringList{"6: Fay", "5: Gus"};
+    QTest::newRow("no connection numbers") << QStringList{"10:Hal", "12:Ida", "7:Jo"} << QStringList{"7: Jo"};
+    QStringList many;
+    for (int i = 0; i < 5000; ++i) many << QStringLiteral("%1:Spy%2").arg(5 + i % 5).arg(i);
+    QTest::newRow("thousands of arrivals")
+        << many << QStringList{"5: Spy4995", "6: Spy4996", "7: Spy4997", "8: Spy4998", "9: Spy4999"};
+}
+
+void TestTableModel::spyListHoldsOneEntryPerNumber() {
+    QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, spies);
+    Model t(1);
+    for (const QString& a : arrivals) {
+        const auto colon = a.indexOf(u':');
+        t.feed(announce::newplayerinfo(a.left(colon).toInt(), a.mid(colon + 1).toStdString()));
+    }
+    QStringList listed;
+    for (const auto& entry : t.state().spies) listed << q(entry);
+    QCOMPARE(listed, spies);
 }
 
 void TestTableModel::startthegame() {
@@ -857,6 +883,7 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
     QTest::newRow("error code missing") << QByteArray("CMD_aerror+1+");
     QTest::newRow("number of a newcomer") << QByteArray("CMD_newplayerinfo+x+Bob");
     QTest::newRow("connection 0") << QByteArray("CMD_newplayerinfo+0+Bob");
+    QTest::newRow("connection 10") << QByteArray("CMD_newplayerinfo+10+Bob");
     QTest::newRow("departure without number") << QByteArray("CMD_playerdisconnected++Bob");
     QTest::newRow("remove seat 2's pawns") << QByteArray("CMD_removepegs+2+");
     QTest::newRow("penalty pawn 6") << QByteArray("CMD_gotpenalty+1+6+0+1+1+");
