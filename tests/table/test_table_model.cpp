@@ -896,6 +896,17 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
     QTest::newRow("locations cut short") << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+");
     QTest::newRow("locations square 300")
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+300+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("die 7") << QByteArray("CMD_hisdice+1+2+7+3+0+0+1+");
+    QTest::newRow("dice beyond any int's sum") << QByteArray("CMD_hisdice+1+2+2147483647+2147483647+0+0+1+");
+    QTest::newRow("negative doubles copy") << QByteArray("CMD_hisdice+1+2+3+3+-3+3+0+");
+    QTest::newRow("20 bonus of 2^31-1") << QByteArray("CMD_movehim+1+4+1+25+0+2147483647+0+0+0+0+0+0+0+t+");
+    QTest::newRow("10 bonus of 20") << QByteArray("CMD_movehim+1+5+1+15+0+0+0+0+20+0+0+0+0+t+");
+    QTest::newRow("doubles copies beyond a die") << QByteArray("CMD_movehim+1+6+1+15+0+0+0+0+0+0+0+9+9+t+");
+    QTest::newRow("penalty dice 99") << QByteArray("CMD_gotpenalty+1+0+0+99+99+");
+    QTest::newRow("locations die 7")
+        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+7+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("locations 10 bonus of 11")
+        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+11+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
     QTest::newRow("locations, nobody's turn")
         << QByteArray("CMD_locations+1+0+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
 }
