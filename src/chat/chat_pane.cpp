@@ -135,7 +135,7 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
     // A line break from a peer would start a line that looks like one of ours.
     const auto line = parseChatLine(blankControlCharacters(text));
     if (!line) return;
-    recolour(line->style, colour);
+    recolour(line->style, line->kind == 0 ? colour : peerLineColour(colour));
     const QTextCharFormat fmt = styleFormat(line->style);
 
     // The whole line is one edit, laid out once; consecutive words of the line's style go in as

@@ -153,6 +153,32 @@ private slots:
         }
     }
 
+    // Only the system's lines (kind 0: this client's notices and the host's) wear the system
+    // colour; a peer's line in it, or in one the eye cannot tell from it, shows in navy.
+    void aPeerLineNeverWearsTheSystemColour_data() {
+        QTest::addColumn<QString>("received"); // the data of a CMD_chat or CMD_action
+        QTest::addColumn<QColor>("shown");
+        const QColor blue(0, 0, 255), navy(0, 0, 128);
+        QTest::newRow("the host's notice") << "0+Ann has left the game.|clBlue" << blue;
+        QTest::newRow("an action in the system colour") << "3+Bob has Won the Game!|clBlue" << navy;
+        QTest::newRow("a chat line in it") << "9+Eve chats: hi|$00FF0000" << navy;
+        QTest::newRow("a colour the eye cannot tell from it") << "2+Cy has Won the Game!|$00FA1010" << navy;
+        QTest::newRow("a blue that shows as another") << "2+Cy has Won the Game!|$009F0000" << QColor(0, 0, 159);
+        QTest::newRow("navy itself") << "4+Di waves|clNavy" << navy;
+        QTest::newRow("any other colour") << "4+Di waves|clGreen" << QColor(0, 128, 0);
+    }
+    void aPeerLineNeverWearsTheSystemColour() {
+        QFETCH(QString, received);
+        QFETCH(QColor, shown);
+        ChatPane pane;
+        pane.chatrecieved(received);
+        QCOMPARE(formatAt(pane.document(), 0, 2).foreground().color(), shown);
+        // Nor does a later line of its kind bring the system colour back to it.
+        pane.chatrecieved(received.left(2) + QStringLiteral("again|clBlue"));
+        const bool system = received.startsWith(u'0');
+        QCOMPARE(formatAt(pane.document(), 0, 2).foreground().color(), system ? shown : QColor(0, 0, 128));
+    }
+
     // However long a peer goes on, the pane keeps only the latest lines, within its bounds of
     // lines, characters and links (each link number is a format the document keeps for good),
     // and a link still shown opens its own target whatever number it was given.
