@@ -388,6 +388,9 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
     state_.errorShown = false;
+    // Only the end of a game this client saw running counts: the start, or the state a late
+    // joiner is sent. Any other announcement of a winner is shown and not tallied.
+    const bool counts = state_.gameRunning;
     state_.gameRunning = false;
     const int w = *code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
@@ -413,7 +416,7 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     hidePassButtons();
     if (me_.amhost) state_.startShown = true;
     hideBonusTokens(kBonusSlots, true);
-    if (validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
+    if (counts && validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
 }
 
 void TableModel::justwatching(std::string_view body, Outcome& out) {

@@ -87,6 +87,10 @@ private slots:
         s.apply(s.table().clickStart());
         QCOMPARE(options.size(), 1);
 
+        // A win counts only in a game the client saw running.
+        fake.send("CMD_startgame+Ann+0+0+0+0+t+t+0+0+0+\xFF");
+        QTRY_VERIFY(s.table().state().gameRunning);
+        watch.clear();
         fake.send("CMD_nextplayer+1+1+\xFF" "CMD_justwatching+1+1\xFF" "CMD_winner+1+\xFF");
         QVERIFY(won.wait(5000));
         QCOMPARE(firstArg(won, 0), QStringLiteral("addtomine"));

@@ -80,6 +80,8 @@ private slots:
     void offersOnlyWhatTheHostGrants_data();
     void offersOnlyWhatTheHostGrants();
     void movablePawns_data();
+    void tallyCountsOnlyAGameSeenRunning_data();
+    void tallyCountsOnlyAGameSeenRunning();
     void tallyCountsOnlySeatsInTheGame_data();
     void tallyCountsOnlySeatsInTheGame();
     void movablePawns();
@@ -1023,6 +1025,32 @@ void TestTableModel::movablePawns() {
     t.feed(announce::nextplayer(2, 1));
     t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
     QCOMPARE(list(), none);
+}
+
+void TestTableModel::tallyCountsOnlyAGameSeenRunning_data() {
+    QTest::addColumn<QStringList>("seen"); // start, locations (a late joiner's) or winner
+    QTest::addColumn<bool>("counted");
+    QTest::newRow("a game it saw start") << QStringList{"start"} << true;
+    QTest::newRow("a late joiner's game") << QStringList{"locations"} << true;
+    QTest::newRow("no game") << QStringList{} << false;
+    QTest::newRow("a game already won") << QStringList{"start", "winner"} << false;
+    QTest::newRow("the next game") << QStringList{"start", "winner", "start"} << true;
+}
+
+void TestTableModel::tallyCountsOnlyAGameSeenRunning() {
+    QFETCH(QStringList, seen);
+    QFETCH(bool, counted);
+    Model t(3, "Cid");
+    t.seatEveryone();
+    for (const QString& s : seen) {
+        if (s == u"start") t.startGame();
+        else if (s == u"locations") t.feed(announce::locations(lateJoinerState()));
+        else t.feed(announce::winner(2));
+    }
+    t.rec.forget();
+    QVERIFY(t.feed(announce::winner(1)));
+    QCOMPARE(t.rec.chat, QStringList{"0+Ann has Won the Game!"});
+    QCOMPARE(t.rec.tally, counted ? QStringList{"Ann"} : QStringList{});
 }
 
 void TestTableModel::tallyCountsOnlySeatsInTheGame_data() {
