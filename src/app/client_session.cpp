@@ -34,6 +34,12 @@ QString failureInWords(QAbstractSocket::SocketError error, const QString& detail
 ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
     : QObject(parent), table_(std::make_unique<table::TableModel>(identity_, diceSeed)), diceSeed_(diceSeed) {
     connect(&connection_, &ClientConnection::messageReady, this, &ClientSession::onMessage);
+    connect(&connection_, &ClientConnection::overflowed, this, [this] {
+        // Said before the close that follows, so a window that goes with the connection
+        // still tells why.
+        lastNotice_ = QStringLiteral("The host sent more than this client can take; the connection was closed.");
+        notice(QStringLiteral("0+") + lastNotice_);
+    });
     connect(&connection_, &ClientConnection::closed, this, [this] {
         awaitingLogin_ = false;
         loginTimer_.stop();

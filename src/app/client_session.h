@@ -51,7 +51,8 @@ public:
     table::TableModel& table() { return *table_; }
     const table::TableModel& table() const { return *table_; }
     ClientConnection& connection() { return connection_; }
-    // The host's own chat line when it was the last message received, else empty.
+    // The host's own chat line when it was the last message received, or why the client cut
+    // the host off; else empty.
     const QString& lastNotice() const { return lastNotice_; }
 
 signals:

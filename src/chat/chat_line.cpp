@@ -3,6 +3,8 @@
 
 #include <QUrl>
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace quadrino {
 namespace {
@@ -75,6 +77,16 @@ std::optional<ChatLine> parseChatLine(const QString& text) {
     }
     if (!rest.isEmpty()) addWords(rest, line.pieces);
     return line;
+}
+
+BgrColour peerLineColour(BgrColour colour) {
+    for (int shift : {0, 8, 16}) { // red, green, blue
+        const auto channel = [shift](BgrColour c) {
+            return static_cast<int>((static_cast<std::uint32_t>(c) >> shift) & 0xFFu);
+        };
+        if (std::abs(channel(colour) - channel(kSystemColour)) >= kPeerColourMargin) return colour;
+    }
+    return kPeerInsteadOfSystem;
 }
 
 ReceivedChat splitReceivedChat(const QString& data) {

@@ -42,6 +42,14 @@ bool isLinkWord(const QString& word);
 // gives an empty text, and the pane shows "Cannot open Webpage" instead.
 QString webLinkTarget(const QString& word);
 
+// The colour a peer's line (kind 1..9) is drawn in. The system colour is this client's and the
+// host's own (kind 0): a peer's line in it, or in a colour the eye cannot tell from it (within
+// kPeerColourMargin of it in each of red, green and blue), would pass for one of their notices,
+// so it is drawn in navy instead, a blue still but plainly another.
+inline constexpr int kPeerColourMargin = 96;
+inline constexpr BgrColour kPeerInsteadOfSystem = 0x800000; // navy
+BgrColour peerLineColour(BgrColour colour);
+
 // The data of a received CMD_chat or CMD_action: the line before the first "|", the colour
 // after it; red when the bar is missing or the colour text is no colour.
 struct ReceivedChat {

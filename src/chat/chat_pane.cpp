@@ -135,7 +135,7 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
     // A line break from a peer would start a line that looks like one of ours.
     const auto line = parseChatLine(blankControlCharacters(text));
     if (!line) return;
-    recolour(line->style, colour);
+    recolour(line->style, line->kind == 0 ? colour : peerLineColour(colour));
     const QTextCharFormat fmt = styleFormat(line->style);
 
     // The whole line is one edit, laid out once; consecutive words of the line's style go in as
@@ -145,6 +145,7 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
     c.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) c.insertBlock();
     QString run = line->namePart + u' ';
+    std::size_t links = 0;
     auto flush = [&] {
         if (!run.isEmpty()) c.insertText(run, fmt);
         run.clear();
@@ -158,8 +159,9 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
             flush();
             QTextCharFormat lf = styleFormat(kChatLinkStyle);
             lf.setAnchor(true);
-            lf.setAnchorHref(QString::number(links_.size()));
+            lf.setAnchorHref(QString::number((firstLink_ + links_.size()) % kChatLinks));
             links_.push_back(piece.text.trimmed());
+            ++links;
             c.insertText(piece.text, lf);
             break;
         }
@@ -177,8 +179,36 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
         }
     }
     flush();
+    const auto characters = static_cast<std::size_t>(c.block().length());
+    lines_.push_back({characters, links});
+    characters_ += characters;
     c.endEditBlock();
+    // An edit of its own: one edit at both ends of the document would lay out every line in
+    // between again.
+    dropOldestLines();
     if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void ChatPane::dropOldestLines() {
+    const bool due = lines_.size() > kChatLines + kChatLines / 10 ||
+                     characters_ > kChatCharacters + kChatCharacters / 10 || links_.size() > kChatLinks;
+    if (!due) return;
+    std::size_t lines = 0, characters = 0, links = 0;
+    while (lines_.size() - lines > 1 &&
+           (lines_.size() - lines > kChatLines || characters_ - characters > kChatCharacters ||
+            links_.size() - links > kChatLinks - kChatLinks / 10)) {
+        characters += lines_[lines].characters;
+        links += lines_[lines].links;
+        ++lines;
+    }
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::Start);
+    c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, static_cast<int>(lines));
+    c.removeSelectedText();
+    lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(lines));
+    characters_ -= characters;
+    links_.erase(links_.begin(), links_.begin() + static_cast<std::ptrdiff_t>(links));
+    firstLink_ += links;
 }
 
 void ChatPane::chatrecieved(const QString& received) {
@@ -207,6 +237,10 @@ void ChatPane::applyTextSize() {
 void ChatPane::clearChat() {
     clear();
     applyPaneLook();
+    firstLink_ += links_.size();
+    links_.clear();
+    lines_.clear();
+    characters_ = 0;
 }
 
 QVariant ChatPane::loadResource(int type, const QUrl& name) {
@@ -229,10 +263,13 @@ void ChatPane::openLink(const QUrl& url) {
     plain.clearSelection();
     setTextCursor(plain);
     bool ok = false;
-    const auto index = url.toString().toULongLong(&ok);
+    const auto number = url.toString().toULongLong(&ok);
+    // The links shown hold consecutive numbers, no more of them than numbers to take.
+    const std::uint64_t age = (number + kChatLinks - firstLink_ % kChatLinks) % kChatLinks;
     // Only web addresses reach the desktop: a peer's word must not open files, shares or other
     // programs' handlers on this machine.
-    const QString target = ok && index < links_.size() ? webLinkTarget(links_[index]) : QString();
+    const bool shown = ok && number < kChatLinks && age < links_.size();
+    const QString target = shown ? webLinkTarget(links_[age]) : QString();
     if (target.isEmpty() || !opener_ || !opener_(target)) emit linkFailed();
 }
 

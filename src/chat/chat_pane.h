@@ -1,17 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The chat pane `mainchat`: every system notice and chat line since start, one text style per
-// line kind. A style holds one colour for all its lines, so a sender's latest colour recolours
-// that sender's earlier lines. Text from peers is only ever shown as plain text.
+// The chat pane `mainchat`: the latest system notices and chat lines, one text style per line
+// kind. A style holds one colour for all its lines, so a sender's latest colour recolours that
+// sender's earlier lines. Text from peers is only ever shown as plain text.
 #include <QTextBrowser>
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "chat/chat_line.h"
 
 namespace quadrino {
+
+// What the pane keeps: the latest lines, as many as these bounds allow. A peer may send lines
+// for as long as the game lasts, and every line kept costs memory and layout. Taking the oldest
+// lines away moves every later one, so they go a batch at a time, once a tenth more than the
+// bound of lines or characters has gathered.
+inline constexpr std::size_t kChatLines = 5000;
+// Enough for 5000 lines of 400 characters; a flood of the longest lines keeps a few hundred.
+inline constexpr std::size_t kChatCharacters = 2'000'000;
+// Links shown at once. Each link shown is a format of the document's own, and the document
+// never forgets a format; so links take their numbers in turn from this many, and the oldest
+// lines go before a number would be shown twice. More than the longest line can hold.
+inline constexpr std::size_t kChatLinks = 5000;
 
 class ChatPane : public QTextBrowser {
     Q_OBJECT
@@ -31,7 +44,7 @@ public:
     // While set, new lines do not scroll the pane to the end.
     void setScrollOff(bool off) { scrollOff_ = off; }
     bool scrollOff() const { return scrollOff_; }
-    // Removes every line; link targets already handed out stay valid.
+    // Removes every line, and with them their links.
     void clearChat();
 
     // The colour a style shows, nullopt before its first line.
@@ -44,8 +57,8 @@ public:
     // Opens a web address (http or https, see webLinkTarget); returns false when it cannot be
     // opened. The default asks the desktop. Links to anything else never reach it.
     void setLinkOpener(std::function<bool(const QString&)> opener) { opener_ = std::move(opener); }
-    // The link words in the order they were added, without their trailing blank.
-    const std::vector<QString>& linkTargets() const { return links_; }
+    // The link words of the lines still shown, oldest first, without their trailing blank.
+    const std::deque<QString>& linkTargets() const { return links_; }
 
 signals:
     // A link could not be opened ("Cannot open Webpage").
@@ -60,9 +73,17 @@ private:
     void openLink(const QUrl& url);
     void applyPaneLook();
     void applyTextSize();
+    void dropOldestLines();
 
     std::array<std::optional<BgrColour>, kChatStyleCount> colours_{};
-    std::vector<QString> links_;
+    std::deque<QString> links_;
+    std::uint64_t firstLink_ = 0; // the number of links_.front()
+    struct KeptLine {
+        std::size_t characters;
+        std::size_t links;
+    };
+    std::deque<KeptLine> lines_; // the lines shown, oldest first: one block of the document each
+    std::size_t characters_ = 0;
     std::function<QImage(int)> smileys_;
     std::function<bool(const QString&)> opener_;
     int textSize_ = 10;

@@ -10,9 +10,16 @@ Q_LOGGING_CATEGORY(lcClient, "quadrino.client", QtWarningMsg)
 
 namespace quadrino {
 
+namespace {
+constexpr qint64 kReadSlice = 64 * 1024;
+} // namespace
+
 ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
     tick_.setInterval(kClientTickMs);
     connect(&tick_, &QTimer::timeout, this, &ClientConnection::onTick);
+    // Read a slice at a time: what a flood costs is then the queue's bound, not the socket's
+    // backlog.
+    socket_.setReadBufferSize(kReadSlice);
     connect(&socket_, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
     connect(&socket_, &QTcpSocket::connected, this, [this] {
         wasConnected_ = true;
@@ -52,8 +59,8 @@ void ClientConnection::reset() {
         const QSignalBlocker quiet(socket_);
         socket_.abort();
     }
-    framer_ = Framer{};
-    queue_ = MessageQueue{};
+    framer_ = newFramer();
+    queue_ = newQueue();
     wasConnected_ = false;
     closePending_ = false;
     closedEmitted_ = false;
@@ -75,15 +82,30 @@ bool ClientConnection::isConnected() const { return socket_.state() == QAbstract
 void ClientConnection::close() { socket_.disconnectFromHost(); }
 
 void ClientConnection::onReadyRead() {
-    const QByteArray data = socket_.readAll();
     std::vector<std::string> messages;
-    if (!framer_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), messages)) {
-        qCWarning(lcClient) << "the host sent too much without a message terminator; closing";
-        socket_.abort();
-        return;
+    while (socket_.bytesAvailable() > 0) {
+        const QByteArray data = socket_.read(kReadSlice);
+        if (data.isEmpty()) break;
+        messages.clear();
+        bool fits = framer_.feed(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), messages);
+        for (auto& m : messages) fits = fits && queue_.push(0, std::move(m));
+        if (!fits) {
+            cutOff();
+            return;
+        }
     }
-    for (auto& m : messages) queue_.push(0, std::move(m));
     if (!queue_.empty() && !tick_.isActive()) tick_.start();
+}
+
+void ClientConnection::cutOff() {
+    qCWarning(lcClient) << "the host sent more than the client can take; closing";
+    // What is queued came from the same host; none of it is worth dispatching now.
+    tick_.stop();
+    queue_ = newQueue();
+    emit overflowed();
+    // The close is reported as any other (the socket's disconnect), now that nothing waits.
+    socket_.abort();
+    if (wasConnected_ && !closedEmitted_) onDisconnected();
 }
 
 void ClientConnection::onTick() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client's game connection: a QTcpSocket, its framer and the received-message queue,
-// served one message per tick while the queue holds entries.
+// served one message per tick while the queue holds entries. What waits in the queue is
+// bounded: a host that sends more than that is cut off.
 #include <QObject>
 #include <QTcpSocket>
 #include <QTimer>
@@ -11,6 +12,12 @@
 #include "protocol/message_queue.h"
 
 namespace quadrino {
+
+// What may wait for dispatch on the client. An honest host sends a few messages a second
+// and the client takes a thousand; these allow several seconds of a client that stalls (a
+// busy pane, a slow machine) behind the fastest host, and a few megabytes at most.
+inline constexpr std::size_t kClientMaxQueuedEntries = 8192;
+inline constexpr std::size_t kClientMaxQueuedBytes = 2 * 1024 * 1024;
 
 class ClientConnection : public QObject {
     Q_OBJECT
@@ -33,6 +40,8 @@ public:
     void send(const std::string& bytes);
     bool isConnected() const;
     void close();
+    // Messages waiting for their dispatch tick.
+    std::size_t queuedMessages() const { return queue_.size(); }
     // The dispatch pace, 1 ms by default.
     void setTickInterval(int ms) { tick_.setInterval(ms); }
 
@@ -43,6 +52,10 @@ signals:
     // messages that arrived before the close have been handed out. A connect that never
     // succeeds does not count as a close.
     void closed();
+    // The host sent more than the queue holds, or more than the framer's cap without ending a
+    // message: the connection is dropped with everything still queued, and closed() follows
+    // at once.
+    void overflowed();
     // A connect never succeeded: refused, unreachable or an unknown name. The system's own
     // wait for an unanswered connect is long; callers set their own limit and reset().
     void connectFailed(QAbstractSocket::SocketError error, const QString& reason);
@@ -53,11 +66,16 @@ private:
     void onDisconnected();
     void emitClosedWhenDrained();
     void failConnect(QAbstractSocket::SocketError error, const QString& reason);
+    void cutOff();
+    static Framer newFramer() { return Framer(kMaxPendingBytes, true); }
+    static MessageQueue newQueue() {
+        return MessageQueue(QueueOrder::Arrival, QueueLimits{kClientMaxQueuedEntries, kClientMaxQueuedBytes});
+    }
 
     QTcpSocket socket_;
     QTimer tick_;
-    Framer framer_;
-    MessageQueue queue_;
+    Framer framer_ = newFramer();
+    MessageQueue queue_ = newQueue();
     bool wasConnected_ = false;
     bool closePending_ = false;
     bool closedEmitted_ = false;

@@ -62,6 +62,22 @@ bool readSlots(FieldReader& r, MoveSlotsView& s) {
     return readInts(r, {&s.bonus20a, &s.bonus20b, &s.bonus20c, &s.bonus10a, &s.bonus10b, &s.bonus10c});
 }
 
+// Dice and amounts that no slot can hold make the whole announcement refused: the client adds
+// them up, and would show what the game cannot have.
+bool diceFit(std::initializer_list<int> dice) {
+    for (int d : dice)
+        if (!isSlotAmount(AmountSlot::die1, d)) return false;
+    return true;
+}
+
+bool slotsFit(const MoveSlotsView& s) {
+    using A = AmountSlot;
+    return isSlotAmount(A::bonus20a, s.bonus20a) && isSlotAmount(A::bonus20b, s.bonus20b) &&
+           isSlotAmount(A::bonus20c, s.bonus20c) && isSlotAmount(A::bonus10a, s.bonus10a) &&
+           isSlotAmount(A::bonus10b, s.bonus10b) && isSlotAmount(A::bonus10c, s.bonus10c) &&
+           isSlotAmount(A::double1, s.double1) && isSlotAmount(A::double2, s.double2);
+}
+
 } // namespace
 
 char* ShortMessage::appendWide(char* p, int v) {
@@ -322,6 +338,7 @@ std::optional<LocationsInfo> parseLocations(std::string_view body) {
     if (!readInts(r, {&i.die1, &i.die2}) || !readSlots(r, i.amounts) ||
         !readInts(r, {&i.amounts.double1, &i.amounts.double2}))
         return std::nullopt;
+    if (!diceFit({i.die1, i.die2}) || !slotsFit(i.amounts)) return std::nullopt;
     for (auto& seat : i.pawns)
         for (int& sq : seat) {
             auto v = r.nextInt();
@@ -350,7 +367,9 @@ std::optional<SeatPhase> parseNextplayer(std::string_view body) {
 std::optional<HisDiceInfo> parseHisdice(std::string_view body) {
     FieldReader r(body);
     HisDiceInfo h{};
-    if (!readInts(r, {&h.seat, &h.phase, &h.die1, &h.die2, &h.double1, &h.double2})) return std::nullopt;
+    if (!readInts(r, {&h.seat, &h.phase, &h.die1, &h.die2, &h.double1, &h.double2}) ||
+        !diceFit({h.die1, h.die2, h.double1, h.double2}))
+        return std::nullopt;
     h.passAllowed = r.next() == "1";
     return h;
 }
@@ -359,7 +378,7 @@ std::optional<MoveHimInfo> parseMovehim(std::string_view body) {
     FieldReader r(body);
     MoveHimInfo m;
     if (!readInts(r, {&m.seat, &m.code, &m.pawn, &m.square, &m.progress}) || !readSlots(r, m.amounts) ||
-        !readInts(r, {&m.amounts.double1, &m.amounts.double2}))
+        !readInts(r, {&m.amounts.double1, &m.amounts.double2}) || !slotsFit(m.amounts))
         return std::nullopt;
     m.moreMoves = r.next() == "t";
     return m;
@@ -375,7 +394,8 @@ std::optional<SendBackInfo> parseSendback(std::string_view body) {
 std::optional<PenaltyInfo> parseGotpenalty(std::string_view body) {
     FieldReader r(body);
     PenaltyInfo p{};
-    if (!readInts(r, {&p.seat, &p.pawn, &p.progress, &p.die1, &p.die2})) return std::nullopt;
+    if (!readInts(r, {&p.seat, &p.pawn, &p.progress, &p.die1, &p.die2}) || !diceFit({p.die1, p.die2}))
+        return std::nullopt;
     return p;
 }
 

@@ -238,7 +238,8 @@ std::string removepegs(int seat);
 std::string winner(int code);
 } // namespace announce
 
-// Client-side parsers. Commands with a seat and a name take the name as the rest.
+// Client-side parsers. Commands with a seat and a name take the name as the rest. Dice and
+// amounts beyond what their slot can hold (isSlotAmount) refuse the whole message.
 struct NumberAndName { int number; std::string name; };
 struct HisDiceInfo { int seat, phase, die1, die2, double1, double2; bool passAllowed; };
 struct PenaltyInfo { int seat, pawn, progress, die1, die2; }; // dice 0 for gotpenalty1

@@ -121,6 +121,19 @@ inline constexpr std::array<AmountSlotInfo, 10> kAmountSlots = {{
     {AmountSlot::double1, &MoveSlots::double1, 3},
     {AmountSlot::double2, &MoveSlots::double2, 4},
 }};
+// What a slot can hold, 0 meaning empty or used: a die or a doubles copy 1..6, a 20 bonus 20,
+// a 10 bonus 10. Amounts read from a message are checked against it before anything adds them.
+constexpr bool isSlotAmount(AmountSlot slot, int amount) {
+    switch (slot) {
+    case AmountSlot::bonus20a:
+    case AmountSlot::bonus20b:
+    case AmountSlot::bonus20c: return amount == 0 || amount == 20;
+    case AmountSlot::bonus10a:
+    case AmountSlot::bonus10b:
+    case AmountSlot::bonus10c: return amount == 0 || amount == 10;
+    default: return amount >= 0 && amount <= 6;
+    }
+}
 constexpr const AmountSlotInfo& slotInfo(AmountSlot slot) { return kAmountSlots[static_cast<std::size_t>(slot)]; }
 constexpr int& slotValue(MoveSlots& m, AmountSlot slot) { return m.*slotInfo(slot).field; }
 constexpr int slotValue(const MoveSlots& m, AmountSlot slot) { return m.*slotInfo(slot).field; }
@@ -155,7 +168,8 @@ inline constexpr Numbered<MoveCodeInfo, 1, kMoveCodeCount> kMoveCodes = {{{
 inline constexpr std::array<int, kMoveCodeCount> kMoveCodeOrder = {1, 2, 3, 4, 9, 10, 5, 11, 12, 6, 7, 8};
 
 // The amount a code spends given a reading of each slot: a two-slot code needs both non-zero.
-// 0 when unavailable or for a number that is not a move code.
+// 0 when unavailable or for a number that is not a move code. The slots hold what
+// isSlotAmount allows, so a sum of two cannot overflow.
 template <typename ReadSlot>
 constexpr int amountOf(int code, ReadSlot&& read) {
     if (!isMoveCode(code)) return 0;

@@ -129,11 +129,12 @@ void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     if (seat <= kSeatCount) {
         seatAt(seat).name = name;
     } else {
-        // One entry per spectator's number: a host announces a connection that has not yet
-        // given its name, and again once it has.
-        const std::string number = std::to_string(seat) + ": ";
-        std::erase_if(state_.spies, [&number](const std::string& spy) { return spy.starts_with(number); });
-        state_.spies.push_back(number + name);
+        // One entry per number: a number announced again belongs to somebody new, whose
+        // predecessor's departure this client did not see.
+        auto& spies = state_.spies;
+        const std::string number = std::to_string(seat) + ":";
+        std::erase_if(spies, [&](const std::string& entry) { return entry.starts_with(number); });
+        spies.push_back(std::to_string(seat) + ": " + name);
         out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
     }
     out.sounds.emplace_back("entered");
@@ -395,9 +396,10 @@ void TableModel::aerror(std::string_view body, Outcome& out) {
 void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
-    // Only a game this client saw start (or joined) counts in its tally.
-    const bool counts = state_.gameRunning;
     state_.errorShown = false;
+    // Only the end of a game this client saw running counts: the start, or the state a late
+    // joiner is sent. Any other announcement of a winner is shown and not tallied.
+    const bool counts = state_.gameRunning;
     state_.gameRunning = false;
     const int w = *code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;

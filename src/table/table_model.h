@@ -104,7 +104,7 @@ struct TableState {
     bool startShown = false;
     bool gameRunning = false; // from a game's start (or a late join) to its winner
     WarningView warning;
-    std::vector<std::string> spies; // spy list entries "N: Name"
+    std::vector<std::string> spies; // spy list entries "N: Name", at most one per spectator number
     bool operator==(const TableState&) const = default;
 
     const SeatView& seat(int s) const { return seats[static_cast<std::size_t>(s - 1)]; }

@@ -16,6 +16,14 @@ namespace {
 
 QString firstArg(const QSignalSpy& spy, qsizetype i) { return spy.at(i).at(0).toString(); }
 
+QByteArray repeated(const QByteArray& message, int times) {
+    QByteArray out;
+    for (int i = 0; i < times; ++i) out += message;
+    return out;
+}
+
+const QString kCutOff = QStringLiteral("The host sent more than this client can take; the connection was closed.");
+
 } // namespace
 
 class TestClientSession : public QObject {
@@ -80,13 +88,15 @@ private slots:
         s.apply(s.table().clickStart());
         QCOMPARE(options.size(), 1);
 
-        // Only a game the client saw start counts in its tally.
-        fake.send("CMD_startgame+Ann+1+0+1+1+t+t+0+0+0+\xFF" "CMD_nextplayer+1+1+\xFF" "CMD_justwatching+1+1\xFF"
-                  "CMD_winner+1+\xFF");
+        // A win counts only in a game the client saw running.
+        fake.send("CMD_startgame+Ann+0+0+0+0+t+t+0+0+0+\xFF");
+        QTRY_VERIFY(s.table().state().gameRunning);
+        watch.clear();
+        fake.send("CMD_nextplayer+1+1+\xFF" "CMD_justwatching+1+1\xFF" "CMD_winner+1+\xFF");
         QVERIFY(won.wait(5000));
         QCOMPARE(firstArg(won, 0), QStringLiteral("addtomine"));
-        QCOMPARE(watch.size(), 2); // unchecked as the game starts, then checked
-        QCOMPARE(watch.at(1).at(0).toBool(), true);
+        QCOMPARE(watch.size(), 1);
+        QCOMPARE(watch.at(0).at(0).toBool(), true);
 
         fake.send("CMD_nextplayer+1+1+\xFF");
         QTRY_COMPARE(s.table().state().clientphase, 1);
@@ -109,6 +119,48 @@ private slots:
         fake.sockets[0]->disconnectFromHost();
         QVERIFY(closed.wait(5000));
         QCOMPARE(closed.size(), 1);
+    }
+
+    // Nothing is dispatched while the junk arrives, so whatever it would leave queued stays;
+    // a message after it tells when it has all arrived.
+    void aHostThatFloodsIsCutOff_data() {
+        QTest::addColumn<QByteArray>("junk");
+        QTest::addColumn<int>("queued"); // -1: cut off
+        QTest::newRow("bare terminators are never queued") << QByteArray(1 << 20, '\xFF') << 1;
+        QTest::newRow("a long burst still fits") << repeated("CMD_nomoves+1+\xFF", 8000) << 8001;
+        QTest::newRow("more messages than the queue holds") << repeated("CMD_nomoves+1+\xFF", 9000) << -1;
+        QTest::newRow("more bytes than the queue holds")
+            << repeated("CMD_chat+1+" + QByteArray(5000, 'x') + "\xFF", 600) << -1;
+        QTest::newRow("a message without end") << QByteArray(200 * 1024, 'x') << -1;
+    }
+    void aHostThatFloodsIsCutOff() {
+        QFETCH(QByteArray, junk);
+        QFETCH(int, queued);
+        FakeHost fake;
+        ClientSession s(1);
+        QSignalSpy lines(&s, &ClientSession::chatLine);
+        QSignalSpy closed(&s, &ClientSession::closed);
+        const int day = 24 * 3600 * 1000;
+        s.setLoginTimeout(day);
+        s.connectToHost(QStringLiteral("127.0.0.1"), fake.port());
+        QVERIFY(fake.waitForClient());
+        s.connection().setTickInterval(day);
+        fake.send(junk + "CMD_wrongversion+\xFF");
+        if (queued >= 0) {
+            QTRY_COMPARE(s.connection().queuedMessages(), std::size_t(queued));
+            s.connection().setTickInterval(0);
+            QTRY_COMPARE(s.connection().queuedMessages(), std::size_t(0));
+            QCOMPARE(lines.size(), 1);
+            QCOMPARE(firstArg(lines, 0), QStringLiteral("0+You have a differnt version of the game then the host."));
+            QVERIFY(closed.isEmpty());
+            return;
+        }
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(firstArg(lines, 0), QStringLiteral("0+") + kCutOff);
+        QCOMPARE(s.lastNotice(), kCutOff);
+        QCOMPARE(s.connection().queuedMessages(), std::size_t(0));
+        QTRY_COMPARE(fake.sockets[0]->state(), QAbstractSocket::UnconnectedState);
     }
 
     void playsAgainstTheRealHost() {

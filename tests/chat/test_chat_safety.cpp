@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What peers can and cannot do to this copy through the chat: links open web addresses only,
 // their text shows as typed (never as rich text) and on one line, a colour change costs no more
-// as the chat grows; and the entry box's "Paste" and the blanking of control characters that
-// keep our own messages in one piece.
+// as the chat grows, and the chat keeps only its latest lines; and the entry box's "Paste" and
+// the blanking of control characters that keep our own messages in one piece.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -151,6 +151,78 @@ private slots:
             QCOMPARE(formatAt(pane.document(), block + 1, 2).foreground().color(), bob);
             QCOMPARE(formatAt(pane.document(), block + 2, 2).foreground().color(), QColor(0, 0, 255));
         }
+    }
+
+    // Only the system's lines (kind 0: this client's notices and the host's) wear the system
+    // colour; a peer's line in it, or in one the eye cannot tell from it, shows in navy.
+    void aPeerLineNeverWearsTheSystemColour_data() {
+        QTest::addColumn<QString>("received"); // the data of a CMD_chat or CMD_action
+        QTest::addColumn<QColor>("shown");
+        const QColor blue(0, 0, 255), navy(0, 0, 128);
+        QTest::newRow("the host's notice") << "0+Ann has left the game.|clBlue" << blue;
+        QTest::newRow("an action in the system colour") << "3+Bob has Won the Game!|clBlue" << navy;
+        QTest::newRow("a chat line in it") << "9+Eve chats: hi|$00FF0000" << navy;
+        QTest::newRow("a colour the eye cannot tell from it") << "2+Cy has Won the Game!|$00FA1010" << navy;
+        QTest::newRow("a blue that shows as another") << "2+Cy has Won the Game!|$009F0000" << QColor(0, 0, 159);
+        QTest::newRow("navy itself") << "4+Di waves|clNavy" << navy;
+        QTest::newRow("any other colour") << "4+Di waves|clGreen" << QColor(0, 128, 0);
+    }
+    void aPeerLineNeverWearsTheSystemColour() {
+        QFETCH(QString, received);
+        QFETCH(QColor, shown);
+        ChatPane pane;
+        pane.chatrecieved(received);
+        QCOMPARE(formatAt(pane.document(), 0, 2).foreground().color(), shown);
+        // Nor does a later line of its kind bring the system colour back to it.
+        pane.chatrecieved(received.left(2) + QStringLiteral("again|clBlue"));
+        const bool system = received.startsWith(u'0');
+        QCOMPARE(formatAt(pane.document(), 0, 2).foreground().color(), system ? shown : QColor(0, 0, 128));
+    }
+
+    // However long a peer goes on, the pane keeps only the latest lines, within its bounds of
+    // lines, characters and links (each link number is a format the document keeps for good),
+    // and a link still shown opens its own target whatever number it was given.
+    void keepsOnlyTheLatestLines_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("word"); // "#": the line and the word's place in it
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("atLeast"); // lines that must still be shown
+        QTest::newRow("short lines") << int(kChatLines + kChatLines / 10 + 1) << "w#" << 3 << int(kChatLines);
+        QTest::newRow("long lines") << 600 << "w" << 2000 << 450;
+        QTest::newRow("lines of links") << 30 << "www.#.example" << 400 << 10;
+    }
+    void keepsOnlyTheLatestLines() {
+        QFETCH(int, lines);
+        QFETCH(QString, word);
+        QFETCH(int, words);
+        QFETCH(int, atLeast);
+        ChatPane pane;
+        QStringList opened;
+        pane.setLinkOpener([&](const QString& t) { return opened << t, true; });
+        for (int line = 0; line < lines; ++line) {
+            QString text = QStringLiteral("1+L%1:").arg(line);
+            for (int w = 0; w < words; ++w)
+                text += u' ' + QString(word).replace(u'#', QStringLiteral("%1-%2").arg(line).arg(w));
+            pane.addlinetochat(text, 0x008000);
+        }
+        QTextDocument* doc = pane.document();
+        const int kept = doc->blockCount();
+        QVERIFY2(kept >= atLeast && kept <= int(kChatLines + kChatLines / 10), qPrintable(QString::number(kept)));
+        QVERIFY(doc->characterCount() <= int(kChatCharacters + kChatCharacters / 10));
+        QVERIFY(pane.linkTargets().size() <= kChatLinks);
+        QVERIFY(doc->allFormats().size() <= int(kChatLinks) + 50);
+        QVERIFY(doc->firstBlock().text().startsWith(QStringLiteral("L%1: ").arg(lines - kept)));
+        QVERIFY(doc->lastBlock().text().startsWith(QStringLiteral("L%1: ").arg(lines - 1)));
+        // The first and the last link shown.
+        QStringList shown;
+        for (const QTextBlock& b : {doc->firstBlock(), doc->lastBlock()})
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isAnchor()) {
+                    emit pane.anchorClicked(QUrl(it.fragment().charFormat().anchorHref()));
+                    shown << QStringLiteral("http://") + it.fragment().text().trimmed();
+                    break;
+                }
+        QCOMPARE(opened, shown);
     }
 
     void recolouredLinesKeepTheirFontAndSize() {

@@ -49,6 +49,8 @@ private slots:
     void playerdisconnected_data();
     void playerdisconnected();
     void spectatorLeaves();
+    void spyListHoldsOneEntryPerNumber_data();
+    void spyListHoldsOneEntryPerNumber();
     void startthegame();
     void startthegameClearsTheLastGame();
     void getnextplayer();
@@ -78,6 +80,8 @@ private slots:
     void offersOnlyWhatTheHostGrants_data();
     void offersOnlyWhatTheHostGrants();
     void movablePawns_data();
+    void tallyCountsOnlyAGameSeenRunning_data();
+    void tallyCountsOnlyAGameSeenRunning();
     void tallyCountsOnlySeatsInTheGame_data();
     void tallyCountsOnlySeatsInTheGame();
     void movablePawns();
@@ -234,6 +238,30 @@ void TestTableModel::spectatorLeaves() {
     t.feed(announce::playerdisconnected(8, "Gus"));
     QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
     QVERIFY(!t.state().questionShown);
+}
+
+void TestTableModel::spyListHoldsOneEntryPerNumber_data() {
+    QTest::addColumn<QStringList>("arrivals"); // "number:name"
+    QTest::addColumn<QStringList>("spies");
+    QTest::newRow("a number taken again") << QStringList{"5:Eve", "6:Fay", "5:Gus"} << QStringList{"6: Fay", "5: Gus"};
+    QTest::newRow("no connection numbers") << QStringList{"10:Hal", "12:Ida", "7:Jo"} << QStringList{"7: Jo"};
+    QStringList many;
+    for (int i = 0; i < 5000; ++i) many << QStringLiteral("%1:Spy%2").arg(5 + i % 5).arg(i);
+    QTest::newRow("thousands of arrivals")
+        << many << QStringList{"5: Spy4995", "6: Spy4996", "7: Spy4997", "8: Spy4998", "9: Spy4999"};
+}
+
+void TestTableModel::spyListHoldsOneEntryPerNumber() {
+    QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, spies);
+    Model t(1);
+    for (const QString& a : arrivals) {
+        const auto colon = a.indexOf(u':');
+        t.feed(announce::newplayerinfo(a.left(colon).toInt(), a.mid(colon + 1).toStdString()));
+    }
+    QStringList listed;
+    for (const auto& entry : t.state().spies) listed << q(entry);
+    QCOMPARE(listed, spies);
 }
 
 void TestTableModel::startthegame() {
@@ -861,6 +889,7 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
     QTest::newRow("error code missing") << QByteArray("CMD_aerror+1+");
     QTest::newRow("number of a newcomer") << QByteArray("CMD_newplayerinfo+x+Bob");
     QTest::newRow("connection 0") << QByteArray("CMD_newplayerinfo+0+Bob");
+    QTest::newRow("connection 10") << QByteArray("CMD_newplayerinfo+10+Bob");
     QTest::newRow("departure without number") << QByteArray("CMD_playerdisconnected++Bob");
     QTest::newRow("remove seat 2's pawns") << QByteArray("CMD_removepegs+2+");
     QTest::newRow("penalty pawn 6") << QByteArray("CMD_gotpenalty+1+6+0+1+1+");
@@ -887,6 +916,17 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+7+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
     QTest::newRow("locations, limit 12")
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+12+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("die 7") << QByteArray("CMD_hisdice+1+2+7+3+0+0+1+");
+    QTest::newRow("dice beyond any int's sum") << QByteArray("CMD_hisdice+1+2+2147483647+2147483647+0+0+1+");
+    QTest::newRow("negative doubles copy") << QByteArray("CMD_hisdice+1+2+3+3+-3+3+0+");
+    QTest::newRow("20 bonus of 2^31-1") << QByteArray("CMD_movehim+1+4+1+25+0+2147483647+0+0+0+0+0+0+0+t+");
+    QTest::newRow("10 bonus of 20") << QByteArray("CMD_movehim+1+5+1+15+0+0+0+0+20+0+0+0+0+t+");
+    QTest::newRow("doubles copies beyond a die") << QByteArray("CMD_movehim+1+6+1+15+0+0+0+0+0+0+0+9+9+t+");
+    QTest::newRow("penalty dice 99") << QByteArray("CMD_gotpenalty+1+0+0+99+99+");
+    QTest::newRow("locations die 7")
+        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+7+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
+    QTest::newRow("locations 10 bonus of 11")
+        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+11+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
     QTest::newRow("locations, nobody's turn")
         << QByteArray("CMD_locations+1+0+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
 }
@@ -1003,6 +1043,32 @@ void TestTableModel::movablePawns() {
     t.feed(announce::nextplayer(2, 1));
     t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
     QCOMPARE(list(), none);
+}
+
+void TestTableModel::tallyCountsOnlyAGameSeenRunning_data() {
+    QTest::addColumn<QStringList>("seen"); // start, locations (a late joiner's) or winner
+    QTest::addColumn<bool>("counted");
+    QTest::newRow("a game it saw start") << QStringList{"start"} << true;
+    QTest::newRow("a late joiner's game") << QStringList{"locations"} << true;
+    QTest::newRow("no game") << QStringList{} << false;
+    QTest::newRow("a game already won") << QStringList{"start", "winner"} << false;
+    QTest::newRow("the next game") << QStringList{"start", "winner", "start"} << true;
+}
+
+void TestTableModel::tallyCountsOnlyAGameSeenRunning() {
+    QFETCH(QStringList, seen);
+    QFETCH(bool, counted);
+    Model t(3, "Cid");
+    t.seatEveryone();
+    for (const QString& s : seen) {
+        if (s == u"start") t.startGame();
+        else if (s == u"locations") t.feed(announce::locations(lateJoinerState()));
+        else t.feed(announce::winner(2));
+    }
+    t.rec.forget();
+    QVERIFY(t.feed(announce::winner(1)));
+    QCOMPARE(t.rec.chat, QStringList{"0+Ann has Won the Game!"});
+    QCOMPARE(t.rec.tally, counted ? QStringList{"Ann"} : QStringList{});
 }
 
 void TestTableModel::tallyCountsOnlySeatsInTheGame_data() {
