@@ -242,7 +242,6 @@ void TestTableModel::spyListHoldsOneEntryPerNumber_data() {
     QTest::addColumn<QStringList>("arrivals"); // "number:name"
     QTest::addColumn<QStringList>("spies");
     QTest::newRow("a number taken again") << QStringList{"5:Eve", "6:Fay", "5:Gus"} << QStringList{"6: Fay", "5: Gus"};
-    QTest::newRow("no connection numbers") << QStringList{"10:Hal", "12:Ida", "7:Jo"} << QStringList{"7: Jo"};
     QStringList many;
     for (int i = 0; i < 5000; ++i) many << QStringLiteral("%1:Spy%2").arg(5 + i % 5).arg(i);
     QTest::newRow("thousands of arrivals")
@@ -900,15 +899,11 @@ void TestTableModel::badAnnouncementsChangeNothing_data() {
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+300+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
     QTest::newRow("die 7") << QByteArray("CMD_hisdice+1+2+7+3+0+0+1+");
     QTest::newRow("dice beyond any int's sum") << QByteArray("CMD_hisdice+1+2+2147483647+2147483647+0+0+1+");
-    QTest::newRow("negative doubles copy") << QByteArray("CMD_hisdice+1+2+3+3+-3+3+0+");
     QTest::newRow("20 bonus of 2^31-1") << QByteArray("CMD_movehim+1+4+1+25+0+2147483647+0+0+0+0+0+0+0+t+");
     QTest::newRow("10 bonus of 20") << QByteArray("CMD_movehim+1+5+1+15+0+0+0+0+20+0+0+0+0+t+");
-    QTest::newRow("doubles copies beyond a die") << QByteArray("CMD_movehim+1+6+1+15+0+0+0+0+0+0+0+9+9+t+");
     QTest::newRow("penalty dice 99") << QByteArray("CMD_gotpenalty+1+0+0+99+99+");
     QTest::newRow("locations die 7")
         << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+7+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
-    QTest::newRow("locations 10 bonus of 11")
-        << QByteArray("CMD_locations+1+1+2+1+1+1+1+0+t+t+3+4+0+0+0+11+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
     QTest::newRow("locations, nobody's turn")
         << QByteArray("CMD_locations+1+0+2+1+1+1+1+0+t+t+3+4+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+0+");
 }
@@ -1034,7 +1029,6 @@ void TestTableModel::tallyCountsOnlyAGameSeenRunning_data() {
     QTest::newRow("a late joiner's game") << QStringList{"locations"} << true;
     QTest::newRow("no game") << QStringList{} << false;
     QTest::newRow("a game already won") << QStringList{"start", "winner"} << false;
-    QTest::newRow("the next game") << QStringList{"start", "winner", "start"} << true;
 }
 
 void TestTableModel::tallyCountsOnlyAGameSeenRunning() {
