@@ -13,8 +13,8 @@
 #include <cstdio>
 
 #include "protocol/catalogue.h"
-#include "table/art/art.h"
-#include "table/art/board_geometry.h"
+#include "art/art.h"
+#include "art/board_geometry.h"
 #include "table/table_model.h"
 #include "table/table_panel.h"
 

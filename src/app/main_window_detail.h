@@ -11,7 +11,7 @@
 #include "chat/free_text.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
-#include "table/art/board_placement.h"
+#include "art/board_placement.h"
 
 namespace quadrino::window_detail {
 

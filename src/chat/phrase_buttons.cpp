@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chat/phrase_buttons.h"
 
-#include "table/art/scaled_layout.h"
+#include "art/scaled_layout.h"
 
 #include <QIcon>
 #include <QToolButton>
@@ -9,7 +9,7 @@
 #include "chat/free_text.h"
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
-#include "table/art/art.h"
+#include "art/art.h"
 
 namespace quadrino {
 namespace {

@@ -10,10 +10,10 @@
 #include <QRegion>
 #include <QPushButton>
 
-#include "table/art/art.h"
-#include "table/art/board_geometry.h"
-#include "table/art/board_placement.h"
-#include "table/art/scaled_layout.h"
+#include "art/art.h"
+#include "art/board_geometry.h"
+#include "art/board_placement.h"
+#include "art/scaled_layout.h"
 
 namespace quadrino {
 

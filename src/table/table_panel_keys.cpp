@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "table/table_access.h"
 #include "table/table_panel.h"
 

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "protocol/wire.h"
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/side_windows.h"
 
 namespace quadrino {

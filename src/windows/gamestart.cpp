@@ -11,7 +11,7 @@
 
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/picture_button.h"
 
 namespace quadrino {

@@ -16,7 +16,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/about_box.h"
 #include "windows/side_windows.h"
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "chat/phrase_buttons.h"
-#include "table/art/art.h"
+#include "art/art.h"
 
 namespace quadrino {
 namespace {

@@ -6,7 +6,7 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/about_box.h"
 #include "windows/help_window.h"
 #include "windows/lobby_advert.h"

@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "table/art/art.h"
+#include "art/art.h"
 
 namespace quadrino {
 namespace {

@@ -16,7 +16,7 @@
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
 #include "table/table_panel.h"
-#include "table/art/board_placement.h"
+#include "art/board_placement.h"
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "model_fixture.h"
-#include "table/art/board_geometry.h"
+#include "art/board_geometry.h"
 #include "table/table_panel.h"
 
 namespace fixture {

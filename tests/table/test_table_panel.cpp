@@ -7,7 +7,7 @@
 #include <set>
 
 #include "panel_fixture.h"
-#include "table/art/board_placement.h"
+#include "art/board_placement.h"
 
 using namespace quadrino;
 using fixture::move;

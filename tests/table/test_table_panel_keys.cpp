@@ -9,7 +9,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include "panel_fixture.h"
-#include "table/art/board_placement.h"
+#include "art/board_placement.h"
 
 using namespace quadrino;
 using fixture::bytes;

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "protocol/wire.h"
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/about_box.h"
 #include "windows/side_windows.h"
 

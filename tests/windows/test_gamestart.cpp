@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/gamestart.h"
 
 using quadrino::CheckImage;

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "windows/about_box.h"
 #include "windows/help_window.h"
 #include "windows/side_windows.h"

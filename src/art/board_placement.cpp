@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/art/board_placement.h"
+#include "art/board_placement.h"
 
 #include <array>
 
-#include "table/art/board_geometry.h"
+#include "art/board_geometry.h"
 
 namespace quadrino::placement {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/art/art_paint.h"
+#include "art/art_paint.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,7 +14,7 @@
 
 #include <cmath>
 
-#include "table/art/art.h"
+#include "art/art.h"
 
 namespace quadrino::art {
 

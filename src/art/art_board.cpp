@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "protocol/vocabulary.h"
-#include "table/art/art_paint.h"
-#include "table/art/board_geometry.h"
+#include "art/art_paint.h"
+#include "art/board_geometry.h"
 
 namespace quadrino::art {
 

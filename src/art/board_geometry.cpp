@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/art/board_geometry.h"
+#include "art/board_geometry.h"
 
 #include "protocol/vocabulary.h"
 

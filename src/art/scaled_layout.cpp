@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/art/scaled_layout.h"
+#include "art/scaled_layout.h"
 
 #include <QAbstractButton>
 #include <QFont>

@@ -8,9 +8,9 @@
 
 #include <functional>
 
-#include "table/art/art.h"
-#include "table/art/art_paint.h"
-#include "table/art/board_geometry.h"
+#include "art/art.h"
+#include "art/art_paint.h"
+#include "art/board_geometry.h"
 
 using namespace quadrino;
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "table/art/art.h"
-#include "table/art/art_paint.h"
+#include "art/art.h"
+#include "art/art_paint.h"
 
 namespace quadrino::art {
 

@@ -2,7 +2,7 @@
 // The board's coordinate tables: where pawns, markers and dice land.
 #include <QTest>
 
-#include "table/art/board_geometry.h"
+#include "art/board_geometry.h"
 
 using namespace quadrino::geometry;
 

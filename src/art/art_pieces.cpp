@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "table/art/art.h"
+#include "art/art.h"
 #include "protocol/vocabulary.h"
-#include "table/art/art_paint.h"
+#include "art/art_paint.h"
 
 namespace quadrino::art {
 
