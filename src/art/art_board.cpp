@@ -301,15 +301,8 @@ QRect progressTrough(int seat) {
 QPixmap progressFrame() {
     return cached(QStringLiteral("progressframe"), QSize(195, 112), [](QPainter& p) {
         const QRectF r(1, 1, 193, 110);
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0.0, QColor(248, 241, 222));
-        g.setColorAt(1.0, QColor(218, 203, 166));
-        p.setBrush(g);
-        p.setPen(QPen(QColor(140, 112, 72), 1.5));
-        p.drawRoundedRect(r, 10, 10);
-        p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 9, 9);
+        paintCard(p, r, r.topLeft(), r.bottomLeft(),
+                  {QColor(248, 241, 222), QColor(218, 203, 166), QColor(140, 112, 72), 1.5, 10, 160});
         for (int seat = 1; seat <= 4; ++seat) {
             const QRectF t = QRectF(progressTrough(seat)).adjusted(-1.5, -1.5, 1.5, 1.5);
             QLinearGradient tg(t.topLeft(), t.bottomLeft());

@@ -239,6 +239,28 @@ QPainterPath heartShape(const QRectF& box) {
     return path;
 }
 
+void paintCard(QPainter& p, const QRectF& r, QPointF from, QPointF to, const Card& card) {
+    QLinearGradient g(from, to);
+    g.setColorAt(0.0, card.light);
+    g.setColorAt(1.0, card.dark);
+    p.setBrush(g);
+    p.setPen(QPen(card.edge, card.edgeWidth));
+    p.drawRoundedRect(r, card.radius, card.radius);
+    p.setPen(QPen(QColor(255, 255, 255, card.highlightAlpha), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), card.radius - 1, card.radius - 1);
+}
+
+void paintBall(QPainter& p, const QRectF& r, QPointF light, qreal reach, const QColor& colour, const Shading& s) {
+    QRadialGradient g(light, reach);
+    g.setColorAt(0.0, colour.lighter(s.lighter));
+    g.setColorAt(s.middle, colour);
+    g.setColorAt(1.0, colour.darker(s.darker));
+    p.setBrush(g);
+    p.setPen(QPen(colour.darker(s.edgeDarker), s.edgeWidth));
+    p.drawEllipse(r);
+}
+
 } // namespace detail
 void detail::paintSeatTriangles(QPainter& p, const QRectF& square, const QPen& edge) {
     const QPointF mid = square.center();

@@ -41,6 +41,25 @@ QPainterPath pawnShape(const QRectF& box);
 void paintPawn(QPainter& p, const QRectF& box, const QColor& colour);
 // The board's centre square: one shaded triangle per seat, pointing at its home, edged with `edge`.
 void paintSeatTriangles(QPainter& p, const QRectF& square, const QPen& edge);
+// A raised rounded card: a gradient from `light` at `from` to `dark` at `to`, an edge, and a
+// thin white highlight (of `highlightAlpha`) just inside the edge.
+struct Card {
+    QColor light, dark, edge;
+    qreal edgeWidth = 1;
+    qreal radius = 6;
+    int highlightAlpha = 160;
+};
+void paintCard(QPainter& p, const QRectF& r, QPointF from, QPointF to, const Card& card);
+// A ball lit from `light`: `colour` made lighter (percent) towards the light within `reach`,
+// itself at `middle` of the way out, darker at the rim; edged `edgeDarker` times darker.
+struct Shading {
+    int lighter = 135;
+    qreal middle = 0.6;
+    int darker = 135;
+    int edgeDarker = 200;
+    qreal edgeWidth = 0.8;
+};
+void paintBall(QPainter& p, const QRectF& r, QPointF light, qreal reach, const QColor& colour, const Shading& s);
 QPainterPath starShape(QPointF centre, qreal outer, qreal inner, int points);
 QPainterPath heartShape(const QRectF& box);
 

@@ -49,15 +49,8 @@ void paintDie(QPainter& p, int face) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
     p.drawRoundedRect(r.translated(1.2, 1.6), 6, 6);
-    QLinearGradient g(r.topLeft(), r.bottomRight());
-    g.setColorAt(0.0, QColor(255, 255, 255));
-    g.setColorAt(1.0, QColor(232, 224, 204));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(120, 104, 80), 1.1));
-    p.drawRoundedRect(r, 6, 6);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    paintCard(p, r, r.topLeft(), r.bottomRight(),
+              {QColor(255, 255, 255), QColor(232, 224, 204), QColor(120, 104, 80), 1.1, 6, 200});
 
     const qreal lo = r.left() + 7.2;
     const qreal mid = r.center().x();
@@ -109,13 +102,7 @@ void paintChip(QPainter& p, const QColor& metal, const QString& text) {
     for (qreal x = 4; x < 30; x += 3.2)
         p.drawLine(QPointF(x, face.center().y() + 2 + (x < 16 ? (16 - x) * 0.12 : (x - 16) * 0.12) + 6),
                    QPointF(x, face.center().y() + 6.5));
-    QRadialGradient fg(face.center() - QPointF(5, 4), 20);
-    fg.setColorAt(0.0, metal.lighter(140));
-    fg.setColorAt(0.7, metal);
-    fg.setColorAt(1.0, metal.darker(120));
-    p.setBrush(fg);
-    p.setPen(QPen(metal.darker(220), 0.9));
-    p.drawEllipse(face);
+    paintBall(p, face, face.center() - QPointF(5, 4), 20, metal, {140, 0.7, 120, 220, 0.9});
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(metal.darker(160), 200), 0.8));
     p.drawEllipse(face.adjusted(2.5, 2, -2.5, -2));

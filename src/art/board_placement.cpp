@@ -49,13 +49,14 @@ std::vector<Placement> build() {
     for (int code : {7, 6, 5, 4, 3, 2, 1, 8, 9, 10, 12, 11}) add(numbered("piece_gray", code), kBoard, {0, 0, 51, 22}, L::Moving);
     add("image_bonus3", kBoard, {235, 269, 32, 32});
     add("image_bonus4", kBoard, {201, 269, 32, 32});
-    // Up to three tokens of each bonus, stacked 8 pixels apart.
-    add("image_bonus1", kBoard, {268, 271, 32, 28}, L::Control, "bonus20");
-    add("image_bonus5", kBoard, {268, 263, 32, 28}, L::Control, "bonus20");
-    add("image_bonus6", kBoard, {268, 255, 32, 28}, L::Control, "bonus20");
-    add("image_bonus2", kBoard, {269, 202, 32, 28}, L::Control, "bonus10");
-    add("image_bonus7", kBoard, {269, 210, 32, 28}, L::Control, "bonus10");
-    add("image_bonus8", kBoard, {269, 218, 32, 28}, L::Control, "bonus10");
+    // Up to three tokens of each bonus, stacked 8 pixels apart: the 20s upwards, the 10s down.
+    constexpr std::array<int, 3> bonus20 = {1, 5, 6};
+    constexpr std::array<int, 3> bonus10 = {2, 7, 8};
+    for (std::size_t i = 0; i < bonus20.size(); ++i) {
+        const int step = 8 * static_cast<int>(i);
+        add(numbered("image_bonus", bonus20[i]), kBoard, {268, 271 - step, 32, 28}, L::Control, "bonus20");
+        add(numbered("image_bonus", bonus10[i]), kBoard, {269, 202 + step, 32, 28}, L::Control, "bonus10");
+    }
     add("button_start", kBoard, {199, 224, 108, 52}, L::Overlay);
     constexpr std::array<QPoint, 4> pass = {{{13, 132}, {439, 335}, {440, 132}, {13, 340}}};
     for (int s : seats) add(numbered("button_pass", s), kBoard, QRect(pass[idx(s)], QSize(51, 34)));
