@@ -7,7 +7,8 @@ file(GLOB_RECURSE pure
   "${SOURCE_DIR}/src/protocol/*.h" "${SOURCE_DIR}/src/protocol/*.cpp"
   "${SOURCE_DIR}/src/host/*.h" "${SOURCE_DIR}/src/host/*.cpp"
   "${SOURCE_DIR}/src/settings/*.h" "${SOURCE_DIR}/src/settings/*.cpp")
-foreach(name table_model.h table_model.cpp table_model_drawing.cpp table_model_detail.h table_input.cpp table_keys.cpp table_access.h table_access.cpp client_identity.h marker_rules.h marker_rules.cpp)
+foreach(name table_model.h table_model.cpp table_turns.cpp table_model_drawing.cpp table_model_detail.h table_input.cpp table_keys.cpp table_access.h table_access.cpp client_identity.h marker_rules.h marker_rules.cpp
+             numbered.h table_actions.h)
   list(APPEND pure "${SOURCE_DIR}/src/table/${name}")
 endforeach()
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/client_session.h"
 
-#include <memory>
-
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
@@ -32,7 +30,7 @@ QString failureInWords(QAbstractSocket::SocketError error, const QString& detail
 } // namespace
 
 ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
-    : QObject(parent), table_(std::make_unique<table::TableModel>(identity_, diceSeed)), diceSeed_(diceSeed) {
+    : QObject(parent), table_(identity_, diceSeed) {
     connect(&connection_, &ClientConnection::messageReady, this, &ClientSession::onMessage);
     connect(&connection_, &ClientConnection::overflowed, this, [this] {
         // Said before the close that follows, so a window that goes with the connection
@@ -70,7 +68,7 @@ void ClientSession::setMyName(const QString& name) {
 void ClientSession::setHosting(bool hosting) {
     const bool changed = identity_.amhost != hosting;
     identity_.amhost = hosting;
-    table_->setHosting(hosting);
+    table_.setHosting(hosting);
     emit tableChanged();
     if (changed) emit hostingChanged(hosting);
 }
@@ -107,10 +105,7 @@ void ClientSession::reset() {
     identity_.loggedin = false;
     const bool wasHosting = identity_.amhost;
     identity_.amhost = false;
-    // The panel keeps a reference to the model, so the model is replaced where it lives. The
-    // caller sets the table's preferences again.
-    std::destroy_at(table_.get());
-    std::construct_at(table_.get(), identity_, diceSeed_);
+    table_.reset();
     emit tableChanged();
     if (wasHosting) emit hostingChanged(false);
 }
@@ -121,7 +116,24 @@ void ClientSession::send(const std::string& message) {
 
 void ClientSession::notice(const QString& text) { emit chatLine(text, kSystemColour); }
 
-void ClientSession::apply(const table::Outcome& out) {
+table::Outcome ClientSession::clickDice() { return apply(table_.clickDice()); }
+table::Outcome ClientSession::clickPawn(int seat, int pawn, bool rightButton) {
+    return apply(table_.clickPawn(seat, pawn, rightButton));
+}
+table::Outcome ClientSession::clickMarker(int code) { return apply(table_.clickMarker(code)); }
+table::Outcome ClientSession::clickPass(int seat) { return apply(table_.clickPass(seat)); }
+table::Outcome ClientSession::clickStart() { return apply(table_.clickStart()); }
+table::Outcome ClientSession::closeError() { return apply(table_.closeError()); }
+table::Outcome ClientSession::answerQuestion(bool botPlays) { return apply(table_.answerQuestion(botPlays)); }
+table::Outcome ClientSession::pressKey(table::BoardKey key) { return apply(table_.pressKey(key)); }
+table::Outcome ClientSession::chooseSeatMenu(table::SeatMenuEntry entry, int seat) {
+    return apply(table_.chooseSeatMenu(entry, seat));
+}
+bool ClientSession::advanceWarning() { return table_.warningTick(); }
+table::Outcome ClientSession::kick(int number) { return apply(table_.kick(number)); }
+void ClientSession::setNewTurnSound(bool on) { table_.setNewTurnSound(on); }
+
+table::Outcome ClientSession::apply(table::Outcome out) {
     for (const std::string& request : out.requests) send(request);
     if (out.changed) emit tableChanged();
     for (const std::string& line : out.chat) notice(fromUtf8(line));
@@ -131,6 +143,7 @@ void ClientSession::apply(const table::Outcome& out) {
     if (out.tally) emit gameWon(fromUtf8(*out.tally));
     if (out.openGameOptions) emit gameOptionsWanted();
     if (!out.messageBox.empty()) emit messageBoxWanted(fromUtf8(out.messageBox));
+    return out;
 }
 
 void ClientSession::onMessage(const std::string& entry) {
@@ -167,7 +180,7 @@ void ClientSession::onMessage(const std::string& entry) {
         emit chatterSoundReceived(fromWire(split.rest));
         return;
     default:
-        apply(table_->handle(*cmd, split.rest));
+        apply(table_.handle(*cmd, split.rest));
         return;
     }
 }

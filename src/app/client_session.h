@@ -4,7 +4,8 @@
 // name, connection number and login), the table model, and the dispatch of every message the
 // host sends. Announcements of the game go to the table model; what the model answers, and
 // the messages that are not the table's, come out as signals for the window, the chat pane
-// and the sounds. Needs no window.
+// and the sounds. The session is the table model's one writer: the board panel reports the
+// user's clicks and keys here (table::TableActions) and everybody else reads. Needs no window.
 #include <QObject>
 #include <QTimer>
 #include <QString>
@@ -14,11 +15,12 @@
 #include "net/client_connection.h"
 #include "protocol/colour_text.h"
 #include "table/client_identity.h"
+#include "table/table_actions.h"
 #include "table/table_model.h"
 
 namespace quadrino {
 
-class ClientSession : public QObject {
+class ClientSession : public QObject, public table::TableActions {
     Q_OBJECT
 public:
     explicit ClientSession(std::uint32_t diceSeed, QObject* parent = nullptr);
@@ -38,18 +40,32 @@ public:
     quint16 connectToOwnHost(quint16 port);
     void setLoginTimeout(int ms) { loginTimer_.setInterval(ms); }
     // Leaves the current game: drops the connection without reporting a close, forgets the
-    // login and seat and clears the table. The name stays.
+    // login and seat and clears the table. The name and the turn sound setting stay.
     void reset();
 
     // One whole message for the host; dropped unless logged in.
     void send(const std::string& message);
-    // Carries out what the table model answered to a click or an announcement.
-    void apply(const table::Outcome& out);
+
+    // ---- What the user did on the board, and the table's other inputs ------------------
+    // Each is handed to the table model and its answer carried out before returning.
+    table::Outcome clickDice() override;
+    table::Outcome clickPawn(int seat, int pawn, bool rightButton) override;
+    table::Outcome clickMarker(int code) override;
+    table::Outcome clickPass(int seat) override;
+    table::Outcome clickStart() override;
+    table::Outcome closeError() override;
+    table::Outcome answerQuestion(bool botPlays) override;
+    table::Outcome pressKey(table::BoardKey key) override;
+    table::Outcome chooseSeatMenu(table::SeatMenuEntry entry, int seat) override;
+    bool advanceWarning() override;
+    // Asks the host to remove connection `number` (hosting user only).
+    table::Outcome kick(int number);
+    // The turn sound setting: classic ("turn") or new ("turnnew").
+    void setNewTurnSound(bool on);
 
     const ClientIdentity& identity() const { return identity_; }
     const std::string& loginname() const { return loginname_; }
-    table::TableModel& table() { return *table_; }
-    const table::TableModel& table() const { return *table_; }
+    const table::TableModel& table() const { return table_; }
     ClientConnection& connection() { return connection_; }
     // The host's own chat line when it was the last message received, or why the client cut
     // the host off; else empty.
@@ -85,11 +101,12 @@ private:
     void sendlogininfo(std::string_view body);
     void notice(const QString& text);
     void giveUp(const QString& reason, bool drop);
+    // Carries out what the table model answered to a click or an announcement.
+    table::Outcome apply(table::Outcome out);
 
     ClientIdentity identity_;
     std::string loginname_;
-    std::unique_ptr<table::TableModel> table_;
-    std::uint32_t diceSeed_;
+    table::TableModel table_; // after identity_, which it reads
     QTimer loginTimer_;
     bool awaitingLogin_ = false;
     QString lastNotice_;

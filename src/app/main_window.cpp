@@ -94,7 +94,7 @@ MainWindow::MainWindow(QWidget* parent)
     client_ = client;
     setCentralWidget(client);
 
-    panel_ = new TablePanel(session_.table(), client);
+    panel_ = new TablePanel(session_.table(), session_, client);
     panel_->move(1, 2);
 
     buildChat();
@@ -127,7 +127,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::connectSession() {
     connect(&session_, &ClientSession::tableChanged, panel_, &TablePanel::render);
-    connect(panel_, &TablePanel::outcome, &session_, &ClientSession::apply);
     connect(panel_, &TablePanel::logoClicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebsite))); });
     connect(&session_, &ClientSession::chatLine, this, &MainWindow::addlinetochat);
@@ -377,7 +376,7 @@ void MainWindow::buildSideWindows() {
     spylist_ = new SpyListWindow();
     spylistOwner_.reset(spylist_);
     connect(spylist_, &SpyListWindow::removeRequested, this,
-            [this](int number) { session_.apply(session_.table().kick(number)); });
+            [this](int number) { session_.kick(number); });
 
     phraseEditor_ = new PhraseEditor(prefs_);
     phraseEditorOwner_.reset(phraseEditor_);
@@ -548,7 +547,7 @@ void MainWindow::leaveGame() {
     host_.reset();
     ownClientPort_ = 0;
     updateHostOnlyEntries();
-    session_.table().setNewTurnSound(prefs_.turnsound == Preferences::kTurnSoundNew);
+    session_.setNewTurnSound(prefs_.turnsound == Preferences::kTurnSoundNew);
     setJustWatchChecked(false);
     startGame1_->setEnabled(false);
     gamestart_->hide();

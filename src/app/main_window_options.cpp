@@ -70,7 +70,7 @@ void MainWindow::onChatterSoundsToggled() {
 
 void MainWindow::onTurnSoundChosen(QAction* entry) {
     prefs_.turnsound = tagOf(entry);
-    session_.table().setNewTurnSound(prefs_.turnsound == 1);
+    session_.setNewTurnSound(prefs_.turnsound == 1);
     saveinifile();
 }
 
@@ -302,7 +302,7 @@ void MainWindow::applyPreferences() {
     QPalette p = mychat_->palette();
     p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(p);
-    session_.table().setNewTurnSound(prefs_.turnsound == 1);
+    session_.setNewTurnSound(prefs_.turnsound == 1);
     gamestart_->changebox(QStringLiteral("box_penalty"), prefs_.penalty ? 1 : 0);
     gamestart_->changebox(QStringLiteral("box_passing"), prefs_.passing ? 1 : 0);
     gamestart_->changebox(QStringLiteral("box_blocking"), prefs_.blocking ? 1 : 0);

@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <array>
 
+#include "table/table_model_detail.h"
+
 namespace quadrino::table {
+
+using model_detail::validSeat;
 
 namespace {
 
@@ -16,8 +20,6 @@ constexpr int kHomeFirst = 97;
 constexpr int kHomeLast = 100;
 constexpr int kFullBar = 150;
 
-bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
-std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
 // A name the board composes: the stem followed by a number within [low, high]; 0 otherwise.
 int numberAfter(std::string_view name, std::string_view stem, int low, int high) {
@@ -32,9 +34,9 @@ int numberAfter(std::string_view name, std::string_view stem, int low, int high)
 
 ClientAmounts amountsOf(const TableState& s) {
     ClientAmounts a;
-    a.dice1 = s.dice.value[0];
-    a.dice2 = s.dice.value[1];
-    a.bonus = s.bonus;
+    a.dice1 = s.dice.value[1];
+    a.dice2 = s.dice.value[2];
+    a.bonus = s.bonus.items;
     return a;
 }
 
@@ -72,8 +74,8 @@ AccessibleText markerText(const TableState& s, int code) {
 }
 
 AccessibleText dieText(const TableState& s, int myseat, int die) {
-    const int face = s.dice.face[at(die)];
-    const int value = s.dice.value[at(die)];
+    const int face = s.dice.face[die];
+    const int value = s.dice.value[die];
     AccessibleText t;
     t.name = "Die " + std::to_string(die);
     if (value > 0) t.name += ": " + std::to_string(value);
@@ -128,8 +130,8 @@ AccessibleText seatControlText(const TableState& s, int myseat, std::string_view
 } // namespace
 
 std::string seatColourName(int seat) {
-    static const std::array<const char*, kSeatCount> kNames = {"Yellow", "Green", "Magenta", "Red"};
-    return validSeat(seat) ? kNames[at(seat)] : std::string();
+    static const Numbered<const char*, kSeatCount> kNames{{"Yellow", "Green", "Magenta", "Red"}};
+    return validSeat(seat) ? kNames[seat] : std::string();
 }
 
 std::string squareText(int square) {
@@ -143,17 +145,17 @@ std::string squareText(int square) {
 }
 
 std::string moveCodeText(int code) {
-    static const std::array<const char*, kMoveCodeCount> kTexts = {
+    static const Numbered<const char*, kMoveCodeCount> kTexts{{
         "die 1",           "die 2",           "both dice",          "20-square bonus",
         "10-square bonus", "extra die 1",     "extra die 2",        "both extra dice",
-        "second 20-square bonus", "third 20-square bonus", "second 10-square bonus", "third 10-square bonus"};
-    return code >= 1 && code <= kMoveCodeCount ? kTexts[at(code)] : std::string();
+        "second 20-square bonus", "third 20-square bonus", "second 10-square bonus", "third 10-square bonus"}};
+    return kTexts.holds(code) ? kTexts[code] : std::string();
 }
 
 AccessibleText accessibleText(const TableState& s, int myseat, std::string_view name) {
     if (name.size() == 8 && name.substr(0, 6) == "piece_") {
         const int seat = name[6] - '0', pawn = name[7] - '0';
-        if (validSeat(seat) && pawn >= 1 && pawn <= kPawnCount) return pawnText(s, myseat, seat, pawn);
+        if (validSeat(seat) && model_detail::validPawn(pawn)) return pawnText(s, myseat, seat, pawn);
     }
     if (int code = numberAfter(name, "piece_gray", 1, kMoveCodeCount)) return markerText(s, code);
     if (int die = numberAfter(name, "dice_", 1, 2)) return dieText(s, myseat, die);
@@ -185,7 +187,7 @@ std::vector<std::string> boardSummary(const TableState& s, int myseat) {
     std::vector<std::string> lines;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         bool inPlay = false;
-        for (const PawnView& p : s.pawns[at(seat)]) inPlay = inPlay || p.shown;
+        for (const PawnView& p : s.pawns[seat]) inPlay = inPlay || p.shown;
         if (!inPlay || s.seat(seat).name == kWaiting) continue;
         std::string line = seatWord(s, seat);
         if (seat == myseat) line += ", you";

@@ -2,13 +2,14 @@
 // The user's clicks on the board, as the table model sees them: which requests they make and
 // what they change in the picture (markers, the client's turn phase, canmove).
 #include "table/table_model.h"
+#include "table/table_model_detail.h"
 
 namespace quadrino::table {
 
-namespace {
+using model_detail::validPawn;
+using model_detail::validSeat;
 
-bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
-bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
+namespace {
 
 // Runs a click and tells whether the picture changed.
 template <typename Click> Outcome changes(TableState& state, Click click) {
@@ -25,8 +26,8 @@ template <typename Click> Outcome changes(TableState& state, Click click) {
 
 Outcome TableModel::clickDice() {
     return changes(state_, [this](Outcome& out) {
-        if (state_.turnseat != me_.myseat || state_.clientphase != 1) return;
-        send(out, request::playerroll(me_.myseat));
+        if (state_.turnseat != me_->myseat || state_.clientphase != 1) return;
+        send(out, request::playerroll(me_->myseat));
         // Also when the request could not go: a second click must not send again.
         state_.clientphase = 0;
     });
@@ -36,7 +37,7 @@ Outcome TableModel::clickPawn(int seat, int pawn, bool rightButton) {
     return changes(state_, [&](Outcome& out) {
         cleargrays();
         if (rightButton || !validSeat(seat) || !validPawn(pawn)) return;
-        const int me = me_.myseat;
+        const int me = me_->myseat;
         if (seat != me) return;
         if (state_.turnseat != me && !state_.canmove) return;
         const ClientMirror m = mirror();
@@ -50,7 +51,7 @@ Outcome TableModel::clickPawn(int seat, int pawn, bool rightButton) {
         const auto targets = markerTargets(m, me, pawn);
         for (int code = 1; code <= kMoveCodeCount; ++code) {
             const int target = targets[static_cast<std::size_t>(code)];
-            if (target != 0) state_.markers[static_cast<std::size_t>(code - 1)] = MarkerView{true, target, pawn};
+            if (target != 0) state_.markers[code] = MarkerView{true, target, pawn};
         }
     });
 }
@@ -61,16 +62,16 @@ Outcome TableModel::clickMarker(int code) {
         const MarkerView clicked = state_.marker(code);
         for (MarkerView& m : state_.markers) m.shown = false;
         state_.chosenMarker = 0;
-        if (state_.turnseat != me_.myseat || !state_.canmove || !me_.loggedin || !validPawn(clicked.pawn)) return;
-        send(out, request::moveit(me_.myseat, code, clicked.pawn));
+        if (state_.turnseat != me_->myseat || !state_.canmove || !me_->loggedin || !validPawn(clicked.pawn)) return;
+        send(out, request::moveit(me_->myseat, code, clicked.pawn));
         state_.canmove = false;
     });
 }
 
 Outcome TableModel::clickPass(int seat) {
     return changes(state_, [&](Outcome& out) {
-        if (state_.turnseat == me_.myseat && state_.clientphase == 2) {
-            send(out, request::playerpass(me_.myseat));
+        if (state_.turnseat == me_->myseat && state_.clientphase == 2) {
+            send(out, request::playerpass(me_->myseat));
             state_.clientphase = 0;
         }
         if (validSeat(seat)) seatAt(seat).pass = false;
@@ -79,7 +80,7 @@ Outcome TableModel::clickPass(int seat) {
 
 Outcome TableModel::clickStart() {
     Outcome out;
-    if (me_.loggedin) out.openGameOptions = true;
+    if (me_->loggedin) out.openGameOptions = true;
     else out.messageBox = "You are not connected";
     return out;
 }
@@ -91,8 +92,8 @@ Outcome TableModel::closeError() {
 Outcome TableModel::answerQuestion(bool botPlays) {
     return changes(state_, [&](Outcome& out) {
         state_.questionShown = false;
-        if (botPlays || me_.myseat != 1 || !validSeat(state_.questionSeat)) return;
-        send(out, request::bottakeover(me_.myseat, state_.questionSeat));
+        if (botPlays || me_->myseat != 1 || !validSeat(state_.questionSeat)) return;
+        send(out, request::bottakeover(me_->myseat, state_.questionSeat));
     });
 }
 
@@ -100,7 +101,7 @@ bool TableModel::seatMenuEnabled(int seat) const {
     if (!validSeat(seat)) return false;
     const std::string& name = state_.seat(seat).name;
     // A person holds the seat: the name is neither the computer player's nor "<Waiting>".
-    return me_.amhost && name != botName(seat) && name != kWaiting;
+    return me_->amhost && name != botName(seat) && name != kWaiting;
 }
 
 Outcome TableModel::chooseSeatMenu(SeatMenuEntry entry, int seat) {
@@ -112,7 +113,7 @@ Outcome TableModel::chooseSeatMenu(SeatMenuEntry entry, int seat) {
 
 Outcome TableModel::kick(int number) {
     Outcome out;
-    if (me_.amhost) send(out, request::kickhim(me_.myseat, number));
+    if (me_->amhost) send(out, request::kickhim(me_->myseat, number));
     return out;
 }
 

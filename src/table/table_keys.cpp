@@ -6,12 +6,13 @@
 
 #include "table/table_access.h"
 #include "table/table_model.h"
+#include "table/table_model_detail.h"
 
 namespace quadrino::table {
 
-namespace {
+using model_detail::validSeat;
 
-bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+namespace {
 
 int chosenPawn(const TableState& s) {
     for (const MarkerView& m : s.markers)
@@ -22,7 +23,7 @@ int chosenPawn(const TableState& s) {
 } // namespace
 
 Outcome TableModel::pressKey(BoardKey key) {
-    const int me = me_.myseat;
+    const int me = me_->myseat;
     switch (key) {
     case BoardKey::Pawn1:
     case BoardKey::Pawn2:

@@ -13,12 +13,19 @@ using namespace model_detail;
 
 
 std::string botName(int seat) {
-    static const char* const kBots[kSeatCount] = {"", "Klot", "Klick", "Kling"};
-    return validSeat(seat) ? kBots[at(seat)] : "";
+    static const Numbered<const char*, kSeatCount> kBots{{"", "Klot", "Klick", "Kling"}};
+    return validSeat(seat) ? kBots[seat] : "";
 }
 
-TableModel::TableModel(const ClientIdentity& me, std::uint32_t diceSeed) : me_(me), random_(diceSeed) {
+TableModel::TableModel(const ClientIdentity& me, std::uint32_t diceSeed)
+    : me_(&me), diceSeed_(diceSeed), random_(diceSeed) {
     clearall();
+}
+
+void TableModel::reset() {
+    const bool newTurnSound = newTurnSound_;
+    *this = TableModel(*me_, diceSeed_);
+    newTurnSound_ = newTurnSound;
 }
 
 // ---- Reading ---------------------------------------------------------------------------
@@ -33,32 +40,32 @@ ClientMirror TableModel::mirror() const {
     ClientMirror m;
     for (int s = 1; s <= kSeatCount; ++s)
         for (int p = 1; p <= kPawnCount; ++p) m.boardpawns[at(s)][at(p)] = state_.pawn(s, p).square;
-    m.amounts.dice1 = state_.dice.value[0];
-    m.amounts.dice2 = state_.dice.value[1];
-    m.amounts.bonus = state_.bonus;
+    m.amounts.dice1 = state_.dice.value[1];
+    m.amounts.dice2 = state_.dice.value[2];
+    m.amounts.bonus = state_.bonus.items;
     m.blocking = state_.blocking;
     m.pouncing = state_.pouncing;
     m.teamgame = state_.teamgame;
-    m.blockpartner = blockpartner_;
+    m.blockpartner = blockpartner_.items;
     return m;
 }
 
-std::array<bool, kPawnCount> TableModel::movablePawns() const {
-    std::array<bool, kPawnCount> out{};
-    const int me = me_.myseat;
+Numbered<bool, kPawnCount> TableModel::movablePawns() const {
+    Numbered<bool, kPawnCount> out{};
+    const int me = me_->myseat;
     if (!validSeat(me) || state_.turnseat != me || !state_.canmove || state_.clientphase != 2) return out;
     const ClientMirror m = mirror();
-    for (int p = 1; p <= kPawnCount; ++p) out[at(p)] = canMove(m, me, p);
+    for (int p = 1; p <= kPawnCount; ++p) out[p] = canMove(m, me, p);
     return out;
 }
 
 void TableModel::recordBlockPartners() {
     blockpartner_.fill(0);
-    if (!validSeat(me_.myseat)) return;
+    if (!validSeat(me_->myseat)) return;
     for (int p = 1; p <= kPawnCount; ++p)
         for (int o = 1; o <= kPawnCount; ++o) {
-            const int sq = boardpawn(me_.myseat, p);
-            if (o != p && sq != 0 && sq == boardpawn(me_.myseat, o)) blockpartner_[at(p)] = o;
+            const int sq = boardpawn(me_->myseat, p);
+            if (o != p && sq != 0 && sq == boardpawn(me_->myseat, o)) blockpartner_[p] = o;
         }
 }
 
@@ -66,13 +73,12 @@ std::vector<std::string> TableModel::otherPlayers() const {
     std::vector<std::string> names;
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         // A crossed-out seat keeps its name on the board but sat the game out.
-        const bool out = (seat == 3 || seat == 4) && state_.out[static_cast<std::size_t>(seat - 3)];
-        if (seat != me_.myseat && !out && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
+        if (seat != me_->myseat && !state_.out[seat] && state_.seat(seat).name != kWaiting) names.push_back(state_.seat(seat).name);
     }
     return names;
 }
 
-// ---- Announcements ---------------------------------------------------------------------
+// ---- Announcements (a turn's own are in table_turns.cpp) --------------------------------
 
 Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
     Outcome out;
@@ -152,8 +158,8 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
         if (s.name != bot) out.chat.push_back(sys(s.name + " disconnected."));
         s.name = bot;
         s.eyes = false;
-        const bool inGame = (seat == 3 || seat == 4) && !state_.out[static_cast<std::size_t>(seat - 3)];
-        if (me_.myseat == 1 && !state_.teamgame && inGame) state_.questionShown = true;
+        const bool inGame = (seat == 3 || seat == 4) && !state_.out[seat];
+        if (me_->myseat == 1 && !state_.teamgame && inGame) state_.questionShown = true;
     } else {
         const std::string name = fromWire(info->name);
         auto& spies = state_.spies;
@@ -189,210 +195,6 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
 }
 
-void TableModel::getnextplayer(std::string_view body, Outcome& out) {
-    const auto info = parseNextplayer(body);
-    if (!info || !validSeat(info->seat) || !validPhase(info->phase)) return;
-    const int seat = info->seat;
-    state_.canmove = false;
-    state_.errorShown = false;
-    state_.turnseat = seat;
-    cleargrays();
-    hideTurnHighlights();
-    hidePassButtons();
-    hideBonusTokens(kBonusSlots, true);
-    seatAt(seat).turn = true;
-    state_.clientphase = info->phase;
-    state_.dice.face = {1, 1};
-    if (isOwn(seat) && !rollingAgain_) recordBlockPartners();
-    rollingAgain_ = false;
-    if (info->phase == 1) {
-        state_.dice.place = DicePlace::Corner;
-        state_.dice.cornerSeat = seat;
-    }
-    // The seat decides, not the name: a peer may well log in under the user's own name.
-    if (isOwn(seat)) {
-        state_.status = "Your Turn.";
-        turnSound(out);
-    } else {
-        state_.status = seatAt(seat).name + "'s turn.";
-    }
-}
-
-void TableModel::hisdice(std::string_view body, Outcome& out) {
-    const auto info = parseHisdice(body);
-    if (!info || !validSeat(info->seat) || !validPhase(info->phase) || !validDie(info->die1) || !validDie(info->die2) ||
-        !validDie(info->double1) || !validDie(info->double2))
-        return;
-    showDice(info->die1, info->die2);
-    setbonus(3, info->double1);
-    setbonus(4, info->double2);
-    if (info->double1 > 0) {
-        setLog(" DOUBLES!");
-        out.sounds.emplace_back("dice");
-    } else {
-        out.sounds.emplace_back("doubledice");
-    }
-    if (isOwn(info->seat)) {
-        state_.canmove = true;
-        state_.clientphase = info->phase;
-        state_.dice.value = {info->die1, info->die2};
-        if (info->passAllowed) seatAt(info->seat).pass = true;
-    }
-}
-
-void TableModel::movehim(std::string_view body, Outcome& out) {
-    const auto info = parseMovehim(body);
-    if (!info || !validSeat(info->seat) || !validPawn(info->pawn) || !validSquare(info->square) ||
-        !validAmounts(info->amounts))
-        return;
-    const int seat = info->seat;
-    const int pawn = info->pawn;
-    const int square = info->square;
-    const int home = homeSquareOf(seat);
-    setprogress(seat, info->progress);
-    if (info->code == 1 || info->code == 2) {
-        cleardice(info->code);
-    } else if (info->code == 3) {
-        cleardice(1);
-        cleardice(2);
-    }
-    bool partnerThere = false;
-    for (int p = 1; p <= kPawnCount; ++p)
-        if (p != pawn && boardpawn(seat, p) == square) partnerThere = true;
-    pawnAt(seat, pawn).square = square;
-    const std::string who = isOwn(seat) ? "You have moved" : seatAt(seat).name + " moved";
-    if (square == home) {
-        setLog(who + " a pawn HOME.");
-        pawnAt(seat, pawn).paired = false;
-    } else {
-        setLog(who + " a pawn.");
-        pawnAt(seat, pawn).paired = partnerThere && square != 0;
-    }
-    setAmounts(info->amounts);
-    if (info->moreMoves) state_.canmove = true;
-    // A pawn whose partner just left its square goes back to the middle of it.
-    for (int p = 1; p <= kPawnCount; ++p) {
-        if (p == pawn) continue;
-        const int sq = boardpawn(seat, p);
-        if (sq == 0 || sq == home || sq > kLastBoardSquare) continue;
-        int together = 0;
-        for (int other = 1; other <= kPawnCount; ++other)
-            if (boardpawn(seat, other) == sq) ++together;
-        if (together == 1) pawnAt(seat, p).paired = false;
-    }
-    out.sounds.emplace_back("movepiece");
-}
-
-void TableModel::sendback(std::string_view body, Outcome& out) {
-    const auto info = parseSendback(body);
-    if (!info || !validSeat(info->mover) || !validSeat(info->seat) || !validPawn(info->pawn)) return;
-    sendPawnHome(info->seat, info->pawn);
-    setprogress(info->seat, info->progress);
-    const std::string captured = seatAt(info->seat).name;
-    if (isOwn(info->mover)) {
-        setLog("You have sent " + captured + " back to start.");
-        out.sounds.emplace_back("gotbonus");
-    } else {
-        setLog(seatAt(info->mover).name + " sent " + captured + " back to start.");
-        out.sounds.emplace_back("sendback");
-    }
-}
-
-void TableModel::rollagain(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.");
-    rollingAgain_ = true;
-    out.sounds.emplace_back("rollagain");
-}
-
-void TableModel::nomoves(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You have no valid moves." : seatAt(*seat).name + " has no valid moves.");
-    cleargrays();
-    hidePassButtons();
-    out.sounds.emplace_back("nomoves");
-}
-
-void TableModel::passing(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You have passed." : seatAt(*seat).name + " has passed.");
-    cleargrays();
-    hideBonusTokens(4, false);
-    hidePassButtons();
-    out.sounds.emplace_back("nomoves");
-}
-
-void TableModel::gotpenalty(std::string_view body, Outcome& out) {
-    const auto info = parseGotpenalty(body);
-    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount || !validDie(info->die1) ||
-        !validDie(info->die2))
-        return;
-    if (info->pawn != 0) {
-        sendPawnHome(info->seat, info->pawn);
-        setprogress(info->seat, info->progress);
-    }
-    setLog(isOwn(info->seat) ? "You got a Doubles Penalty." : seatAt(info->seat).name + " got a 3 Double Penalty.");
-    cleargrays();
-    hidePassButtons();
-    showDice(info->die1, info->die2);
-    setbonus(3, info->die1);
-    setbonus(4, info->die2);
-    out.sounds.emplace_back("nomoves");
-}
-
-void TableModel::gotpenalty1(std::string_view body, Outcome& out) {
-    const auto info = parseGotpenalty1(body);
-    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount) return;
-    if (info->pawn != 0) {
-        sendPawnHome(info->seat, info->pawn);
-        setprogress(info->seat, info->progress);
-    }
-    setLog(isOwn(info->seat) ? "You got a Limit Penalty" : seatAt(info->seat).name + " got a Limited Penalty");
-    cleargrays();
-    out.sounds.emplace_back("nomoves");
-}
-
-void TableModel::warning(std::string_view body) {
-    const auto info = parseWarning(body);
-    if (!info || !validSeat(info->seat) || !validPawn(info->pawn)) return;
-    WarningView& w = state_.warning;
-    w.moved = true;
-    w.seat = info->seat;
-    w.pawn = info->pawn;
-    w.at = pawnAt(info->seat, info->pawn);
-    if (isOwn(info->seat)) {
-        w.ticks = 0;
-        w.shown = true;
-    }
-}
-
-bool TableModel::warningTick() {
-    WarningView& w = state_.warning;
-    if (!w.shown) return false;
-    ++w.ticks;
-    if (w.ticks > kWarningFrames) w.shown = false;
-    return w.shown;
-}
-
-void TableModel::aerror(std::string_view body, Outcome& out) {
-    const auto info = parseAerror(body);
-    if (!info || !isOwn(info->seat)) return;
-    switch (info->phase) {
-    case 1: state_.errorText = "You have already rolled the die."; break;
-    case 2: state_.errorText = "You need to roll the die"; break;
-    case 3: state_.errorText = "That dice is already used."; break;
-    case 4: state_.errorText = "You do not have a bonus move."; break;
-    case 5: state_.errorText = "That is not a valid move."; break;
-    default: state_.errorText = std::to_string(info->phase); break;
-    }
-    state_.canmove = true;
-    state_.errorShown = true;
-    out.sounds.emplace_back("notvalid");
-}
-
 void TableModel::winner(std::string_view body, Outcome& out) {
     const auto code = parseFirstNumber(body);
     if (!code || *code < 1 || *code > 6) return;
@@ -423,9 +225,9 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     }
     hideTurnHighlights();
     hidePassButtons();
-    if (me_.amhost) state_.startShown = true;
+    if (me_->amhost) state_.startShown = true;
     hideBonusTokens(kBonusSlots, true);
-    if (counts && validSeat(me_.myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
+    if (counts && validSeat(me_->myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
 }
 
 void TableModel::justwatching(std::string_view body, Outcome& out) {
@@ -443,8 +245,8 @@ void TableModel::removepegs(std::string_view body) {
     if (!seat || (*seat != 3 && *seat != 4)) return;
     const int s = *seat;
     setprogress(s, 0);
-    state_.out[static_cast<std::size_t>(s - 3)] = true;
-    for (PawnView& pawn : state_.pawns[at(s)]) pawn = PawnView{0, false, false};
+    state_.out[s] = true;
+    for (PawnView& pawn : state_.pawns[s]) pawn = PawnView{0, false, false};
 }
 
 void TableModel::morestats(std::string_view body) {

@@ -19,6 +19,7 @@
 #include "protocol/catalogue.h"
 #include "table/client_identity.h"
 #include "table/marker_rules.h"
+#include "table/numbered.h"
 
 namespace quadrino::table {
 
@@ -57,9 +58,9 @@ enum class DicePlace { Start, Corner, Rolled };
 struct DiceView {
     DicePlace place = DicePlace::Start;
     int cornerSeat = 0;                  // DicePlace::Corner: the seat to move
-    std::array<int, 2> rolledDrop{};     // DicePlace::Rolled: 0..31 pixels below the rolled dice's line
-    std::array<int, 2> face{-1, -1};     // picture of each die; -1 none, 0 the empty die
-    std::array<int, 2> value{};          // value still to be played, 0 = used
+    Numbered<int, 2> rolledDrop{};       // DicePlace::Rolled: 0..31 pixels below the rolled dice's line
+    Numbered<int, 2> face{{-1, -1}};     // picture of each die; -1 none, 0 the empty die
+    Numbered<int, 2> value{};            // value still to be played, 0 = used
     bool operator==(const DiceView&) const = default;
 };
 
@@ -76,14 +77,16 @@ struct WarningView {
     bool operator==(const WarningView&) const = default;
 };
 
+// Seats, pawns, dice, markers (by move code) and bonus slots are numbered from 1 here as on the
+// board: state.pawns[seat][pawn], state.markers[code].
 struct TableState {
-    std::array<SeatView, kSeatCount> seats{};
-    std::array<std::array<PawnView, kPawnCount>, kSeatCount> pawns{};
-    std::array<bool, 2> out{}; // image_x3, image_x4: seat 3 or 4 sits this game out
+    Numbered<SeatView, kSeatCount> seats{};
+    Numbered<Numbered<PawnView, kPawnCount>, kSeatCount> pawns{};
+    Numbered<bool, kSeatCount> out{}; // the seat sits this game out (only 3 and 4 can: image_x3, image_x4)
     DiceView dice;
-    std::array<int, kBonusSlots> bonus{};        // amounts of image_bonus1..8
-    std::array<bool, kBonusSlots> bonusShown{};
-    std::array<MarkerView, kMoveCodeCount> markers{};
+    Numbered<int, kBonusSlots> bonus{};        // amounts of image_bonus1..8
+    Numbered<bool, kBonusSlots> bonusShown{};
+    Numbered<MarkerView, kMoveCodeCount> markers{};
     int chosenMarker = 0; // the marker the keys have chosen (its move code), 0 none
     int turnseat = 0;
     int clientphase = 0;
@@ -107,13 +110,11 @@ struct TableState {
     std::vector<std::string> spies; // spy list entries "N: Name", at most one per spectator number
     bool operator==(const TableState&) const = default;
 
-    const SeatView& seat(int s) const { return seats[static_cast<std::size_t>(s - 1)]; }
-    const PawnView& pawn(int s, int p) const {
-        return pawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)];
-    }
-    const MarkerView& marker(int code) const { return markers[static_cast<std::size_t>(code - 1)]; }
-    int bonusAt(int n) const { return bonus[static_cast<std::size_t>(n - 1)]; }
-    bool bonusShownAt(int n) const { return bonusShown[static_cast<std::size_t>(n - 1)]; }
+    const SeatView& seat(int s) const { return seats[s]; }
+    const PawnView& pawn(int s, int p) const { return pawns[s][p]; }
+    const MarkerView& marker(int code) const { return markers[code]; }
+    int bonusAt(int n) const { return bonus[n]; }
+    bool bonusShownAt(int n) const { return bonusShown[n]; }
     const std::string& rule(RuleLabel r) const { return rules[static_cast<std::size_t>(r)]; }
 };
 
@@ -138,10 +139,15 @@ enum class SeatMenuEntry { RemoveFromGame, SetToJustWatch, UnsetJustWatch };
 
 class TableModel {
 public:
+    // `me` must outlive the model: it is read, never written, and changes with each login.
     TableModel(const ClientIdentity& me, std::uint32_t diceSeed);
 
     const TableState& state() const { return state_; }
-    const ClientIdentity& identity() const { return me_; }
+    const ClientIdentity& identity() const { return *me_; }
+
+    // Back to the picture of a client that has just started, for a new login or game: the
+    // dice as first seeded; the turn sound setting, a preference rather than the game's, stays.
+    void reset();
 
     // One announcement of the host, body without "CMD_word+" and terminator. A table command
     // whose numbers do not parse, or that names seats, pawns or squares the board does not
@@ -150,6 +156,7 @@ public:
 
     // The turn sound setting: classic ("turn") or new ("turnnew").
     void setNewTurnSound(bool on) { newTurnSound_ = on; }
+    bool newTurnSound() const { return newTurnSound_; }
     // The hosting copy shows the start button between games.
     void setHosting(bool hosting);
 
@@ -179,16 +186,22 @@ public:
     // What the marker rules read.
     ClientMirror mirror() const;
     // The user's pawns that have a legal move now, entering included: only while the user,
-    // having rolled, may move. Index 0..3 for pawns 1..4.
-    std::array<bool, kPawnCount> movablePawns() const;
+    // having rolled, may move.
+    Numbered<bool, kPawnCount> movablePawns() const;
     // Names on the other seats: the players of the current game but the user.
     std::vector<std::string> otherPlayers() const;
 
 private:
-    // Announcement handlers.
+    // Announcements of seats and games (table_model.cpp).
     void newplayerinfo(std::string_view body, Outcome& out);
     void playerdisconnected(std::string_view body, Outcome& out);
     void startthegame(std::string_view body, Outcome& out);
+    void winner(std::string_view body, Outcome& out);
+    void justwatching(std::string_view body, Outcome& out);
+    void removepegs(std::string_view body);
+    void locations(std::string_view body, Outcome& out);
+    void morestats(std::string_view body);
+    // Announcements of a turn (table_turns.cpp).
     void getnextplayer(std::string_view body, Outcome& out);
     void hisdice(std::string_view body, Outcome& out);
     void movehim(std::string_view body, Outcome& out);
@@ -200,11 +213,6 @@ private:
     void gotpenalty1(std::string_view body, Outcome& out);
     void warning(std::string_view body);
     void aerror(std::string_view body, Outcome& out);
-    void winner(std::string_view body, Outcome& out);
-    void justwatching(std::string_view body, Outcome& out);
-    void removepegs(std::string_view body);
-    void locations(std::string_view body, Outcome& out);
-    void morestats(std::string_view body);
 
     // Drawing operations on the picture.
     void clearall();
@@ -223,21 +231,20 @@ private:
     void hidePassButtons();
     void hideTurnHighlights();
 
-    bool isOwn(int seat) const { return seat == me_.myseat; }
+    bool isOwn(int seat) const { return seat == me_->myseat; }
     void send(Outcome& out, std::string message) const;
     void turnSound(Outcome& out) const;
 
-    SeatView& seatAt(int s) { return state_.seats[static_cast<std::size_t>(s - 1)]; }
-    PawnView& pawnAt(int s, int p) {
-        return state_.pawns[static_cast<std::size_t>(s - 1)][static_cast<std::size_t>(p - 1)];
-    }
+    SeatView& seatAt(int s) { return state_.seats[s]; }
+    PawnView& pawnAt(int s, int p) { return state_.pawns[s][p]; }
 
-    const ClientIdentity& me_;
+    const ClientIdentity* me_; // a pointer, so that reset() can assign a fresh model
+    std::uint32_t diceSeed_;
     Random random_;
     bool newTurnSound_ = false;
-    // The user's pawns that shared a square as the user's turn began (partner of pawn 1..4 at
-    // 0..3), as the host remembers them; a roll again keeps the turn's pairs.
-    std::array<int, kPawnCount> blockpartner_{};
+    // The user's pawns that shared a square as the user's turn began (each pawn's partner, 0
+    // for none), as the host remembers them; a roll again keeps the turn's pairs.
+    Numbered<int, kPawnCount> blockpartner_{};
     bool rollingAgain_ = false;
     void recordBlockPartners();
     TableState state_;

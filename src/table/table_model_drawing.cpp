@@ -16,8 +16,8 @@ void TableModel::setHosting(bool hosting) { state_.startShown = hosting && !stat
 
 void TableModel::setbonus(int n, int value) {
     if (n < 1 || n > kBonusSlots) return;
-    state_.bonus[at(n)] = value;
-    state_.bonusShown[at(n)] = value > 0;
+    state_.bonus[n] = value;
+    state_.bonusShown[n] = value > 0;
 }
 
 void TableModel::setAmounts(const MoveSlotsView& a) {
@@ -38,10 +38,10 @@ void TableModel::setprogress(int seat, int value) {
 
 void TableModel::cleardice(int n) {
     if (n < 1 || n > kMoveCodeCount) return;
-    state_.markers[at(n)] = MarkerView{};
+    state_.markers[n] = MarkerView{};
     if (n <= 2) {
-        state_.dice.face[at(n)] = -1;
-        state_.dice.value[at(n)] = 0;
+        state_.dice.face[n] = -1;
+        state_.dice.value[n] = 0;
     }
 }
 
@@ -57,8 +57,8 @@ void TableModel::cleargrays() {
 
 void TableModel::hideBonusTokens(int upTo, bool clearAmounts) {
     for (int n = 1; n <= upTo; ++n) {
-        state_.bonusShown[at(n)] = false;
-        if (clearAmounts) state_.bonus[at(n)] = 0;
+        state_.bonusShown[n] = false;
+        if (clearAmounts) state_.bonus[n] = 0;
     }
 }
 
@@ -89,8 +89,8 @@ void TableModel::clearall() {
 void TableModel::setplayer(int seat, std::string_view flag, Outcome& out) {
     if (seat != 3 && seat != 4) return;
     const bool playing = flag != "f";
-    for (PawnView& pawn : state_.pawns[at(seat)]) pawn.shown = playing;
-    state_.out[static_cast<std::size_t>(seat - 3)] = !playing;
+    for (PawnView& pawn : state_.pawns[seat]) pawn.shown = playing;
+    state_.out[seat] = !playing;
     if (!playing && isOwn(seat))
         out.chat.push_back(
             sys("The game has already started, you will have to wait for the next game before you can play."));
@@ -124,7 +124,7 @@ void TableModel::setTeamGame(bool on) {
 }
 
 void TableModel::send(Outcome& out, std::string message) const {
-    if (me_.loggedin) out.requests.push_back(std::move(message));
+    if (me_->loggedin) out.requests.push_back(std::move(message));
 }
 
 void TableModel::turnSound(Outcome& out) const { out.sounds.emplace_back(newTurnSound_ ? "turnnew" : "turn"); }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/table_panel.h"
+#include "table/table_panel_detail.h"
 
 #include <QAction>
 #include <QFont>
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QRegion>
 #include <QPushButton>
 
 #include "art/art.h"
@@ -17,11 +16,10 @@
 
 namespace quadrino {
 
-namespace {
+using panel_detail::numbered;
+using panel_detail::qs;
 
-std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-std::string numbered(const char* stem, int n) { return stem + std::to_string(n); }
-QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+namespace {
 
 void setTextColour(QWidget* w, const QColor& colour) {
     QPalette pal = w->palette();
@@ -39,19 +37,6 @@ void noticeFrame(QFrame* frame) {
 }
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
-// A pawn that can move after the roll wears a bright ring, so that a player sees at once
-// which pawns to click (entering ones too, which get no marker).
-QPixmap movableLook(const QPixmap& pawn) {
-    QPixmap out = pawn;
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 230, 0), 2.0));
-    p.setBrush(Qt::NoBrush);
-    const QRectF r = QRectF(out.rect()).adjusted(1.0, 1.0, -1.0, -1.0);
-    p.drawEllipse(QRectF(r.left(), r.bottom() - r.width(), r.width(), r.width()));
-    return out;
-}
 
 } // namespace
 
@@ -76,7 +61,8 @@ void BoardImage::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---- Construction ----------------------------------------------------------------------
 
-TablePanel::TablePanel(table::TableModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+TablePanel::TablePanel(const table::TableModel& model, table::TableActions& actions, QWidget* parent)
+    : QWidget(parent), model_(model), actions_(actions) {
     build();
     render();
 }
@@ -170,21 +156,21 @@ void TablePanel::configureBoard() {
             pawn->setProperty("hint", QString::number(s));
             connect(pawn, &BoardImage::mouseReleased, this,
                     [this, s, p](Qt::MouseButton button) { onPawnReleased(s, p, button); });
-            pieces_[at(s)][at(p)] = pawn;
+            pieces_[s][p] = pawn;
         }
     }
     for (int d = 1; d <= 2; ++d) {
-        dice_[at(d)] = control<BoardImage>(numbered("dice_", d));
-        connect(dice_[at(d)], &BoardImage::clicked, this, &TablePanel::onDiceClicked);
+        dice_[d] = control<BoardImage>(numbered("dice_", d));
+        connect(dice_[d], &BoardImage::clicked, this, &TablePanel::onDiceClicked);
     }
     for (int code = 1; code <= kMarkers; ++code) {
         BoardImage* marker = control<BoardImage>(numbered("piece_gray", code));
         marker->setProperty("tag", code);
         connect(marker, &BoardImage::clicked, this, [this, code] { onMarkerClicked(code); });
-        grays_[at(code)] = marker;
+        grays_[code] = marker;
     }
     for (int n = 1; n <= 8; ++n) {
-        bonus_[at(n)] = control<BoardImage>(numbered("image_bonus", n));
+        bonus_[n] = control<BoardImage>(numbered("image_bonus", n));
     }
     connect(clickable("button_start"), &BoardImage::clicked, this, &TablePanel::onStartClicked);
     warning_ = control<BoardImage>("animated_warning");
@@ -300,7 +286,7 @@ void TablePanel::drawPictures() {
         image(numbered("image_winner", s), art::winnerBadge(s));
         image(numbered("button_pass", s), art::passButton());
         image(numbered("image_progress", s), art::progressBar(s));
-        for (BoardImage* pawn : pieces_[at(s)]) {
+        for (BoardImage* pawn : pieces_[s]) {
             pawn->setScaledContents(true);
             pawn->setPixmap(art::pawn(s));
             pawn->setProperty("movable", false);
@@ -318,175 +304,51 @@ void TablePanel::drawPictures() {
     const QList<QPixmap> frames = art::warningFrames();
     image("animated_warning", frames.isEmpty() ? QPixmap() : frames.first());
     // The pictures that follow the game are drawn again at the next render.
-    drawnFace_ = {-1, -1};
-    drawnExtra_ = {-1, -1};
-}
-
-// ---- Drawing ---------------------------------------------------------------------------
-
-void TablePanel::render() {
-    const art::ScaleScope scope(scale_);
-    const table::TableState& s = model_.state();
-    renderSeats(s);
-    renderPawns(s);
-    renderDice(s);
-    renderMarkers(s);
-    renderTokens(s);
-    renderTexts(s);
-    renderWarning(s);
-    renderAccess(s);
-}
-
-void TablePanel::renderSeats(const table::TableState& s) {
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        const table::SeatView& v = s.seat(seat);
-        control<QLabel>(numbered("label_playername", seat))->setText(qs(v.name));
-        control(seat == 1 ? std::string("image_Turn1") : numbered("image_turn", seat))->setVisible(v.turn);
-        control(numbered("image_eyes", seat))->setVisible(v.eyes);
-        control(numbered("image_winner", seat))->setVisible(v.winner);
-        control(numbered("button_pass", seat))->setVisible(v.pass);
-        control(numbered("label_team", seat))->setVisible(s.teamgame);
-        QWidget* bar = control(numbered("image_progress", seat));
-        const QRect track = scaling::baseRect(bar);
-        scaling::place(bar, QRect(track.topLeft(), QSize(v.progress, track.height())), scale_);
-    }
-    control("image_x3")->setVisible(s.out[0]);
-    control("image_x4")->setVisible(s.out[1]);
-    control("button_start")->setVisible(s.startShown);
-}
-
-QPoint TablePanel::pawnPosition(int seat, int pawn, const table::PawnView& p) const {
-    return p.paired ? geometry::pairedOffsetSpot(p.square) : geometry::pawnSpot(seat, pawn, p.square);
-}
-
-void TablePanel::renderPawns(const table::TableState& s) {
-    const int me = model_.identity().myseat;
-    const auto movable = model_.movablePawns();
-    for (int seat = 1; seat <= kSeats; ++seat)
-        for (int pawn = 1; pawn <= table::kPawnCount; ++pawn) {
-            const table::PawnView& p = s.pawn(seat, pawn);
-            BoardImage* image = pieces_[at(seat)][at(pawn)];
-            scaling::placeAt(image, pawnPosition(seat, pawn, p), scale_);
-            image->setVisible(p.shown);
-            const bool ringed = seat == me && movable[at(pawn)];
-            if (image->property("movable").toBool() != ringed) {
-                image->setPixmap(ringed ? movableLook(art::pawn(seat)) : art::pawn(seat));
-                image->setProperty("movable", ringed);
-            }
-        }
-}
-
-void TablePanel::renderDice(const table::TableState& s) {
-    for (int d = 1; d <= 2; ++d) {
-        BoardImage* die = dice_[at(d)];
-        switch (s.dice.place) {
-        case table::DicePlace::Start: scaling::placeAt(die, geometry::initialDiceSpot(d), scale_); break;
-        case table::DicePlace::Corner: scaling::placeAt(die, geometry::turnDiceSpot(s.dice.cornerSeat, d), scale_); break;
-        case table::DicePlace::Rolled:
-            scaling::placeAt(die, QPoint(geometry::rolledDiceLeft(d), geometry::kRolledDiceTop + s.dice.rolledDrop[at(d)]),
-                             scale_);
-            break;
-        }
-        const int face = s.dice.face[at(d)];
-        if (face != drawnFace_[at(d)]) {
-            die->setPixmap(face < 0 ? QPixmap() : art::die(face));
-            drawnFace_[at(d)] = face;
-        }
-    }
-}
-
-void TablePanel::renderMarkers(const table::TableState& s) {
-    const int me = model_.identity().myseat;
-    for (int code = 1; code <= kMarkers; ++code) {
-        const table::MarkerView& m = s.marker(code);
-        BoardImage* marker = grays_[at(code)];
-        const QRect place = m.shown ? geometry::markerRect(me, m.target) : QRect();
-        if (place.isEmpty()) {
-            marker->hide();
-            scaling::placeAt(marker, QPoint(0, 0), scale_);
-            continue;
-        }
-        scaling::place(marker, place, scale_);
-        marker->setPixmap(art::marker(me, place.height() > place.width()));
-        // The user's own pawn on the target square stays clickable: the marker gives up
-        // the pawn's outline and answers clicks on the rest of the square.
-        QRegion live(marker->rect());
-        if (me >= 1 && me <= kSeats)
-            for (BoardImage* pawn : pieces_[at(me)])
-                if (pawn->isVisible() && pawn->geometry().intersects(place))
-                    live -= QRegion(pawn->geometry().translated(-place.topLeft()));
-        if (live == QRegion(marker->rect())) marker->clearMask();
-        else marker->setMask(live);
-        marker->show();
-    }
-}
-
-void TablePanel::renderTokens(const table::TableState& s) {
-    for (int n = 1; n <= 8; ++n) {
-        BoardImage* token = bonus_[at(n)];
-        const bool shown = s.bonusShownAt(n);
-        // The extra dice of a doubles roll show their face.
-        if ((n == 3 || n == 4) && shown && drawnExtra_[at(n - 2)] != s.bonusAt(n)) {
-            token->setPixmap(art::die(s.bonusAt(n)));
-            drawnExtra_[at(n - 2)] = s.bonusAt(n);
-        }
-        token->setVisible(shown);
-    }
-}
-
-void TablePanel::renderTexts(const table::TableState& s) {
-    static const char* const kRuleNames[table::kRuleLabels] = {"label_penalty",  "label_passing",  "label_blocking",
-                                                               "label_pouncing", "label_teamgame", "label_limit"};
-    for (int r = 0; r < table::kRuleLabels; ++r)
-        control<QLabel>(kRuleNames[r])->setText(qs(s.rules[static_cast<std::size_t>(r)]));
-    control<QLabel>("label_log")->setText(qs(s.log));
-    control<QLabel>("label_status")->setText(qs(s.status));
-    control<QLabel>("label_error")->setText(qs(s.errorText));
-    control("panel_error")->setVisible(s.errorShown);
-    control<QLabel>("label_bottakeover")->setText(qs(s.questionName));
-    control("panel_bottakeover")->setVisible(s.questionShown);
-}
-
-void TablePanel::renderWarning(const table::TableState& s) {
-    const table::WarningView& w = s.warning;
-    const art::ScaleScope scope(scale_);
-    scaling::placeAt(warning_, w.moved ? pawnPosition(w.seat, w.pawn, w.at) : placement::rectOf("animated_warning").topLeft(),
-                     scale_);
-    const QList<QPixmap> frames = art::warningFrames();
-    if (!frames.isEmpty()) warning_->setPixmap(frames.at(w.ticks % static_cast<int>(frames.size())));
-    warning_->setVisible(w.shown);
-    if (w.shown && !warningTimer_->isActive()) warningTimer_->start();
-    if (!w.shown) warningTimer_->stop();
-}
-
-void TablePanel::onWarningFrame() {
-    model_.warningTick();
-    renderWarning(model_.state());
+    drawnFace_.fill(-1);
+    drawnExtra_.fill(-1);
 }
 
 // ---- Input -----------------------------------------------------------------------------
 
-void TablePanel::pass(const table::Outcome& out) {
-    // Always: a click may land on a control that is out of step with the picture.
+void TablePanel::afterInput() {
+    // Always, changed or not: a click may land on a control that is out of step with the picture.
     render();
-    emit outcome(out);
 }
 
-void TablePanel::onDiceClicked() { pass(model_.clickDice()); }
+void TablePanel::onDiceClicked() {
+    actions_.clickDice();
+    afterInput();
+}
 
 void TablePanel::onPawnReleased(int seat, int pawn, Qt::MouseButton button) {
-    pass(model_.clickPawn(seat, pawn, button == Qt::RightButton));
+    actions_.clickPawn(seat, pawn, button == Qt::RightButton);
+    afterInput();
 }
 
-void TablePanel::onMarkerClicked(int code) { pass(model_.clickMarker(code)); }
+void TablePanel::onMarkerClicked(int code) {
+    actions_.clickMarker(code);
+    afterInput();
+}
 
-void TablePanel::onPassClicked(int seat) { pass(model_.clickPass(seat)); }
+void TablePanel::onPassClicked(int seat) {
+    actions_.clickPass(seat);
+    afterInput();
+}
 
-void TablePanel::onStartClicked() { pass(model_.clickStart()); }
+void TablePanel::onStartClicked() {
+    actions_.clickStart();
+    afterInput();
+}
 
-void TablePanel::onErrorClosed() { pass(model_.closeError()); }
+void TablePanel::onErrorClosed() {
+    actions_.closeError();
+    afterInput();
+}
 
-void TablePanel::onQuestionAnswered(bool botPlays) { pass(model_.answerQuestion(botPlays)); }
+void TablePanel::onQuestionAnswered(bool botPlays) {
+    actions_.answerQuestion(botPlays);
+    afterInput();
+}
 
 void TablePanel::prepareSeatMenu(int seat) {
     menuSeat_ = seat;
@@ -498,7 +360,8 @@ void TablePanel::prepareSeatMenu(int seat) {
 void TablePanel::onSeatMenuChosen(table::SeatMenuEntry entry) {
     // The seat may have changed hands while the menu was open: act only on whoever it showed.
     if (!stillShows(menuTarget_, menuSeat_, qs(model_.seatName(menuSeat_)))) return;
-    pass(model_.chooseSeatMenu(entry, menuSeat_));
+    actions_.chooseSeatMenu(entry, menuSeat_);
+    afterInput();
 }
 
 } // namespace quadrino

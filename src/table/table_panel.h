@@ -2,8 +2,9 @@
 #pragma once
 // The board panel of the main window ("panel_board"): the board with its pawns, dice and
 // markers, the players' names, the progress bars, the rule labels and the log and status
-// lines. A view of the table model: it draws the model's picture and hands the user's clicks
-// to the model, passing on what the model answers. It keeps no game state of its own.
+// lines. A view of the table model: it draws the model's picture and reports the user's clicks
+// and keys to the model's writer (table::TableActions); it never changes the model and keeps no
+// game state of its own.
 //
 // Controls are built from the placement table and carry their game names as objectName.
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <map>
 #include <string>
 
+#include "table/table_actions.h"
 #include "table/table_model.h"
 #include "windows/menu_target.h"
 
@@ -47,7 +49,7 @@ public:
     static constexpr int kSeats = table::kSeatCount;
     static constexpr int kMarkers = table::kMoveCodeCount;
 
-    explicit TablePanel(table::TableModel& model, QWidget* parent = nullptr);
+    TablePanel(const table::TableModel& model, table::TableActions& actions, QWidget* parent = nullptr);
     ~TablePanel() override;
 
     // The panel's size at scale 1, the window's default size.
@@ -81,8 +83,6 @@ public:
     bool onBoardKey(int key, Qt::KeyboardModifiers modifiers);
 
 signals:
-    // What a click asks of the rest of the client (requests, message boxes, dialogs).
-    void outcome(const quadrino::table::Outcome& out);
     // The logo was clicked: open the maker's web site.
     void logoClicked();
 
@@ -100,7 +100,7 @@ private:
     void configureRuleLabels();
     void buildSeatMenu();
     void drawPictures();
-    void pass(const table::Outcome& out);
+    void afterInput();
     void onWarningFrame();
 
     void renderSeats(const table::TableState& s);
@@ -114,17 +114,18 @@ private:
 
     template <typename T = QWidget> T* control(const std::string& name) const;
 
-    table::TableModel& model_;
+    const table::TableModel& model_;
+    table::TableActions& actions_;
     qreal scale_ = 1.0;
     QTimer* redraw_ = nullptr;
     std::map<std::string, QWidget*> controls_;
 
-    std::array<std::array<BoardImage*, 4>, kSeats> pieces_{};
-    std::array<BoardImage*, 2> dice_{};
-    std::array<int, 2> drawnFace_{-1, -1}; // what the dice pictures show, to draw only changes
-    std::array<BoardImage*, kMarkers> grays_{};
-    std::array<BoardImage*, 8> bonus_{};
-    std::array<int, 2> drawnExtra_{-1, -1}; // faces on image_bonus3 and image_bonus4
+    table::Numbered<table::Numbered<BoardImage*, table::kPawnCount>, kSeats> pieces_{};
+    table::Numbered<BoardImage*, 2> dice_{};
+    table::Numbered<int, 2> drawnFace_{{-1, -1}}; // what the dice pictures show, to draw only changes
+    table::Numbered<BoardImage*, kMarkers> grays_{};
+    table::Numbered<BoardImage*, table::kBonusSlots> bonus_{};
+    table::Numbered<int, 2> drawnExtra_{{-1, -1}}; // faces on the extra dice, image_bonus3 and 4
     BoardImage* warning_ = nullptr;
     QTimer* warningTimer_ = nullptr;
 

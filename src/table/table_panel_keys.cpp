@@ -10,12 +10,13 @@
 #include "art/art.h"
 #include "table/table_access.h"
 #include "table/table_panel.h"
+#include "table/table_panel_detail.h"
 
 namespace quadrino {
 
-namespace {
+using panel_detail::qs;
 
-QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+namespace {
 
 // The marker the keys have chosen wears a dark frame with a light edge, seen on any square.
 QPixmap chosenLook(const QPixmap& marker) {
@@ -120,7 +121,8 @@ bool TablePanel::onBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     // With no marker to walk, Tab moves the focus on as everywhere else.
     if (tabbing && table::markerCycle(model_.state()).empty()) return false;
     if (boardFocus()->hasFocus()) showFocusRing(true);
-    pass(model_.pressKey(*boardKey));
+    actions_.pressKey(*boardKey);
+    afterInput();
     return true;
 }
 
@@ -153,7 +155,7 @@ void TablePanel::renderAccess(const table::TableState& s) {
     if (chosen >= 1 && chosen <= kMarkers && s.marker(chosen).shown) {
         const table::AccessibleText marker = table::accessibleText(s, me, "piece_gray" + std::to_string(chosen));
         boardName += QStringLiteral(": ") + qs(marker.name) + QStringLiteral(", ") + qs(marker.description);
-        BoardImage* image = grays_[static_cast<std::size_t>(chosen - 1)];
+        BoardImage* image = grays_[chosen];
         if (!image->pixmap().isNull()) image->setPixmap(chosenLook(image->pixmap()));
     }
     if (board->accessibleName() != boardName) board->setAccessibleName(boardName);

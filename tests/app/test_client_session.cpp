@@ -71,14 +71,14 @@ private slots:
         QVERIFY(fake.waitForClient());
 
         // Before the login a click asks for a message box instead of the options dialog.
-        s.apply(s.table().clickStart());
+        s.clickStart();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(firstArg(boxes, 0), QStringLiteral("You are not connected"));
 
         fake.send("CMD_sendlogininfo+1\xFF");
         QByteArray expected = "CMD_logininfo+1+1.0.15+Ann\xFF\xFF";
         QVERIFY(fake.waitForReceived(expected));
-        s.apply(s.table().clickStart());
+        s.clickStart();
         QCOMPARE(options.size(), 1);
 
         // A win counts only in a game the client saw running.
@@ -93,7 +93,7 @@ private slots:
 
         fake.send("CMD_nextplayer+1+1+\xFF");
         QTRY_COMPARE(s.table().state().clientphase, 1);
-        s.apply(s.table().clickDice());
+        s.clickDice();
         expected += "CMD_playerroll+1+\xFF";
         QVERIFY(fake.waitForReceived(expected));
     }

@@ -308,7 +308,7 @@ private slots:
         c.launch(a.w.hostServer()->serverPort(), QStringLiteral("Cy"), QStringLiteral("join"));
         QTRY_VERIFY(b.w.identity().loggedin && c.w.identity().loggedin);
         QSignalSpy closed(&b.w, &MainWindow::closed);
-        a.w.session().apply(a.w.session().table().kick(b.w.identity().myseat));
+        a.w.session().kick(b.w.identity().myseat);
         // A launched game ends with its connection, but not before its player has read why.
         QTRY_COMPARE(closed.size(), 1);
         QCOMPARE(b.boxes, QStringList{QStringLiteral("You have been removed from the game by Ann.")});

@@ -105,7 +105,7 @@ void TestTableModel::initialState() {
     t.model.setHosting(true);
     QVERIFY(t.state().startShown);
     QVERIFY(!t.state().errorShown && !t.state().questionShown && !t.state().warning.shown);
-    QVERIFY(!t.state().out[0] && !t.state().out[1]);
+    QVERIFY(!t.state().out[3] && !t.state().out[4]);
     QCOMPARE(t.state().clientphase, 0);
     QCOMPARE(t.state().turnseat, 0);
     QCOMPARE(q(t.state().status), QStringLiteral("Welcome to Quadrino"));
@@ -288,8 +288,8 @@ void TestTableModel::startthegame() {
         QVERIFY(!t.state().pawn(4, p).shown);
         QVERIFY(t.state().pawn(3, p).shown);
     }
-    QVERIFY(t.state().out[1]);
-    QVERIFY(!t.state().out[0]);
+    QVERIFY(t.state().out[4]);
+    QVERIFY(!t.state().out[3]);
     QCOMPARE(t.name(1), QStringLiteral("Ann"));
     QCOMPARE(t.name(2), QStringLiteral("Klot"));
     QCOMPARE(t.name(3), QStringLiteral("Klick"));
@@ -303,7 +303,7 @@ void TestTableModel::startthegame() {
     QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: ON"));
     QVERIFY(t.state().pouncing);
     QVERIFY(!t.state().teamgame);
-    QVERIFY(!t.state().out[1]);
+    QVERIFY(!t.state().out[4]);
     QVERIFY(t.state().pawn(4, 2).shown);
     QCOMPARE(t.rec.chat, QStringList{"0+Ann has started a game."});
 }
@@ -352,7 +352,7 @@ void TestTableModel::getnextplayer() {
     QVERIFY(t.state().seat(1).turn);
     QCOMPARE(t.state().dice.place, table::DicePlace::Corner);
     QCOMPARE(t.state().dice.cornerSeat, 1);
-    QCOMPARE(t.state().dice.face, (std::array<int, 2>{1, 1}));
+    QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{1, 1}));
 
     t.feed(announce::hisdice(1, 2, 6, 6, 6, 6, true));
     QVERIFY(t.state().seat(1).pass);
@@ -405,9 +405,9 @@ void TestTableModel::hisdice() {
     QCOMPARE(t.rec.sounds, QStringList{"doubledice"});
     QCOMPARE(q(t.state().log), QStringLiteral("Ann moved a pawn."));
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
-    QCOMPARE(t.state().dice.face, (std::array<int, 2>{3, 4}));
+    QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{3, 4}));
     for (int drop : t.state().dice.rolledDrop) QVERIFY2(drop >= 0 && drop <= 31, qPrintable(QString::number(drop)));
-    QCOMPARE(t.state().dice.value[0], 0);
+    QCOMPARE(t.state().dice.value[1], 0);
     QVERIFY(!t.state().canmove);
     QVERIFY(!t.state().seat(1).pass);
     QVERIFY(!t.state().bonusShownAt(3));
@@ -421,7 +421,7 @@ void TestTableModel::hisdice() {
     QVERIFY(t.state().bonusShownAt(3) && t.state().bonusShownAt(4));
     QCOMPARE(t.state().bonusAt(3), 4);
     QCOMPARE(t.state().bonusAt(4), 4);
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{4, 4}));
+    QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{4, 4}));
     QCOMPARE(t.state().clientphase, 2);
     QVERIFY(t.state().canmove);
     QVERIFY(!t.state().seat(2).pass); // passing not allowed this time
@@ -479,7 +479,7 @@ void TestTableModel::movehimDiceAndBonuses() {
     m.amounts.bonus10c = 10;
     m.amounts.double1 = 6;
     t.feed(announce::movehim(m));
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{6, 6}));
+    QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{6, 6}));
     const bool shown[8] = {false, true, true, false, true, false, false, true};
     for (int n = 1; n <= 8; ++n) QCOMPARE(t.state().bonusShownAt(n), shown[n - 1]);
     QCOMPARE(t.state().bonusAt(5), 20);
@@ -488,12 +488,12 @@ void TestTableModel::movehimDiceAndBonuses() {
 
     // Die 2 used: only it is cleared; then the sum clears both.
     t.feed(announce::movehim(move(1, 2, 1, 36, 46, true)));
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{6, 0}));
-    QCOMPARE(t.state().dice.face, (std::array<int, 2>{6, -1}));
+    QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{6, 0}));
+    QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{6, -1}));
     QVERIFY(t.state().canmove);
     t.feed(announce::movehim(move(1, 3, 1, 48, 58, false)));
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{0, 0}));
-    QCOMPARE(t.state().dice.face, (std::array<int, 2>{-1, -1}));
+    QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{0, 0}));
+    QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{-1, -1}));
 }
 
 void TestTableModel::sendback() {
@@ -736,7 +736,7 @@ void TestTableModel::removepegs() {
     t.feed(announce::movehim(move(4, 1, 1, 22, 1)));
     t.feed(announce::movehim(move(4, 3, 2, 30, 9)));
     t.feed(announce::removepegs(4));
-    QVERIFY(t.state().out[1]);
+    QVERIFY(t.state().out[4]);
     QCOMPARE(t.state().seat(4).progress, 0);
     for (int p = 1; p <= 4; ++p) QCOMPARE(t.state().pawn(4, p), (table::PawnView{0, false, false}));
     // Only seats 3 and 4 can be taken out.
@@ -794,8 +794,8 @@ void TestTableModel::lateJoiner() {
     QCOMPARE(t.model.boardpawn(1, 3), 97);
     QCOMPARE(t.model.boardpawn(3, 1), 60);
     // A used die 1 is gone, as the seated players see it; die 2 as it is.
-    QCOMPARE(t.state().dice.value, (std::array<int, 2>{0, 4}));
-    QCOMPARE(t.state().dice.face, (std::array<int, 2>{-1, 4}));
+    QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{0, 4}));
+    QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{-1, 4}));
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
     // Progress from the squares: seat 1 has two pawns 1 past entering and one home (75 squares).
     QCOMPARE(t.state().seat(1).progress, (1 + 1 + 72) / 2);
@@ -834,7 +834,7 @@ void TestTableModel::lateJoiner() {
     other.feed(announce::locations(state));
     QCOMPARE(q(other.state().status), QStringLiteral("Ann's turn."));
     QVERIFY(!other.state().canmove);
-    QCOMPARE(other.state().dice.value[0], 0);
+    QCOMPARE(other.state().dice.value[1], 0);
 
     // Before the mover has rolled, the dice wait in the mover's corner.
     Model waiting(4, "Dee");
@@ -844,7 +844,7 @@ void TestTableModel::lateJoiner() {
     waiting.feed(announce::locations(state));
     QCOMPARE(waiting.state().dice.place, table::DicePlace::Corner);
     QCOMPARE(waiting.state().dice.cornerSeat, 1);
-    QCOMPARE(waiting.state().dice.face, (std::array<int, 2>{1, 1}));
+    QCOMPARE(waiting.state().dice.face.items, (std::array<int, 2>{1, 1}));
 }
 
 void TestTableModel::morestatsFlag() {

@@ -64,7 +64,7 @@ void checkAmounts(const TableState& s) {
             require(in(v, 0, 6), "an extra die outside 0..6");
         require(!s.bonusShownAt(n) || v > 0, "an empty bonus token shown");
     }
-    for (std::size_t d = 0; d < 2; ++d) {
+    for (int d = 1; d <= 2; ++d) {
         require(in(s.dice.value[d], 0, 6), "a die's value outside 0..6");
         require(in(s.dice.face[d], -1, 6), "a die's picture outside the dice");
         require(in(s.dice.rolledDrop[d], 0, 31), "rolled dice dropped too far");
@@ -183,7 +183,8 @@ constexpr std::array<const char*, 12> kBoardControls = {
 
 // One action of the user, and what it answered.
 void userAction(ClientSession& session, std::string_view args) {
-    TableModel& t = session.table();
+    // The session is the table's writer; the model is only read here.
+    const TableModel& t = session.table();
     Bytes b(args);
     // Seats and pawns a little outside their ranges too: the board's own numbers never are,
     // but the model must not trust them.
@@ -191,46 +192,46 @@ void userAction(ClientSession& session, std::string_view args) {
     Outcome out;
     switch (b.next() % 16) {
     case 0:
-        out = t.clickDice();
+        out = session.clickDice();
         break;
     case 1: {
         const int seat = small(kSeatCount + 1);
         const int pawn = small(kPawnCount + 1);
-        out = t.clickPawn(seat, pawn, b.next() % 4 == 0);
+        out = session.clickPawn(seat, pawn, b.next() % 4 == 0);
         break;
     }
     case 2:
-        out = t.clickMarker(small(kMoveCodeCount + 1));
+        out = session.clickMarker(small(kMoveCodeCount + 1));
         break;
     case 3:
-        out = t.clickPass(small(kSeatCount + 1));
+        out = session.clickPass(small(kSeatCount + 1));
         break;
     case 4:
-        out = t.clickStart();
+        out = session.clickStart();
         break;
     case 5:
-        out = t.closeError();
+        out = session.closeError();
         break;
     case 6:
-        out = t.answerQuestion(b.next() % 2 == 0);
+        out = session.answerQuestion(b.next() % 2 == 0);
         break;
     case 7:
-        out = t.pressKey(static_cast<BoardKey>(b.next() % (static_cast<int>(BoardKey::Summary) + 1)));
+        out = session.pressKey(static_cast<BoardKey>(b.next() % (static_cast<int>(BoardKey::Summary) + 1)));
         break;
     case 8: {
         const auto entry = static_cast<SeatMenuEntry>(b.next() % 3);
-        out = t.chooseSeatMenu(entry, small(kSeatCount + 1));
+        out = session.chooseSeatMenu(entry, small(kSeatCount + 1));
         break;
     }
     case 9:
-        out = t.kick(small(kRefusedSlot));
+        out = session.kick(small(kRefusedSlot));
         break;
     case 10:
         for (int i = b.next() % 25; i > 0; --i)
-            t.warningTick();
+            session.advanceWarning();
         break;
     case 11:
-        t.setNewTurnSound(b.next() % 2 == 0);
+        session.setNewTurnSound(b.next() % 2 == 0);
         break;
     case 12:
         session.setHosting(b.next() % 2 == 0);
@@ -260,8 +261,8 @@ void userAction(ClientSession& session, std::string_view args) {
         break;
     }
     }
+    // Already carried out by the session; what it asked for is checked here.
     checkRequests(out, session.identity());
-    session.apply(out);
 }
 
 // Read sizes for the stream, from the input's length: a message may arrive in pieces.
