@@ -31,6 +31,8 @@ inline bool validAmounts(const MoveSlotsView& a) {
     return holds(a.bonus20a, 20) && holds(a.bonus20b, 20) && holds(a.bonus20c, 20) && holds(a.bonus10a, 10) &&
            holds(a.bonus10b, 10) && holds(a.bonus10c, 10) && validDie(a.double1) && validDie(a.double2);
 }
+// Only where the table meets arrays counted from 0: the marker rules' board and the pawns of
+// a parsed announcement.
 inline std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
 inline std::string fromWire(std::string_view text) { return cp1252ToUtf8(text); }
