@@ -152,11 +152,29 @@ MoveHimInfo moved(int seat, int code, int pawn, int square, int progress, bool m
     return m;
 }
 
+// No session here: the sheet itself writes the model, and the panel's reports go straight to it
+// (nothing the model answers is carried out).
+struct ModelWriter final : table::TableActions {
+    explicit ModelWriter(table::TableModel& m) : model(m) {}
+    table::TableModel& model;
+    table::Outcome clickDice() override { return model.clickDice(); }
+    table::Outcome clickPawn(int seat, int pawn, bool right) override { return model.clickPawn(seat, pawn, right); }
+    table::Outcome clickMarker(int code) override { return model.clickMarker(code); }
+    table::Outcome clickPass(int seat) override { return model.clickPass(seat); }
+    table::Outcome clickStart() override { return model.clickStart(); }
+    table::Outcome closeError() override { return model.closeError(); }
+    table::Outcome answerQuestion(bool botPlays) override { return model.answerQuestion(botPlays); }
+    table::Outcome pressKey(table::BoardKey key) override { return model.pressKey(key); }
+    table::Outcome chooseSeatMenu(table::SeatMenuEntry e, int seat) override { return model.chooseSeatMenu(e, seat); }
+    bool advanceWarning() override { return model.warningTick(); }
+};
+
 // The board panel of the hosting player on seat 1 in the middle of a team game.
 bool tablePanel(const QString& folder) {
     ClientIdentity me{"Ann", 1, true, true};
     table::TableModel model(me, 7);
-    TablePanel panel(model);
+    ModelWriter writer(model);
+    TablePanel panel(model, writer);
     auto feed = [&](const std::string& message) {
         const std::string_view m(message.data(), message.size() - 1); // without the terminator
         const auto plus = m.find('+');

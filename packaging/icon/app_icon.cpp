@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "table/art/art.h"
-#include "table/art/art_paint.h"
+#include "art/art.h"
+#include "art/art_paint.h"
 
 namespace quadrino::icon {
 

@@ -85,6 +85,7 @@ private slots:
     void tallyCountsOnlySeatsInTheGame_data();
     void tallyCountsOnlySeatsInTheGame();
     void movablePawns();
+    void resetGivesAFreshTable();
 };
 
 void TestTableModel::initialState() {
@@ -1073,6 +1074,24 @@ void TestTableModel::tallyCountsOnlySeatsInTheGame() {
     QStringList names;
     for (const auto& n : t.model.otherPlayers()) names << q(n);
     QCOMPARE(names, others);
+}
+
+// A table reset for a new login shows and rolls exactly as a new one would, whatever the
+// last game left behind; only the turn sound, the user's preference, stays.
+void TestTableModel::resetGivesAFreshTable() {
+    Model played(1);
+    Model fresh(1);
+    played.model.setNewTurnSound(true);
+    fixture::ownRoll(played, 1, 1, 4, true, {{1, 4, 20}, {3, 2, 30}});
+    played.feed(announce::warning(1, 4, 1));
+    played.model.setHosting(true);
+    QVERIFY(!(played.state() == fresh.state()));
+    played.model.reset();
+    QVERIFY(played.state() == fresh.state());
+    QVERIFY(played.model.newTurnSound());
+    // The dice are seeded again: the same rolls land the same way.
+    for (Model* t : {&played, &fresh}) fixture::ownRoll(*t, 1, 2, 3, false);
+    QCOMPARE(played.state().dice.rolledDrop.items, fresh.state().dice.rolledDrop.items);
 }
 
 QTEST_APPLESS_MAIN(TestTableModel)
