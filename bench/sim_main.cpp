@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/computer_player.h"
-#include "host/strong_player.h"
+#include "rules/computer_player.h"
+#include "rules/strong_player.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
 
@@ -45,6 +45,7 @@ struct Config {
     long soak = 0; // chaotic games instead of plain bot games
     std::array<BotLevel, 4> levels{BotLevel::classic, BotLevel::classic, BotLevel::classic, BotLevel::classic};
     bool rotate = false; // play --games games for each rotation of the levels through the seats
+    StrongWeights weights; // of every Strong seat
 };
 
 // For a literal prefix: its length known where it is used, the comparison is a load or two.
@@ -79,8 +80,8 @@ bool parseLevels(std::string_view text, Config& c) {
     return true;
 }
 
-bool parseTune(std::string_view text) {
-    StrongWeights w = strongWeights();
+bool parseTune(std::string_view text, Config& c) {
+    StrongWeights& w = c.weights;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string item(text.substr(0, comma));
@@ -102,7 +103,6 @@ bool parseTune(std::string_view text) {
         else if (name == "nodes") w.fullSearchNodes = static_cast<long>(v);
         else return false;
     }
-    setStrongWeights(w);
     return true;
 }
 
@@ -116,7 +116,7 @@ bool parse(int argc, char** argv, Config& c) {
             continue;
         }
         if (a == "--tune") {
-            if (!parseTune(argv[++i])) return false;
+            if (!parseTune(argv[++i], c)) return false;
             continue;
         }
         char* end = nullptr;
@@ -189,7 +189,7 @@ void playOne(const Config& c, std::uint32_t seed, Totals& t) {
     port.attach(host);
     port.setBotDelay(c.botDelay);
     for (int seat = 1; seat <= 4; ++seat) {
-        host.setBotLevel(seat, c.levels[static_cast<std::size_t>(seat - 1)]);
+        host.setBotLevel(seat, c.levels[static_cast<std::size_t>(seat - 1)], c.weights);
         ++t.seatsByLevel[levelIndex(c.levels[static_cast<std::size_t>(seat - 1)])];
     }
     int winner = 0;
@@ -333,7 +333,7 @@ bool soakGame(std::uint32_t seed, std::mt19937& rng, SoakTotals& t) {
                     ++t.wrongMoves;
                     say(seat, "CMD_moveit+" + std::to_string(seat) + "+" + std::to_string(pick(-1, 14)) + "+" +
                                   std::to_string(pick(0, 5)) + "+");
-                } else if (auto move = computermove(host.engine().board(), seat)) {
+                } else if (auto move = computermove(host.engine().board(), host.engine().squareCounts(), seat)) {
                     say(seat, "CMD_moveit+" + std::to_string(seat) + "+" + std::to_string(move->code) + "+" +
                                   std::to_string(move->pawn) + "+");
                 }

@@ -9,9 +9,9 @@
 #include <ctime>
 #include <vector>
 
-#include "host/board_rules.h"
-#include "host/random.h"
-#include "host/strong_player.h"
+#include "rules/board_rules.h"
+#include "rules/random.h"
+#include "rules/strong_player.h"
 
 using namespace quadrino;
 
@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     Random rng(12345);
     std::vector<double> ms;
     long decided = 0;
+    StrongPlayer player;
     for (long i = 0; i < positions; ++i) {
         BoardState b;
         b.options.blocking = true;
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         b.amounts = MoveSlots{die, die, die, die, 20, 20, 20, 10, 10, 10};
         const int seat = static_cast<int>(rng.below(kSeatCount)) + 1;
         const double begin = cpuMs();
-        const auto d = strongmove(b, seat, StrongContext{2, true});
+        const auto d = player.decide(b, SquareCounts(b), seat, TurnContext{2, true});
         ms.push_back(cpuMs() - begin);
         decided += d.has_value();
     }

@@ -24,7 +24,7 @@
 #include "chat/chat_pane.h"
 #include "chat/free_text.h"
 #include "chat/phrase_buttons.h"
-#include "host/random.h"
+#include "rules/random.h"
 #include "net/host_server.h"
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"

@@ -134,7 +134,7 @@ void Host::timerFired(HostTimer timer) {
         }
         break;
     }
-    case HostTimer::Next: engine_.timer1Timer(); break;
+    case HostTimer::Next: engine_.nextPlayerPauseOver(); break;
     case HostTimer::Computer: engine_.computertimerTimer(); break;
     case HostTimer::Watch: watchTick(); break;
     }

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/dice.h"
+#include "rules/dice.h"
 #include "host/host_log.h"
 #include "host/host_port.h"
 #include "host/seat_table.h"
@@ -81,8 +81,10 @@ public:
     bool botPlays(int seat) const { return seats_.botPlays(seat); }
     std::size_t queuedMessages() const { return queue_.size(); }
     // The level of the computer player for one seat, or for all four: the hosting user's
-    // choice, applied from the seat's next decision on.
-    void setBotLevel(int seat, BotLevel level) { engine_.setBotLevel(seat, level); }
+    // choice, applied from the seat's next decision on. Strong plays with the given weights.
+    void setBotLevel(int seat, BotLevel level, const StrongWeights& weights = {}) {
+        engine_.setBotLevel(seat, level, weights);
+    }
     void setBotLevels(BotLevel level) {
         for (int seat = 1; seat <= kSeatCount; ++seat) engine_.setBotLevel(seat, level);
     }

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "host/computer_player.h"
-#include "host/strong_player.h"
 
 namespace quadrino {
 namespace {
@@ -19,8 +17,8 @@ const char* flag(bool on) { return on ? "t" : "f"; }
 
 } // namespace
 
-StrongContext strongContext(const TurnState& t) {
-    StrongContext context{t.doublescount, t.rollagain, 0};
+TurnContext turnContext(const TurnState& t) {
+    TurnContext context{t.doublescount, t.rollagain, 0};
     for (int s : t.turnorder)
         if (isSeat(s)) context.playing |= 1u << (s - 1);
     return context;
@@ -34,7 +32,15 @@ bool isSquareOfSeat(int seat, int square) {
 }
 
 TurnEngine::TurnEngine(HostPort& port, SeatTable& seats, DiceSource& dice)
-    : port_(port), seats_(seats), dice_(dice) {}
+    : port_(port), seats_(seats), dice_(dice) {
+    for (auto& bot : bots_) bot = makeComputerPlayer(BotLevel::classic);
+}
+
+void TurnEngine::setBotLevel(int seat, BotLevel level, const StrongWeights& weights) {
+    if (!isSeat(seat)) return;
+    botLevels_[seat] = level;
+    bots_[seat] = makeComputerPlayer(level, weights);
+}
 
 void TurnEngine::startgame(const StartGameRequest& r) {
     // A new game replaces a running one; a pause or bot step armed for the old game must not
@@ -174,7 +180,7 @@ void TurnEngine::playerroll(int seat) {
     }
     seats_.broadcast(announce::inplace::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
                                        amounts.double2, passOffer));
-    if (!checkformoves(board_, turn_.whoseturn, counts_)) {
+    if (!checkformoves(board_, counts_, turn_.whoseturn)) {
         seats_.broadcast(announce::inplace::nomoves(seat));
         armNextPlayer();
     } else if (seats_.botPlays(seat)) {
@@ -196,7 +202,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     // A refused move leaves every amount where it was, the second and third 20 included.
     // Whether moves are left is judged before the captured pawn leaves: it still makes a
     // pair on the landing square.
-    const CommittedMove committed = commitMove(board_, seat, pawn, code, counts_);
+    const CommittedMove committed = commitMove(board_, counts_, seat, pawn, code);
     if (committed.landing == 0) return refuse(5);
     const int landing = committed.landing;
     const bool more = committed.more;
@@ -285,7 +291,7 @@ void TurnEngine::armNextPlayer() {
 }
 
 void TurnEngine::keepGameMoving() {
-    if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, turn_.whoseturn, counts_)) return;
+    if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, counts_, turn_.whoseturn)) return;
     port_.log("seat " + std::to_string(turn_.whoseturn) + " has no move left; the turn passes");
     seats_.broadcast(announce::inplace::nomoves(turn_.whoseturn));
     armNextPlayer();
@@ -295,7 +301,7 @@ void TurnEngine::armComputer(int intervalMs) {
     if (turn_.gamestarted) port_.startTimer(HostTimer::Computer, intervalMs);
 }
 
-void TurnEngine::timer1Timer() {
+void TurnEngine::nextPlayerPauseOver() {
     if (!turn_.gamestarted) {
         port_.stopTimer(HostTimer::Next);
         return;
@@ -317,19 +323,13 @@ void TurnEngine::computerplay(int seat) {
     if (turn_.turnphase == 1) {
         playerroll(seat);
     } else if (turn_.turnphase == 2) {
-        if (botLevel(seat) == BotLevel::strong) {
-            const auto d = strongmove(board_, seat, strongContext(turn_));
-            if (d && d->pass)
-                playerpass(seat);
-            else if (d)
-                moveit(seat, d->move.code, d->move.pawn);
-            else
-                keepGameMoving();
-        } else if (auto move = computermove(board_, seat, counts_)) {
-            moveit(seat, move->code, move->pawn);
-        } else {
+        const auto d = bots_[seat]->decide(board_, counts_, seat, turnContext(turn_));
+        if (d && d->pass)
+            playerpass(seat);
+        else if (d)
+            moveit(seat, d->move.code, d->move.pawn);
+        else
             keepGameMoving();
-        }
     }
     // Phase 0: the turn is over and the next seat a second away; nothing to do.
 }

@@ -5,13 +5,16 @@
 // enforces both penalties, declares the winner and lets the computer play the seats nobody
 // plays. Requests reach it from the host's dispatch; the computer player uses the same entry
 // points.
-#include "host/board_rules.h"
-#include "host/dice.h"
-#include "host/game_state.h"
+#include <memory>
+
 #include "host/host_port.h"
 #include "host/seat_table.h"
-#include "host/strong_player.h"
 #include "protocol/catalogue.h"
+#include "rules/board_rules.h"
+#include "rules/computer_player.h"
+#include "rules/dice.h"
+#include "rules/game_state.h"
+#include "rules/strong_player.h"
 
 namespace quadrino {
 
@@ -47,8 +50,9 @@ public:
     void moveit(int seat, int code, int pawn);
     void playerpass(int seat);
 
-    // The two game timers.
-    void timer1Timer();
+    // The two game timers: the pause before the next seat's turn is over, and the computer's
+    // step for the seat on turn is due.
+    void nextPlayerPauseOver();
     void computertimerTimer();
 
     // What the seat table tells the engine.
@@ -72,10 +76,9 @@ public:
     // can be in: pawns off their seat's path, numbers out of range.
     bool resume(const GameSnapshot& snapshot);
 
-    // How the computer plays a seat when nobody does; kept across games, never sent.
-    void setBotLevel(int seat, BotLevel level) {
-        if (isSeat(seat)) botLevels_[seat] = level;
-    }
+    // How the computer plays a seat when nobody does (Strong with the given weights); kept
+    // across games, never sent.
+    void setBotLevel(int seat, BotLevel level, const StrongWeights& weights = {});
     BotLevel botLevel(int seat) const { return isSeat(seat) ? botLevels_[seat] : BotLevel::classic; }
 
 private:
@@ -95,6 +98,7 @@ private:
     SeatTable& seats_;
     DiceSource& dice_;
     PerSeat<BotLevel> botLevels_{}; // all Classic
+    PerSeat<std::unique_ptr<ComputerPlayer>> bots_; // by botLevels_
     BoardState board_;
     // The board's pawns counted per square: every question about a move needs them, and the
     // board changes a pawn or two at a time. Moves and captures update them; the rare
@@ -103,9 +107,8 @@ private:
     TurnState turn_;
 };
 
-// What the Strong computer player needs to know of the turn: doubles so far, and which
-// seats take part.
-StrongContext strongContext(const TurnState& t);
+// What a computer player needs to know of the turn: doubles so far, and which seats take part.
+TurnContext turnContext(const TurnState& t);
 
 // True when a pawn of the seat may stand on the square at all: start, its track, its own
 // home column, its own home square.

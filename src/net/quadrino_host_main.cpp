@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "host/strong_player.h"
+#include "rules/strong_player.h"
 #include "net/host_server.h"
 #include "net/stderr_log.h"
 #include "protocol/wire.h"

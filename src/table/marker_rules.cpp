@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/marker_rules.h"
 
-#include "host/board_rules.h"
-
 namespace quadrino::table {
 
 namespace {
@@ -42,26 +40,6 @@ int ClientMirror::square(int seat, int pawn) const {
     return boardpawns[row(seat)][row(pawn)];
 }
 
-// Squares, safety spots and stepping are the same for the client as for the host; only what
-// the client does with them differs.
-int stepSquare(int seat, int square) { return quadrino::stepSquare(seat, square); }
-
-bool checkforblock(const BoardPawns& pawns, int square) {
-    int count = 0;
-    for (const auto& seat : pawns)
-        for (int sq : seat)
-            if (sq == square) ++count;
-    return count >= 2;
-}
-
-bool nomorethentwo(const BoardPawns& pawns, int seat, int square) {
-    if (!isSeat(seat)) return true;
-    int count = 0;
-    for (int sq : pawns[row(seat)])
-        if (sq == square) ++count;
-    return count < 2;
-}
-
 int markerTarget(const ClientMirror& m, int seat, int pawn, int code) {
     if (!isSeat(seat) || !isPawn(pawn)) return 0;
     const int home = homeSquareOf(seat);
@@ -71,7 +49,8 @@ int markerTarget(const ClientMirror& m, int seat, int pawn, int code) {
     if (q <= 0 || (q > kLastBoardSquare && q != home)) return 0;
     const int amount = m.amounts.amount(code);
     if (amount <= 0) return 0;
-    return oktomoveTest(hostBoard(m, seat), seat, pawn, amount);
+    const BoardState b = hostBoard(m, seat);
+    return oktomove(b, SquareCounts(b), seat, pawn, amount);
 }
 
 std::array<int, kMoveCodeCount + 1> markerTargets(const ClientMirror& mirror, int seat, int pawn) {
@@ -96,7 +75,8 @@ namespace quadrino::table {
 
 bool canEnter(const ClientMirror& m, int seat, int pawn) {
     if (!isSeat(seat) || !isPawn(pawn) || m.square(seat, pawn) != 0 || enteringCode(m.amounts) == 0) return false;
-    return oktomoveTest(hostBoard(m, seat), seat, pawn, 5) != 0;
+    const BoardState b = hostBoard(m, seat);
+    return oktomove(b, SquareCounts(b), seat, pawn, 5) != 0;
 }
 
 bool canMove(const ClientMirror& m, int seat, int pawn) {

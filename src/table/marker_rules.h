@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which squares a pawn could reach with the amounts the user still holds, so that markers can
-// be offered before anything is sent. The answers come from the host's own rule book, fed
-// with the client's picture of the board: a marker the host would refuse is never offered.
+// be offered before anything is sent. The answers come from the rule book the host plays by,
+// fed with the client's picture of the board: a marker the host would refuse is never offered.
 // The host still checks every request; the picture lacks nothing the rule book reads but the
 // block partners of a late joiner's first turn.
 //
@@ -10,6 +10,7 @@
 #include <array>
 
 #include "protocol/vocabulary.h"
+#include "rules/board_rules.h"
 
 namespace quadrino::table {
 
@@ -46,16 +47,6 @@ struct ClientMirror {
     // Square of pawn 1..4 of seat 1..4; 0 for numbers out of range.
     int square(int seat, int pawn) const;
 };
-
-using quadrino::homeSquareOf;
-using quadrino::isSafeSquare;
-// One step of a pawn of `seat` from `square`, turning into the seat's home column.
-int stepSquare(int seat, int square);
-
-// Two or more of all sixteen pawns stand on the square.
-bool checkforblock(const BoardPawns& pawns, int square);
-// Fewer than two of the seat's own pawns stand on the square.
-bool nomorethentwo(const BoardPawns& pawns, int seat, int square);
 
 // Square on which marker `code` of the user's pawn would be shown, 0 when there is none.
 // `seat` is the user's own seat. Pawns at start never get markers (they enter at once).

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/random.h"
+#include "rules/random.h"
 #include "protocol/catalogue.h"
 #include "table/client_identity.h"
 #include "table/marker_rules.h"

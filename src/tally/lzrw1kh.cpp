@@ -3,11 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <new>
-#include <system_error>
 
 namespace quadrino::lzrw1kh {
 namespace {
@@ -65,7 +61,7 @@ Error checkId(const std::uint8_t* id) {
     return Error::BadHeader;
 }
 
-// The block loop shared by the in-memory and the file reader. `read(n, buffer)` must fill
+// The block loop of the reader. `read(n, buffer)` must fill
 // n bytes or return false; `write(bytes)` returns false when the sink refused them.
 template <typename Read, typename Write>
 Error decodeStream(Read&& read, Write&& write, std::size_t maxSize, std::uint64_t& total) {
@@ -96,35 +92,6 @@ Error decodeStream(Read&& read, Write&& write, std::size_t maxSize, std::uint64_
     }
     if (total != static_cast<std::uint64_t>(declared)) return Error::SizeMismatch;
     return Error::None;
-}
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-FilePtr openFile(const std::filesystem::path& path, const char* mode) {
-    return FilePtr(std::fopen(path.c_str(), mode));
-}
-
-// Closing reports errors that only show when buffered bytes finally reach the disk.
-bool closeFile(FilePtr& file) {
-    bool ok = std::fflush(file.get()) == 0 && std::ferror(file.get()) == 0;
-    ok = std::fclose(file.release()) == 0 && ok;
-    return ok;
-}
-
-void removeOutput(FilePtr& file, const std::filesystem::path& path) {
-    if (file) std::fclose(file.release());
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) std::filesystem::remove(path, ec);
-}
-
-FileResult fail(Error e, const std::filesystem::path& about) {
-    FileResult r;
-    r.error = e;
-    r.message = errorText(e, about.string());
-    return r;
 }
 
 } // namespace
@@ -313,86 +280,6 @@ Result decompress(std::span<const std::uint8_t> file, Bytes& data, std::size_t m
     const Error e = decodeStream(read, write, maxSize, total);
     if (e != Error::None) data.clear();
     return {e};
-}
-
-FileResult compressFile(const std::filesystem::path& input, const std::filesystem::path& output) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(input, ec);
-    if (ec) return fail(Error::SizeUnavailable, input);
-    if (size > kMaxDataSize) return fail(Error::TooLarge, input);
-
-    Bytes buffer;
-    try {
-        buffer.resize(kChunkSize);
-    } catch (const std::bad_alloc&) {
-        return fail(Error::NoBufferMemory, input);
-    }
-    FilePtr in = openFile(input, "rb");
-    if (!in) return fail(Error::OpenInput, input);
-    FilePtr out = openFile(output, "wb");
-    if (!out) return fail(Error::OpenOutput, output);
-
-    FileResult result;
-    auto put = [&](const Bytes& bytes) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size()) return false;
-        result.bytesWritten += bytes.size();
-        return true;
-    };
-    Bytes header(kIdLzrw1.begin(), kIdLzrw1.end());
-    appendLe32(header, static_cast<std::uint32_t>(size));
-    if (!put(header)) {
-        removeOutput(out, output);
-        return fail(Error::WriteShort, output);
-    }
-    for (;;) {
-        const std::size_t n = std::fread(buffer.data(), 1, kChunkSize, in.get());
-        if (std::ferror(in.get())) {
-            removeOutput(out, output);
-            return fail(Error::ReadFailed, input);
-        }
-        Bytes block;
-        appendLe16(block, 0);
-        const Bytes data = compressBlock(std::span(buffer).first(n));
-        block[0] = lowByte(data.size());
-        block[1] = lowByte(data.size() >> 8);
-        block.insert(block.end(), data.begin(), data.end());
-        if (!put(block)) {
-            removeOutput(out, output);
-            return fail(Error::WriteShort, output);
-        }
-        if (n < kChunkSize) break;
-    }
-    if (!closeFile(out)) {
-        removeOutput(out, output);
-        return fail(Error::WriteShort, output);
-    }
-    return result;
-}
-
-FileResult decompressFile(const std::filesystem::path& input, const std::filesystem::path& output) {
-    FilePtr in = openFile(input, "rb");
-    if (!in) return fail(Error::OpenInput, input);
-    FilePtr out = openFile(output, "wb");
-    if (!out) return fail(Error::OpenOutput, output);
-
-    auto read = [&](std::size_t n, std::uint8_t* to) { return std::fread(to, 1, n, in.get()) == n; };
-    auto write = [&](const Bytes& chunk) {
-        return std::fwrite(chunk.data(), 1, chunk.size(), out.get()) == chunk.size();
-    };
-    FileResult result;
-    Error e = Error::None;
-    try {
-        e = decodeStream(read, write, kMaxDataSize, result.bytesWritten);
-    } catch (const std::bad_alloc&) {
-        e = Error::NoBufferMemory;
-    }
-    if (e == Error::None && !closeFile(out)) e = Error::WriteShort;
-    if (e != Error::None) {
-        removeOutput(out, output);
-        const bool aboutOutput = e == Error::WriteShort || e == Error::OpenOutput;
-        return fail(e, aboutOutput ? output : input);
-    }
-    return result;
 }
 
 } // namespace quadrino::lzrw1kh

@@ -5,7 +5,6 @@
 // so the block layout, the hash and the table updates are fixed down to the byte.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -63,17 +62,5 @@ Result compress(std::span<const std::uint8_t> data, Bytes& file);
 // Whole "WRZL" file image to the data. Refuses files declaring more than `maxSize`
 // bytes before decoding anything, so a small hostile file cannot demand a large buffer.
 Result decompress(std::span<const std::uint8_t> file, Bytes& data, std::size_t maxSize = kMaxDataSize);
-
-struct FileResult {
-    Error error = Error::None;
-    std::string message;           // errorText(error, the path concerned), empty when ok
-    std::uint64_t bytesWritten = 0;
-    bool ok() const { return error == Error::None; }
-};
-
-// File to file. On a failure after the output was created, the output is removed (only
-// when it is a regular file: a device such as /dev/full is left alone).
-FileResult compressFile(const std::filesystem::path& input, const std::filesystem::path& output);
-FileResult decompressFile(const std::filesystem::path& input, const std::filesystem::path& output);
 
 } // namespace quadrino::lzrw1kh

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "host/dice.h"
+#include "rules/dice.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
 #include "protocol/catalogue.h"

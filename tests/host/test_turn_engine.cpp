@@ -3,7 +3,7 @@
 // passing, the block limit, errors, bot pacing, winners.
 #include <QtTest>
 
-#include "host/board_rules.h"
+#include "rules/board_rules.h"
 #include "host_fixture.h"
 
 using namespace quadrino;
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(f.inbox[1].value(0).startsWith("CMD_movehim+1+1+1+13+"));
         QVERIFY2(f.inbox[1].value(0).endsWith("+20+0+0+0+0+0+0+0+f+~"), qPrintable(f.inbox[1].value(0)));
         QVERIFY(f.inbox[1].value(1).startsWith("CMD_sendback+1+2+1+"));
-        QVERIFY(checkformoves(b, 1)); // afterwards the 2 would have been playable
+        QVERIFY(checkformoves(b, SquareCounts(b), 1)); // afterwards the 2 would have been playable
         QVERIFY(f.port.timerActive(HostTimer::Next));
     }
 

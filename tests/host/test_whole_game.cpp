@@ -4,8 +4,8 @@
 // turn order must hold, and the winner must really be home.
 #include <QtTest>
 
-#include "host/board_rules.h"
-#include "host/computer_player.h"
+#include "rules/board_rules.h"
+#include "rules/computer_player.h"
 #include "host_fixture.h"
 #include "protocol/catalogue.h"
 #include "protocol/message_queue.h"
@@ -110,16 +110,7 @@ private slots:
                     }
                     QVERIFY2(np->seat == expected, where);
                 }
-                if (!rollAgain) {
-                    auto& st = sb.seats[np->seat];
-                    st.blockpartner = {};
-                    for (int j = 1; j <= 4; ++j)
-                        for (int k = 1; k <= 4; ++k)
-                            if (j != k && st.pawnsquare[j] != 0 && st.pawnsquare[j] == st.pawnsquare[k]) {
-                                st.blockpartner[j] = k;
-                                st.blockpartner[k] = j;
-                            }
-                }
+                if (!rollAgain) recordBlockPartners(sb, np->seat);
                 seatOnTurn = np->seat;
                 rollAgain = false;
                 break;
@@ -136,7 +127,7 @@ private slots:
                 sb.amounts.die2 = h->die2;
                 sb.amounts.double1 = h->double1;
                 sb.amounts.double2 = h->double2;
-                const bool more = checkformoves(sb, seatOnTurn);
+                const bool more = checkformoves(sb, SquareCounts(sb), seatOnTurn);
                 const bool saysNone = i + 1 < log.toSeat1.size() && log.toSeat1[i + 1].rfind("CMD_nomoves+", 0) == 0;
                 QVERIFY2(more != saysNone, where);
                 break;
@@ -155,16 +146,11 @@ private slots:
                 auto mh = parseMovehim(body);
                 QVERIFY(mh);
                 QVERIFY2(mh->seat == seatOnTurn, where);
-                auto pick = computermove(sb, mh->seat);
+                SquareCounts counts(sb);
+                auto pick = computermove(sb, counts, mh->seat);
                 QVERIFY2(pick && pick->code == mh->code && pick->pawn == mh->pawn, where);
-                const int amount = amountOfCode(sb.amounts, mh->code).value_or(0);
-                QVERIFY2(amount > 0, where);
-                const int landing = oktomove(sb, mh->seat, mh->pawn, amount, true);
-                QVERIFY2(landing == mh->square, where);
-                auto& st = sb.seats[mh->seat];
-                st.pawnsquare[mh->pawn] = landing;
-                spendCode(sb.amounts, mh->code);
-                if (landing == homeSquareOf(mh->seat)) awardHomeBonus(sb.amounts);
+                const CommittedMove committed = commitMove(sb, counts, mh->seat, mh->pawn, mh->code);
+                QVERIFY2(committed.landing != 0 && committed.landing == mh->square, where);
                 QCOMPARE(mh->progress, travelled(sb, mh->seat));
                 const auto& a = sb.amounts;
                 QCOMPARE((std::array<int, 8>{mh->amounts.bonus20a, mh->amounts.bonus20b, mh->amounts.bonus20c,
@@ -174,7 +160,7 @@ private slots:
                                              a.double1, a.double2}));
                 // The flag is real only for the mover's own connection, and judged before a
                 // captured pawn leaves.
-                QCOMPARE(mh->moreMoves, mh->seat == 1 && checkformoves(sb, mh->seat));
+                QCOMPARE(mh->moreMoves, mh->seat == 1 && committed.more);
                 if (sb.sendseat) {
                     const std::string& next = log.toSeat1.at(i + 1);
                     auto sbk = parseSendback(splitCommand(next).rest);

@@ -5,6 +5,7 @@
 
 #include "table/marker_rules.h"
 
+using namespace quadrino;
 using namespace quadrino::table;
 
 namespace {
@@ -248,14 +249,6 @@ void TestMarkerRules::entering() {
 }
 
 void TestMarkerRules::helpers() {
-    const BoardPawns b = parsePawns("1.1=12 1.2=12 2.1=30 3.1=30 4.1=40");
-    QVERIFY(checkforblock(b, 12));
-    QVERIFY(checkforblock(b, 30)); // pawns of two seats count too
-    QVERIFY(!checkforblock(b, 40));
-    QVERIFY(checkforblock(b, 0)); // pawns at start count like any other square
-    QVERIFY(!nomorethentwo(b, 1, 12));
-    QVERIFY(nomorethentwo(b, 2, 30));
-    QVERIFY(nomorethentwo(b, 2, 12));
     QCOMPARE(homeSquareOf(1), 97);
     QCOMPARE(homeSquareOf(2), 99);
     QCOMPARE(homeSquareOf(3), 98);

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The LZRW1/KH codec: exact bytes of known files, round trips, and every refusal.
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
@@ -81,16 +78,6 @@ std::vector<Block> blocksOf(const Bytes& file) {
     return blocks;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QByteArray asQBytes(const Bytes& b) {
     return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
 }
@@ -114,10 +101,6 @@ private slots:
     void malformedBlocksNeverOverrun_data();
     void malformedBlocksNeverOverrun();
     void randomizedCorruption();
-    void fileRoundTrip();
-    void fileErrors_data();
-    void fileErrors();
-    void writeFailureRemovesOutput();
 };
 
 void TestLzrw1kh::knownFiles_data() {
@@ -391,96 +374,6 @@ void TestLzrw1kh::randomizedCorruption() {
         Bytes data;
         if (!decompress(file, data).ok()) QVERIFY(data.empty());
     }
-}
-
-void TestLzrw1kh::fileRoundTrip() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString plain = dir.filePath("plain.txt");
-    const QString packed = dir.filePath("packed.tld");
-    const QString back = dir.filePath("back.txt");
-    const Bytes data = mixedBytes(70000, 11);
-    QVERIFY(writeAll(plain, asQBytes(data)));
-
-    const FileResult c = compressFile(plain.toStdString(), packed.toStdString());
-    QVERIFY2(c.ok(), c.message.c_str());
-    const QByteArray onDisk = readAll(packed);
-    QCOMPARE(c.bytesWritten, std::uint64_t(onDisk.size()));
-    Bytes inMemory;
-    compress(data, inMemory);
-    QCOMPARE(onDisk, asQBytes(inMemory));
-
-    const FileResult d = decompressFile(packed.toStdString(), back.toStdString());
-    QVERIFY2(d.ok(), d.message.c_str());
-    QCOMPARE(d.bytesWritten, std::uint64_t(data.size()));
-    QCOMPARE(readAll(back), asQBytes(data));
-}
-
-void TestLzrw1kh::fileErrors_data() {
-    QTest::addColumn<bool>("compressing");
-    QTest::addColumn<QString>("input");   // relative to a scratch folder
-    QTest::addColumn<QByteArray>("content");  // hex written to "input" unless empty and named "missing"
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("text");    // with IN and OUT standing for the full paths
-    QTest::newRow("compress: no input") << true << "missing" << QByteArray() << "out"
-                                        << "Lzrw1 compression : Failed to obtain the size of : IN";
-    QTest::newRow("compress: input is a folder") << true << "folder" << QByteArray() << "out"
-                                                 << "Lzrw1 compression : Failed to obtain the size of : IN";
-    QTest::newRow("compress: output folder missing") << true << "in" << QByteArray("61") << "nowhere/out"
-                                                     << "Lzrw1 (de)compression : Failed to open output file : OUT";
-    QTest::newRow("decompress: no input") << false << "missing" << QByteArray() << "out"
-                                          << "Lzrw1 (de)compression : Failed to open input file : IN";
-    QTest::newRow("decompress: output folder missing")
-        << false << "in" << QByteArray("57 52 5A 4C 00 00 00 00 01 00 80") << "nowhere/out"
-        << "Lzrw1 (de)compression : Failed to open output file : OUT";
-    QTest::newRow("decompress: cut inside a block")
-        << false << "in" << QByteArray("57 52 5A 4C 14 00 00 00 07 00 40 80 00 00") << "out"
-        << "Lzrw1 : Error reading from input file : IN";
-    QTest::newRow("decompress: bad header") << false << "in" << QByteArray("50 4B 03 04 00 00 00 00") << "out"
-                                            << "IN : Lzrw1 decompression : this file has no valid header !";
-    QTest::newRow("decompress: sizes differ")
-        << false << "in" << QByteArray("57 52 5A 4C 05 00 00 00 04 00 80 61 62 63") << "out"
-        << "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !";
-}
-
-void TestLzrw1kh::fileErrors() {
-    QFETCH(bool, compressing);
-    QFETCH(QString, input);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, output);
-    QFETCH(QString, text);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString in = dir.filePath(input);
-    const QString out = dir.filePath(output);
-    if (input == "folder") QVERIFY(QDir(dir.path()).mkdir(input));
-    else if (input != "missing") QVERIFY(writeAll(in, QByteArray::fromHex(content.replace(' ', ""))));
-
-    const FileResult r = compressing ? compressFile(in.toStdString(), out.toStdString())
-                                     : decompressFile(in.toStdString(), out.toStdString());
-    QVERIFY(!r.ok());
-    QCOMPARE(QString::fromStdString(r.message), QString(text).replace("IN", in).replace("OUT", out));
-    // A failed run leaves no half-written output behind.
-    QVERIFY(!QFile::exists(out));
-}
-
-void TestLzrw1kh::writeFailureRemovesOutput() {
-    if (!QFile::exists("/dev/full")) QSKIP("needs /dev/full");
-    QTemporaryDir dir;
-    const QString in = dir.filePath("in");
-    QVERIFY(writeAll(in, asQBytes(mixedBytes(50000, 5))));
-    const FileResult r = compressFile(in.toStdString(), "/dev/full");
-    QVERIFY(!r.ok());
-    QCOMPARE(QString::fromStdString(r.message), QString("Lzrw1 : Error writing to output file : /dev/full"));
-    // A device is never removed, even though the output is removed after a failure.
-    QVERIFY(QFile::exists("/dev/full"));
-
-    Bytes file;
-    compress(mixedBytes(50000, 5), file);
-    QVERIFY(writeAll(in, asQBytes(file)));
-    const FileResult d = decompressFile(in.toStdString(), "/dev/full");
-    QCOMPARE(QString::fromStdString(d.message), QString("Lzrw1 : Error writing to output file : /dev/full"));
-    QVERIFY(QFile::exists("/dev/full"));
 }
 
 QTEST_APPLESS_MAIN(TestLzrw1kh)

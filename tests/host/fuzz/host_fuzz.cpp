@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/board_rules.h"
-#include "host/dice.h"
+#include "rules/board_rules.h"
+#include "rules/dice.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
 
@@ -126,7 +126,7 @@ struct Run {
             return;
         }
         if (t.turnphase == 2 && !next)
-            require(checkformoves(b, t.whoseturn), "the seat on turn has rolled and has no move left");
+            require(checkformoves(b, SquareCounts(b), t.whoseturn), "the seat on turn has rolled and has no move left");
         if (host.botPlays(t.whoseturn) && !next)
             require(computer, "the computer plays the seat on turn and is not armed");
     }

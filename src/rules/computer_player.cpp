@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/computer_player.h"
+#include "rules/computer_player.h"
 
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 
-#include "host/board_rules.h"
+#include "rules/board_rules.h"
+#include "rules/strong_player.h"
 
 namespace quadrino {
 
@@ -25,7 +26,7 @@ constexpr AmountSet bit(int amount) { return AmountSet{1} << amount; }
 // kept.
 class Asker {
 public:
-    Asker(const BoardState& b, int seat, const SquareCounts& counts) : judge_(b, seat, counts) {
+    Asker(const BoardState& b, int seat, const SquareCounts& counts) : b_(b), counts_(counts), seat_(seat) {
         const auto amounts = amountsInOrder(b.amounts);
         for (std::size_t i = 0; i < kMoveCodeCount; ++i) {
             const int code = kMoveCodeOrder[i];
@@ -45,11 +46,11 @@ public:
 
     bool granted(int pawn, int amount) {
         if (amount == 0) return false;
-        if (amount < 0 || amount >= kRemembered) return judge_.landing(pawn, amount) != 0;
+        if (amount < 0 || amount >= kRemembered) return oktomove(b_, counts_, seat_, pawn, amount) != 0;
         const auto p = static_cast<std::size_t>(pawn - 1);
         if ((known_[p] & bit(amount)) == 0) {
             known_[p] |= bit(amount);
-            if (judge_.landing(pawn, amount) != 0) granted_[p] |= bit(amount);
+            if (oktomove(b_, counts_, seat_, pawn, amount) != 0) granted_[p] |= bit(amount);
         }
         return (granted_[p] & bit(amount)) != 0;
     }
@@ -91,7 +92,9 @@ public:
     }
 
 private:
-    MoveJudge judge_;
+    const BoardState& b_;
+    const SquareCounts& counts_;
+    int seat_;
     // The non-zero amounts of the full slot order with their codes.
     std::array<std::int8_t, kMoveCodeCount> offerCode_{};
     std::array<int, kMoveCodeCount> offerAmount_{};
@@ -228,40 +231,7 @@ std::optional<BotMove> checkforcomputermove(const BoardState& b, Asker& ask, int
 
 } // namespace
 
-std::optional<BotMove> checkforblock(const BoardState& b, int seat) {
-    if (!isSeat(seat)) return std::nullopt;
-    const SquareCounts counts(b);
-    Asker ask(b, seat, counts);
-    return checkforblock(b, ask, seat);
-}
-
-std::optional<BotMove> checkforcomputerstart(const BoardState& b, int seat) {
-    if (!isSeat(seat)) return std::nullopt;
-    const SquareCounts counts(b);
-    Asker ask(b, seat, counts);
-    return checkforcomputerstart(b, ask, seat);
-}
-
-std::optional<BotMove> checkforcomputersend(const BoardState& b, int seat) {
-    if (!isSeat(seat)) return std::nullopt;
-    const SquareCounts counts(b);
-    Asker ask(b, seat, counts);
-    return checkforcomputersend(b, ask, seat);
-}
-
-std::optional<BotMove> checkforcomputermove(const BoardState& b, int seat) {
-    if (!isSeat(seat)) return std::nullopt;
-    const SquareCounts counts(b);
-    Asker ask(b, seat, counts);
-    return checkforcomputermove(b, ask, seat);
-}
-
-std::optional<BotMove> computermove(const BoardState& b, int seat) {
-    if (!isSeat(seat)) return std::nullopt;
-    return computermove(b, seat, SquareCounts(b));
-}
-
-std::optional<BotMove> computermove(const BoardState& b, int seat, const SquareCounts& counts) {
+std::optional<BotMove> computermove(const BoardState& b, const SquareCounts& counts, int seat) {
     if (!isSeat(seat)) return std::nullopt;
     // One set of answers for all four steps: they ask about the same board.
     Asker ask(b, seat, counts);
@@ -269,6 +239,27 @@ std::optional<BotMove> computermove(const BoardState& b, int seat, const SquareC
     if (auto move = checkforcomputerstart(b, ask, seat)) return move;
     if (auto move = checkforcomputersend(b, ask, seat)) return move;
     return checkforcomputermove(b, ask, seat);
+}
+
+std::optional<BotDecision> ClassicPlayer::decide(const BoardState& b, const SquareCounts& counts, int seat,
+                                                 const TurnContext&) {
+    if (auto move = computermove(b, counts, seat)) return BotDecision{false, *move};
+    return std::nullopt;
+}
+
+std::optional<BotLevel> botLevelFromName(std::string_view name) {
+    if (name == "classic") return BotLevel::classic;
+    if (name == "strong") return BotLevel::strong;
+    return std::nullopt;
+}
+
+std::string_view botLevelName(BotLevel level) { return level == BotLevel::strong ? "strong" : "classic"; }
+
+std::unique_ptr<ComputerPlayer> makeComputerPlayer(BotLevel level) { return makeComputerPlayer(level, StrongWeights{}); }
+
+std::unique_ptr<ComputerPlayer> makeComputerPlayer(BotLevel level, const StrongWeights& weights) {
+    if (level == BotLevel::strong) return std::make_unique<StrongPlayer>(weights);
+    return std::make_unique<ClassicPlayer>();
 }
 
 } // namespace quadrino

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/random.h"
+#include "rules/random.h"
 
 #include <chrono>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/strong_player.h"
+#include "rules/strong_player.h"
 
 #include <algorithm>
 #include <array>
@@ -7,13 +7,11 @@
 #include <limits>
 #include <vector>
 
-#include "host/board_rules.h"
+#include "rules/board_rules.h"
 
 namespace quadrino {
 
 namespace {
-
-StrongWeights gWeights;
 
 // No amount a seat can spend on its next roll reaches further than four doubles of six.
 constexpr int kReach = 24;
@@ -60,22 +58,11 @@ bool enemies(const BoardState& b, unsigned playing, int seat, int other) {
     return other != seat && plays(playing, other) && notteamie(b, seat, other);
 }
 
-// Who stands where, worked out once per evaluation.
-struct Occupancy {
-    std::array<int, 101> count{};
-    explicit Occupancy(const BoardState& b) {
-        for (int s = 1; s <= kSeatCount; ++s)
-            for (int sq : b.seats[s].pawnsquare)
-                if (sq >= 0 && sq <= 100) ++count[static_cast<std::size_t>(sq)];
-    }
-    int at(int square) const { return count[static_cast<std::size_t>(square)]; }
-};
-
 int trackAhead(int square, int steps) { return (square - 1 + steps) % kTrackSquares + 1; }
 
 // The distance an enemy pawn on `from` needs to land on track square `to`, 0 when it cannot:
 // too far, past its own track, or a pair in the way.
-int attackDistance(const Occupancy& occ, int enemySeat, int from, int to) {
+int attackDistance(const SquareCounts& occ, int enemySeat, int from, int to) {
     if (from < 1 || from > kTrackSquares) return 0;
     const int d = (to - from + kTrackSquares) % kTrackSquares;
     if (d == 0 || d > kReach) return 0;
@@ -87,7 +74,7 @@ int attackDistance(const Occupancy& occ, int enemySeat, int from, int to) {
 
 // The chance that a lone pawn of `seat` on track square `square` is hit before its seat
 // moves again: every enemy seat rolls once.
-double riskOf(const BoardState& b, const Occupancy& occ, unsigned playing, int seat, int square) {
+double riskOf(const BoardState& b, const SquareCounts& occ, unsigned playing, int seat, int square) {
     if (!b.options.pouncing) return 0;
     double safe = 1;
     for (int e = 1; e <= kSeatCount; ++e) {
@@ -137,8 +124,8 @@ bool allHome(const BoardState& b, int seat) {
     return true;
 }
 
-double seatValue(const BoardState& b, const Occupancy& occ, int seat, int mover, const StrongContext& ctx) {
-    const StrongWeights& w = gWeights;
+double seatValue(const StrongWeights& w, const BoardState& b, const SquareCounts& occ, int seat, int mover,
+                 const TurnContext& ctx) {
     const SeatState& s = b.seats[seat];
     if (allHome(b, seat)) return 1000;
     double value = 0;
@@ -215,10 +202,9 @@ int spendingKind(int code) {
 
 // Every legal move, one per pawn, amount and kind of spending (two codes that spend alike
 // move the pawn alike), in the order the rule book tries them.
-std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
+std::vector<Candidate> legalMoves(const BoardState& b, const SquareCounts& counts, int seat) {
     std::vector<Candidate> moves;
     const SeatState& me = b.seats[seat];
-    const MoveJudge judge(b, seat);
     const auto amounts = amountsInOrder(b.amounts);
     for (int p = 1; p <= kPawnCount; ++p) {
         if (me.pawnsquare[p] == homeSquareOf(seat)) continue;
@@ -240,7 +226,7 @@ std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
             if (known != judgedEnd) {
                 ok = grant[static_cast<std::size_t>(known - judged.begin())];
             } else {
-                ok = judge.landing(p, amount) != 0;
+                ok = oktomove(b, counts, seat, p, amount) != 0;
                 judged[judgedCount] = amount;
                 grant[judgedCount++] = ok;
             }
@@ -252,59 +238,61 @@ std::vector<Candidate> legalMoves(const BoardState& b, int seat) {
 
 class Searcher {
 public:
-    Searcher(int seat, const StrongContext& ctx) : seat_(seat), ctx_(ctx), seen_(1u << 12, 0) {}
+    Searcher(const StrongWeights& w, int seat, const TurnContext& ctx)
+        : w_(w), seat_(seat), ctx_(ctx), seen_(1u << 12, 0) {}
 
-    double value(const BoardState& b) const {
-        const Occupancy occ(b);
+    double value(const BoardState& b, const SquareCounts& occ) const {
         const bool team = b.options.teamgame;
         const int partner = partnerOf(seat_);
         if (team && allHome(b, seat_) && allHome(b, partner)) return 1e6;
         if (!team && allHome(b, seat_)) return 1e6;
-        double mine = seatValue(b, occ, seat_, seat_, ctx_);
-        if (team) mine += seatValue(b, occ, partner, seat_, ctx_);
+        double mine = seatValue(w_, b, occ, seat_, seat_, ctx_);
+        if (team) mine += seatValue(w_, b, occ, partner, seat_, ctx_);
         double sum = 0, best = 0;
         int n = 0;
         for (int s = 1; s <= kSeatCount; ++s) {
             if (s == seat_ || (team && s == partner) || !plays(ctx_.playing, s)) continue;
-            const double v = seatValue(b, occ, s, seat_, ctx_);
+            const double v = seatValue(w_, b, occ, s, seat_, ctx_);
             sum += v;
             best = std::max(best, v);
             ++n;
         }
-        const StrongWeights& w = gWeights;
-        return mine - w.opponents * sum / std::max(n, 1) * (team ? n : 1) - w.leader * best;
+        return mine - w_.opponents * sum / std::max(n, 1) * (team ? n : 1) - w_.leader * best;
     }
 
     // The best end-of-turn value reachable from a position in which the seat still has a
     // move; -infinity when every continuation was already valued by another path.
-    double best(const BoardState& b, BotMove* first) {
-        const std::vector<Candidate> moves = legalMoves(b, seat_);
+    double best(const BoardState& b, const SquareCounts& counts, BotMove* first) {
+        const std::vector<Candidate> moves = legalMoves(b, counts, seat_);
         double bestValue = -std::numeric_limits<double>::infinity();
-        const bool greedy = nodes_ >= gWeights.fullSearchNodes;
+        const bool greedy = nodes_ >= w_.fullSearchNodes;
         BoardState bestChild;
+        SquareCounts bestCounts = counts;
         bool bestMore = false;
         for (const Candidate& m : moves) {
             BoardState child = b;
-            const AppliedMove applied = applyMove(child, seat_, m.code, m.pawn);
+            SquareCounts childCounts = counts;
+            const AppliedMove applied = applyMove(child, childCounts, seat_, m.code, m.pawn);
             ++nodes_;
             if (applied.landing == 0) continue;
             if (!remember(positionKey(child))) continue;
             double v;
             if (greedy || !applied.more) {
-                v = value(child);
+                v = value(child, childCounts);
             } else {
-                v = best(child, nullptr);
+                v = best(child, childCounts, nullptr);
             }
             if (v > bestValue) {
                 bestValue = v;
                 if (first) *first = BotMove{m.code, m.pawn};
                 bestChild = child;
+                bestCounts = childCounts;
                 bestMore = applied.more;
             }
         }
         // Over the budget the turn is finished one greedy move at a time.
         if (greedy && bestMore && bestValue > -std::numeric_limits<double>::infinity())
-            bestValue = best(bestChild, nullptr);
+            bestValue = best(bestChild, bestCounts, nullptr);
         return bestValue;
     }
 
@@ -331,8 +319,9 @@ private:
             if (k != 0) remember(k);
     }
 
+    const StrongWeights& w_;
     int seat_;
-    StrongContext ctx_;
+    TurnContext ctx_;
     long nodes_ = 0;
     std::vector<std::uint64_t> seen_;
     std::size_t stored_ = 0;
@@ -347,41 +336,35 @@ bool untouchedRoll(const BoardState& b) {
 
 } // namespace
 
-std::optional<BotLevel> botLevelFromName(std::string_view name) {
-    if (name == "classic") return BotLevel::classic;
-    if (name == "strong") return BotLevel::strong;
-    return std::nullopt;
-}
-
-std::string_view botLevelName(BotLevel level) { return level == BotLevel::strong ? "strong" : "classic"; }
-
-void setStrongWeights(const StrongWeights& w) { gWeights = w; }
-const StrongWeights& strongWeights() { return gWeights; }
-
-AppliedMove applyMove(BoardState& b, int seat, int code, int pawn) {
+AppliedMove applyMove(BoardState& b, SquareCounts& counts, int seat, int code, int pawn) {
     const auto amount = amountOfCode(b.amounts, code);
     if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     b.sendseat = b.sendpawn = 0;
-    const CommittedMove committed = commitMove(b, seat, pawn, code);
+    const CommittedMove committed = commitMove(b, counts, seat, pawn, code);
     if (committed.landing == 0) return {};
     b.seats[seat].passedlast = false;
-    if (b.sendseat != 0) sendToStart(b, b.sendseat, b.sendpawn);
+    if (b.sendseat != 0) {
+        counts.moved(b.seats[b.sendseat].pawnsquare[b.sendpawn], 0);
+        sendToStart(b, b.sendseat, b.sendpawn);
+    }
     b.sendseat = b.sendpawn = 0;
     return {committed.landing, committed.more};
 }
 
-double evaluatePosition(const BoardState& b, int seat, const StrongContext& context) {
+double StrongPlayer::evaluatePosition(const BoardState& b, int seat, const TurnContext& context) const {
     if (!isSeat(seat)) return 0;
-    return Searcher(seat, context).value(b);
+    return Searcher(weights_, seat, context).value(b, SquareCounts(b));
 }
 
-std::optional<BotDecision> strongmove(const BoardState& b, int seat, const StrongContext& context) {
+std::optional<BotDecision> StrongPlayer::decide(const BoardState& b, const SquareCounts& counts, int seat,
+                                                const TurnContext& context) {
     if (!isSeat(seat)) return std::nullopt;
-    Searcher search(seat, context);
+    Searcher search(weights_, seat, context);
     BotMove first;
-    const double moving = checkformoves(b, seat) ? search.best(b, &first) : -std::numeric_limits<double>::infinity();
+    const double moving =
+        checkformoves(b, counts, seat) ? search.best(b, counts, &first) : -std::numeric_limits<double>::infinity();
     const bool mayPass = b.options.passing && !b.seats[seat].passedlast && untouchedRoll(b);
-    if (mayPass && search.value(b) > moving) return BotDecision{true, {}};
+    if (mayPass && search.value(b, counts) > moving) return BotDecision{true, {}};
     if (first.code == 0) return std::nullopt;
     return BotDecision{false, first};
 }

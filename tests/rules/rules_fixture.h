@@ -12,12 +12,8 @@
 #include <QTest>
 #include <QtGlobal>
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
-#include "host/board_rules.h"
-#include "host/random.h"
+#include "rules/board_rules.h"
+#include "rules/strong_player.h"
 
 namespace rulestest {
 
@@ -127,72 +123,18 @@ inline bool sameSlots(const MoveSlots& x, const MoveSlots& y) { return x == y; }
 
 inline bool sameBoard(const BoardState& x, const BoardState& y) { return x == y; }
 
-struct Applied {
-    int landing = 0;    // 0 = refused
-    bool moves = false; // the moves flag, taken before a captured pawn goes back
-};
-
-// The board side of applying one move request, in the host's order: check and commit the
-// move, move the pawn, spend the amount, award the home bonus, take the moves flag, and
-// only then send a captured pawn back.
-inline Applied applyMove(BoardState& b, int seat, int code, int pawn) {
-    Applied r;
-    b.sendseat = 0;
-    b.sendpawn = 0;
-    const int amount = quadrino::amountOfCode(b.amounts, code).value_or(0);
-    if (amount == 0) return r;
-    r.landing = quadrino::oktomove(b, seat, pawn, amount, true);
-    if (r.landing == 0) return r;
-    auto& me = b.seats[seat];
-    me.pawnsquare[pawn] = r.landing;
-    quadrino::spendCode(b.amounts, code);
-    if (r.landing == quadrino::homeSquareOf(seat)) quadrino::awardHomeBonus(b.amounts);
-    r.moves = quadrino::checkformoves(b, seat);
-    if (b.sendseat != 0) {
-        auto& victim = b.seats[b.sendseat];
-        victim.pawnsquare[b.sendpawn] = 0;
-        b.sendseat = 0;
-        b.sendpawn = 0;
-    }
-    return r;
+// One move request applied to the board the way the host applies it (see applyMove).
+inline quadrino::AppliedMove applyMove(BoardState& b, int seat, int code, int pawn) {
+    quadrino::SquareCounts counts(b);
+    return quadrino::applyMove(b, counts, seat, code, pawn);
 }
 
-// A position nobody would write by hand: pawns anywhere on their paths, now and then on a
-// square no rule expects (another seat's track end, off the board), random options, block
-// records and amounts, including amounts no roll gives.
-inline BoardState randomBoard(quadrino::Random& r) {
-    auto pick = [&r](int n) { return static_cast<int>(r.below(static_cast<std::uint32_t>(n))); };
-    BoardState b;
-    b.options = {pick(2) == 1, pick(2) == 1, pick(3) != 0, pick(3) != 0, pick(2) == 1, true, pick(5)};
-    for (int seat = 1; seat <= quadrino::kSeatCount; ++seat)
-        for (int pawn = 1; pawn <= quadrino::kPawnCount; ++pawn) {
-            int& square = b.seats[seat].pawnsquare[pawn];
-            const int kind = pick(20);
-            if (kind < 6)
-                square = 0;
-            else if (kind < 8)
-                square = quadrino::homeSquareOf(seat);
-            else if (kind < 18)
-                square = quadrino::squareAhead(seat, quadrino::startSquareOf(seat), pick(quadrino::kPathLength));
-            else if (kind < 19)
-                square = 1 + pick(100);
-            else
-                square = std::array{-1, 101, 150}[static_cast<std::size_t>(pick(3))];
-            b.seats[seat].blockpartner[pawn] = pick(3) == 0 ? pick(5) : 0;
-            b.seats[seat].blockturns[pawn] = pick(4);
-        }
-    auto maybe = [&](int value) { return pick(3) == 0 ? value : 0; };
-    MoveSlots& m = b.amounts;
-    m.die1 = pick(4) == 0 ? 0 : 1 + pick(6);
-    m.die2 = pick(4) == 0 ? 0 : 1 + pick(6);
-    m.double1 = maybe(m.die1);
-    m.double2 = maybe(m.die1);
-    m.bonus20a = maybe(20);
-    m.bonus20b = maybe(20);
-    m.bonus10a = maybe(10);
-    m.bonus10c = maybe(10);
-    m.bonus20c = pick(10) == 0 ? 33 + pick(8) : 0;
-    return b;
+// The rule book's questions on a board counted afresh.
+inline int landingOn(const BoardState& b, int seat, int pawn, int amount) {
+    return quadrino::oktomove(b, quadrino::SquareCounts(b), seat, pawn, amount);
+}
+inline bool hasMove(const BoardState& b, int seat) {
+    return quadrino::checkformoves(b, quadrino::SquareCounts(b), seat);
 }
 
 } // namespace rulestest

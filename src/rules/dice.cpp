@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/dice.h"
+#include "rules/dice.h"
 
 #include <sys/random.h>
 

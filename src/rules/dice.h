@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "host/random.h"
+#include "rules/random.h"
 
 namespace quadrino {
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "host/random.h"
+#include "rules/random.h"
 
 using quadrino::Random;
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "host/board_rules.h"
+#include "rules/board_rules.h"
 #include "host/host.h"
-#include "host/strong_player.h"
+#include "rules/strong_player.h"
 #include "host/virtual_port.h"
 #include "rules_fixture.h"
 
@@ -81,7 +81,7 @@ GameRecord playChecked(std::uint32_t seed, const std::string& options, const std
                               host.botLevel(seat) == BotLevel::strong;
         if (deciding) {
             const BoardState& b = e.board();
-            expected = strongmove(b, seat, strongContext(e.turn()));
+            expected = StrongPlayer().decide(b, e.squareCounts(), seat, turnContext(e.turn()));
             ++r.decisions;
             if (!expected) {
                 QTest::qFail("no decision although the seat has a move", __FILE__, __LINE__);
@@ -95,13 +95,13 @@ GameRecord playChecked(std::uint32_t seed, const std::string& options, const std
                     QTest::qFail("passed where no player could", __FILE__, __LINE__);
             } else {
                 const int amount = amountOfCode(b.amounts, expected->move.code).value_or(0);
-                if (amount == 0 || oktomoveTest(b, seat, expected->move.pawn, amount) == 0)
+                if (amount == 0 || landingOn(b, seat, expected->move.pawn, amount) == 0)
                     QTest::qFail(qPrintable(QString("seat %1 chose code %2 pawn %3, which the rules refuse")
                                                 .arg(seat)
                                                 .arg(expected->move.code)
                                                 .arg(expected->move.pawn)),
                                  __FILE__, __LINE__);
-                quadrino::applyMove(predicted, seat, expected->move.code, expected->move.pawn);
+                rulestest::applyMove(predicted, seat, expected->move.code, expected->move.pawn);
             }
         }
         if (!port.step()) break;
@@ -132,6 +132,7 @@ class TestStrongPlayer : public QObject {
     void wholeGames();
     void sameSeedSameGame();
     void levelsAreKeptPerSeat();
+    void weightsBelongToTheirPlayer();
 };
 
 void TestStrongPlayer::levelNames() {
@@ -182,15 +183,15 @@ void TestStrongPlayer::prefers() {
     QFETCH(int, landing);
     QFETCH(int, playing);
     const BoardState b = makeBoard(position, options, amounts);
-    StrongContext context;
+    TurnContext context;
     context.playing = static_cast<unsigned>(playing);
-    const auto d = strongmove(b, seat, context);
+    const auto d = StrongPlayer().decide(b, SquareCounts(b), seat, context);
     QVERIFY(d.has_value());
     QVERIFY(!d->pass);
     QVERIFY2(pawns.contains(QString::number(d->move.pawn)),
              qPrintable(QString("moved pawn %1 with code %2").arg(d->move.pawn).arg(d->move.code)));
     BoardState after = b;
-    const AppliedMove applied = quadrino::applyMove(after, seat, d->move.code, d->move.pawn);
+    const AppliedMove applied = rulestest::applyMove(after, seat, d->move.code, d->move.pawn);
     QVERIFY(applied.landing != 0);
     if (landing != 0) QCOMPARE(applied.landing, landing);
 }
@@ -244,6 +245,27 @@ void TestStrongPlayer::levelsAreKeptPerSeat() {
     host.setBotLevel(9, BotLevel::strong); // not a seat: ignored
     host.setBotLevels(BotLevel::strong);
     for (int seat = 1; seat <= 4; ++seat) QCOMPARE(host.botLevel(seat), BotLevel::strong);
+}
+
+void TestStrongPlayer::weightsBelongToTheirPlayer() {
+    // A player that hates pawns on the board spends the five on its track pawn rather than
+    // keep it for entering; the default player, asked before and after it, moves the three
+    // first and keeps the five: the weights are the instance's own, shared with nobody.
+    const BoardState b = makeBoard("1.1=20", "block pounce", "d1=5 d2=3");
+    StrongWeights timid;
+    timid.onBoard = -1000;
+    StrongPlayer plain;
+    StrongPlayer shy(timid);
+    const auto before = plain.decide(b, SquareCounts(b), 1, TurnContext{});
+    const auto other = shy.decide(b, SquareCounts(b), 1, TurnContext{});
+    const auto after = plain.decide(b, SquareCounts(b), 1, TurnContext{});
+    QVERIFY(before && other && after);
+    QVERIFY(before->move == (BotMove{2, 1}));
+    QVERIFY(other->move == (BotMove{1, 1}));
+    QVERIFY(after == before);
+    // The factory hands out the player of the level asked for.
+    QVERIFY(dynamic_cast<StrongPlayer*>(makeComputerPlayer(BotLevel::strong, timid).get()));
+    QVERIFY(dynamic_cast<ClassicPlayer*>(makeComputerPlayer(BotLevel::classic).get()));
 }
 
 QTEST_APPLESS_MAIN(TestStrongPlayer)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/board_rules.h"
+#include "rules/board_rules.h"
 
 #include <array>
 #include <cstddef>
@@ -9,28 +9,18 @@ namespace quadrino {
 
 namespace {
 
+// The last track square of a seat's way round, kTrackStepsPerSeat - 1 squares on from its
+// start square.
+constexpr int lastTrackSquareOf(int seat) {
+    return (startSquareOf(seat) - 1 + kTrackStepsPerSeat - 1) % kTrackSquares + 1;
+}
+
 constexpr int nextSquare(int seat, int square) {
-    int n = square + 1;
-    if (n == 69 && seat != 1) n = 1;
-    switch (seat) {
-    case 1:
-        if (n == 76) n = 97;
-        break;
-    case 2:
-        if (n == 35) n = 83;
-        if (n == 90) n = 99;
-        break;
-    case 3:
-        if (n == 52) n = 76;
-        if (n == 83) n = 98;
-        break;
-    case 4:
-        if (n == 18) n = 90;
-        if (n == 97) n = 100;
-        break;
-    default:
-        break;
-    }
+    const int n = square + 1;
+    if (!isSeat(seat)) return n == kTrackSquares + 1 ? 1 : n;
+    if (n == lastTrackSquareOf(seat) + 1) return homeColumnStartOf(seat);
+    if (n == kTrackSquares + 1) return 1;
+    if (n == homeColumnStartOf(seat) + kHomeColumnLength) return homeSquareOf(seat);
     return n;
 }
 
@@ -66,13 +56,15 @@ struct SeatPaths {
     }
 };
 constexpr SeatPaths kPaths;
-static_assert(kPaths.squares[1][kPathLength - 1] == 97 && kPaths.squares[2][kPathLength - 1] == 99 &&
-                  kPaths.squares[3][kPathLength - 1] == 98 && kPaths.squares[4][kPathLength - 1] == 100,
-              "every path ends on its seat's home square");
+static_assert([] {
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        if (kPaths.squares[static_cast<std::size_t>(seat)][kPathLength - 1] != homeSquareOf(seat)) return false;
+    return true;
+}(), "every path ends on its seat's home square");
 
 // The pawns a move would capture, worked out without touching the board, so that a refusal
-// found late in the scan can leave a committed move without side effects. Only a committed
-// move asks for them; the many questions of a decision do not.
+// found late in the scan leaves a committed move without side effects. Only commitMove asks
+// for them; the many questions of a decision do not.
 struct Captures {
     struct Capture {
         int seat;
@@ -191,70 +183,31 @@ int judge(const BoardState& b, const SquareCounts& counts, int seat, int pawn, i
 
 int stepSquare(int seat, int square) { return nextSquare(seat, square); }
 
-int squareAhead(int seat, int square, int steps) {
-    if (!isSeat(seat) || steps < 0) return 0;
-    const int from = kPaths.indexOf(seat, square);
-    if (from < 0 || steps > kPathLength - 1 - from) return 0;
-    return kPaths.at(seat, from + steps);
-}
-
 SquareCounts::SquareCounts(const BoardState& b) {
     for (const SeatState& s : b.seats)
         for (int square : s.pawnsquare)
             if (square >= 0 && square < kBoardSquares) ++count_[static_cast<std::size_t>(square)];
 }
 
-void MoveJudge::bind() {
-    step_.fill(-1);
-    if (!isSeat(seat_)) return; // every question goes to the rule book, which refuses it
-    path_ = kPaths.squares[static_cast<std::size_t>(seat_)].data();
-    for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
-        const int square = b_.seats[seat_].pawnsquare[pawn];
-        step_[static_cast<std::size_t>(pawn - 1)] = square == 0 ? kAtStart : kPaths.indexOf(seat_, square);
-    }
-}
-
-int MoveJudge::judged(int pawn, int amount) const { return judge(b_, counts_, seat_, pawn, amount, nullptr); }
-
 int trackDistance(int seat, int square) {
     if (!isSeat(seat)) return 0;
     const int start = startSquareOf(seat);
-    return square >= start ? square - start : square + 68 - start;
+    return square >= start ? square - start : square + kTrackSquares - start;
 }
 
 int pawnProgress(int seat, int square) {
     if (!isSeat(seat) || square == 0) return 0;
     // On its own path a pawn has made one step for entering and one for every square since.
     if (const int steps = kPaths.indexOf(seat, square); steps >= 0) return 1 + steps;
+    // A hand-made board may put a pawn on a track square its seat never passes.
     if (square >= 1 && square <= kTrackSquares) return 1 + trackDistance(seat, square);
-    if (square == homeSquareOf(seat)) return 1 + 63 + kHomeColumnLength + 1;
-    const int column = homeColumnStartOf(seat);
-    if (square >= column && square < column + kHomeColumnLength) return 1 + 63 + (square - column + 1);
     return 0; // a square this seat never reaches
 }
 
-namespace {
-
-// pawnProgress by seat and square, read off for every move announced.
-using ProgressTable = std::array<std::array<std::uint8_t, kBoardSquares>, kSeatCount + 1>;
-const ProgressTable kProgress = [] {
-    ProgressTable t{};
-    for (int seat = 1; seat <= kSeatCount; ++seat)
-        for (int square = 0; square < kBoardSquares; ++square)
-            t[static_cast<std::size_t>(seat)][static_cast<std::size_t>(square)] =
-                static_cast<std::uint8_t>(pawnProgress(seat, square));
-    return t;
-}();
-
-} // namespace
-
 int progressOf(const BoardState& b, int seat) {
     if (!isSeat(seat)) return 0;
-    const auto& bySquare = kProgress[static_cast<std::size_t>(seat)];
     int sum = 0;
-    for (int square : b.seats[seat].pawnsquare)
-        sum += square >= 0 && square < kBoardSquares ? bySquare[static_cast<std::size_t>(square)]
-                                                     : pawnProgress(seat, square);
+    for (int square : b.seats[seat].pawnsquare) sum += pawnProgress(seat, square);
     return sum;
 }
 
@@ -288,28 +241,14 @@ bool notteamie(const BoardState& b, int seat, int other) {
     return !b.options.teamgame || !isSeat(seat) || partnerOf(seat) != other;
 }
 
-int oktomove(BoardState& b, int seat, int pawn, int amount, bool commit) {
-    Captures captures;
-    const int landing = judge(b, SquareCounts(b), seat, pawn, amount, commit ? &captures : nullptr);
-    if (commit && landing != 0) {
-        for (std::size_t i = 0; i < captures.count; ++i) {
-            awardCaptureBonus(b.amounts);
-            b.sendseat = captures.items[i].seat;
-            b.sendpawn = captures.items[i].pawn;
-        }
-    }
-    return landing;
+int oktomove(const BoardState& b, const SquareCounts& counts, int seat, int pawn, int amount) {
+    return judge(b, counts, seat, pawn, amount, nullptr);
 }
 
-int oktomoveTest(const BoardState& b, int seat, int pawn, int amount) {
-    return judge(b, SquareCounts(b), seat, pawn, amount, nullptr);
-}
-
-bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
+bool checkformoves(const BoardState& b, const SquareCounts& counts, int seat) {
     if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
     const SeatState& me = b.seats[seat];
     const int home = homeSquareOf(seat);
-    const MoveJudge judge(b, seat, counts);
     // Each amount once: the doubles copies and the bonuses often repeat one. The rule book
     // refuses any amount below 1; those below 64 are remembered as bits.
     std::uint64_t asked = 0;
@@ -322,44 +261,29 @@ bool checkformoves(const BoardState& b, int seat, const SquareCounts& counts) {
         }
         for (int pawn = 1; pawn <= kPawnCount; ++pawn) {
             if (me.pawnsquare[pawn] == home) continue;
-            if (judge.landing(pawn, amount) != 0) return true;
+            if (judge(b, counts, seat, pawn, amount, nullptr) != 0) return true;
         }
     }
     return false;
 }
 
-bool checkformoves(const BoardState& b, int seat) {
-    if (!isSeat(seat) || allSlotsEmpty(b.amounts)) return false;
-    return checkformoves(b, seat, SquareCounts(b));
-}
-
-CommittedMove commitMove(BoardState& b, int seat, int pawn, int code) {
-    // Counted once: the scan for moves afterwards sees the same board but for this pawn.
-    SquareCounts counts(b);
-    return commitMove(b, seat, pawn, code, counts);
-}
-
-CommittedMove commitMove(BoardState& b, int seat, int pawn, int code, SquareCounts& counts) {
+CommittedMove commitMove(BoardState& b, SquareCounts& counts, int seat, int pawn, int code) {
     const auto amount = amountOfCode(b.amounts, code);
     if (!isSeat(seat) || !isPawn(pawn) || !amount || *amount == 0) return {};
     Captures captures;
-    int& square = b.seats[seat].pawnsquare[pawn];
-    // Most moves are the common step onto an empty square, which captures nobody.
-    int landing = -1;
-    if (const int from = kPaths.indexOf(seat, square); from >= 0 && *amount >= 1)
-        landing = MoveJudge::commonStep(kPaths.squares[static_cast<std::size_t>(seat)].data(), from, *amount, counts);
-    if (landing < 0) landing = judge(b, counts, seat, pawn, *amount, &captures);
+    const int landing = judge(b, counts, seat, pawn, *amount, &captures);
     if (landing == 0) return {};
     for (std::size_t i = 0; i < captures.count; ++i) {
         awardCaptureBonus(b.amounts);
         b.sendseat = captures.items[i].seat;
         b.sendpawn = captures.items[i].pawn;
     }
+    int& square = b.seats[seat].pawnsquare[pawn];
     counts.moved(square, landing);
     square = landing;
     spendCode(b.amounts, code);
     if (landing == homeSquareOf(seat)) awardHomeBonus(b.amounts);
-    return {landing, checkformoves(b, seat, counts)};
+    return {landing, checkformoves(b, counts, seat)};
 }
 
 int findclosestpawn(const BoardState& b, int seat) {
