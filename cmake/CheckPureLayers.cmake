@@ -6,6 +6,7 @@
 # - The rules include nothing of the host, the network adapters, the table or the application.
 # - The client (table, chat, windows, app) includes nothing of the host: what it shares with
 #   the host lives in the rules and the protocol.
+# - The shared pictures include none of the folders that draw with them.
 file(GLOB_RECURSE pure
   "${SOURCE_DIR}/src/protocol/*.h" "${SOURCE_DIR}/src/protocol/*.cpp"
   "${SOURCE_DIR}/src/rules/*.h" "${SOURCE_DIR}/src/rules/*.cpp"
@@ -43,6 +44,9 @@ file(GLOB_RECURSE client
   "${SOURCE_DIR}/src/app/*.h" "${SOURCE_DIR}/src/app/*.cpp")
 check("${client}" "host/" "the client includes the host")
 
+file(GLOB_RECURSE art "${SOURCE_DIR}/src/art/*.h" "${SOURCE_DIR}/src/art/*.cpp")
+check("${art}" "(table|chat|windows|app)/" "the pictures include a folder that uses them")
+
 if(offenders)
   list(JOIN offenders "\n" text)
   message(FATAL_ERROR "Layers include what they must not:\n${text}")
@@ -50,4 +54,5 @@ endif()
 list(LENGTH pure pureCount)
 list(LENGTH rules rulesCount)
 list(LENGTH client clientCount)
-message(STATUS "${pureCount} pure files include no Qt header; ${rulesCount} rules files and ${clientCount} client files keep to their layers")
+list(LENGTH art artCount)
+message(STATUS "${pureCount} pure files include no Qt header; ${rulesCount} rules, ${clientCount} client and ${artCount} picture files keep to their layers")
