@@ -10,6 +10,7 @@
 #include <array>
 
 #include "protocol/vocabulary.h"
+#include "rules/game_options.h"
 
 namespace quadrino::table {
 
@@ -36,9 +37,7 @@ struct ClientAmounts {
 struct ClientMirror {
     BoardPawns boardpawns{};
     ClientAmounts amounts;
-    bool blocking = false;
-    bool pouncing = false;
-    bool teamgame = false;
+    GameOptions options;
     // The user's own pawns that shared a square as the turn began: the partner of pawn
     // 1..4 at index 0..3, 0 for none. Such a pair may not form its block again this turn.
     std::array<int, kPawnCount> blockpartner{};

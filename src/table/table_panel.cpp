@@ -236,20 +236,11 @@ void TablePanel::configureSide() {
 }
 
 void TablePanel::configureRuleLabels() {
-    struct Rule { const char* name; const char* hint; bool rightAligned; };
-    static const Rule kRules[] = {
-        {"label_passing", "The abillity to pass your turn.", true},
-        {"label_penalty", "Penalty for rolling doubles more then twice a turn", false},
-        {"label_pouncing", "The ability to land on other players pawns and send it back to start.", true},
-        {"label_blocking", "The abillity to have two of your pawns on one square preventing other players from passing.",
-         false},
-        {"label_teamgame", "To play with a partner", true},
-        {"label_limit", "The amount of turns two of your pawns can block.", false},
-    };
-    for (const Rule& r : kRules) {
-        auto* label = control<QLabel>(r.name);
-        label->setAlignment((r.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        label->setToolTip(QString::fromLatin1(r.hint));
+    for (const GameOptionRow& r : kGameOptions) {
+        if (r.label.empty()) continue;
+        auto* label = control<QLabel>(std::string(r.label));
+        label->setAlignment((r.place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setToolTip(QString::fromLatin1(r.hint.data(), static_cast<qsizetype>(r.hint.size())));
         label->setProperty("hint", label->toolTip());
     }
 }
@@ -345,7 +336,7 @@ void TablePanel::renderSeats(const table::TableState& s) {
         control(numbered("image_eyes", seat))->setVisible(v.eyes);
         control(numbered("image_winner", seat))->setVisible(v.winner);
         control(numbered("button_pass", seat))->setVisible(v.pass);
-        control(numbered("label_team", seat))->setVisible(s.teamgame);
+        control(numbered("label_team", seat))->setVisible(s.options.teamgame);
         QWidget* bar = control(numbered("image_progress", seat));
         const QRect track = scaling::baseRect(bar);
         scaling::place(bar, QRect(track.topLeft(), QSize(v.progress, track.height())), scale_);
@@ -435,10 +426,8 @@ void TablePanel::renderTokens(const table::TableState& s) {
 }
 
 void TablePanel::renderTexts(const table::TableState& s) {
-    static const char* const kRuleNames[table::kRuleLabels] = {"label_penalty",  "label_passing",  "label_blocking",
-                                                               "label_pouncing", "label_teamgame", "label_limit"};
-    for (int r = 0; r < table::kRuleLabels; ++r)
-        control<QLabel>(kRuleNames[r])->setText(qs(s.rules[static_cast<std::size_t>(r)]));
+    for (const GameOptionRow& r : kGameOptions)
+        if (!r.label.empty()) control<QLabel>(std::string(r.label))->setText(qs(s.rule(r.id)));
     control<QLabel>("label_log")->setText(qs(s.log));
     control<QLabel>("label_status")->setText(qs(s.status));
     control<QLabel>("label_error")->setText(qs(s.errorText));

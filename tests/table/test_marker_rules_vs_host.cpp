@@ -72,9 +72,8 @@ Position generate(Random& r, bool teamgame, bool blockPartners) {
     c.dice1 = a.die1;
     c.dice2 = a.die2;
     c.bonus = {a.bonus20a, a.bonus10a, a.double1, a.double2, a.bonus20b, a.bonus20c, a.bonus10b, a.bonus10c};
-    pos.client.blocking = b.options.blocking;
-    pos.client.pouncing = b.options.pouncing;
-    pos.client.teamgame = teamgame;
+    pos.client.options = b.options;
+    pos.client.options.teamgame = teamgame;
     return pos;
 }
 
