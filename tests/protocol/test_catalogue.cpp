@@ -38,7 +38,10 @@ private slots:
         row("kickhim", request::kickhim(1, 4), "CMD_kickhim+1+4+~");
         row("chat has no trailing separator", request::chat(2, "hi + bye", "clRed"), "CMD_chat+2+hi + bye|clRed~");
         row("action", request::action(2, "says: Wow!", "$00FF8000"), "CMD_action+2+says: Wow!|$00FF8000~");
-        row("startgame", request::startgame("You", {true, false, true, true, false, true, 3}), "CMD_startgame+You+1+0+1+1+0+3+1+~");
+        row("startgame",
+            request::startgame("You", {.penalty = true, .blocking = true, .pouncing = true, .fullgame = true,
+                                       .blocklimit = 3}),
+            "CMD_startgame+You+1+0+1+1+0+3+1+~");
         row("justwatch", request::justwatch(3, 1), "CMD_justwatch+3+1~");
         row("playerroll", request::playerroll(3), "CMD_playerroll+3+~");
         row("moveit", request::moveit(3, 1, 2), "CMD_moveit+3+1+2+~");
@@ -147,7 +150,7 @@ private slots:
         QVERIFY(back);
         QCOMPARE(back->seat3playing, std::string("t"));
         QCOMPARE(back->seat4playing, std::string("f"));
-        QCOMPARE(back->options, (GameOptions{true, false, true, false, false, false, 4}));
+        QCOMPARE(back->options, (GameOptions{.penalty = true, .blocking = true, .blocklimit = 4}));
         QCOMPARE(back->amounts.bonus10b, 10);
         QCOMPARE(back->pawns[3][2], 62);
         QVERIFY(!parseLocations("3+2+x+"));
@@ -162,7 +165,7 @@ private slots:
 
         auto sg = parseStartgameRequest("Bo+1+0+1+1+0+7+1+");
         QVERIFY(sg);
-        QCOMPARE(sg->options, (GameOptions{true, false, true, true, false, true, 7}));
+        QCOMPARE(sg->options, (GameOptions{.penalty = true, .blocking = true, .pouncing = true, .fullgame = true, .blocklimit = 7}));
         QVERIFY(!parseStartgameRequest("Bo+1+0+1+1+0+x+1+"));
 
         auto jw = parseJustwatch("3+2");
@@ -197,7 +200,7 @@ private slots:
         QCOMPARE(parseSendlogininfo("7").value_or(0), 7);
         auto sgi = parseStartgameInfo("You+1+0+1+1+t+f+0+2+0+");
         QVERIFY(sgi);
-        QCOMPARE(sgi->options, (GameOptions{true, false, true, true, false, false, 2}));
+        QCOMPARE(sgi->options, (GameOptions{.penalty = true, .blocking = true, .pouncing = true, .blocklimit = 2}));
         QCOMPARE(sgi->seat3playing, std::string("t"));
         // An empty limit is none; any other limit must be a number.
         QCOMPARE(parseStartgameInfo("You+1+0+1+1+t+f+0++0+")->options.blocklimit, 0);
