@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "protocol/wire.h"
+
 namespace quadrino {
 
 enum class LaunchMode {
@@ -22,7 +24,7 @@ struct LaunchPlan {
     bool openLobbyLink = false; // the connection to the lobby program on 127.0.0.1:9001
 
     // Options for tests and demonstrations, taken out before the mode is decided.
-    std::uint16_t port = 7772;          // hosted on or joined on; 0 lets the system choose
+    std::uint16_t port = kGamePort;          // hosted on or joined on; 0 lets the system choose
     double timeScale = 1.0;             // multiplies the in-process host's timers
     std::optional<std::uint32_t> seed;  // the in-process host's dice; the clock when unset
 

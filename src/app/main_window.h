@@ -49,8 +49,6 @@ public:
     // window that fits a 1024 x 600 screen at 150%.
     static constexpr int kMinClientWidth = 470;
     static constexpr int kMinClientHeight = 310;
-    static constexpr int defaultwidth = 795;
-    static constexpr int defaultheight = 562;
     static constexpr const char* programname = "quadrino";
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -266,9 +264,9 @@ private:
     // A game chosen from the File menu: a closed connection or a full game leaves the window
     // open to try again, where a launched game ends with its connection.
     bool fromMenu_ = false;
-    quint16 joinPort_ = 7772;
+    quint16 joinPort_ = kGamePort;
     // The port this copy hosts on: the launch's, then the Host dialog's.
-    quint16 hostPort_ = 7772;
+    quint16 hostPort_ = kGamePort;
     // The local port of this window's own connection to its host; 0 when it has none.
     quint16 ownClientPort_ = 0;
     // The saved place and size are applied once per run, at the first load of the settings.

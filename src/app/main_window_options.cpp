@@ -123,7 +123,7 @@ void MainWindow::onClearChatChosen() {
 void MainWindow::onResetScreenLocation() {
     // The default size counts the frame, as the saved geometry does.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(fitScreen(QSize(defaultwidth, defaultheight) - frame, QPoint(3, 3), frame));
+    resize(fitScreen(QSize(Preferences::kDefaultWidth, Preferences::kDefaultHeight) - frame, QPoint(3, 3), frame));
     move(3, 3);
 }
 
@@ -232,12 +232,7 @@ void MainWindow::loadinifile() {
 void MainWindow::saveinifile() {
     ++saveCount_;
     // The game options dialog's boxes are the options' state; the file keeps what they show.
-    prefs_.penalty = gamestart_->penalty() == 1;
-    prefs_.passing = gamestart_->passing() == 1;
-    prefs_.blocking = gamestart_->blocking() == 1;
-    prefs_.pouncing = gamestart_->pouncing() == 1;
-    prefs_.fullgame = gamestart_->fullgame() == 1;
-    prefs_.blocklimit = gamestart_->blocklimit();
+    prefs_.options = gamestart_->options();
     // Nowhere to write: said once when the location was chosen.
     if (!settings_ || !settings_->writable) return;
     const std::string error = savePreferencesTo(settings_->settingsFile, prefs_);
@@ -303,12 +298,7 @@ void MainWindow::applyPreferences() {
     p.setColor(QPalette::Text, QColor::fromRgb(bgrToRgb(prefs_.textcolor)));
     mychat_->setPalette(p);
     session_.setNewTurnSound(prefs_.turnsound == 1);
-    gamestart_->changebox(QStringLiteral("box_penalty"), prefs_.penalty ? 1 : 0);
-    gamestart_->changebox(QStringLiteral("box_passing"), prefs_.passing ? 1 : 0);
-    gamestart_->changebox(QStringLiteral("box_blocking"), prefs_.blocking ? 1 : 0);
-    gamestart_->changebox(QStringLiteral("box_pouncing"), prefs_.pouncing ? 1 : 0);
-    gamestart_->changebox(QStringLiteral("box_fullgame"), prefs_.fullgame ? 1 : 0);
-    gamestart_->changebox1(QStringLiteral("updown_limited"), prefs_.blocklimit);
+    gamestart_->showKept(prefs_.options);
     phrases_->setPhrases(prefs_.phrases);
 }
 

@@ -11,6 +11,8 @@
 #include <QTcpServer>
 #include <algorithm>
 
+#include "protocol/wire.h"
+
 namespace quadrino {
 
 namespace {
@@ -46,7 +48,7 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent) : QDialog(paren
         // 0 lets the system choose; the chat then names the port it chose.
         port_->setRange(0, 65535);
         port_->setSpecialValueText(QStringLiteral("any free port"));
-        port_->setValue(7772);
+        port_->setValue(kGamePort);
         form->addRow(QStringLiteral("Port:"), port_);
     } else {
         address_ = new QLineEdit(this);
@@ -58,7 +60,7 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent) : QDialog(paren
         port_ = new QSpinBox(this);
         port_->setObjectName(QStringLiteral("edit_port"));
         port_->setRange(1, 65535);
-        port_->setValue(7772);
+        port_->setValue(kGamePort);
         form->addRow(QStringLiteral("Port:"), port_);
     }
 

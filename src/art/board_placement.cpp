@@ -4,6 +4,7 @@
 #include <array>
 
 #include "art/board_geometry.h"
+#include "rules/game_options.h"
 
 namespace quadrino::placement {
 
@@ -78,12 +79,9 @@ std::vector<Placement> build() {
     constexpr std::array<int, 4> barTops = {58, 106, 82, 130};
     for (int s : seats) add(numbered("image_progress", s), kSide, {585, barTops[idx(s)], 150, 17});
     // The rule labels' own rectangles touch each other by a few pixels; their text does not.
-    add("label_passing", kSide, {529, 162, 101, 16}, L::Control, "rules");
-    add("label_penalty", kSide, {643, 162, 118, 19}, L::Control, "rules");
-    add("label_pouncing", kSide, {529, 178, 101, 16}, L::Control, "rules");
-    add("label_blocking", kSide, {644, 178, 100, 19}, L::Control, "rules");
-    add("label_teamgame", kSide, {529, 193, 101, 14}, L::Control, "rules");
-    add("label_limit", kSide, {644, 194, 116, 16}, L::Control, "rules");
+    for (const GameOptionRow& r : kGameOptions)
+        if (!r.label.empty())
+            add(std::string(r.label), kSide, {r.place.x, r.place.y, r.place.width, r.place.height}, L::Control, "rules");
     add("label_log", kSide, {511, 211, 267, 19});
     add("label_status", kSide, {511, 232, 267, 19});
 

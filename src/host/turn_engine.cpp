@@ -50,20 +50,13 @@ void TurnEngine::startgame(const StartGameRequest& r) {
 
     turn_.gamestarted = true;
     auto& o = board_.options;
-    o.penalty = r.penalty == "1";
-    o.passing = r.passing == "1";
-    o.blocking = r.blocking == "1";
-    o.pouncing = r.pouncing == "1";
-    o.teamgame = r.teamgame == "1";
-    o.blocklimit = std::clamp(r.blocklimit, 0, 10);
-    o.fullgame = r.fullgame == "1";
+    o = r.options;
+    o.blocklimit = std::clamp(o.blocklimit, 0, kMaxBlockLimit);
     if (o.blocklimit == 1) o.blocklimit = 2;
     if (!o.blocking) o.blocklimit = 0;
 
     setturns();
-    seats_.broadcast(announce::startgame(r.name, r.penalty, r.passing, r.blocking, r.pouncing,
-                                         flag(turn_.seat3playing), flag(turn_.seat4playing), r.teamgame,
-                                         o.blocklimit));
+    seats_.broadcast(announce::startgame(r, flag(turn_.seat3playing), flag(turn_.seat4playing), o));
 
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         seats_.record(seat).justwatching = false;
@@ -385,11 +378,7 @@ LocationsInfo TurnEngine::locationsFor(int connection) const {
     i.target = connection;
     i.whoseturn = turn_.whoseturn;
     i.turnphase = turn_.turnphase;
-    i.penalty = o.penalty;
-    i.passing = o.passing;
-    i.blocking = o.blocking;
-    i.pouncing = o.pouncing;
-    i.blocklimit = o.blocklimit;
+    i.options = o;
     // Built whole rather than assigned from a C string: g++ 12 at -O3 mistakes that
     // assignment for an overlapping copy (-Wrestrict) and a Release build with -Werror stops.
     i.seat3playing = std::string(flag(turn_.seat3playing));

@@ -12,6 +12,7 @@
 #include "rules/strong_player.h"
 #include "net/host_server.h"
 #include "net/stderr_log.h"
+#include "package_version.h"
 #include "protocol/wire.h"
 
 namespace {
@@ -39,15 +40,15 @@ int fail(const QString& message) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("quadrino-host");
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(quadrino::kVersion.data(),
-                                                                static_cast<qsizetype>(quadrino::kVersion.size())));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quadrino::kPackageVersion.data(),
+                                                                static_cast<qsizetype>(quadrino::kPackageVersion.size())));
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Hosts a Quadrino game without a window. Computer players take the "
                                      "seats nobody holds; the first connection from the owner's address is "
                                      "the hosting user.");
     parser.addHelpOption();
-    QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", "7772");
+    QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", QString::number(quadrino::kGamePort));
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
     QCommandLineOption seedOpt("seed",
                                "Replays the dice of the game's own generator from this state (tests, replays). "

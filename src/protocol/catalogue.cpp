@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <utility>
+#include <vector>
 
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
@@ -34,6 +35,60 @@ private:
         text_.append(buf, static_cast<std::size_t>(r.ptr - buf));
     }
     std::string text_;
+};
+
+// A message whose fields are placed by position, so that the option table can say where
+// each option's field goes.
+class PlacedFields {
+public:
+    void put(int position, std::string text) {
+        if (position < 1) return;
+        const auto at = static_cast<std::size_t>(position - 1);
+        if (at >= fields_.size()) fields_.resize(at + 1);
+        fields_[at] = std::move(text);
+    }
+    void put(int position, int number) { put(position, std::to_string(number)); }
+    // Every option the carrier takes, as `text(row)` gives it.
+    template <typename Text>
+    void putOptions(OptionCarrier carrier, Text text) {
+        for (const GameOptionRow& row : kGameOptions) put(row.fieldIn(carrier), text(row));
+    }
+    std::string message(std::string_view word) const {
+        Msg m(word);
+        for (const std::string& f : fields_) m.f(f);
+        return m.done();
+    }
+
+private:
+    std::vector<std::string> fields_;
+};
+
+std::string optionNumber(const GameOptionRow& row, const GameOptions& o) { return std::to_string(row.value(o)); }
+
+// A body cut into its fields, each ended by "+"; a field after the last "+" reads as empty,
+// as FieldReader reads it.
+class CutFields {
+public:
+    explicit CutFields(std::string_view body) {
+        FieldReader r(body);
+        while (r.rest().find(kSeparator) != std::string_view::npos) fields_.push_back(r.next());
+    }
+    std::string_view at(int position) const {
+        if (position < 1 || static_cast<std::size_t>(position) > fields_.size()) return {};
+        return fields_[static_cast<std::size_t>(position - 1)];
+    }
+    std::optional<int> number(int position) const { return parseStrictInt(at(position)); }
+    bool numbers(std::initializer_list<std::pair<int, int*>> out) const {
+        for (auto [position, p] : out) {
+            auto v = number(position);
+            if (!v) return false;
+            *p = *v;
+        }
+        return true;
+    }
+
+private:
+    std::vector<std::string_view> fields_;
 };
 
 template <typename E, std::size_t N>
@@ -77,6 +132,11 @@ bool slotsFit(const MoveSlotsView& s) {
            isSlotAmount(A::bonus10b, s.bonus10b) && isSlotAmount(A::bonus10c, s.bonus10c) &&
            isSlotAmount(A::double1, s.double1) && isSlotAmount(A::double2, s.double2);
 }
+
+// The fields around the options that the table does not place.
+constexpr int kStartSeat3 = 6;       // start announcement: seat 3's and seat 4's flags
+constexpr int kStartTeamAgain = 10;  // start announcement: the team flag once more
+constexpr int kLocationsSeat3 = 9;   // late joiner's state: seat flags, then dice, amounts, pawns
 
 } // namespace
 
@@ -136,10 +196,11 @@ std::string chat(int sender, std::string_view text, std::string_view colourText)
 std::string action(int sender, std::string_view text, std::string_view colourText) {
     return Msg("CMD_action").f(sender).last(std::string(text) + "|" + std::string(colourText)).done();
 }
-std::string startgame(std::string_view name, int penalty, int passing, int blocking, int pouncing,
-                      int teamgame, int blocklimit, int fullgame) {
-    return Msg("CMD_startgame").f(withoutTerminator(name)).f(penalty).f(passing).f(blocking).f(pouncing)
-        .f(teamgame).f(blocklimit).f(fullgame).done();
+std::string startgame(std::string_view name, const GameOptions& options) {
+    PlacedFields m;
+    m.put(1, withoutTerminator(name));
+    m.putOptions(OptionCarrier::request, [&options](const GameOptionRow& row) { return optionNumber(row, options); });
+    return m.message("CMD_startgame");
 }
 std::string justwatch(int seat, int mode) { return Msg("CMD_justwatch").f(seat).lastNumber(mode).done(); }
 std::string playerroll(int seat) { return Msg("CMD_playerroll").f(seat).done(); }
@@ -177,18 +238,22 @@ std::optional<TextRequest> parseTextRequest(std::string_view body) {
 }
 
 std::optional<StartGameRequest> parseStartgameRequest(std::string_view body) {
-    FieldReader r(body);
+    const CutFields f(body);
     StartGameRequest s;
-    s.name = r.next();
-    s.penalty = r.next();
-    s.passing = r.next();
-    s.blocking = r.next();
-    s.pouncing = r.next();
-    s.teamgame = r.next();
-    auto limit = r.nextInt();
-    if (!limit) return std::nullopt;
-    s.blocklimit = *limit;
-    s.fullgame = r.next();
+    s.name = f.at(1);
+    for (const GameOptionRow& row : kGameOptions) {
+        const int position = row.fieldIn(OptionCarrier::request);
+        if (position == 0) continue;
+        std::string& text = s.text[static_cast<std::size_t>(row.id)];
+        text = f.at(position);
+        if (row.isFlag()) {
+            row.set(s.options, text == "1" ? 1 : 0);
+        } else {
+            const auto v = parseStrictInt(text);
+            if (!v) return std::nullopt;
+            row.set(s.options, *v);
+        }
+    }
     return s;
 }
 
@@ -225,15 +290,20 @@ std::string existingplayers(int connection, std::string_view name) {
 std::string havewrongversion(std::string_view name) { return Msg("CMD_havewrongversion").last(name).done(); }
 std::string wrongversion() { return Msg("CMD_wrongversion").done(); }
 std::string locations(const LocationsInfo& i) {
-    Msg m("CMD_locations");
-    m.f(i.target).f(i.whoseturn).f(i.turnphase).f(i.penalty).f(i.passing).f(i.blocking).f(i.pouncing)
-        .f(i.blocklimit).f(i.seat3playing).f(i.seat4playing).f(i.die1).f(i.die2)
-        .f(i.amounts.bonus20a).f(i.amounts.bonus20b).f(i.amounts.bonus20c)
-        .f(i.amounts.bonus10a).f(i.amounts.bonus10b).f(i.amounts.bonus10c)
-        .f(i.amounts.double1).f(i.amounts.double2);
+    PlacedFields m;
+    m.put(1, i.target);
+    m.put(2, i.whoseturn);
+    m.put(3, i.turnphase);
+    m.putOptions(OptionCarrier::locations, [&i](const GameOptionRow& row) { return optionNumber(row, i.options); });
+    m.put(kLocationsSeat3, i.seat3playing);
+    m.put(kLocationsSeat3 + 1, i.seat4playing);
+    int at = kLocationsSeat3 + 2;
+    for (int v : {i.die1, i.die2, i.amounts.bonus20a, i.amounts.bonus20b, i.amounts.bonus20c, i.amounts.bonus10a,
+                  i.amounts.bonus10b, i.amounts.bonus10c, i.amounts.double1, i.amounts.double2})
+        m.put(at++, v);
     for (const auto& seat : i.pawns)
-        for (int sq : seat) m.f(sq);
-    return m.done();
+        for (int sq : seat) m.put(at++, sq);
+    return m.message("CMD_locations");
 }
 std::string morestats(bool teamgame) { return Msg("CMD_morestats").f(teamgame ? 1 : 0).done(); }
 std::string playerdisconnected(int connection, std::string_view name) {
@@ -254,13 +324,34 @@ std::string notice(std::string_view text) {
 std::string playasound(std::string_view senderText, std::string_view rest) {
     return Msg("CMD_playasound").f(senderText).last(rest).done();
 }
+std::string startgame(const StartGameRequest& r, std::string_view seat3playing, std::string_view seat4playing,
+                      const GameOptions& applied) {
+    auto relayed = [&](const GameOptionRow& row) {
+        return row.isFlag() ? withoutTerminator(r.text[static_cast<std::size_t>(row.id)]) : optionNumber(row, applied);
+    };
+    PlacedFields m;
+    m.put(1, withoutTerminator(r.name));
+    m.put(kStartSeat3, std::string(seat3playing));
+    m.put(kStartSeat3 + 1, std::string(seat4playing));
+    m.putOptions(OptionCarrier::announcement, relayed);
+    const GameOptionRow& team = optionRow(GameOption::teamgame);
+    m.put(kStartTeamAgain, relayed(team));
+    return m.message("CMD_startgame");
+}
 std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
                       std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
                       std::string_view seat4playing, std::string_view teamgame, int blocklimit) {
-    return Msg("CMD_startgame").f(withoutTerminator(name)).f(withoutTerminator(penalty))
-        .f(withoutTerminator(passing)).f(withoutTerminator(blocking)).f(withoutTerminator(pouncing))
-        .f(seat3playing).f(seat4playing).f(withoutTerminator(teamgame)).f(blocklimit)
-        .f(withoutTerminator(teamgame)).done();
+    StartGameRequest r;
+    r.name = name;
+    auto text = [&r](GameOption o) -> std::string& { return r.text[static_cast<std::size_t>(o)]; };
+    text(GameOption::penalty) = penalty;
+    text(GameOption::passing) = passing;
+    text(GameOption::blocking) = blocking;
+    text(GameOption::pouncing) = pouncing;
+    text(GameOption::teamgame) = teamgame;
+    GameOptions applied;
+    applied.blocklimit = blocklimit;
+    return startgame(r, seat3playing, seat4playing, applied);
 }
 namespace inplace {
 using Flag = ShortMessage::Flag;
@@ -328,20 +419,30 @@ std::optional<NumberAndName> parseNumberAndName(std::string_view body) {
 }
 
 std::optional<LocationsInfo> parseLocations(std::string_view body) {
-    FieldReader r(body);
+    const CutFields f(body);
     LocationsInfo i;
-    if (!readInts(r, {&i.target, &i.whoseturn, &i.turnphase, &i.penalty, &i.passing, &i.blocking,
-                      &i.pouncing, &i.blocklimit}))
-        return std::nullopt;
-    i.seat3playing = r.next();
-    i.seat4playing = r.next();
-    if (!readInts(r, {&i.die1, &i.die2}) || !readSlots(r, i.amounts) ||
-        !readInts(r, {&i.amounts.double1, &i.amounts.double2}))
-        return std::nullopt;
+    if (!f.numbers({{1, &i.target}, {2, &i.whoseturn}, {3, &i.turnphase}})) return std::nullopt;
+    for (const GameOptionRow& row : kGameOptions) {
+        const int position = row.fieldIn(OptionCarrier::locations);
+        if (position == 0) continue;
+        const auto v = f.number(position);
+        if (!v) return std::nullopt;
+        row.set(i.options, *v);
+    }
+    i.seat3playing = f.at(kLocationsSeat3);
+    i.seat4playing = f.at(kLocationsSeat3 + 1);
+    MoveSlotsView& a = i.amounts;
+    int at = kLocationsSeat3 + 2;
+    for (int* p : {&i.die1, &i.die2, &a.bonus20a, &a.bonus20b, &a.bonus20c, &a.bonus10a, &a.bonus10b, &a.bonus10c,
+                   &a.double1, &a.double2}) {
+        const auto v = f.number(at++);
+        if (!v) return std::nullopt;
+        *p = *v;
+    }
     if (!diceFit({i.die1, i.die2}) || !slotsFit(i.amounts)) return std::nullopt;
     for (auto& seat : i.pawns)
         for (int& sq : seat) {
-            auto v = r.nextInt();
+            const auto v = f.number(at++);
             if (!v) return std::nullopt;
             sq = *v;
         }
@@ -349,11 +450,23 @@ std::optional<LocationsInfo> parseLocations(std::string_view body) {
 }
 
 std::optional<StartGameInfo> parseStartgameInfo(std::string_view body) {
-    FieldReader r(body);
+    const CutFields f(body);
     StartGameInfo s;
-    for (std::string* p : {&s.name, &s.penalty, &s.passing, &s.blocking, &s.pouncing, &s.seat3playing,
-                           &s.seat4playing, &s.teamgame, &s.blocklimit})
-        *p = r.next();
+    s.name = f.at(1);
+    s.seat3playing = f.at(kStartSeat3);
+    s.seat4playing = f.at(kStartSeat3 + 1);
+    for (const GameOptionRow& row : kGameOptions) {
+        const int position = row.fieldIn(OptionCarrier::announcement);
+        if (position == 0) continue;
+        const std::string_view text = f.at(position);
+        if (row.isFlag()) {
+            row.set(s.options, text == "1" ? 1 : 0);
+        } else if (!text.empty()) {
+            const auto v = parseStrictInt(text);
+            if (!v) return std::nullopt;
+            row.set(s.options, *v);
+        }
+    }
     return s;
 }
 

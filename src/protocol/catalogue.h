@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "protocol/wire.h"
+#include "rules/game_options.h"
 
 namespace quadrino {
 
@@ -42,8 +43,8 @@ std::string logininfo(int connection, std::string_view version, std::string_view
 std::string kickhim(int sender, int target);
 std::string chat(int sender, std::string_view text, std::string_view colourText);
 std::string action(int sender, std::string_view text, std::string_view colourText);
-std::string startgame(std::string_view name, int penalty, int passing, int blocking, int pouncing,
-                      int teamgame, int blocklimit, int fullgame);
+// The options' fields where the option table places them.
+std::string startgame(std::string_view name, const GameOptions& options);
 std::string justwatch(int seat, int mode); // mode 1 = start watching, 2 = stop
 std::string playerroll(int seat);
 std::string moveit(int seat, int code, int pawn);
@@ -58,9 +59,10 @@ struct SenderTarget { int sender; int target; };
 struct TextRequest { int sender; std::string senderText; std::string text; }; // chat, action, playasound
 struct StartGameRequest {
     std::string name;
-    std::string penalty, passing, blocking, pouncing, teamgame; // flags as received
-    int blocklimit;
-    std::string fullgame;
+    // Each option's field as received, at its row's index: the start announcement relays the
+    // flags' texts, whatever they were.
+    std::array<std::string, kGameOptionCount> text;
+    GameOptions options; // a flag is on only as "1"; a number must be one, or nothing is read
 };
 struct JustWatchRequest { int seat; std::string mode; };
 struct MoveRequest { int seat; int code; int pawn; };
@@ -82,7 +84,7 @@ struct MoveSlotsView {
 
 struct LocationsInfo {
     int target = 0, whoseturn = 0, turnphase = 0;
-    int penalty = 0, passing = 0, blocking = 0, pouncing = 0, blocklimit = 0;
+    GameOptions options; // only the options the table sends to a late joiner; a flag is on as 1
     std::string seat3playing, seat4playing;
     int die1 = 0, die2 = 0;
     MoveSlotsView amounts;
@@ -97,8 +99,9 @@ struct MoveHimInfo {
 
 struct StartGameInfo {
     std::string name;
-    std::string penalty, passing, blocking, pouncing, seat3playing, seat4playing, teamgame,
-        blocklimit; // as sent; the tenth field repeats the team flag
+    std::string seat3playing, seat4playing; // "t"/"f" as sent
+    // The options the announcement carries: a flag is on as "1", an empty number field is 0.
+    GameOptions options;
 };
 
 // A message of numbers and one-letter flags, built in place: a game announces its course
@@ -220,6 +223,11 @@ std::string playasound(std::string_view senderText, std::string_view rest);
 // A line in the host's own words: a chat line of kind 0 in the system colour, which every
 // client shows as one of its own notices.
 std::string notice(std::string_view text);
+// The flags as the request had them, the numbers as the host applies them; the last field
+// repeats the team flag.
+std::string startgame(const StartGameRequest& request, std::string_view seat3playing, std::string_view seat4playing,
+                      const GameOptions& applied);
+// The same with the relayed flags written out, the limit as applied.
 std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
                       std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
                       std::string_view seat4playing, std::string_view teamgame, int blocklimit);
@@ -251,6 +259,7 @@ struct SeatPhase { int seat, phase; };
 std::optional<int> parseSendlogininfo(std::string_view body);
 std::optional<NumberAndName> parseNumberAndName(std::string_view body); // newplayerinfo, existingplayers, playerdisconnected
 std::optional<LocationsInfo> parseLocations(std::string_view body);
+// nullopt when a number option's field is neither empty nor a number.
 std::optional<StartGameInfo> parseStartgameInfo(std::string_view body);
 std::optional<SeatPhase> parseNextplayer(std::string_view body);
 std::optional<HisDiceInfo> parseHisdice(std::string_view body);

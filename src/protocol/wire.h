@@ -10,7 +10,10 @@ namespace quadrino {
 
 inline constexpr char kTerminator = '\xFF';
 inline constexpr char kSeparator = '+';
+// The version text a client sends at login and the host compares: the protocol's, not the
+// package's, so copies of different releases that speak the same protocol still meet.
 inline constexpr std::string_view kVersion = "1.0.15";
+// The port a game is hosted on and joined on unless the user picks another.
 inline constexpr unsigned short kGamePort = 7772;
 inline constexpr unsigned short kLobbyPort = 9001;
 

@@ -3,19 +3,9 @@
 // The host's game state: options, the seats' pawns and the move amounts of the seat on turn.
 // Plain data; the rules live in board_rules.h, the course of a game in the turn engine.
 #include "protocol/vocabulary.h"
+#include "rules/game_options.h"
 
 namespace quadrino {
-
-struct GameOptions {
-    bool penalty = false;
-    bool passing = false;
-    bool blocking = false;
-    bool pouncing = false;
-    bool teamgame = false;
-    bool fullgame = false;
-    int blocklimit = 0; // 0 = unlimited
-    bool operator==(const GameOptions&) const = default;
-};
 
 // Board fields of one seat; its fixed squares are in kSeatSquares.
 struct SeatState {

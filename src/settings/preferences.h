@@ -7,6 +7,9 @@
 #include <array>
 #include <string>
 
+#include "protocol/wire.h"
+#include "rules/game_options.h"
+
 namespace quadrino {
 
 struct Preferences {
@@ -37,14 +40,10 @@ struct Preferences {
     // The user's chat colour as 00BBGGRR ("Textcolor").
     int textcolor = 0x000000;
 
-    // The hosting user's game options for the next game ("Penalty", "Passing", "Blocking",
-    // "Pouncing", "Full", "Limits"). The team game is not kept: it starts off every run.
-    bool penalty = true;
-    bool passing = false;
-    bool blocking = true;
-    bool pouncing = true;
-    bool fullgame = false;
-    int blocklimit = 0; // 0 to 10, 0 = unlimited
+    // The hosting user's game options for the next game, under the option table's keys. An
+    // option without a key (the team game) is not kept: it starts from its initial state
+    // every run.
+    GameOptions options = settingsDefaultGameOptions();
 
     // "Phrase1" to "Phrase9", UTF-8. An empty entry means the button keeps its built-in
     // text. Only the phrase editor writes these back.
@@ -53,7 +52,7 @@ struct Preferences {
     // What the "Host Network Game" and "Join Network Game" dialogs last used ("HostName",
     // "HostPort", "JoinName", "JoinAddress", "JoinPort"), UTF-8. A host port of 0 lets the
     // system choose a free one.
-    static constexpr int kDefaultPort = 7772;
+    static constexpr int kDefaultPort = kGamePort;
     std::string hostname;
     int hostport = kDefaultPort;
     std::string joinname;
@@ -76,7 +75,7 @@ struct Preferences {
 
     // The states the window starts with, before any file has been read: the main window's
     // placement unknown (0), chatter sounds off, bot speed 750, chat text at 10 points,
-    // block limit 3 in the game options dialog.
+    // the game options as the dialog starts (block limit 3).
     static Preferences beforeFirstLoad() {
         Preferences p;
         p.wintop = 0;
@@ -86,7 +85,7 @@ struct Preferences {
         p.textsize = 10;
         p.chattersounds = false;
         p.botspeed = kBotBeforeLoad;
-        p.blocklimit = 3;
+        p.options = initialGameOptions();
         p.loaded = false;
         return p;
     }

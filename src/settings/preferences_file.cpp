@@ -16,13 +16,12 @@ int readInRange(const IniFile& file, std::string_view key, int fallback, int low
     return v >= lowest && v <= highest ? v : fallback;
 }
 
-bool readFlag(const IniFile& file, std::string_view key, bool fallback) {
-    return readInRange(file, key, fallback ? 1 : 0, 0, 1) == 1;
-}
-
 std::string phraseKey(std::size_t index) { return "Phrase" + std::to_string(index + 1); }
 
-void writeFlag(IniFile& file, std::string_view key, bool on) { file.writeInteger(kSection, key, on ? 1 : 0); }
+void writeOptions(IniFile& file, const GameOptions& options, bool flags) {
+    for (const GameOptionRow& row : kGameOptions)
+        if (!row.settingsKey.empty() && row.isFlag() == flags) file.writeInteger(kSection, row.settingsKey, row.value(options));
+}
 
 } // namespace
 
@@ -43,12 +42,9 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     const auto colour = colourFromText(file.readString(kSection, "Textcolor", "clblack"));
     prefs.textcolor = colour && *colour >= 0 && *colour <= 0xFFFFFF ? *colour : defaults.textcolor;
 
-    prefs.penalty = readFlag(file, "Penalty", defaults.penalty);
-    prefs.passing = readFlag(file, "Passing", defaults.passing);
-    prefs.blocking = readFlag(file, "Blocking", defaults.blocking);
-    prefs.pouncing = readFlag(file, "Pouncing", defaults.pouncing);
-    prefs.fullgame = readFlag(file, "Full", defaults.fullgame);
-    prefs.blocklimit = readInRange(file, "Limits", defaults.blocklimit, 0, 10);
+    for (const GameOptionRow& row : kGameOptions)
+        if (!row.settingsKey.empty())
+            row.set(prefs.options, readInRange(file, row.settingsKey, row.settingsDefault, 0, row.highest));
 
     for (std::size_t n = 0; n < prefs.phrases.size(); ++n) {
         const std::string phrase = file.readString(kSection, phraseKey(n), "");
@@ -96,14 +92,12 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeInteger(kSection, "Width", prefs.winwidth);
     file.writeInteger(kSection, "Height", prefs.winheight);
     file.writeString(kSection, "Textcolor", colourToText(prefs.textcolor));
-    writeFlag(file, "Penalty", prefs.penalty);
-    writeFlag(file, "Passing", prefs.passing);
-    writeFlag(file, "Blocking", prefs.blocking);
-    writeFlag(file, "Pouncing", prefs.pouncing);
-    writeFlag(file, "Full", prefs.fullgame);
+    // A new file keeps the order older copies wrote: the flags, the bot speed and turn sound,
+    // then the numbers.
+    writeOptions(file, prefs.options, true);
     file.writeInteger(kSection, "Botspeed", prefs.botspeed);
     file.writeInteger(kSection, "Turnsound", prefs.turnsound);
-    file.writeInteger(kSection, "Limits", prefs.blocklimit);
+    writeOptions(file, prefs.options, false);
     file.writeString(kSection, "Playsounds", prefs.playsounds ? "true" : "false");
     file.writeString(kSection, "ChatterSounds", prefs.chattersounds ? "true" : "false");
     file.writeString(kSection, "HostName", utf8ToCp1252(prefs.hostname));

@@ -12,9 +12,7 @@ std::size_t row(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 // only, which is the only seat the client ever asks about.
 BoardState hostBoard(const ClientMirror& m, int seat) {
     BoardState b;
-    b.options.blocking = m.blocking;
-    b.options.pouncing = m.pouncing;
-    b.options.teamgame = m.teamgame;
+    b.options = m.options;
     for (int s = 1; s <= kSeatCount; ++s)
         for (int p = 1; p <= kPawnCount; ++p) b.seats[s].pawnsquare[p] = m.boardpawns[row(s)][row(p)];
     if (isSeat(seat))

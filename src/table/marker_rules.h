@@ -11,6 +11,7 @@
 
 #include "protocol/vocabulary.h"
 #include "rules/board_rules.h"
+#include "rules/game_options.h"
 
 namespace quadrino::table {
 
@@ -37,9 +38,7 @@ struct ClientAmounts {
 struct ClientMirror {
     BoardPawns boardpawns{};
     ClientAmounts amounts;
-    bool blocking = false;
-    bool pouncing = false;
-    bool teamgame = false;
+    GameOptions options;
     // The user's own pawns that shared a square as the turn began: the partner of pawn
     // 1..4 at index 0..3, 0 for none. Such a pair may not form its block again this turn.
     std::array<int, kPawnCount> blockpartner{};

@@ -43,9 +43,7 @@ ClientMirror TableModel::mirror() const {
     m.amounts.dice1 = state_.dice.value[1];
     m.amounts.dice2 = state_.dice.value[2];
     m.amounts.bonus = state_.bonus.items;
-    m.blocking = state_.blocking;
-    m.pouncing = state_.pouncing;
-    m.teamgame = state_.teamgame;
+    m.options = state_.options;
     m.blockpartner = blockpartner_.items;
     return m;
 }
@@ -159,7 +157,7 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
         s.name = bot;
         s.eyes = false;
         const bool inGame = (seat == 3 || seat == 4) && !state_.out[seat];
-        if (me_->myseat == 1 && !state_.teamgame && inGame) state_.questionShown = true;
+        if (me_->myseat == 1 && !state_.options.teamgame && inGame) state_.questionShown = true;
     } else {
         const std::string name = fromWire(info->name);
         auto& spies = state_.spies;
@@ -173,9 +171,8 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
 void TableModel::startthegame(std::string_view body, Outcome& out) {
     const auto info = parseStartgameInfo(body);
     if (!info) return;
-    // The limit as the host applies it; an empty field is no limit.
-    const auto limit = info->blocklimit.empty() ? std::optional<int>(0) : parseStrictInt(info->blocklimit);
-    if (!limit || !validBlockLimit(*limit)) return;
+    // The limit as the host applies it.
+    if (!validBlockLimit(info->options.blocklimit)) return;
     state_.startShown = false;
     out.justWatch = false;
     state_.canmove = false;
@@ -185,9 +182,7 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     state_.gameRunning = true;
     blockpartner_.fill(0);
     rollingAgain_ = false;
-    auto on = [](const std::string& flag) { return flag == "1"; };
-    setOptionLabels(on(info->penalty), on(info->passing), on(info->blocking), on(info->pouncing), *limit);
-    setTeamGame(on(info->teamgame));
+    setOptions(info->options, OptionCarrier::announcement);
     setplayer(3, info->seat3playing, out);
     setplayer(4, info->seat4playing, out);
     out.chat.push_back(sys(fromWire(info->name) + " has started a game."));
@@ -251,13 +246,13 @@ void TableModel::removepegs(std::string_view body) {
 
 void TableModel::morestats(std::string_view body) {
     // A flag rather than a number: anything but "1" means no teams.
-    setTeamGame(body.substr(0, body.find('+')) == "1");
+    setOption(optionRow(GameOption::teamgame), body.substr(0, body.find('+')) == "1" ? 1 : 0);
 }
 
 void TableModel::locations(std::string_view body, Outcome& out) {
     const auto info = parseLocations(body);
     if (!info || !isOwn(info->target) || !validSeat(info->whoseturn) || !validPhase(info->turnphase) ||
-        !validBlockLimit(info->blocklimit) || !validDie(info->die1) || !validDie(info->die2) ||
+        !validBlockLimit(info->options.blocklimit) || !validDie(info->die1) || !validDie(info->die2) ||
         !validAmounts(info->amounts))
         return;
     for (const auto& seat : info->pawns)
@@ -267,7 +262,7 @@ void TableModel::locations(std::string_view body, Outcome& out) {
     state_.turnseat = info->whoseturn;
     state_.gameRunning = true;
     state_.startShown = false;
-    setOptionLabels(info->penalty == 1, info->passing == 1, info->blocking == 1, info->pouncing == 1, info->blocklimit);
+    setOptions(info->options, OptionCarrier::locations);
     for (int s = 1; s <= kSeatCount; ++s) {
         // Pawns sharing a square overlap: a late joiner is not told which came first.
         for (int p = 1; p <= kPawnCount; ++p) pawnAt(s, p) = {info->pawns[at(s)][at(p)], false, pawnAt(s, p).shown};

@@ -64,8 +64,6 @@ struct DiceView {
     bool operator==(const DiceView&) const = default;
 };
 
-enum class RuleLabel { Penalty, Passing, Blocking, Pouncing, TeamGame, Limit };
-inline constexpr int kRuleLabels = 6;
 
 struct WarningView {
     bool shown = false;
@@ -91,11 +89,9 @@ struct TableState {
     int turnseat = 0;
     int clientphase = 0;
     bool canmove = false;
-    bool blocking = false;
-    bool pouncing = false;
-    bool teamgame = false;
-    std::array<std::string, kRuleLabels> rules = {"Doubles Penalty: OFF", "Passing: OFF", "Blocking: OFF",
-                                                  "Pouncing: OFF",        "Team Game: OFF", "Block Limit: OFF"};
+    GameOptions options; // as the host announced them
+    // The board label of each option at its row's index ("" for an option without one).
+    std::array<std::string, kGameOptionCount> rules = initialOptionLabels();
     std::string log;
     int logLines = 0; // lines the log has shown: the same text again is still a new line
     std::string status = "Welcome to Quadrino";
@@ -115,7 +111,7 @@ struct TableState {
     const MarkerView& marker(int code) const { return markers[code]; }
     int bonusAt(int n) const { return bonus[n]; }
     bool bonusShownAt(int n) const { return bonusShown[n]; }
-    const std::string& rule(RuleLabel r) const { return rules[static_cast<std::size_t>(r)]; }
+    const std::string& rule(GameOption o) const { return rules[static_cast<std::size_t>(o)]; }
 };
 
 // What an announcement or a click asks of the rest of the client.
@@ -225,8 +221,9 @@ private:
     void setplayer(int seat, std::string_view flag, Outcome& out);
     void showDice(int die1, int die2);
     void sendPawnHome(int seat, int pawn); // to its nest, as a penalty or capture
-    void setOptionLabels(bool penalty, bool passing, bool blocking, bool pouncing, int limit);
-    void setTeamGame(bool on);
+    // The options a message carries, and their labels.
+    void setOptions(const GameOptions& options, OptionCarrier carrier);
+    void setOption(const GameOptionRow& row, int value);
     void hideBonusTokens(int upTo, bool clearAmounts);
     void hidePassButtons();
     void hideTurnHighlights();

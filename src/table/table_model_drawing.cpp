@@ -105,22 +105,14 @@ void TableModel::showDice(int die1, int die2) {
 
 void TableModel::sendPawnHome(int seat, int pawn) { pawnAt(seat, pawn) = PawnView{0, false, pawnAt(seat, pawn).shown}; }
 
-void TableModel::setOptionLabels(bool penalty, bool passingOn, bool blocking, bool pouncing, int limit) {
-    auto onOff = [](bool on) { return on ? std::string("ON") : std::string("OFF"); };
-    auto& r = state_.rules;
-    r[static_cast<std::size_t>(RuleLabel::Penalty)] = "Doubles Penalty: " + onOff(penalty);
-    r[static_cast<std::size_t>(RuleLabel::Passing)] = "Passing: " + onOff(passingOn);
-    r[static_cast<std::size_t>(RuleLabel::Blocking)] = "Blocking: " + onOff(blocking);
-    r[static_cast<std::size_t>(RuleLabel::Pouncing)] = "Pouncing: " + onOff(pouncing);
-    r[static_cast<std::size_t>(RuleLabel::Limit)] =
-        "Block Limit: " + (limit == 0 ? std::string("None") : std::to_string(limit));
-    state_.blocking = blocking;
-    state_.pouncing = pouncing;
+void TableModel::setOptions(const GameOptions& options, OptionCarrier carrier) {
+    for (const GameOptionRow& row : kGameOptions)
+        if (row.fieldIn(carrier) != 0) setOption(row, row.value(options));
 }
 
-void TableModel::setTeamGame(bool on) {
-    state_.rules[static_cast<std::size_t>(RuleLabel::TeamGame)] = on ? "Team Game: ON" : "Team Game: OFF";
-    state_.teamgame = on;
+void TableModel::setOption(const GameOptionRow& row, int value) {
+    row.set(state_.options, value);
+    state_.rules[static_cast<std::size_t>(row.id)] = optionLabel(row, value);
 }
 
 void TableModel::send(Outcome& out, std::string message) const {

@@ -222,20 +222,11 @@ void TablePanel::configureSide() {
 }
 
 void TablePanel::configureRuleLabels() {
-    struct Rule { const char* name; const char* hint; bool rightAligned; };
-    static const Rule kRules[] = {
-        {"label_passing", "The abillity to pass your turn.", true},
-        {"label_penalty", "Penalty for rolling doubles more then twice a turn", false},
-        {"label_pouncing", "The ability to land on other players pawns and send it back to start.", true},
-        {"label_blocking", "The abillity to have two of your pawns on one square preventing other players from passing.",
-         false},
-        {"label_teamgame", "To play with a partner", true},
-        {"label_limit", "The amount of turns two of your pawns can block.", false},
-    };
-    for (const Rule& r : kRules) {
-        auto* label = control<QLabel>(r.name);
-        label->setAlignment((r.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        label->setToolTip(QString::fromLatin1(r.hint));
+    for (const GameOptionRow& r : kGameOptions) {
+        if (r.label.empty()) continue;
+        auto* label = control<QLabel>(std::string(r.label));
+        label->setAlignment((r.place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setToolTip(QString::fromLatin1(r.hint.data(), static_cast<qsizetype>(r.hint.size())));
         label->setProperty("hint", label->toolTip());
     }
 }

@@ -57,7 +57,7 @@ void TablePanel::renderSeats(const table::TableState& s) {
         control(numbered("image_eyes", seat))->setVisible(v.eyes);
         control(numbered("image_winner", seat))->setVisible(v.winner);
         control(numbered("button_pass", seat))->setVisible(v.pass);
-        control(numbered("label_team", seat))->setVisible(s.teamgame);
+        control(numbered("label_team", seat))->setVisible(s.options.teamgame);
         QWidget* bar = control(numbered("image_progress", seat));
         const QRect track = scaling::baseRect(bar);
         scaling::place(bar, QRect(track.topLeft(), QSize(v.progress, track.height())), scale_);
@@ -148,10 +148,8 @@ void TablePanel::renderTokens(const table::TableState& s) {
 }
 
 void TablePanel::renderTexts(const table::TableState& s) {
-    static const char* const kRuleNames[table::kRuleLabels] = {"label_penalty",  "label_passing",  "label_blocking",
-                                                               "label_pouncing", "label_teamgame", "label_limit"};
-    for (int r = 0; r < table::kRuleLabels; ++r)
-        control<QLabel>(kRuleNames[r])->setText(qs(s.rules[static_cast<std::size_t>(r)]));
+    for (const GameOptionRow& r : kGameOptions)
+        if (!r.label.empty()) control<QLabel>(std::string(r.label))->setText(qs(s.rule(r.id)));
     control<QLabel>("label_log")->setText(qs(s.log));
     control<QLabel>("label_status")->setText(qs(s.status));
     control<QLabel>("label_error")->setText(qs(s.errorText));

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "protocol/wire.h"
 #include "art/art.h"
+#include "package_version.h"
 #include "windows/side_windows.h"
 
 namespace quadrino {
@@ -108,7 +108,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     versionRow->addStretch();
     versionRow->addWidget(addLabel(this, QStringLiteral("label_version"), QStringLiteral("Version"), 13, true));
     // The one version text of the program: hosts compare it with their own, byte for byte.
-    version_ = addLabel(this, QStringLiteral("version"), QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())),
+    version_ = addLabel(this, QStringLiteral("version"), QString::fromLatin1(kPackageVersion.data(), qsizetype(kPackageVersion.size())),
                         13, false);
     versionRow->addWidget(version_);
     versionRow->addStretch();

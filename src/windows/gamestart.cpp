@@ -20,6 +20,12 @@ namespace {
 constexpr const char* kTag = "tag";
 constexpr int kBoxLeft = 22;
 constexpr int kCaptionLeft = 50;
+constexpr int kWidth = 276;
+constexpr int kFirstRow = 46;    // the first option's top
+constexpr int kRowStep = 28;     // a box and its caption
+constexpr int kNumberStep = 68;  // a number box with its caption above and "Turns" below
+constexpr int kButtonGap = 6;    // from below the last option to the start button
+constexpr int kBelowButton = 64;
 
 QFont dialogFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Arial"));
@@ -38,6 +44,8 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRec
     label->setGeometry(where);
     return label;
 }
+
+QString latin(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Explanations read quieter than the options themselves.
 void soften(QLabel* label) {
@@ -99,16 +107,18 @@ void CheckImage::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---- LimitSpinBox -------------------------------------------------------------------------
 
-LimitSpinBox::LimitSpinBox(QWidget* parent) : QSpinBox(parent) {
-    setObjectName(QStringLiteral("updown_limited"));
-    setRange(0, GameOptionsDialog::kMaxBlockLimit);
+LimitSpinBox::LimitSpinBox(const QString& name, int highest, QWidget* parent) : QSpinBox(parent) {
+    setObjectName(name);
+    setRange(0, highest);
     setWrapping(false);
     // Whatever is typed is checked against the range; text left unfinished falls back to
     // the last good value when the box is left.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setFocusPolicy(Qt::StrongFocus);
-    lineEdit()->setObjectName(QStringLiteral("edit_limited"));
-    lineEdit()->setMaxLength(2);
+    QString editName = name;
+    editName.replace(QStringLiteral("updown_"), QStringLiteral("edit_"));
+    lineEdit()->setObjectName(editName);
+    lineEdit()->setMaxLength(static_cast<int>(QString::number(highest).size()));
 }
 
 void LimitSpinBox::keyPressEvent(QKeyEvent* event) {
@@ -130,7 +140,6 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
     setObjectName(QStringLiteral("gamestart"));
     setWindowTitle(QStringLiteral("Quadrino - Game Start"));
     setModal(false);
-    setFixedSize(276, 352);
     setFont(dialogFont(11, false));
     // White underneath, the main window's background picture on top.
     QPalette pal = palette();
@@ -139,47 +148,28 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
     setPalette(pal);
     setAutoFillBackground(true);
 
-    addLabel(this, QStringLiteral("label_title"), QStringLiteral("Quadrino Game Options"), QRect(0, 10, 276, 24), 18,
+    addLabel(this, QStringLiteral("label_title"), QStringLiteral("Quadrino Game Options"), QRect(0, 10, kWidth, 24), 18,
              true, Qt::AlignCenter);
 
-    penalty_ = addBox(QStringLiteral("box_penalty"), 46, QStringLiteral("3 Double Penalty"), 1);
-    passing_ = addBox(QStringLiteral("box_passing"), 74, QStringLiteral("Passing Allowed"), 0);
-    blocking_ = addBox(QStringLiteral("box_blocking"), 102, QStringLiteral("Blocking Allowed"), 1);
-
-    addLabel(this, QStringLiteral("caption_limit"), QStringLiteral("Limit Blocks To:"), QRect(kCaptionLeft, 128, 120, 20),
-             13, true);
-    limit_ = new LimitSpinBox(this);
-    limit_->setFont(dialogFont(13, true));
-    limit_->setGeometry(kCaptionLeft, 150, 46, 24);
-    limit_->setValue(3);
-    addLabel(this, QStringLiteral("caption_turns"), QStringLiteral("Turns"), QRect(kCaptionLeft, 175, 46, 16), 11, false,
-             Qt::AlignHCenter | Qt::AlignTop);
-    QLabel* note = addLabel(this, QStringLiteral("caption_unlimited"), QStringLiteral("setting to 0 allows unlimited blocking"),
-                            QRect(104, 148, 160, 30), 11, false);
-    note->setWordWrap(true);
-    soften(note);
-
-    pouncing_ = addBox(QStringLiteral("box_pouncing"), 198, QStringLiteral("Pouncing Allowed"), 1);
-    fullgame_ = addBox(QStringLiteral("box_fullgame"), 226, QStringLiteral("Full Game"), 0);
-    soften(addLabel(this, QStringLiteral("caption_bots"), QStringLiteral("Bots will fill empty seats"),
-                    QRect(132, 226, 140, 20), 11, false));
-    teamgame_ = addBox(QStringLiteral("box_teamgame"), 254, QStringLiteral("Team Game"), 0);
+    int y = kFirstRow;
+    for (const GameOptionRow& row : kGameOptions) y = row.isFlag() ? addBox(row, y) : addNumberBox(row, y);
 
     auto* start = new PictureButton(art::startButton(), this);
     start->setObjectName(QStringLiteral("button_start"));
     start->setToolTip(QStringLiteral("Start Game (Enter)"));
     start->setAccessibleName(QStringLiteral("Start Game"));
-    limit_->setAccessibleName(QStringLiteral("Limit Blocks To"));
-    limit_->setAccessibleDescription(QStringLiteral("turns; 0 allows unlimited blocking"));
-    start->move((width() - start->width()) / 2, 288);
+    setFixedSize(kWidth, y + kButtonGap + kBelowButton);
+    start->move((width() - start->width()) / 2, y + kButtonGap);
     connect(start, &QAbstractButton::clicked, this, &GameOptionsDialog::button_startClick);
     start_ = start;
 }
 
-CheckImage* GameOptionsDialog::addBox(const QString& name, int y, const QString& caption, int initial) {
+int GameOptionsDialog::addBox(const GameOptionRow& row, int y) {
+    const QString name = latin(row.control);
+    const QString caption = latin(row.caption);
     auto* box = new CheckImage(name, this);
     box->move(kBoxLeft, y);
-    box->setState(initial);
+    box->setState(row.initial);
     connect(box, &CheckImage::clicked, this, [this, box] { box_penaltyClick(box); });
     // The caption beside a box is a larger target for the same click.
     QString captionName = name;
@@ -190,20 +180,58 @@ CheckImage* GameOptionsDialog::addBox(const QString& name, int y, const QString&
     label->installEventFilter(this);
     box->setAccessibleName(caption);
     captionBoxes_.insert(label, box);
-    return box;
+    if (!row.note.empty())
+        soften(addLabel(this, latin(row.noteName), latin(row.note), QRect(132, y, 140, 20), 11,
+                        false));
+    boxes_[static_cast<std::size_t>(row.id)] = box;
+    return y + kRowStep;
+}
+
+int GameOptionsDialog::addNumberBox(const GameOptionRow& row, int y) {
+    // The caption above, the box, "Turns" under it and the explanation beside it.
+    const QString caption = latin(row.caption);
+    addLabel(this, QStringLiteral("caption_limit"), caption, QRect(kCaptionLeft, y - 2, 120, 20), 13, true);
+    auto* number = new LimitSpinBox(latin(row.control), row.highest, this);
+    number->setFont(dialogFont(13, true));
+    number->setGeometry(kCaptionLeft, y + 20, 46, 24);
+    number->setValue(row.initial);
+    addLabel(this, QStringLiteral("caption_turns"), QStringLiteral("Turns"), QRect(kCaptionLeft, y + 45, 46, 16), 11,
+             false, Qt::AlignHCenter | Qt::AlignTop);
+    if (!row.note.empty()) {
+        QLabel* note = addLabel(this, latin(row.noteName), latin(row.note),
+                                QRect(104, y + 18, 160, 30), 11, false);
+        note->setWordWrap(true);
+        soften(note);
+        number->setAccessibleDescription(QStringLiteral("turns; ") + note->text().mid(note->text().indexOf(u'0')));
+    }
+    QString accessible = caption;
+    accessible.remove(u':');
+    number->setAccessibleName(accessible);
+    numbers_[static_cast<std::size_t>(row.id)] = number;
+    return y + kNumberStep;
 }
 
 void GameOptionsDialog::setNameProvider(std::function<QString()> provider) { nameProvider_ = std::move(provider); }
 void GameOptionsDialog::setSender(std::function<void(const std::string&)> sender) { sender_ = std::move(sender); }
 void GameOptionsDialog::setAfterStart(std::function<void()> afterStart) { afterStart_ = std::move(afterStart); }
 
-int GameOptionsDialog::penalty() const { return penalty_->state(); }
-int GameOptionsDialog::passing() const { return passing_->state(); }
-int GameOptionsDialog::blocking() const { return blocking_->state(); }
-int GameOptionsDialog::pouncing() const { return pouncing_->state(); }
-int GameOptionsDialog::fullgame() const { return fullgame_->state(); }
-int GameOptionsDialog::teamgame() const { return teamgame_->state(); }
-int GameOptionsDialog::blocklimit() const { return limit_->value(); }
+GameOptions GameOptionsDialog::options() const {
+    GameOptions o;
+    for (const GameOptionRow& row : kGameOptions) {
+        const auto at = static_cast<std::size_t>(row.id);
+        row.set(o, row.isFlag() ? boxes_[at]->state() : numbers_[at]->value());
+    }
+    return o;
+}
+
+void GameOptionsDialog::showKept(const GameOptions& options) {
+    for (const GameOptionRow& row : kGameOptions) {
+        if (row.settingsKey.empty()) continue;
+        const QString name = latin(row.control);
+        if (row.isFlag()) changebox(name, row.value(options));
+        else setNumberBox(name, row.value(options));
+    }
+}
 
 void GameOptionsDialog::box_penaltyClick(CheckImage* box) {
     if (!box) return;
@@ -212,8 +240,8 @@ void GameOptionsDialog::box_penaltyClick(CheckImage* box) {
 
 bool GameOptionsDialog::changebox(const QString& name, int value) {
     if (value != 0 && value != 1) return false;
-    for (CheckImage* box : {penalty_, passing_, blocking_, pouncing_, fullgame_, teamgame_}) {
-        if (box->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+    for (CheckImage* box : boxes_) {
+        if (box && box->objectName().compare(name, Qt::CaseInsensitive) == 0) {
             box->setState(value);
             return true;
         }
@@ -221,22 +249,27 @@ bool GameOptionsDialog::changebox(const QString& name, int value) {
     return false;
 }
 
-bool GameOptionsDialog::changebox1(const QString& name, int value) {
-    if (limit_->objectName().compare(name, Qt::CaseInsensitive) != 0) return false;
-    limit_->setValue(std::clamp(value, 0, kMaxBlockLimit));
-    return true;
+bool GameOptionsDialog::setNumberBox(const QString& name, int value) {
+    for (LimitSpinBox* number : numbers_) {
+        if (number && number->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            number->setValue(std::clamp(value, 0, number->maximum()));
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string GameOptionsDialog::startMessage() const {
     const QString name = nameProvider_ ? nameProvider_() : QString();
     const QByteArray utf8 = name.toUtf8();
     return request::startgame(utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))),
-                              penalty(), passing(), blocking(), pouncing(), teamgame(), blocklimit(), fullgame());
+                              options());
 }
 
 void GameOptionsDialog::button_startClick() {
     // Text still being typed in the number box counts if it is a good number.
-    limit_->interpretText();
+    for (LimitSpinBox* number : numbers_)
+        if (number) number->interpretText();
     const std::string message = startMessage();
     if (sender_) sender_(message);
     hide();

@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <array>
 #include <functional>
 #include <string>
+
+#include "rules/game_options.h"
 
 class QAbstractButton;
 
@@ -37,12 +40,12 @@ private:
     bool pressed_ = false;
 };
 
-// The block-limit number box: 0 to 10, no wrapping, no arrow keys; reached by Tab so that the
-// dialog works from the keyboard alone.
+// A number option's box (the block limit): 0 to its highest, no wrapping, no arrow keys;
+// reached by Tab so that the dialog works from the keyboard alone.
 class LimitSpinBox : public QSpinBox {
     Q_OBJECT
 public:
-    explicit LimitSpinBox(QWidget* parent = nullptr);
+    LimitSpinBox(const QString& name, int highest, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -51,8 +54,6 @@ protected:
 class GameOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxBlockLimit = 10;
-
     explicit GameOptionsDialog(QWidget* parent = nullptr);
 
     // Where the dialog gets the user's name, sends its message, and what runs after a start
@@ -61,21 +62,19 @@ public:
     void setSender(std::function<void(const std::string&)> sender);
     void setAfterStart(std::function<void()> afterStart);
 
-    int penalty() const;
-    int passing() const;
-    int blocking() const;
-    int pouncing() const;
-    int fullgame() const;
-    int teamgame() const;
-    int blocklimit() const;
+    // What the controls show now.
+    GameOptions options() const;
+    // Shows the options the settings file keeps; the others keep their state.
+    void showKept(const GameOptions& options);
 
     // Toggles one of the six boxes (every box's click lands here).
     void box_penaltyClick(CheckImage* box);
     // Sets the box with this component name to 0 or 1. Unknown names and other values are
     // refused (false) and change nothing.
     bool changebox(const QString& name, int value);
-    // Sets the up-down control with this name; the value is kept within 0..10.
-    bool changebox1(const QString& name, int value);
+    // Sets the number box with this name; the value is kept within the option's range.
+    // Unknown names are refused (false).
+    bool setNumberBox(const QString& name, int value);
     // Sends the start request with the current choices, hides the dialog, then runs the
     // after-start hook.
     void button_startClick();
@@ -90,15 +89,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CheckImage* addBox(const QString& name, int y, const QString& caption, int initial);
+    // Each lays out one option's controls from `y` down and answers where the next begins.
+    int addBox(const GameOptionRow& row, int y);
+    int addNumberBox(const GameOptionRow& row, int y);
 
-    CheckImage* penalty_ = nullptr;
-    CheckImage* passing_ = nullptr;
-    CheckImage* blocking_ = nullptr;
-    CheckImage* pouncing_ = nullptr;
-    CheckImage* fullgame_ = nullptr;
-    CheckImage* teamgame_ = nullptr;
-    LimitSpinBox* limit_ = nullptr;
+    // The control of each option, at its row's index; the kinds tell which is which.
+    std::array<CheckImage*, kGameOptionCount> boxes_{};
+    std::array<LimitSpinBox*, kGameOptionCount> numbers_{};
     QAbstractButton* start_ = nullptr;
 
     QHash<QObject*, CheckImage*> captionBoxes_; // caption label -> its box

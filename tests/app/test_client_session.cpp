@@ -165,10 +165,14 @@ private slots:
         QTRY_COMPARE(s.table().seatName(1), std::string("You"));
 
         // A full game: bots take the empty seats and the host announces the first turn.
-        s.send(request::startgame("You", 1, 0, 1, 1, 0, 0, 1));
+        s.send(request::startgame("You", [] {
+            GameOptions o;
+            o.penalty = o.blocking = o.pouncing = o.fullgame = true;
+            return o;
+        }()));
         QTRY_VERIFY_WITH_TIMEOUT(s.table().state().turnseat != 0, 10000);
         QCOMPARE(s.table().seatName(2), std::string("Klot"));
-        QCOMPARE(s.table().state().rule(table::RuleLabel::Penalty), std::string("Doubles Penalty: ON"));
+        QCOMPARE(s.table().state().rule(quadrino::GameOption::penalty), std::string("Doubles Penalty: ON"));
         QVERIFY(!s.table().state().startShown);
         QCOMPARE(s.table().otherPlayers(), (std::vector<std::string>{"Klot", "Klick", "Kling"}));
     }

@@ -89,7 +89,7 @@ private slots:
             // Game options are kept as the dialog shows them when a save happens.
             QVERIFY(a.w.gameOptions()->changebox(QStringLiteral("box_passing"), 1));
             QVERIFY(a.w.gameOptions()->changebox(QStringLiteral("box_penalty"), 0));
-            QVERIFY(a.w.gameOptions()->changebox1(QStringLiteral("updown_limited"), 7));
+            QVERIFY(a.w.gameOptions()->setNumberBox(QStringLiteral("updown_limited"), 7));
             a.action("N14")->trigger();
             a.w.close();
         }
@@ -104,10 +104,10 @@ private slots:
         QVERIFY(b.checked("New1") && !b.checked("Classic1"));
         QVERIFY(!b.checked("PlaySounds1"));
         QVERIFY(!b.checked("PlayChatterSounds1"));
-        QCOMPARE(b.w.gameOptions()->passing(), 1);
-        QCOMPARE(b.w.gameOptions()->penalty(), 0);
-        QCOMPARE(b.w.gameOptions()->blocking(), 1);
-        QCOMPARE(b.w.gameOptions()->blocklimit(), 7);
+        QVERIFY(b.w.gameOptions()->options().passing);
+        QVERIFY(!b.w.gameOptions()->options().penalty);
+        QVERIFY(b.w.gameOptions()->options().blocking);
+        QCOMPARE(b.w.gameOptions()->options().blocklimit, 7);
         QVERIFY(b.boxes.isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <map>
 
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"
@@ -37,7 +38,10 @@ private slots:
         row("kickhim", request::kickhim(1, 4), "CMD_kickhim+1+4+~");
         row("chat has no trailing separator", request::chat(2, "hi + bye", "clRed"), "CMD_chat+2+hi + bye|clRed~");
         row("action", request::action(2, "says: Wow!", "$00FF8000"), "CMD_action+2+says: Wow!|$00FF8000~");
-        row("startgame", request::startgame("You", 1, 0, 1, 1, 0, 3, 1), "CMD_startgame+You+1+0+1+1+0+3+1+~");
+        row("startgame",
+            request::startgame("You", {.penalty = true, .blocking = true, .pouncing = true, .fullgame = true,
+                                       .blocklimit = 3}),
+            "CMD_startgame+You+1+0+1+1+0+3+1+~");
         row("justwatch", request::justwatch(3, 1), "CMD_justwatch+3+1~");
         row("playerroll", request::playerroll(3), "CMD_playerroll+3+~");
         row("moveit", request::moveit(3, 1, 2), "CMD_moveit+3+1+2+~");
@@ -105,9 +109,37 @@ private slots:
         QCOMPARE(std::count(l.begin(), l.end(), '\xFF'), 2L);
     }
 
+    // Every option travels alone through each message that carries it and comes back as it
+    // went, without touching another option; a message that does not carry it drops it.
+    void eachOptionRoundTripsAlone() {
+        for (const GameOptionRow& row : kGameOptions) {
+            GameOptions sent;
+            row.set(sent, row.highest);
+            std::map<OptionCarrier, GameOptions> back;
+            const auto request = parseStartgameRequest(body(request::startgame("Bo", sent)));
+            QVERIFY(request);
+            back[OptionCarrier::request] = request->options;
+            const auto announced = parseStartgameInfo(body(announce::startgame(*request, "t", "f", request->options)));
+            QVERIFY(announced);
+            back[OptionCarrier::announcement] = announced->options;
+            LocationsInfo state;
+            state.options = sent;
+            const auto late = parseLocations(body(announce::locations(state)));
+            QVERIFY(late);
+            back[OptionCarrier::locations] = late->options;
+            for (const auto& [carrier, options] : back) {
+                const char* what = row.control.data();
+                for (const GameOptionRow& other : kGameOptions)
+                    QVERIFY2(other.value(options) == (&other == &row && row.fieldIn(carrier) != 0 ? row.highest : 0), what);
+            }
+        }
+    }
+
     void locationsRoundTrip() {
         LocationsInfo i;
-        i.target = 3; i.whoseturn = 2; i.turnphase = 2; i.penalty = 1; i.blocking = 1; i.blocklimit = 4;
+        i.target = 3; i.whoseturn = 2; i.turnphase = 2;
+        i.options.penalty = i.options.blocking = true;
+        i.options.blocklimit = 4;
         i.seat3playing = "t"; i.seat4playing = "f"; i.die1 = 5; i.die2 = 0;
         i.amounts = {20, 0, 0, 10, 10, 0, 0, 0};
         for (int s = 0; s < 4; ++s)
@@ -118,7 +150,7 @@ private slots:
         QVERIFY(back);
         QCOMPARE(back->seat3playing, std::string("t"));
         QCOMPARE(back->seat4playing, std::string("f"));
-        QCOMPARE(back->blocklimit, 4);
+        QCOMPARE(back->options, (GameOptions{.penalty = true, .blocking = true, .blocklimit = 4}));
         QCOMPARE(back->amounts.bonus10b, 10);
         QCOMPARE(back->pawns[3][2], 62);
         QVERIFY(!parseLocations("3+2+x+"));
@@ -133,8 +165,7 @@ private slots:
 
         auto sg = parseStartgameRequest("Bo+1+0+1+1+0+7+1+");
         QVERIFY(sg);
-        QCOMPARE(sg->blocklimit, 7);
-        QCOMPARE(sg->fullgame, std::string("1"));
+        QCOMPARE(sg->options, (GameOptions{.penalty = true, .blocking = true, .pouncing = true, .fullgame = true, .blocklimit = 7}));
         QVERIFY(!parseStartgameRequest("Bo+1+0+1+1+0+x+1+"));
 
         auto jw = parseJustwatch("3+2");
@@ -169,7 +200,11 @@ private slots:
         QCOMPARE(parseSendlogininfo("7").value_or(0), 7);
         auto sgi = parseStartgameInfo("You+1+0+1+1+t+f+0+2+0+");
         QVERIFY(sgi);
-        QCOMPARE(sgi->blocklimit, std::string("2"));
+        QCOMPARE(sgi->options, (GameOptions{.penalty = true, .blocking = true, .pouncing = true, .blocklimit = 2}));
+        QCOMPARE(sgi->seat3playing, std::string("t"));
+        // An empty limit is none; any other limit must be a number.
+        QCOMPARE(parseStartgameInfo("You+1+0+1+1+t+f+0++0+")->options.blocklimit, 0);
+        QVERIFY(!parseStartgameInfo("You+1+0+1+1+t+f+0+x+0+"));
     }
 
     void dispatchWordsAreExact() {

@@ -98,7 +98,7 @@ struct ModelTable {
     }
 
     QString name(int seat) const { return q(state().seat(seat).name); }
-    QString rule(table::RuleLabel r) const { return q(state().rule(r)); }
+    QString rule(GameOption r) const { return q(state().rule(r)); }
     QList<int> shownMarkers() const {
         QList<int> out;
         for (int k = 1; k <= 12; ++k)

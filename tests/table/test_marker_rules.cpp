@@ -184,8 +184,8 @@ void TestMarkerRules::markers() {
     m.amounts.dice1 = die1;
     m.amounts.dice2 = die2;
     m.amounts.bonus = parseBonus(bonus);
-    m.blocking = blocking;
-    m.pouncing = pouncing;
+    m.options.blocking = blocking;
+    m.options.pouncing = pouncing;
     QCOMPARE(describe(markerTargets(m, seat, pawn)), describe(parseTargets(expected)));
 }
 

@@ -9,7 +9,7 @@ using namespace quadrino;
 using fixture::move;
 using fixture::q;
 using Model = fixture::ModelTable;
-using table::RuleLabel;
+using quadrino::GameOption;
 
 namespace {
 
@@ -18,11 +18,9 @@ LocationsInfo lateJoinerState() {
     i.target = 3;
     i.whoseturn = 3;
     i.turnphase = 2;
-    i.penalty = 1;
-    i.passing = 0;
-    i.blocking = 1;
-    i.pouncing = 1;
-    i.blocklimit = 0;
+    i.options.penalty = true;
+    i.options.blocking = true;
+    i.options.pouncing = true;
     i.seat3playing = "t";
     i.seat4playing = "t";
     i.die1 = 0;
@@ -101,7 +99,7 @@ void TestTableModel::initialState() {
     QCOMPARE(q(table::botName(4)), QStringLiteral("Kling"));
     QVERIFY(t.shownMarkers().isEmpty());
     for (int n = 1; n <= 8; ++n) QVERIFY(!t.state().bonusShownAt(n));
-    QVERIFY(!t.state().teamgame);
+    QVERIFY(!t.state().options.teamgame);
     QVERIFY(!t.state().startShown);
     t.model.setHosting(true);
     QVERIFY(t.state().startShown);
@@ -111,12 +109,12 @@ void TestTableModel::initialState() {
     QCOMPARE(t.state().turnseat, 0);
     QCOMPARE(q(t.state().status), QStringLiteral("Welcome to Quadrino"));
     QCOMPARE(q(t.state().questionName), QStringLiteral("Player?"));
-    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Blocking), QStringLiteral("Blocking: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: OFF"));
-    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: OFF"));
+    QCOMPARE(t.rule(GameOption::penalty), QStringLiteral("Doubles Penalty: OFF"));
+    QCOMPARE(t.rule(GameOption::passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(GameOption::blocking), QStringLiteral("Blocking: OFF"));
+    QCOMPARE(t.rule(GameOption::pouncing), QStringLiteral("Pouncing: OFF"));
+    QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: OFF"));
+    QCOMPARE(t.rule(GameOption::blocklimit), QStringLiteral("Block Limit: OFF"));
 }
 
 void TestTableModel::newplayerinfo_data() {
@@ -269,15 +267,15 @@ void TestTableModel::startthegame() {
     t.model.setHosting(true);
     t.rec.forget();
     QVERIFY(t.feed(announce::startgame("Ann", "1", "0", "1", "0", "t", "f", "1", 4)));
-    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: ON"));
-    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Blocking), QStringLiteral("Blocking: ON"));
-    QVERIFY(t.state().blocking);
-    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: OFF"));
-    QVERIFY(!t.state().pouncing);
-    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: ON"));
-    QVERIFY(t.state().teamgame);
-    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: 4"));
+    QCOMPARE(t.rule(GameOption::penalty), QStringLiteral("Doubles Penalty: ON"));
+    QCOMPARE(t.rule(GameOption::passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(GameOption::blocking), QStringLiteral("Blocking: ON"));
+    QVERIFY(t.state().options.blocking);
+    QCOMPARE(t.rule(GameOption::pouncing), QStringLiteral("Pouncing: OFF"));
+    QVERIFY(!t.state().options.pouncing);
+    QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: ON"));
+    QVERIFY(t.state().options.teamgame);
+    QCOMPARE(t.rule(GameOption::blocklimit), QStringLiteral("Block Limit: 4"));
     QVERIFY(!t.state().startShown);
     QCOMPARE(t.rec.justWatch, QList<bool>{false});
     // Seat 4 sits this game out, and its player is told so before the start notice.
@@ -299,11 +297,11 @@ void TestTableModel::startthegame() {
     // The next game: seat 4 plays again, no team, no limit.
     t.rec.forget();
     t.feed(announce::startgame("Ann", "0", "1", "0", "1", "t", "t", "0", 0));
-    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: None"));
-    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Pouncing), QStringLiteral("Pouncing: ON"));
-    QVERIFY(t.state().pouncing);
-    QVERIFY(!t.state().teamgame);
+    QCOMPARE(t.rule(GameOption::blocklimit), QStringLiteral("Block Limit: None"));
+    QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: OFF"));
+    QCOMPARE(t.rule(GameOption::pouncing), QStringLiteral("Pouncing: ON"));
+    QVERIFY(t.state().options.pouncing);
+    QVERIFY(!t.state().options.teamgame);
     QVERIFY(!t.state().out[4]);
     QVERIFY(t.state().pawn(4, 2).shown);
     QCOMPARE(t.rec.chat, QStringList{"0+Ann has started a game."});
@@ -428,7 +426,7 @@ void TestTableModel::hisdice() {
     QVERIFY(!t.state().seat(2).pass); // passing not allowed this time
     const auto m = t.model.mirror();
     QCOMPARE(m.amounts.amount(8), 8);
-    QVERIFY(m.blocking && m.pouncing);
+    QVERIFY(m.options.blocking && m.options.pouncing);
 
     t.feed(announce::nextplayer(2, 1));
     t.feed(announce::hisdice(2, 2, 1, 2, 0, 0, true));
@@ -776,17 +774,17 @@ void TestTableModel::lateJoiner() {
     t.rec.forget();
     QVERIFY(t.feed(announce::locations(lateJoinerState())));
     QVERIFY(t.feed(announce::morestats(false)));
-    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: OFF"));
+    QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: OFF"));
     QVERIFY(t.feed(announce::morestats(true)));
 
     QCOMPARE(t.state().turnseat, 3);
     QCOMPARE(t.state().clientphase, 2);
     QVERIFY(t.state().canmove);
-    QCOMPARE(t.rule(RuleLabel::Penalty), QStringLiteral("Doubles Penalty: ON"));
-    QCOMPARE(t.rule(RuleLabel::Passing), QStringLiteral("Passing: OFF"));
-    QCOMPARE(t.rule(RuleLabel::Limit), QStringLiteral("Block Limit: None"));
-    QCOMPARE(t.rule(RuleLabel::TeamGame), QStringLiteral("Team Game: ON"));
-    QVERIFY(t.state().teamgame);
+    QCOMPARE(t.rule(GameOption::penalty), QStringLiteral("Doubles Penalty: ON"));
+    QCOMPARE(t.rule(GameOption::passing), QStringLiteral("Passing: OFF"));
+    QCOMPARE(t.rule(GameOption::blocklimit), QStringLiteral("Block Limit: None"));
+    QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: ON"));
+    QVERIFY(t.state().options.teamgame);
     QCOMPARE(t.name(4), QStringLiteral("Kling"));
     QCOMPARE(t.name(1), QStringLiteral("Ann"));
     // Pawns sharing a square overlap exactly: nobody is told which came first.
@@ -854,10 +852,10 @@ void TestTableModel::morestatsFlag() {
                                                   {"x+", false}, {"", false},   {"11+", false}};
     for (const auto& [body, on] : cases) {
         t.model.handle(ClientCommand::morestats, "1+");
-        QVERIFY(t.state().teamgame);
+        QVERIFY(t.state().options.teamgame);
         QVERIFY(t.model.handle(ClientCommand::morestats, body).handled);
-        QCOMPARE(t.rule(RuleLabel::TeamGame), on ? QStringLiteral("Team Game: ON") : QStringLiteral("Team Game: OFF"));
-        QCOMPARE(t.state().teamgame, on);
+        QCOMPARE(t.rule(GameOption::teamgame), on ? QStringLiteral("Team Game: ON") : QStringLiteral("Team Game: OFF"));
+        QCOMPARE(t.state().options.teamgame, on);
     }
 }
 

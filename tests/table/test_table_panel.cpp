@@ -248,8 +248,8 @@ void TestTablePanel::drawsTheLateJoinersBoard() {
     i.target = 3;
     i.whoseturn = 3;
     i.turnphase = 2;
-    i.blocking = 1;
-    i.pouncing = 1;
+    i.options.blocking = true;
+    i.options.pouncing = true;
     i.seat3playing = "t";
     i.seat4playing = "t";
     i.die2 = 4;

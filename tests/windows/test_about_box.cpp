@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "protocol/wire.h"
 #include "art/art.h"
+#include "package_version.h"
 #include "windows/about_box.h"
 #include "windows/side_windows.h"
 
@@ -58,7 +58,7 @@ void TestAboutBox::texts() {
     QCOMPARE(about.findChild<QLabel*>("label_version")->text(), QString("Version"));
     QCOMPARE(about.findChild<QLabel*>("version")->text(), QString("1.0.15"));
     // The very text a login carries, so the two cannot drift apart.
-    QCOMPARE(about.version(), QString::fromLatin1(quadrino::kVersion.data(), qsizetype(quadrino::kVersion.size())));
+    QCOMPARE(about.version(), QString::fromLatin1(quadrino::kPackageVersion.data(), qsizetype(quadrino::kPackageVersion.size())));
     QVERIFY(!about.findChild<QLabel*>("image_about")->pixmap().isNull());
     QVERIFY(about.findChild<QLabel*>("label_maker")->text().contains("Kestrun"));
     QCOMPARE(about.findChild<QLabel*>("label_website")->text(), QString("http://www.kestrun.com"));

@@ -42,6 +42,7 @@ private slots:
     void keyboardAlone_data();
     void keyboardAlone();
     void centredOnItsParent();
+    void optionsFollowTheirControls();
     void snapshot();
 };
 
@@ -77,7 +78,7 @@ void TestGamestart::layoutAndInitialState() {
     QVERIFY2(label, qPrintable(caption));
     QVERIFY(label->x() > b->x());
     QVERIFY(qAbs(label->geometry().center().y() - b->geometry().center().y()) <= 2);
-    QCOMPARE(dialog.blocklimit(), 3);
+    QCOMPARE(dialog.options().blocklimit, 3);
     // Texts of the dialog, all present.
     QStringList texts;
     for (QLabel* l : dialog.findChildren<QLabel*>()) texts << l->text();
@@ -123,7 +124,7 @@ void TestGamestart::captionClickTogglesItsBox() {
         if (l->text() == u"Team Game") caption = l;
     QVERIFY(caption);
     QTest::mouseClick(caption, Qt::LeftButton);
-    QCOMPARE(dialog.teamgame(), 1);
+    QVERIFY(dialog.options().teamgame);
     QCOMPARE(shown(dialog.findChild<CheckImage*>("box_teamgame")), picture(true));
 }
 
@@ -185,7 +186,7 @@ void TestGamestart::startMessage() {
         ++sends;
     });
     for (const QString& box : kBoxes) QVERIFY(dialog.changebox(box, on.contains(box) ? 1 : 0));
-    QVERIFY(dialog.changebox1("updown_limited", limit));
+    QVERIFY(dialog.setNumberBox("updown_limited", limit));
     dialog.button_startClick();
     QCOMPARE(sends, 1);
     QCOMPARE(QByteArray::fromStdString(sent), bytes);
@@ -304,8 +305,8 @@ void TestGamestart::limitStaysWithinRange() {
     std::string sent;
     dialog.setSender([&](const std::string& m) { sent = m; });
     dialog.button_startClick();
-    QCOMPARE(dialog.blocklimit(), value);
-    QVERIFY(dialog.blocklimit() >= 0 && dialog.blocklimit() <= GameOptionsDialog::kMaxBlockLimit);
+    QCOMPARE(dialog.options().blocklimit, value);
+    QVERIFY(dialog.options().blocklimit >= 0 && dialog.options().blocklimit <= quadrino::kMaxBlockLimit);
     QVERIFY(QByteArray::fromStdString(sent).contains("+" + QByteArray::number(value) + "+0+\xFF"));
 }
 
@@ -330,12 +331,12 @@ void TestGamestart::limitIgnoresArrowKeys() {
     spin->stepDown();
     QCOMPARE(spin->value(), 0);
     // Settings out of range are kept within it.
-    QVERIFY(dialog.changebox1("updown_limited", 15));
-    QCOMPARE(dialog.blocklimit(), 10);
-    QVERIFY(dialog.changebox1("UPDOWN_LIMITED", -4));
-    QCOMPARE(dialog.blocklimit(), 0);
-    QVERIFY(!dialog.changebox1("box_penalty", 5));
-    QCOMPARE(dialog.blocklimit(), 0);
+    QVERIFY(dialog.setNumberBox("updown_limited", 15));
+    QCOMPARE(dialog.options().blocklimit, 10);
+    QVERIFY(dialog.setNumberBox("UPDOWN_LIMITED", -4));
+    QCOMPARE(dialog.options().blocklimit, 0);
+    QVERIFY(!dialog.setNumberBox("box_penalty", 5));
+    QCOMPARE(dialog.options().blocklimit, 0);
 }
 
 void TestGamestart::centredOnItsParent() {
@@ -359,4 +360,24 @@ void TestGamestart::snapshot() {
 }
 
 QTEST_MAIN(TestGamestart)
+// Each option's control is found by its name and sets that option alone; the settings show
+// only the options they keep.
+void TestGamestart::optionsFollowTheirControls() {
+    GameOptionsDialog dialog;
+    QCOMPARE(dialog.options(), quadrino::initialGameOptions());
+    quadrino::GameOptions everything;
+    for (const quadrino::GameOptionRow& row : quadrino::kGameOptions) {
+        GameOptionsDialog fresh;
+        const QString name = QString::fromLatin1(row.control.data(), qsizetype(row.control.size()));
+        QVERIFY(row.isFlag() ? fresh.changebox(name, row.highest) : fresh.setNumberBox(name, row.highest));
+        quadrino::GameOptions expected = quadrino::initialGameOptions();
+        row.set(expected, row.highest);
+        QCOMPARE(fresh.options(), expected);
+        row.set(everything, row.highest);
+    }
+    dialog.showKept(everything);
+    for (const quadrino::GameOptionRow& row : quadrino::kGameOptions)
+        QCOMPARE(row.value(dialog.options()), row.settingsKey.empty() ? row.initial : row.highest);
+}
+
 #include "test_gamestart.moc"

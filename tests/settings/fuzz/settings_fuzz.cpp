@@ -123,7 +123,7 @@ void checkRanges(const Preferences& p) {
     require(in(p.winwidth, 1, 1 << 20) && in(p.winheight, 1, 1 << 20), "a window of no size or any size");
     require(in(p.textsize, 1, 72), "a text size outside 1..72");
     require(in(p.textcolor, 0, 0xFFFFFF), "a chat colour that is no plain colour");
-    require(in(p.blocklimit, 0, 10), "a block limit outside 0..10");
+    require(in(p.options.blocklimit, 0, 10), "a block limit outside 0..10");
     require(p.botspeed == Preferences::kBotSlow || p.botspeed == Preferences::kBotNormal ||
                 p.botspeed == Preferences::kBotFast,
             "a bot speed the menu does not offer");

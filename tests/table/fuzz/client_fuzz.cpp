@@ -78,11 +78,11 @@ void checkLabels(const TableState& s) {
         "Doubles Penalty: ON", "Doubles Penalty: OFF", "Passing: ON",      "Passing: OFF",
         "Blocking: ON",        "Blocking: OFF",        "Pouncing: ON",     "Pouncing: OFF",
         "Team Game: ON",       "Team Game: OFF",       "Block Limit: OFF", "Block Limit: None"};
-    for (int r = 0; r < kRuleLabels; ++r) {
-        const std::string& text = s.rule(static_cast<RuleLabel>(r));
-        if (fixed.count(text)) continue;
+    for (const GameOptionRow& row : kGameOptions) {
+        const std::string& text = s.rule(row.id);
+        if (row.label.empty() ? text.empty() : fixed.count(text) != 0) continue;
         const std::string prefix = "Block Limit: ";
-        require(static_cast<RuleLabel>(r) == RuleLabel::Limit && text.starts_with(prefix),
+        require(row.id == GameOption::blocklimit && text.starts_with(prefix),
                 "a rule label of no rule");
         const auto limit = parseStrictInt(std::string_view(text).substr(prefix.size()));
         require(limit && in(*limit, 1, 10) && std::to_string(*limit) == text.substr(prefix.size()),
