@@ -145,6 +145,11 @@ void MainWindow::applyPreferences() {
     showOptionsIn(*gamestart_, p);
 }
 
+QRect MainWindow::savedGeometry() const {
+    const Preferences& p = store_.prefs();
+    return {p.winleft, p.wintop, p.winwidth, p.winheight};
+}
+
 void MainWindow::rememberGeometry() {
     const std::optional<QRect> kept = placer_.moved(savedGeometry());
     if (!kept) return;
