@@ -90,8 +90,8 @@ QFrame* chatFrame(QWidget* panel) {
 
 ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
     : QObject(menuOwner), mainchat(new ChatPane(chatFrame(panel))), mychat(new ChatEntry(panel)),
-      smilies(smileyButton(panel)), phrases(new PhraseButtons(panel)), popupSmilies(new QMenu(menuOwner)),
-      popupSounds(chatterSoundMenu(menuOwner)), prefs_(prefs), sound_(std::make_unique<SilentSoundPlayer>()) {
+      phrases(new PhraseButtons(panel)), popupSounds(chatterSoundMenu(menuOwner)), smilies(smileyButton(panel)),
+      popupSmilies(new QMenu(menuOwner)), prefs_(prefs), sound_(std::make_unique<SilentSoundPlayer>()) {
     sinceStart_.start();
     scaling::place(mainchat, placed("mainchat"), 1.0);
     mainchat->setSmileyPictures([](int n) { return art::smiley(n).toImage(); });

@@ -38,13 +38,14 @@ public:
     // or off, the user's colour, text size, phrases) must outlive the area.
     ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs);
 
+    // In the order of the focus chain: the box, the phrase buttons, the smiley button.
     ChatPane* const mainchat;
     ChatEntry* const mychat;
-    QToolButton* const smilies;
     PhraseButtons* const phrases;
-    QMenu* const popupSmilies;
     // "<Cancel>" and the twenty sounds; each entry's "tag" property is its number (0: cancel).
     QMenu* const popupSounds;
+    QToolButton* const smilies;
+    QMenu* const popupSmilies;
 
     ChatSender& sender() { return sender_; }
     // Who speaks (connection number, 0 before login) and who sits on a seat, asked when needed.
