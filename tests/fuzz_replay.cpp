@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
-    // Without arguments: the inputs the build registered with CTest, one a line.
+    // Without arguments: the inputs the build registered with CTest, separated by '|'.
     std::vector<std::string> named(argv + std::min(argc, 1), argv + argc);
     if (named.empty()) {
         const std::string stored = QUADRINO_REPLAY_INPUTS;
         for (std::size_t from = 0; from <= stored.size();) {
-            const std::size_t to = std::min(stored.find('\n', from), stored.size());
+            const std::size_t to = std::min(stored.find('|', from), stored.size());
             if (to > from) named.push_back(stored.substr(from, to - from));
             from = to + 1;
         }
