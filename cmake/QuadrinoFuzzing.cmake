@@ -29,6 +29,9 @@ function(quadrino_fuzz_target name)
     list(APPEND replayed ${crashes})
   endif()
   add_test(NAME ${name}_regressions COMMAND ${name}_replay ${replayed})
+  # Started on its own, without arguments, the replay takes the same inputs.
+  list(JOIN replayed "|" replayed_text)
+  target_compile_definitions(${name}_replay PRIVATE QUADRINO_REPLAY_INPUTS="${replayed_text}")
   set_tests_properties(${name}_regressions PROPERTIES TIMEOUT 120 LABELS fuzz-replay)
 
   if(NOT QUADRINO_FUZZ)

@@ -3,6 +3,7 @@
 // input once found are checked by any compiler: each file named, and each file in each folder
 // named, in name order. A harness reports a broken invariant by aborting; an input that is
 // missing is a failure too, so a moved folder cannot turn the test into one that passes.
+// Started without arguments it replays the inputs the build registered.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -18,9 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
+    // Without arguments: the inputs the build registered with CTest, separated by '|'.
+    std::vector<std::string> named(argv + std::min(argc, 1), argv + argc);
+    if (named.empty()) {
+        const std::string stored = QUADRINO_REPLAY_INPUTS;
+        for (std::size_t from = 0; from <= stored.size();) {
+            const std::size_t to = std::min(stored.find('|', from), stored.size());
+            if (to > from) named.push_back(stored.substr(from, to - from));
+            from = to + 1;
+        }
+    }
     std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        const fs::path arg(argv[i]);
+    for (const std::string& name : named) {
+        const fs::path arg(name);
         std::error_code ec;
         if (fs::is_directory(arg, ec)) {
             std::vector<fs::path> found;
@@ -31,7 +42,7 @@ int main(int argc, char** argv) {
         } else if (fs::is_regular_file(arg, ec)) {
             inputs.push_back(arg);
         } else {
-            std::fprintf(stderr, "no such input: %s\n", argv[i]);
+            std::fprintf(stderr, "no such input: %s\n", name.c_str());
             return 2;
         }
     }

@@ -11,8 +11,6 @@
 #include "app/termination.h"
 #include "chat/qt_sound_player.h"
 #include "settings/settings_location.h"
-
-#include "settings/settings_location.h"
 #include "tally/tally_window.h"
 
 int main(int argc, char* argv[]) {

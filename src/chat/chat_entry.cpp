@@ -16,16 +16,16 @@ ChatEntry::ChatEntry(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("mychat"));
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_mychat"));
-    paste1_ = popup_->addAction(QStringLiteral("Paste"));
+    paste1_ = popup_->addAction(QStringLiteral("&Paste"));
     paste1_->setObjectName(QStringLiteral("Paste1"));
     paste1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     // The shortcut is shown in the menu; the key itself is handled in keyPressEvent, so it
     // works whenever the box has the focus and only then.
     paste1_->setShortcutContext(Qt::WidgetShortcut);
-    connect(paste1_, &QAction::triggered, this, &ChatEntry::Paste1Click);
+    connect(paste1_, &QAction::triggered, this, &ChatEntry::pasteAtEnd);
 }
 
-void ChatEntry::Paste1Click() {
+void ChatEntry::pasteAtEnd() {
     const QString pasted = QGuiApplication::clipboard()->text();
     if (!pasted.isEmpty()) setText(text() + blankControlCharacters(pasted));
     deselect();
@@ -41,7 +41,7 @@ void ChatEntry::keyPressEvent(QKeyEvent* event) {
     // Ctrl+V and the platform's other paste keys append like the menu entry, never replacing
     // a selection or inserting in the middle.
     if (event->matches(QKeySequence::Paste)) {
-        Paste1Click();
+        pasteAtEnd();
         event->accept();
         return;
     }

@@ -17,7 +17,7 @@ public:
     // "Paste": when the clipboard holds text, appends it at the end of the box (a placeholder
     // text stays), its control characters as blanks so a pasted line break cannot split the
     // message; then the caret goes to the end with nothing selected.
-    void Paste1Click();
+    void pasteAtEnd();
 
     QMenu* popupMenu() const { return popup_; }
 

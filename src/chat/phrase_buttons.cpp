@@ -6,9 +6,6 @@
 #include <QIcon>
 #include <QToolButton>
 
-#include "chat/free_text.h"
-#include "protocol/catalogue.h"
-#include "protocol/cp1252.h"
 #include "art/art.h"
 
 namespace quadrino {
@@ -26,11 +23,6 @@ const std::array<QString, kPhraseButtonCount>& builtInPhrases() {
 bool validButton(int n) { return n >= 1 && n <= kPhraseButtonCount; }
 std::size_t at(int n) { return static_cast<std::size_t>(n - 1); }
 
-std::string toWire(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return withoutTerminator(utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
-}
-
 } // namespace
 
 QString builtInPhrase(int n) { return validButton(n) ? builtInPhrases()[at(n)] : QString(); }
@@ -41,20 +33,9 @@ QString phraseFor(const StoredPhrases& stored, int n) {
     return text.empty() ? builtInPhrase(n) : QString::fromStdString(text);
 }
 
-// One rule for every piece of outgoing free text.
-QString blankControls(QString text) { return blankControlCharacters(std::move(text)); }
-
-std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
-    const QString text = blankControls(phrase);
-    const QString action = text.startsWith(QStringLiteral("/me ")) ? text.mid(4) : QStringLiteral("says: ") + text;
-    return request::action(myseat, toWire(action), colourToText(colour));
-}
-
 PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("phrase_buttons"));
     resize(kLefts.back() + 25, 19);
-    sinceStart_.start();
-    clock_ = [this] { return sinceStart_.elapsed(); };
     for (int n = 1; n <= 10; ++n) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
@@ -71,9 +52,11 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
                                         "QToolButton:focus { border: 2px solid #0000a0; }"));
         if (n > kPhraseButtonCount) b->setAccessibleName(QStringLiteral("Chatter sounds"));
         if (n <= kPhraseButtonCount)
-            connect(b, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
+            connect(b, &QToolButton::clicked, this, [this, n] { emit phraseChosen(phrase(n)); });
         else
-            connect(b, &QToolButton::clicked, this, &PhraseButtons::b_phrase10Click);
+            connect(b, &QToolButton::clicked, this, [this, b] {
+                emit chatterSoundMenuRequested(b->mapToGlobal(QPoint(b->width(), b->height())));
+            });
         buttons_[at(n)] = b;
     }
     setPhrases(StoredPhrases{});
@@ -82,12 +65,6 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
 void PhraseButtons::redrawIcons() {
     for (int n = 1; n <= 10; ++n) buttons_[at(n)]->setIcon(QIcon(art::phraseIcon(n)));
 }
-
-void PhraseButtons::setClock(std::function<qint64()> clock) {
-    if (clock) clock_ = std::move(clock);
-}
-void PhraseButtons::setSeatProvider(std::function<int()> myseat) { myseat_ = std::move(myseat); }
-void PhraseButtons::setColourProvider(std::function<BgrColour()> colour) { colour_ = std::move(colour); }
 
 void PhraseButtons::setPhrases(const StoredPhrases& stored) {
     stored_ = stored;
@@ -98,23 +75,5 @@ void PhraseButtons::setPhrases(const StoredPhrases& stored) {
 }
 
 QString PhraseButtons::phrase(int n) const { return phraseFor(stored_, n); }
-
-bool PhraseButtons::b_phrase1Click(int n) {
-    if (!validButton(n)) return false;
-    // Before login our number is 0, which no host's table holds.
-    const int myseat = myseat_ ? myseat_() : 0;
-    if (myseat <= 0) return false;
-    const qint64 now = clock_();
-    if (sentOnce_ && now - lastSent_ < kLockMs) return false;
-    emit sendRequested(phraseMessage(myseat, phrase(n), colour_ ? colour_() : kBlack));
-    sentOnce_ = true;
-    lastSent_ = now;
-    return true;
-}
-
-void PhraseButtons::b_phrase10Click() {
-    const QToolButton* b = buttons_.back();
-    emit chatterSoundMenuRequested(b->mapToGlobal(QPoint(b->width(), b->height())));
-}
 
 } // namespace quadrino

@@ -18,19 +18,11 @@
 namespace quadrino {
 namespace {
 
-QFont aboutFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, int pixelSize, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(aboutFont(pixelSize, bold));
+    label->setFont(sideWindowFont(pixelSize, bold));
     return label;
 }
 
@@ -82,11 +74,7 @@ void LinkLabel::open() { emit activated(QDesktopServices::openUrl(address_)); }
 // ---- AboutBox ---------------------------------------------------------------------------------
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("Quadrino - About"));
-    setModal(false);
-    setFont(aboutFont(13, false));
-    applySideWindowBackground(this);
+    setUpSideWindow(this, QStringLiteral("about"), QStringLiteral("Quadrino - About"), 13);
 
     messageBox_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quadrino"), text); };
 

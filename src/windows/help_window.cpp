@@ -22,18 +22,10 @@
 namespace quadrino {
 namespace {
 
-QFont helpFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 QPushButton* sideButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(helpFont(13, true));
+    button->setFont(sideWindowFont(13, true));
     button->setAutoDefault(false);
     button->setMinimumHeight(28);
     return button;
@@ -55,11 +47,7 @@ QMargins frameAllowance(const QWidget* window) {
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Quadrino - Help File"));
-    setModal(false);
-    setFont(helpFont(13, false));
-    applySideWindowBackground(this);
+    setUpSideWindow(this, QStringLiteral("help"), QStringLiteral("Quadrino - Help File"), 13);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -91,7 +79,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Windo
     caption_ = new QLabel(main);
     caption_->setObjectName(QStringLiteral("label_caption"));
     caption_->setTextFormat(Qt::PlainText);
-    caption_->setFont(helpFont(18, true));
+    caption_->setFont(sideWindowFont(18, true));
     mainLayout->addWidget(caption_);
 
     auto* stack = new QStackedWidget(main);
@@ -113,7 +101,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Windo
         memo->setObjectName(QStringLiteral("memo%1").arg(page.tag));
         memo->setProperty("tag", page.tag);
         memo->setOpenExternalLinks(true);
-        memo->setFont(helpFont(13, false));
+        memo->setFont(sideWindowFont(13, false));
         QPalette pal = memo->palette();
         pal.setColor(QPalette::Base, QColor(250, 248, 238));
         pal.setColor(QPalette::Text, Qt::black);

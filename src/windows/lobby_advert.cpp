@@ -34,21 +34,13 @@ const QString kNoLobby = QStringLiteral("Please close the game and open the Kest
                                         "or using the your Window's start-up menu.");
 const QString kStartFailed = QStringLiteral("An Error has Occurred.");
 
-QFont advertFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* addText(QWidget* parent, QLayout* layout, const QString& name, const QString& text, bool bold = false) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->setWordWrap(true);
-    label->setFont(advertFont(13, bold));
+    label->setFont(sideWindowFont(13, bold));
     layout->addWidget(label);
     return label;
 }
@@ -70,7 +62,7 @@ QFrame* addPanel(QWidget* parent, QLayout* layout, const QString& name) {
 QPushButton* addButton(QWidget* parent, QBoxLayout* layout, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(advertFont(13, true));
+    button->setFont(sideWindowFont(13, true));
     button->setAutoDefault(false);
     layout->addWidget(button);
     return button;
@@ -97,11 +89,7 @@ QUrl lobbyDownloadPage() {
 
 LobbyAdvert::LobbyAdvert(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("download"));
-    setWindowTitle(QStringLiteral("Download The Kestrun Lobby"));
-    setModal(false);
-    setFont(advertFont(13, false));
-    applySideWindowBackground(this);
+    setUpSideWindow(this, QStringLiteral("download"), QStringLiteral("Download The Kestrun Lobby"), 13);
 
     messageBox_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quadrino"), text); };
 
@@ -133,7 +121,7 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     infolabel3_ = addText(download, downloadLayout, QStringLiteral("infolabel3"), QString());
     // The address may be shown here for copying by hand.
     infolabel3_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    connect(getbutton_, &QPushButton::clicked, this, &LobbyAdvert::getbuttonClick);
+    connect(getbutton_, &QPushButton::clicked, this, &LobbyAdvert::onDownloadClicked);
 
     // Solo: go on with the game alone.
     QFrame* solo = addPanel(this, layout, QStringLiteral("panel_solo"));
@@ -149,7 +137,7 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     playSolo->setDefault(true);
     soloRow->addStretch();
     soloLayout->addLayout(soloRow);
-    connect(playSolo, &QPushButton::clicked, this, &LobbyAdvert::Button1Click);
+    connect(playSolo, &QPushButton::clicked, this, &LobbyAdvert::onPlaySoloClicked);
 
     // Lobby: leave the game for the lobby.
     QFrame* lobby = addPanel(this, layout, QStringLiteral("panel_lobby"));
@@ -162,7 +150,7 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
         addButton(lobby, lobbyRow, QStringLiteral("Button2"), QStringLiteral("Play with Others"));
     lobbyRow->addStretch();
     lobbyLayout->addLayout(lobbyRow);
-    connect(playOthers, &QPushButton::clicked, this, &LobbyAdvert::Button2Click);
+    connect(playOthers, &QPushButton::clicked, this, &LobbyAdvert::onPlayWithOthersClicked);
 
     setFixedWidth(500);
     setDownloadPage(lobbyDownloadPage());
@@ -189,7 +177,7 @@ void LobbyAdvert::setExit(std::function<void()> exit) { exit_ = std::move(exit);
 
 void LobbyAdvert::setMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
-void LobbyAdvert::getbuttonClick() {
+void LobbyAdvert::onDownloadClicked() {
     if (page_.isEmpty()) {
         showNoPage();
         return;
@@ -204,9 +192,9 @@ void LobbyAdvert::getbuttonClick() {
     }
 }
 
-void LobbyAdvert::Button1Click() { close(); }
+void LobbyAdvert::onPlaySoloClicked() { close(); }
 
-void LobbyAdvert::Button2Click() {
+void LobbyAdvert::onPlayWithOthersClicked() {
     const QString lobby = findLobbyProgram();
     if (lobby.isEmpty()) {
         if (messageBox_) messageBox_(kNoLobby);

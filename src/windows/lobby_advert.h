@@ -44,11 +44,11 @@ public:
 
     // "Download And Install The Kestrun Lobby Now": opens the download page in the browser.
     // "Stop Download" stays disabled: there is never a download of ours to stop.
-    void getbuttonClick();
+    void onDownloadClicked();
     // "Play Solo Game": closes the advert.
-    void Button1Click();
+    void onPlaySoloClicked();
     // "Play with Others": starts the lobby and ends the game, or says how to find the lobby.
-    void Button2Click();
+    void onPlayWithOthersClicked();
 
 protected:
     void showEvent(QShowEvent* event) override;

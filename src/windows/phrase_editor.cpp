@@ -8,19 +8,12 @@
 
 #include <algorithm>
 
+#include "chat/free_text.h"
 #include "chat/phrase_buttons.h"
 #include "art/art.h"
 
 namespace quadrino {
 namespace {
-
-QFont windowFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
 
 constexpr int kRowTop = 12;
 constexpr int kRowStep = 26;
@@ -29,23 +22,19 @@ constexpr int kRowStep = 26;
 
 PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), prefs_(prefs) {
-    setObjectName(QStringLiteral("phrases"));
-    setWindowTitle(QStringLiteral("Quadrino - Phrase Buttons "));
-    setModal(false);
+    setUpSideWindow(this, QStringLiteral("phrases"), QStringLiteral("Quadrino - Phrase Buttons "), 11);
     setFixedSize(330, 316);
-    setFont(windowFont(11, false));
-    applySideWindowBackground(this);
     closeOnEscape(this);
 
     for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
         const int top = kRowTop + (n - 1) * kRowStep;
         auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
         label->setObjectName(QStringLiteral("label_phrase%1").arg(n));
-        label->setFont(windowFont(12, true));
+        label->setFont(sideWindowFont(12, true));
         label->setGeometry(10, top, 112, 21);
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("phrase%1").arg(n));
-        field->setFont(windowFont(12, false));
+        field->setFont(sideWindowFont(12, false));
         field->setGeometry(124, top, 196, 21);
         field->setMaxLength(kFieldLength);
         label->setBuddy(field);
@@ -82,7 +71,7 @@ void PhraseEditor::showPhraseList() {
 
 void PhraseEditor::onDoneClicked() {
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        prefs_.phrases[i] = blankControls(fields_[i]->text()).toStdString();
+        prefs_.phrases[i] = blankControlCharacters(fields_[i]->text()).toStdString();
     emit phrasesChanged();
     if (save_) save_();
     hide();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/side_windows.h"
 
+#include <QDialog>
+
 #include <QAction>
 #include <QKeySequence>
 #include <QShortcut>
@@ -35,6 +37,21 @@ void bringToFront(QWidget* window) {
 void centreWindowAt(QWidget* window, QPoint centre) {
     // A window's position is its frame's; the frame's middle lies this far from it.
     window->move(centre - (window->frameGeometry().center() - window->pos()));
+}
+
+QFont sideWindowFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Arial"), -1, bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void setUpSideWindow(QDialog* window, const QString& name, const QString& title, int pixelSize) {
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setModal(false);
+    window->setFont(sideWindowFont(pixelSize));
+    applySideWindowBackground(window);
 }
 
 void applySideWindowBackground(QWidget* window) {

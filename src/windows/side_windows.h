@@ -3,9 +3,11 @@
 // The help window, the about box and the lobby advert as the main window reaches them. Each
 // is made once, on first use, as a window of its own owned by the main window, and is then
 // only shown and hidden until the main window goes.
+#include <QFont>
 #include <QPoint>
 
 class QAction;
+class QDialog;
 class QWidget;
 
 namespace quadrino {
@@ -34,6 +36,12 @@ void connectHelpMenu(QWidget* mainWindow, QAction* content, QAction* about);
 
 // Moves a window so that the middle of its frame comes to `centre`.
 void centreWindowAt(QWidget* window, QPoint centre);
+
+// The side windows' font: Arial (or a sans serif in its place) at a size in pixels.
+QFont sideWindowFont(int pixelSize, bool bold = false);
+// What every side window is: its objectName and title, not modal, the side windows' font at
+// `pixelSize` and the main window's background.
+void setUpSideWindow(QDialog* window, const QString& name, const QString& title, int pixelSize);
 
 // Gives a side window the main window's background picture.
 void applySideWindowBackground(QWidget* window);

@@ -17,35 +17,23 @@ namespace {
 
 constexpr const char* kTag = "tag";
 
-QFont windowFont(int pixelSize, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 } // namespace
 
 SpyListWindow::SpyListWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Quadrino - Spys"));
-    setModal(false);
+    setUpSideWindow(this, QStringLiteral("spylist"), QStringLiteral("Quadrino - Spys"), 11);
     setFixedSize(200, 260);
-    setFont(windowFont(11, false));
-    applySideWindowBackground(this);
     closeOnEscape(this);
 
     auto* heading = new QLabel(QStringLiteral("Spy List"), this);
     heading->setObjectName(QStringLiteral("label_heading"));
-    heading->setFont(windowFont(18, true));
+    heading->setFont(sideWindowFont(18, true));
     heading->setAlignment(Qt::AlignCenter);
     heading->setGeometry(0, 8, width(), 24);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("listbox_spys"));
-    list_->setFont(windowFont(13, false));
+    list_->setFont(sideWindowFont(13, false));
     list_->setGeometry(12, 40, width() - 24, 172);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setProperty(kTag, -1);
@@ -117,6 +105,14 @@ QStringList SpyListWindow::entries() const {
     out.reserve(list_->count());
     for (int row = 0; row < list_->count(); ++row) out.append(list_->item(row)->text());
     return out;
+}
+
+void SpyListWindow::setEntries(const QStringList& wanted) {
+    for (const QString& entry : entries())
+        if (!wanted.contains(entry)) removeEntry(entry);
+    const QStringList shown = entries();
+    for (const QString& entry : wanted)
+        if (!shown.contains(entry)) addEntry(entry);
 }
 
 void SpyListWindow::setHosting(bool hosting) { kick_->setEnabled(hosting); }

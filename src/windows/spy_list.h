@@ -34,6 +34,9 @@ public:
     bool removeEntry(const QString& entry);
     void clearSpys();
     QStringList entries() const;
+    // Makes the list show `wanted`, keeping the entries that stay where they are so an open
+    // pop-up menu still finds the entry it was opened on.
+    void setEntries(const QStringList& wanted);
 
     // "Remove From Game" is only offered once this copy hosts the game.
     void setHosting(bool hosting);

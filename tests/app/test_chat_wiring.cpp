@@ -160,7 +160,7 @@ private slots:
         Window a, b;
         a.w.processparams(soloPlan());
         QTRY_VERIFY(a.w.identity().loggedin);
-        b.w.processparams(joinPlan(a.w.hostServer()->serverPort(), QStringLiteral("Bee")));
+        b.w.processparams(joinPlan(a.w.launcher().hostServer()->serverPort(), QStringLiteral("Bee")));
         QTRY_VERIFY(b.w.identity().loggedin);
         QTRY_COMPARE(a.label(QStringLiteral("label_playername2"))->text(), QStringLiteral("Bee"));
         b.w.findChild<QAction*>(QStringLiteral("wave13"))->trigger();
@@ -305,7 +305,7 @@ private slots:
         a.w.setTally(&tally);
         a.w.processparams(soloPlan());
         QTRY_VERIFY(a.w.identity().loggedin);
-        const quint16 port = a.w.hostServer()->serverPort();
+        const quint16 port = a.w.launcher().hostServer()->serverPort();
         b.w.processparams(joinPlan(port, kPwned));
         QTRY_VERIFY(b.w.identity().loggedin);
         c.w.processparams(joinPlan(port, QStringLiteral("Cy")));

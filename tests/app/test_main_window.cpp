@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: its frame and menu tree, the launch modes, the client's side of the login
+// The main window: its frame, the launch modes, the client's side of the login
 // exchange and the messages it handles itself.
 #include <QAction>
 #include <QLabel>
@@ -97,89 +97,6 @@ private slots:
         QCOMPARE(w.findChild<QToolButton*>(QStringLiteral("b_phrase1"))->toolTip(), QStringLiteral("Way To Go!"));
         QCOMPARE(w.findChild<QToolButton*>(QStringLiteral("b_phrase9"))->toolTip(),
                  QStringLiteral("Good Game Everyone!"));
-    }
-
-    void menuTree_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("checkable");
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<QVariant>("tag");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("enabled");
-        const QVariant none;
-        auto row = [&](const char* n, const char* menu, const char* cap, bool checkable, bool checked, QVariant tag,
-                       const char* sc = "", bool enabled = true) {
-            QTest::newRow(n) << n << menu << cap << checkable << checked << tag << sc << enabled;
-        };
-        row("StartGame1", "File", "Start Game", false, false, none, "Ctrl+N", false);
-        row("HostNetworkGame1", "File", "Host Network Game...", false, false, none);
-        row("JoinNetworkGame1", "File", "Join Network Game...", false, false, none);
-        row("Exit1", "File", "Exit", false, false, none);
-        row("PlaySounds1", "Options", "Play Sounds", true, true, none);
-        row("PlayChatterSounds1", "Options", "Play Chatter Sounds", true, false, none);
-        row("TurnSound1", "Options", "Turn Sound", false, false, none);
-        row("Classic1", "Turn Sound", "Classic", true, true, 0);
-        row("New1", "Turn Sound", "New", true, false, 1);
-        // Off until this copy hosts: only the hosting copy runs computer players.
-        row("BotSpeed1", "Options", "Bot Speed", false, false, none, "", false);
-        row("Slow1", "Bot Speed", "Slow", true, false, 1500);
-        row("Normal1", "Bot Speed", "Normal", true, true, 1000);
-        row("Fast1", "Bot Speed", "Fast", true, false, 500);
-        row("BotLevel1", "Options", "Bot Level", false, false, none, "", false);
-        row("BotClassic1", "Bot Level", "Classic", true, true, 0);
-        row("BotStrong1", "Bot Level", "Strong", true, false, 1);
-        row("TextColor1", "Options", "Text Color", false, false, none);
-        row("TextSize1", "Options", "Text Size", false, false, none);
-        row("N8", "Text Size", "8", true, false, 8);
-        row("N10", "Text Size", "10", true, false, 10);
-        row("N12", "Text Size", "12", true, false, 12);
-        row("N14", "Text Size", "14", true, false, 14);
-        row("ScrollChatOff2", "Options", "Scroll Chat Off", true, false, none, "Ctrl+S");
-        row("ClearMainChat1", "Options", "Clear Main Chat", false, false, none);
-        row("ResetScreenLocation1", "Options", "Reset Screen Location", false, false, none);
-        row("JustWatch1", "Options", "Just Watch", true, false, none);
-        row("ViewTally1", "View", "View Tally", false, false, none);
-        row("SpyList1", "View", "Spy List", false, false, none);
-        row("PrhaseList1", "View", "Phrase List", false, false, none);
-        row("Help2", "Help", "Content", false, false, none, "F1");
-        row("About1", "Help", "About", false, false, none);
-    }
-    void menuTree() {
-        QFETCH(QString, name);
-        QFETCH(QString, menu);
-        QFETCH(QVariant, tag);
-        QFETCH(QString, shortcut);
-        Window t;
-        QAction* a = t.w.findChild<QAction*>(name);
-        QVERIFY(a);
-        // Every entry has its letter for the keyboard; the caption reads as before.
-        QCOMPARE(a->text().count(u'&'), 1);
-        QTEST(QString(a->text()).remove(u'&'), "caption");
-        QTEST(a->isCheckable(), "checkable");
-        QTEST(a->isChecked(), "checked");
-        QTEST(a->isEnabled(), "enabled");
-        QCOMPARE(a->shortcut().toString(), shortcut);
-        if (tag.isValid()) QCOMPARE(a->property("tag").toInt(), tag.toInt());
-        // The entry sits in the named menu.
-        bool found = false;
-        for (QMenu* m : t.w.findChildren<QMenu*>())
-            if (QString(m->title()).remove(u'&') == menu && m->actions().contains(a)) found = true;
-        QVERIFY2(found, qPrintable(menu));
-    }
-
-    void menuOrderWithSeparators() {
-        Window t;
-        QStringList order;
-        for (QAction* top : t.w.menuBar()->actions()) {
-            order << QString(top->text()).remove(u'&') + u':';
-            for (QAction* a : top->menu()->actions()) order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        }
-        QCOMPARE(order.join(u' '),
-                 QStringLiteral("File: StartGame1 - HostNetworkGame1 JoinNetworkGame1 - Exit1 Options: PlaySounds1 PlayChatterSounds1 TurnSound1 BotSpeed1 BotLevel1 - "
-                                "TextColor1 TextSize1 ScrollChatOff2 ClearMainChat1 ResetScreenLocation1 - JustWatch1 "
-                                "View: ViewTally1 SpyList1 PrhaseList1 Help: Help2 - About1"));
     }
 
     void radioEntriesSetTheirSubmenuTag_data() {
@@ -376,7 +293,7 @@ private slots:
         QVERIFY(fake.waitForClient());
         QCOMPARE(fake.sockets.size(), 1);
         QCOMPARE(fake.sockets[0]->peerPort(), probe.localPort());
-        QCOMPARE(t.w.lobbyLink().state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(t.w.launcher().lobbyLink().state(), QAbstractSocket::UnconnectedState);
         QVERIFY(!t.action("StartGame1")->isEnabled());
         QVERIFY(!t.w.identity().amhost);
     }
@@ -559,7 +476,7 @@ private slots:
         Window t;
         FakeHost fake;
         t.w.show();
-        if (fromMenu) t.w.joinNetworkGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), fake.port());
+        if (fromMenu) t.w.launcher().joinNetworkGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), fake.port());
         else t.w.processparams(joinPlan(fake.port()));
         QVERIFY(fake.waitForClient());
         fake.send("CMD_sendlogininfo+2\xFF" + QByteArray(200 * 1024, 'x'));
@@ -595,11 +512,11 @@ private slots:
         p.port = 0;
         p.seed = 1;
         t.w.processparams(p);
-        QVERIFY(t.w.hostServer());
-        QVERIFY(t.w.hostServer()->serverPort() != 0);
+        QVERIFY(t.w.launcher().hostServer());
+        QVERIFY(t.w.launcher().hostServer()->serverPort() != 0);
         QVERIFY(t.w.identity().amhost);
         QVERIFY(t.action("StartGame1")->isEnabled());
-        QCOMPARE(t.w.hostaddress(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(t.w.launcher().hostaddress(), QStringLiteral("127.0.0.1"));
         QCOMPARE(t.w.identity().myname, std::string("You"));
         QCOMPARE(t.w.mainchat()->document()->firstBlock().text(), QStringLiteral(" Loading Solo Game..Please wait. "));
         QTRY_VERIFY(t.w.identity().loggedin);
@@ -647,7 +564,7 @@ private slots:
         p.port = 0;
         p.openLobbyLink = false;
         t.w.processparams(p);
-        QCOMPARE(t.w.hostaddress(), QStringLiteral("192.0.2.1"));
+        QCOMPARE(t.w.launcher().hostaddress(), QStringLiteral("192.0.2.1"));
         QTRY_VERIFY(t.w.identity().loggedin);
         QTRY_COMPARE(t.w.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("Ann"));
     }
@@ -659,7 +576,7 @@ private slots:
         p.port = 0;
         a.w.processparams(p);
         QTRY_VERIFY(a.w.identity().loggedin);
-        b.w.processparams(joinPlan(a.w.hostServer()->serverPort(), QStringLiteral("Bee")));
+        b.w.processparams(joinPlan(a.w.launcher().hostServer()->serverPort(), QStringLiteral("Bee")));
         QTRY_VERIFY(b.w.identity().loggedin);
         QCOMPARE(b.w.identity().myseat, 2);
         QTRY_COMPARE(b.w.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("You"));
@@ -710,7 +627,7 @@ private slots:
         p.port = 0;
         a.w.processparams(p);
         QTRY_VERIFY(a.w.identity().loggedin);
-        b.w.processparams(joinPlan(a.w.hostServer()->serverPort(), QStringLiteral("Bee")));
+        b.w.processparams(joinPlan(a.w.launcher().hostServer()->serverPort(), QStringLiteral("Bee")));
         QTRY_COMPARE(a.w.findChild<QLabel*>(QStringLiteral("label_playername2"))->text(), QStringLiteral("Bee"));
 
         a.action("ViewTally1")->trigger();

@@ -12,6 +12,7 @@
 
 #include "app/fake_host.h"
 #include "app/main_window.h"
+#include "app/network_addresses.h"
 #include "app/network_game_dialog.h"
 #include "chat/chat_pane.h"
 #include "net/host_server.h"
@@ -116,9 +117,9 @@ private slots:
         QSignalSpy aClosed(&a.w, &MainWindow::closed);
 
         QVERIFY(a.host(QStringLiteral("Ann")));
-        QVERIFY(a.w.hostServer());
+        QVERIFY(a.w.launcher().hostServer());
         QVERIFY(allText(a.w).contains(QStringLiteral("Hosting a network game as Ann")));
-        const quint16 port = a.w.hostServer()->serverPort();
+        const quint16 port = a.w.launcher().hostServer()->serverPort();
         QVERIFY(port != 0);
         QVERIFY(allText(a.w).contains(QStringLiteral("TCP port %1").arg(port)));
         QTRY_VERIFY(a.w.identity().loggedin);
@@ -244,10 +245,10 @@ private slots:
         if (pick == u"Join the Game There") QVERIFY(there.waitForClient());
         QTest::qWait(100);
         QCOMPARE(there.sockets.size(), pick == u"Join the Game There" ? 1 : 0);
-        QCOMPARE(t.w.hostServer() != nullptr, pick == u"Host on Port");
+        QCOMPARE(t.w.launcher().hostServer() != nullptr, pick == u"Host on Port");
         if (pick != u"Host on Port") return;
         QTRY_COMPARE(t.w.identity().myseat, 1);
-        QCOMPARE(t.offered.first(), QStringLiteral("Host on Port %1").arg(t.w.hostServer()->serverPort()));
+        QCOMPARE(t.offered.first(), QStringLiteral("Host on Port %1").arg(t.w.launcher().hostServer()->serverPort()));
     }
 
     void aSoloGameStaysOnThisMachineAndOnAnyFreePort() {
@@ -260,7 +261,7 @@ private slots:
         const QList<QHostAddress> outside = joinableAddresses();
         if (outside.isEmpty()) QSKIP("this machine has no address but loopback");
         QTcpSocket stranger;
-        stranger.connectToHost(outside.first(), t.w.hostServer()->serverPort());
+        stranger.connectToHost(outside.first(), t.w.launcher().hostServer()->serverPort());
         QVERIFY(!stranger.waitForConnected(3000));
     }
 
@@ -270,9 +271,9 @@ private slots:
         QTRY_COMPARE(a.w.identity().myseat, 1);
         // With its own client gone number 1 is free, and still not for another copy on this machine.
         a.w.session().connection().reset();
-        QTRY_VERIFY(!a.w.hostServer()->host().player(1).connected);
+        QTRY_VERIFY(!a.w.launcher().hostServer()->host().player(1).connected);
         QTcpSocket stranger;
-        stranger.connectToHost(QHostAddress::LocalHost, a.w.hostServer()->serverPort());
+        stranger.connectToHost(QHostAddress::LocalHost, a.w.launcher().hostServer()->serverPort());
         QTRY_COMPARE(stranger.bytesAvailable(), qint64(sizeof "CMD_sendlogininfo+2\xFF") - 1);
         QCOMPARE(stranger.readAll(), QByteArray("CMD_sendlogininfo+2\xFF"));
     }
@@ -304,8 +305,8 @@ private slots:
         Window a, b, c;
         a.launch(0, QStringLiteral("Ann"), QStringLiteral("true"));
         QTRY_VERIFY(a.w.identity().loggedin);
-        b.launch(a.w.hostServer()->serverPort(), QStringLiteral("Bo"), QStringLiteral("join"));
-        c.launch(a.w.hostServer()->serverPort(), QStringLiteral("Cy"), QStringLiteral("join"));
+        b.launch(a.w.launcher().hostServer()->serverPort(), QStringLiteral("Bo"), QStringLiteral("join"));
+        c.launch(a.w.launcher().hostServer()->serverPort(), QStringLiteral("Cy"), QStringLiteral("join"));
         QTRY_VERIFY(b.w.identity().loggedin && c.w.identity().loggedin);
         QSignalSpy closed(&b.w, &MainWindow::closed);
         a.w.session().kick(b.w.identity().myseat);
@@ -337,8 +338,8 @@ private slots:
         QTRY_VERIFY(u.w.session().table().state().gameRunning);
         QSignalSpy closed(&u.w, &MainWindow::closed);
         if (how == u"close") u.w.close();
-        else if (how == u"host") u.w.hostNetworkGame(QStringLiteral("Ann"), 0);
-        else u.w.joinNetworkGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), 1);
+        else if (how == u"host") u.w.launcher().hostNetworkGame(QStringLiteral("Ann"), 0);
+        else u.w.launcher().joinNetworkGame(QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), 1);
         QCOMPARE(u.questions.size(), 1);
         QCOMPARE(closed.size() == 1 || !u.w.session().table().state().gameRunning, leave);
     }

@@ -141,7 +141,7 @@ private slots:
         t.w.processparams(plan);
         QTRY_VERIFY(t.w.identity().loggedin); // the own arrival reads the file
         QVERIFY(t.checked("BotStrong1"));
-        Host& host = t.w.hostServer()->host();
+        Host& host = t.w.launcher().hostServer()->host();
         for (int seat = 1; seat <= 4; ++seat) QVERIFY(host.botLevel(seat) == BotLevel::strong);
         t.action("BotClassic1")->trigger();
         QVERIFY(host.botLevel(3) == BotLevel::classic);

@@ -282,7 +282,7 @@ void TestLobbyAdvert::downloadPageMustBeAWebAddress() {
     advert.setDownloadPage(QUrl(address));
     QCOMPARE(!advert.downloadPage().isEmpty(), taken);
     QCOMPARE(button(advert, "getbutton")->isEnabled(), taken);
-    advert.getbuttonClick();
+    advert.onDownloadClicked();
     QCOMPARE(browser_.opened.size(), taken ? 1 : 0);
 }
 

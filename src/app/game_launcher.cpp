@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/game_launcher.h"
+
+#include "app/network_addresses.h"
+#include "chat/free_text.h"
+#include "rules/random.h"
+#include "net/host_server.h"
+#include "protocol/vocabulary.h"
+#include "protocol/wire.h"
+
+namespace quadrino {
+
+GameLauncher::GameLauncher(PreferencesStore& store, QObject* parent)
+    : QObject(parent), session_(Random::clockSeed()), store_(store) {
+    // Bytes from the lobby program are never wanted; keep none of them.
+    lobbyLink_.setReadBufferSize(1);
+    connect(&session_, &ClientSession::gameFull, this, &GameLauncher::onGameFull);
+    connect(&session_, &ClientSession::closed, this, &GameLauncher::onConnectionClosed);
+    connect(&session_, &ClientSession::connectFailed, this, &GameLauncher::onConnectFailed);
+    connect(&session_, &ClientSession::hostingChanged, this, &GameLauncher::startAllowedChanged);
+}
+
+GameLauncher::~GameLauncher() {
+    // The session goes first: the host going away must not read as the host ending the game.
+    disconnect(&session_, nullptr, this, nullptr);
+    session_.reset();
+}
+
+void GameLauncher::say(const QString& text) { emit chatLine(QStringLiteral("0+") + text, kSystemColour); }
+
+void GameLauncher::applyBotLevel() {
+    // Only the hosting copy's players think; a joined copy keeps the choice for when it hosts.
+    if (host_)
+        host_->host().setBotLevels(store_.prefs().botlevel == Preferences::kBotStrong ? BotLevel::strong : BotLevel::classic);
+}
+
+void GameLauncher::setHost(std::unique_ptr<HostServer> host) {
+    const bool was = host_ != nullptr;
+    host_ = std::move(host);
+    applyBotLevel();
+    if (was != (host_ != nullptr)) emit hostHereChanged(host_ != nullptr);
+}
+
+void GameLauncher::processparams(const LaunchPlan& plan) {
+    if (started_) return;
+    started_ = true;
+    plan_ = plan;
+    joinPort_ = plan.port;
+    hostPort_ = plan.port;
+    session_.setHosting(false);
+    emit startAllowedChanged(false);
+    if (plan.mode == LaunchMode::Solo) {
+        say(QStringLiteral("Loading Solo Game..Please wait."));
+        emit soloStarted();
+    } else {
+        say(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    }
+    if (plan.mode == LaunchMode::Idle) return;
+    session_.setMyName(blankControlCharacters(plan.myname));
+    hostaddress_ = plan.hostaddress;
+    if (plan.mode == LaunchMode::Join) joinpress();
+    else hostpress();
+    if (plan.mode != LaunchMode::Solo && plan.openLobbyLink) lobbyLink_.connectToHost(QStringLiteral("127.0.0.1"), kLobbyPort);
+}
+
+void GameLauncher::hostpress() {
+    HostServer::Options options;
+    options.seed = plan_.seed; // unset: the host draws its dice from the system's random source
+    options.timeScale = plan_.timeScale;
+    // The bot speed is the hosting user's preference, read each time a bot is scheduled.
+    options.botDelay = [this] { return store_.prefs().botspeed; };
+    // Number 1 carries the hosting user's rights: only this copy's own client may have it,
+    // never another copy on this machine that happens to connect first.
+    options.mayBeOwner = [this](const QHostAddress& peer, quint16 peerPort) {
+        return ownClientPort_ != 0 && peerPort == ownClientPort_ && isLoopbackPeer(peer);
+    };
+    ownClientPort_ = 0;
+    setHost(std::make_unique<HostServer>(std::move(options)));
+    // A solo game is this machine's alone: nobody else can reach it, and it needs no port of
+    // its own, so a taken one is simply swapped for a free one.
+    const bool solo = plan_.mode == LaunchMode::Solo;
+    const QHostAddress where = solo ? QHostAddress(QHostAddress::LocalHost) : QHostAddress(QHostAddress::Any);
+    bool listening = host_->listen(hostPort_, where);
+    if (!listening && solo && hostPort_ != 0) listening = host_->listen(0, where);
+    if (!listening) {
+        cannotHost();
+        return;
+    }
+    const quint16 port = host_->serverPort();
+    if (!solo) emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
+    session_.setHosting(true);
+    ownClientPort_ = session_.connectToOwnHost(port);
+    if (ownClientPort_ == 0) {
+        say(QStringLiteral("Unable to connect to your own game on this machine."));
+        leaveGame();
+        return;
+    }
+    emit startAllowedChanged(true);
+}
+
+void GameLauncher::cannotHost() {
+    const quint16 port = hostPort_;
+    const bool taken = host_->serverError() == QAbstractSocket::AddressInUseError;
+    const QString detail = host_->errorString();
+    // Never fall back to whatever answers on the port: that would sit this user down in
+    // somebody else's game.
+    setHost(nullptr);
+    session_.setHosting(false);
+    emit startAllowedChanged(false);
+    if (!taken) {
+        say(QStringLiteral("Unable to host a game on port %1: %2. Host again from the File menu.").arg(port).arg(detail));
+        return;
+    }
+    say(QStringLiteral("Cannot host a game here because port %1 is in use on this machine.").arg(port));
+    takenPort_ = port;
+    freePort_ = freePortAfter(port);
+    emit portTaken(QStringLiteral("Port %1 is in use on this machine, perhaps by another game of Quadrino.\n\n"
+                                  "You can host on another port, join the game on port %1, or stay idle and choose "
+                                  "later from the File menu.")
+                       .arg(port),
+                   {freePort_ ? QStringLiteral("Host on Port %1").arg(freePort_) : QStringLiteral("Host on Another Port..."),
+                    QStringLiteral("Join the Game There"), QStringLiteral("Stay Idle")});
+}
+
+bool GameLauncher::takeWayOn(int chosen) {
+    const QString name = plan_.myname;
+    if (chosen == 0 && !freePort_) return false;
+    if (chosen == 0) hostNetworkGame(name, freePort_);
+    else if (chosen == 1) joinNetworkGame(name, QStringLiteral("127.0.0.1"), takenPort_);
+    else say(QStringLiteral("Not hosting. Host or join a game from the File menu."));
+    return true;
+}
+
+void GameLauncher::joinpress() {
+    session_.connectToHost(hostaddress_, joinPort_);
+    session_.setHosting(false);
+    emit startAllowedChanged(false);
+}
+
+std::optional<QString> GameLauncher::leaveQuestion() {
+    if (!session_.table().state().gameRunning) return std::nullopt;
+    // A game whose connection is gone is not left by going: it has left already.
+    if (!host_ && !session_.connection().isConnected()) return std::nullopt;
+    const int seat = session_.identity().myseat;
+    const bool seated = session_.identity().loggedin && seat >= 1 && seat <= kSeatCount;
+    if (host_) return QStringLiteral("You are hosting a game in progress; leaving ends it for every player. Leave the game?");
+    if (seated) return QStringLiteral("A game is in progress. Leave the game?");
+    return std::nullopt;
+}
+
+void GameLauncher::leaveGame() {
+    // The connection goes first: the host going away must not read as the host ending the game.
+    session_.reset();
+    setHost(nullptr);
+    ownClientPort_ = 0;
+    emit startAllowedChanged(false);
+    emit gameLeft();
+}
+
+void GameLauncher::hostNetworkGame(const QString& typed, quint16 port) {
+    const QString name = cleanPlayerName(typed);
+    if (name.isEmpty() || (mayLeave_ && !mayLeave_())) return;
+    store_.prefs().hostname = name.toStdString();
+    store_.prefs().hostport = port;
+    store_.save();
+    leaveGame();
+    fromMenu_ = true;
+    hostPort_ = port;
+    say(QStringLiteral("Hosting a network game as %1.. Please Wait.").arg(name));
+    plan_.mode = LaunchMode::Host;
+    plan_.myname = name;
+    plan_.hostaddress = QStringLiteral("127.0.0.1");
+    hostaddress_ = plan_.hostaddress;
+    session_.setMyName(name);
+    hostpress();
+}
+
+void GameLauncher::joinNetworkGame(const QString& typed, const QString& typedAddress, quint16 port) {
+    const QString name = cleanPlayerName(typed);
+    const QString address = typedAddress.trimmed();
+    if (name.isEmpty() || address.isEmpty() || port == 0 || (mayLeave_ && !mayLeave_())) return;
+    store_.prefs().joinname = name.toStdString();
+    store_.prefs().joinaddress = address.toStdString();
+    store_.prefs().joinport = port;
+    store_.save();
+    leaveGame();
+    fromMenu_ = true;
+    say(QStringLiteral("Joining the game at %1 port %2.. Please Wait.").arg(address).arg(port));
+    plan_.mode = LaunchMode::Join;
+    plan_.myname = name;
+    plan_.hostaddress = address;
+    hostaddress_ = address;
+    joinPort_ = port;
+    session_.setMyName(name);
+    joinpress();
+}
+
+void GameLauncher::onConnectionClosed() {
+    if (!fromMenu_) {
+        // The host's last word must not go unread.
+        emit launchedGameEnded(session_.lastNotice());
+        return;
+    }
+    say(QStringLiteral("The connection to the game has closed. Host or join a game from the File menu to play again."));
+    // Out of the connection's own signal before it is torn down.
+    QMetaObject::invokeMethod(this, &GameLauncher::leaveGame, Qt::QueuedConnection);
+}
+
+void GameLauncher::onGameFull() {
+    if (!fromMenu_) {
+        emit launchedGameEnded(QString());
+        return;
+    }
+    say(QStringLiteral("Unable to join %1: every seat of that game is taken.").arg(hostaddress_));
+    // Left now, so the close that follows the refusal is not reported as well.
+    leaveGame();
+}
+
+void GameLauncher::onConnectFailed(const QString& reason) {
+    const QString where = session_.identity().amhost ? QStringLiteral("your own game")
+                                                     : QStringLiteral("%1 port %2").arg(hostaddress_).arg(joinPort_);
+    say(QStringLiteral("Unable to join %1: %2. Check the address and port, then try again from the File menu.").arg(where, reason));
+    emit startAllowedChanged(false);
+}
+
+} // namespace quadrino

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Hosting, joining and leaving a game, without a window: the launcher owns the client session,
+// the host server of a hosting copy and the link to the lobby program. The main window asks it
+// to start or leave a game and shows what it reports; questions to the user (may a game in
+// progress be left? what now that the port is taken?) stay with the window.
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTcpSocket>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/client_session.h"
+#include "app/launch.h"
+#include "app/preferences_store.h"
+#include "protocol/colour_text.h"
+#include "protocol/wire.h"
+
+namespace quadrino {
+
+class HostServer;
+
+class GameLauncher : public QObject {
+    Q_OBJECT
+public:
+    // The hosting user's bot speed and level, and the names and addresses last used, are
+    // in `store`, which must outlive the launcher.
+    explicit GameLauncher(PreferencesStore& store, QObject* parent = nullptr);
+    ~GameLauncher() override;
+
+    // Asked before a game in progress is left for another (see leaveQuestion).
+    void setMayLeave(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
+    // The bot level of the preferences, for the host of this copy.
+    void applyBotLevel();
+
+    // Starts the launch mode of the command line (once per run).
+    void processparams(const LaunchPlan& plan);
+    // File > "Host Network Game..." and "Join Network Game...": unless the name is empty (once
+    // cleaned) or the user would rather stay, remembers the choice and leaves the current
+    // game to host or join as the command line would.
+    void hostNetworkGame(const QString& name, quint16 port);
+    void joinNetworkGame(const QString& name, const QString& address, quint16 port);
+    // The way on chosen after portTaken (-1: none): host on the free port found, join the game
+    // on the taken one, or stay idle. False when the user must first name another port.
+    bool takeWayOn(int chosen);
+    // Drops the connection and the host, if any.
+    void leaveGame();
+    // The question to ask before the current game is left, or nullopt when leaving loses
+    // nothing (no game running, or not part of it, or it has gone already).
+    std::optional<QString> leaveQuestion();
+
+    ClientSession& session() { return session_; }
+    const ClientSession& session() const { return session_; }
+    HostServer* hostServer() const { return host_.get(); }
+    const QString& hostaddress() const { return hostaddress_; }
+    const LaunchPlan& plan() const { return plan_; }
+    // The connection to the lobby program (never read or written).
+    const QTcpSocket& lobbyLink() const { return lobbyLink_; }
+
+signals:
+    // A system line for the chat pane.
+    void chatLine(const QString& text, quadrino::BgrColour colour);
+    // Whether this copy runs the host (and so its computer players) changed.
+    void hostHereChanged(bool here);
+    // Whether File > "Start Game" may be chosen now.
+    void startAllowedChanged(bool allowed);
+    // The game was left (or never joined): what the window showed of it may go.
+    void gameLeft();
+    // A solo game has begun: the lobby advert may be shown.
+    void soloStarted();
+    // Listening on `port` failed because it is taken: the user may choose among `choices`
+    // (explained by `text`) and hand the index chosen to takeWayOn.
+    void portTaken(const QString& text, const QStringList& choices);
+    // A game from the command line has ended (its connection closed or the game was full):
+    // the program ends with it, after showing `lastWord` when there is one.
+    void launchedGameEnded(const QString& lastWord);
+
+private:
+    void hostpress();
+    void joinpress();
+    void cannotHost();
+    void setHost(std::unique_ptr<HostServer> host);
+    void say(const QString& text);
+    void onConnectionClosed();
+    void onGameFull();
+    void onConnectFailed(const QString& reason);
+
+    ClientSession session_;
+    std::unique_ptr<HostServer> host_;
+    QTcpSocket lobbyLink_;
+    LaunchPlan plan_;
+    QString hostaddress_;
+    PreferencesStore& store_;
+    std::function<bool()> mayLeave_;
+    bool started_ = false;
+    // A game chosen from the File menu: a closed connection or a full game leaves the window
+    // open to try again, where a launched game ends with its connection.
+    bool fromMenu_ = false;
+    quint16 joinPort_ = kGamePort;
+    // The port this copy hosts on: the launch's, then the Host dialog's.
+    quint16 hostPort_ = kGamePort;
+    // The local port of this copy's own connection to its host; 0 when it has none.
+    quint16 ownClientPort_ = 0;
+    // The port found taken and a free one after it (0: none), while the user chooses.
+    quint16 takenPort_ = 0;
+    quint16 freePort_ = 0;
+};
+
+} // namespace quadrino
