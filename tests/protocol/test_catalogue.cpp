@@ -8,6 +8,7 @@
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
+#include "protocol/message_queue.h"
 
 using namespace quadrino;
 
@@ -205,6 +206,40 @@ private slots:
         // An empty limit is none; any other limit must be a number.
         QCOMPARE(parseStartgameInfo("You+1+0+1+1+t+f+0++0+")->options.blocklimit, 0);
         QVERIFY(!parseStartgameInfo("You+1+0+1+1+t+f+0+x+0+"));
+    }
+
+    // A request reaches exactly one handler, typed, or the malformed one naming its word;
+    // a word nobody declares reaches none.
+    void requestsReachOneHandler_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("move") << "CMD_moveit+2+12+4+" << "move 2 12 4";
+        QTest::newRow("move short a field") << "CMD_moveit+2+12+" << "malformed CMD_moveit";
+        QTest::newRow("chat keeps its sender's text") << "CMD_chat+02+hi+you" << "chat 2 02 hi+you";
+        QTest::newRow("chat with no number") << "CMD_chat+x+hi" << "malformed CMD_chat";
+        QTest::newRow("start with a word for a limit") << "CMD_startgame+Bo+1+0+1+1+0+x+1+" << "malformed CMD_startgame";
+        QTest::newRow("bot speed is no host's") << "CMD_botspeed+1+500+" << "";
+        QTest::newRow("word in other case") << "CMD_MoveIt+2+12+4+" << "";
+    }
+    void requestsReachOneHandler() {
+        QFETCH(QString, message);
+        QFETCH(QString, reached);
+        const std::string text = message.toStdString();
+        const CommandSplit split = splitCommand(text);
+        std::string got;
+        const bool known = decodeAndHandle(
+            HostRequests{}, split.word, split.rest,
+            Overloaded{[&](const MoveRequest& m) {
+                           got = "move " + std::to_string(m.seat) + " " + std::to_string(m.code) + " " +
+                                 std::to_string(m.pawn);
+                       },
+                       [&](const ChatRequest& m) {
+                           got = "chat " + std::to_string(m.sender.value) + " " + m.sender.text + " " + m.text;
+                       },
+                       [&](const Malformed& m) { got = "malformed " + std::string(m.word); },
+                       [&](const auto&) { got = "other"; }});
+        QCOMPARE(known, !reached.isEmpty());
+        QCOMPARE(QString::fromStdString(got), reached);
     }
 
     void dispatchWordsAreExact() {
