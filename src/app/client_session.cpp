@@ -193,7 +193,7 @@ void ClientSession::sendlogininfo(std::string_view body) {
     loginTimer_.stop();
     identity_.myseat = *seat;
     identity_.loggedin = true;
-    connection_.send(request::logininfo(*seat, kVersion, loginname_));
+    connection_.send(encode(LoginRequest{*seat, std::string(kVersion), loginname_}));
     // Number 1 is the hosting user's, whichever copy runs the host.
     setHosting(*seat == 1);
 }

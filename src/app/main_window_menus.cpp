@@ -79,7 +79,7 @@ void MainWindow::onJustWatchChosen() {
     // The check mark follows the host's answer, never the click.
     action("JustWatch1")->setChecked(justWatching_);
     const int seat = identity().myseat;
-    if (seat >= 1 && seat <= kSeatCount) session().send(request::justwatch(seat, justWatching_ ? 2 : 1));
+    if (seat >= 1 && seat <= kSeatCount) session().send(encode(JustWatchRequest{seat, justWatching_ ? "2" : "1"}));
 }
 
 void MainWindow::setJustWatchChecked(bool checked) {
@@ -117,7 +117,7 @@ void MainWindow::loadinifile() {
     }
     applyPreferences();
     // Older hosts and ours take no action on it; it tells the host the hosting user's pace.
-    if (identity().myseat == 1 && identity().loggedin) session().send(request::botspeed(1, store_.prefs().botspeed));
+    if (identity().myseat == 1 && identity().loggedin) session().send(encode(BotSpeedRequest{1, store_.prefs().botspeed}));
 }
 
 void MainWindow::setPreferences(const Preferences& prefs) {

@@ -22,17 +22,20 @@ std::optional<QString> meAction(const QString& text, MeMark mark) {
     return text.mid(4);
 }
 
+// A chat or action line as the host relays it: the text, then its colour.
+std::string lineWithColour(const std::string& text, BgrColour colour) { return text + "|" + colourToText(colour); }
+
 std::optional<std::string> typedMessage(int myseat, const QString& line, BgrColour colour) {
     if (line.isEmpty()) return std::nullopt;
-    if (!line.startsWith(u'/')) return request::chat(myseat, wireText(line), colourToText(colour));
+    if (!line.startsWith(u'/')) return encode(ChatRequest{myseat, lineWithColour(wireText(line), colour)});
     if (const std::optional<QString> action = meAction(line, MeMark::Typed))
-        return request::action(myseat, wireText(*action), colourToText(colour));
+        return encode(ActionRequest{myseat, lineWithColour(wireText(*action), colour)});
     return std::nullopt;
 }
 
 std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
     const std::optional<QString> action = meAction(phrase, MeMark::Phrase);
-    return request::action(myseat, wireText(action ? *action : QStringLiteral("says: ") + phrase), colourToText(colour));
+    return encode(ActionRequest{myseat, lineWithColour(wireText(action ? *action : QStringLiteral("says: ") + phrase), colour)});
 }
 
 ChatSender::ChatSender(QObject* parent) : QObject(parent) { setClock({}); }
@@ -68,7 +71,7 @@ bool ChatSender::sendPhrase(const QString& phrase) {
 bool ChatSender::sendChatterSound(int number) {
     const int seat = speaker().myseat;
     if (number < 1 || number > kChatterSoundCount || seat < 1 || seat > kSeatCount) return false;
-    emit sendRequested(request::playasound(seat, number));
+    emit sendRequested(encode(SoundRequest{seat, SoundRequest::wave(number)}));
     return true;
 }
 

@@ -16,14 +16,9 @@ Host::Host(HostPort& port, std::unique_ptr<DiceSource> dice, HostOptions options
 namespace {
 
 QueueLane laneOf(std::string_view message) {
-    const auto command = hostCommand(splitCommand(message).word);
-    if (!command) return QueueLane::Other;
-    switch (*command) {
-    case HostCommand::chat:
-    case HostCommand::action:
-    case HostCommand::playasound: return QueueLane::Other;
-    default: return QueueLane::Game;
-    }
+    const std::string_view word = splitCommand(message).word;
+    if (!isOneOf(HostRequests{}, word)) return QueueLane::Other;
+    return isOneOf(MessageList<ChatRequest, ActionRequest, SoundRequest>{}, word) ? QueueLane::Other : QueueLane::Game;
 }
 
 } // namespace
@@ -246,67 +241,57 @@ void Host::drop(int connection, std::string_view why) {
 
 void Host::dispatch(const QueuedMessage& message) {
     const CommandSplit split = splitCommand(message.text);
-    const std::string_view word = split.word;
-    const std::string_view body = split.rest;
-    if (word.empty()) return;
-    auto command = hostCommand(word);
-    if (!command) return;
     const int conn = message.connection;
     // A request that names another sender than its own connection is a peer acting as
     // someone else; only the numbers of the sockets themselves are trusted.
-    auto senderIsOwn = [&](int sender) {
+    auto senderIsOwn = [&](std::string_view word, int sender) {
         if (sender == conn) return true;
         drop(conn, std::string(word) + " names sender " + std::to_string(sender));
         return false;
     };
-    switch (*command) {
-    case HostCommand::logininfo: receivedlogininfo(conn, body); break;
-    case HostCommand::kickhim: kickhim(conn, body); break;
-    case HostCommand::chat:
-    case HostCommand::action:
-    case HostCommand::playasound: relay(conn, *command, body); break;
-    case HostCommand::startgame: {
-        if (conn != 1) { drop(conn, "only the hosting user may start a game"); break; }
-        auto request = parseStartgameRequest(body);
-        if (!request) { drop(conn, "CMD_startgame block limit is not a number"); break; }
-        request->name = blankControls(request->name); // relayed to every client
-        engine_.startgame(*request);
-        break;
-    }
-    case HostCommand::justwatch: justwatch(conn, body); break;
-    case HostCommand::playerroll: {
-        auto seat = parseSeatOnly(body);
-        if (!seat) { drop(conn, "CMD_playerroll field is not a number"); break; }
-        if (senderIsOwn(*seat)) engine_.playerroll(*seat);
-        break;
-    }
-    case HostCommand::moveit: {
-        auto move = parseMoveit(body);
-        if (!move) { drop(conn, "CMD_moveit field is not a number"); break; }
-        if (senderIsOwn(move->seat)) engine_.moveit(move->seat, move->code, move->pawn);
-        break;
-    }
-    case HostCommand::playerpass: {
-        auto seat = parseSeatOnly(body);
-        if (!seat) { drop(conn, "CMD_playerpass field is not a number"); break; }
-        if (senderIsOwn(*seat)) engine_.playerpass(*seat);
-        break;
-    }
-    case HostCommand::bottakeover: bottakeover(conn, body); break;
-    }
+    const std::string& name = seats_.player(conn).name;
+    decodeAndHandle(
+        HostRequests{}, split.word, split.rest,
+        Overloaded{
+            [&](const Malformed& m) { drop(conn, std::string(m.word) + " has a field that is not a number"); },
+            [&](const LoginRequest& r) { receivedlogininfo(conn, r); },
+            [&](const KickRequest& r) { kickhim(conn, r); },
+            [&](const ChatRequest& r) {
+                relay(conn, r.sender, announce::chat(r.sender.text, name, blankControls(r.text)));
+            },
+            [&](const ActionRequest& r) {
+                relay(conn, r.sender, announce::action(r.sender.text, name, blankControls(r.text)));
+            },
+            [&](const SoundRequest& r) { relay(conn, r.sender, announce::playasound(r.sender.text, blankControls(r.text))); },
+            [&](const StartGameRequest& r) {
+                if (conn != 1) return drop(conn, "only the hosting user may start a game");
+                StartGameRequest request = r;
+                request.name = blankControls(request.name); // relayed to every client
+                engine_.startgame(request);
+            },
+            [&](const JustWatchRequest& r) { justwatch(conn, r); },
+            [&](const RollRequest& r) {
+                if (senderIsOwn(RollRequest::word, r.seat)) engine_.playerroll(r.seat);
+            },
+            [&](const MoveRequest& r) {
+                if (senderIsOwn(MoveRequest::word, r.seat)) engine_.moveit(r.seat, r.code, r.pawn);
+            },
+            [&](const PassRequest& r) {
+                if (senderIsOwn(PassRequest::word, r.seat)) engine_.playerpass(r.seat);
+            },
+            [&](const BotTakeoverRequest& r) { bottakeover(conn, r); },
+        });
 }
 
-void Host::receivedlogininfo(int connection, std::string_view body) {
-    auto info = parseLogininfo(body);
-    if (!info) { drop(connection, "CMD_logininfo connection number is not a number"); return; }
-    if (info->connection != connection) {
-        drop(connection, "CMD_logininfo carries number " + std::to_string(info->connection));
+void Host::receivedlogininfo(int connection, const LoginRequest& info) {
+    if (info.connection != connection) {
+        drop(connection, "CMD_logininfo carries number " + std::to_string(info.connection));
         return;
     }
     PlayerRecord& p = seats_.record(connection);
     // Once: a second login would rename the player and repeat every announcement.
     if (p.loggedin) { drop(connection, "CMD_logininfo again; a connection logs in once"); return; }
-    p.name = seats_.nameFor(connection, info->name);
+    p.name = seats_.nameFor(connection, info.name);
     p.connected = true;
     p.loggedin = true;
     note(connection, "connection " + std::to_string(connection) + " logged in as " + logSafe(p.name));
@@ -314,7 +299,7 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
     for (int i = 1; i <= seats_.highestconnection(); ++i)
         if (i != connection && seats_.connected(i))
             seats_.sendTo(connection, announce::existingplayers(i, seats_.player(i).name));
-    if (info->version != kVersion) {
+    if (info.version != kVersion) {
         if (seats_.connected(1)) seats_.sendTo(1, announce::havewrongversion(p.name));
         seats_.sendTo(connection, announce::wrongversion());
     }
@@ -324,55 +309,43 @@ void Host::receivedlogininfo(int connection, std::string_view body) {
     }
 }
 
-void Host::kickhim(int connection, std::string_view body) {
-    auto st = parseSenderTarget(body);
-    if (!st) { drop(connection, "CMD_kickhim field is not a number"); return; }
-    if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may remove players"); return; }
-    if (!isConnectionNumber(st->target)) return;
-    if (!seats_.connected(st->target)) return;
-    if (st->target == 1) {
+void Host::kickhim(int connection, const KickRequest& r) {
+    if (connection != 1 || r.sender != 1) { drop(connection, "only the hosting user may remove players"); return; }
+    if (!isConnectionNumber(r.target)) return;
+    if (!seats_.connected(r.target)) return;
+    if (r.target == 1) {
         closeConnection(1, "the hosting user left");
         return;
     }
     // Said before the close, so the removed player learns why the game went away and the
     // others who removed whom.
-    const std::string& name = seats_.player(st->target).name;
+    const std::string& name = seats_.player(r.target).name;
     const std::string by = seats_.player(1).name;
-    seats_.sendTo(st->target, announce::notice("You have been removed from the game by " + by + "."));
-    seats_.broadcastExcept(st->target, announce::notice(by + " removed " + name + " from the game."));
-    closeConnection(st->target, "removed by the hosting user");
+    seats_.sendTo(r.target, announce::notice("You have been removed from the game by " + by + "."));
+    seats_.broadcastExcept(r.target, announce::notice(by + " removed " + name + " from the game."));
+    closeConnection(r.target, "removed by the hosting user");
 }
 
-void Host::relay(int connection, HostCommand command, std::string_view body) {
-    auto r = parseTextRequest(body);
-    if (!r) { drop(connection, "sender field is not a number"); return; }
-    if (r->sender != connection) {
-        drop(connection, "relay request names sender " + std::to_string(r->sender));
+void Host::relay(int connection, const NumberText& sender, std::string announcement) {
+    if (sender.value != connection) {
+        drop(connection, "relay request names sender " + std::to_string(sender.value));
         return;
     }
-    const std::string& name = seats_.player(connection).name;
-    const std::string text = blankControls(r->text);
-    switch (command) {
-    case HostCommand::chat: seats_.broadcast(announce::chat(r->senderText, name, text)); break;
-    case HostCommand::action: seats_.broadcast(announce::action(r->senderText, name, text)); break;
-    default: seats_.broadcast(announce::playasound(r->senderText, text)); break;
-    }
+    seats_.broadcast(announcement);
 }
 
-void Host::justwatch(int connection, std::string_view body) {
-    auto r = parseJustwatch(body);
-    if (!r) { drop(connection, "CMD_justwatch seat is not a number"); return; }
-    if (!isSeat(r->seat)) return;
-    if (r->seat != connection && connection != 1) {
-        drop(connection, "CMD_justwatch for seat " + std::to_string(r->seat));
+void Host::justwatch(int connection, const JustWatchRequest& r) {
+    if (!isSeat(r.seat)) return;
+    if (r.seat != connection && connection != 1) {
+        drop(connection, "CMD_justwatch for seat " + std::to_string(r.seat));
         return;
     }
-    PlayerRecord& p = seats_.record(r->seat);
-    if (r->mode == "2") {
+    PlayerRecord& p = seats_.record(r.seat);
+    if (r.mode == "2") {
         p.justwatching = false;
-        seats_.broadcast(announce::justwatching(r->seat, "2"));
-    } else if (r->mode == "1" && engine_.gamestarted()) {
-        setJustWatching(r->seat);
+        seats_.broadcast(announce::justwatching(r.seat, "2"));
+    } else if (r.mode == "1" && engine_.gamestarted()) {
+        setJustWatching(r.seat);
     }
 }
 
@@ -382,12 +355,10 @@ void Host::setJustWatching(int seat) {
     engine_.seatHandedToComputer(seat);
 }
 
-void Host::bottakeover(int connection, std::string_view body) {
-    auto st = parseSenderTarget(body);
-    if (!st) { drop(connection, "CMD_bottakeover field is not a number"); return; }
-    if (connection != 1 || st->sender != 1) { drop(connection, "only the hosting user may refuse a bot"); return; }
-    if (engine_.board().options.teamgame || (st->target != 3 && st->target != 4)) return;
-    if (!engine_.takeOutSeat(st->target)) drop(connection, "CMD_bottakeover with no game in progress");
+void Host::bottakeover(int connection, const BotTakeoverRequest& r) {
+    if (connection != 1 || r.sender != 1) { drop(connection, "only the hosting user may refuse a bot"); return; }
+    if (engine_.board().options.teamgame || (r.seat != 3 && r.seat != 4)) return;
+    if (!engine_.takeOutSeat(r.seat)) drop(connection, "CMD_bottakeover with no game in progress");
 }
 
 } // namespace quadrino

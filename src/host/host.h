@@ -119,11 +119,12 @@ private:
     // deadline, or stops it when there is none.
     void afterEvent();
     std::optional<std::int64_t> turnDeadline() const;
-    void receivedlogininfo(int connection, std::string_view body);
-    void kickhim(int connection, std::string_view body);
-    void relay(int connection, HostCommand command, std::string_view body);
-    void justwatch(int connection, std::string_view body);
-    void bottakeover(int connection, std::string_view body);
+    void receivedlogininfo(int connection, const LoginRequest& info);
+    void kickhim(int connection, const KickRequest& request);
+    // A chat line, an action or a sound, passed on to everyone in the sender's name.
+    void relay(int connection, const NumberText& sender, std::string announcement);
+    void justwatch(int connection, const JustWatchRequest& request);
+    void bottakeover(int connection, const BotTakeoverRequest& request);
 
     HostPort& port_;
     HostOptions options_;

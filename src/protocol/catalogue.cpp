@@ -146,18 +146,6 @@ char* ShortMessage::appendWide(char* p, int v) {
     return p;
 }
 
-std::optional<HostCommand> hostCommand(std::string_view word) {
-    static constexpr std::array<std::pair<std::string_view, HostCommand>, 11> table = {{
-        {"CMD_logininfo", HostCommand::logininfo},   {"CMD_kickhim", HostCommand::kickhim},
-        {"CMD_chat", HostCommand::chat},             {"CMD_action", HostCommand::action},
-        {"CMD_startgame", HostCommand::startgame},   {"CMD_justwatch", HostCommand::justwatch},
-        {"CMD_playerroll", HostCommand::playerroll}, {"CMD_moveit", HostCommand::moveit},
-        {"CMD_playerpass", HostCommand::playerpass}, {"CMD_bottakeover", HostCommand::bottakeover},
-        {"CMD_playasound", HostCommand::playasound},
-    }};
-    return lookup(table, word);
-}
-
 std::optional<ClientCommand> clientCommand(std::string_view word) {
     using C = ClientCommand;
     static constexpr std::array<std::pair<std::string_view, C>, 27> table = {{
@@ -177,103 +165,6 @@ std::optional<ClientCommand> clientCommand(std::string_view word) {
         {"CMD_warning", C::warning},
     }};
     return lookup(table, word);
-}
-
-// ---- requests ---------------------------------------------------------------------------
-
-namespace request {
-std::string logininfo(int connection, std::string_view version, std::string_view name) {
-    // The name is sent with a terminator of its own and then the message's terminator: the
-    // second one makes an empty message, which the host ignores.
-    std::string s = Msg("CMD_logininfo").f(connection).f(withoutTerminator(version)).last(name).done();
-    s += kTerminator;
-    return s;
-}
-std::string kickhim(int sender, int target) { return Msg("CMD_kickhim").f(sender).f(target).done(); }
-std::string chat(int sender, std::string_view text, std::string_view colourText) {
-    return Msg("CMD_chat").f(sender).last(std::string(text) + "|" + std::string(colourText)).done();
-}
-std::string action(int sender, std::string_view text, std::string_view colourText) {
-    return Msg("CMD_action").f(sender).last(std::string(text) + "|" + std::string(colourText)).done();
-}
-std::string startgame(std::string_view name, const GameOptions& options) {
-    PlacedFields m;
-    m.put(1, withoutTerminator(name));
-    m.putOptions(OptionCarrier::request, [&options](const GameOptionRow& row) { return optionNumber(row, options); });
-    return m.message("CMD_startgame");
-}
-std::string justwatch(int seat, int mode) { return Msg("CMD_justwatch").f(seat).lastNumber(mode).done(); }
-std::string playerroll(int seat) { return Msg("CMD_playerroll").f(seat).done(); }
-std::string moveit(int seat, int code, int pawn) { return Msg("CMD_moveit").f(seat).f(code).f(pawn).done(); }
-std::string playerpass(int seat) { return Msg("CMD_playerpass").f(seat).done(); }
-std::string bottakeover(int sender, int seat) { return Msg("CMD_bottakeover").f(sender).f(seat).done(); }
-std::string playasound(int seat, int waveNumber) {
-    return Msg("CMD_playasound").f(seat).f("wave" + std::to_string(waveNumber)).done();
-}
-std::string botspeed(int seat, int delayMs) { return Msg("CMD_botspeed").f(seat).f(delayMs).done(); }
-} // namespace request
-
-std::optional<LoginInfo> parseLogininfo(std::string_view body) {
-    FieldReader r(body);
-    auto n = r.nextInt();
-    if (!n) return std::nullopt;
-    LoginInfo info{*n, std::string(r.next()), {}};
-    info.name = std::string(r.rest());
-    return info;
-}
-
-std::optional<SenderTarget> parseSenderTarget(std::string_view body) {
-    FieldReader r(body);
-    SenderTarget st{};
-    if (!readInts(r, {&st.sender, &st.target})) return std::nullopt;
-    return st;
-}
-
-std::optional<TextRequest> parseTextRequest(std::string_view body) {
-    FieldReader r(body);
-    std::string senderText(r.next());
-    auto n = parseStrictInt(senderText);
-    if (!n) return std::nullopt;
-    return TextRequest{*n, std::move(senderText), std::string(r.rest())};
-}
-
-std::optional<StartGameRequest> parseStartgameRequest(std::string_view body) {
-    const CutFields f(body);
-    StartGameRequest s;
-    s.name = f.at(1);
-    for (const GameOptionRow& row : kGameOptions) {
-        const int position = row.fieldIn(OptionCarrier::request);
-        if (position == 0) continue;
-        std::string& text = s.text[static_cast<std::size_t>(row.id)];
-        text = f.at(position);
-        if (row.isFlag()) {
-            row.set(s.options, text == "1" ? 1 : 0);
-        } else {
-            const auto v = parseStrictInt(text);
-            if (!v) return std::nullopt;
-            row.set(s.options, *v);
-        }
-    }
-    return s;
-}
-
-std::optional<JustWatchRequest> parseJustwatch(std::string_view body) {
-    FieldReader r(body);
-    auto seat = r.nextInt();
-    if (!seat) return std::nullopt;
-    return JustWatchRequest{*seat, std::string(r.rest())};
-}
-
-std::optional<int> parseSeatOnly(std::string_view body) {
-    FieldReader r(body);
-    return r.nextInt();
-}
-
-std::optional<MoveRequest> parseMoveit(std::string_view body) {
-    FieldReader r(body);
-    MoveRequest m{};
-    if (!readInts(r, {&m.seat, &m.code, &m.pawn})) return std::nullopt;
-    return m;
 }
 
 // ---- announcements ----------------------------------------------------------------------

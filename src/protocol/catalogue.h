@@ -12,18 +12,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
+#include "protocol/message_codec.h"
 #include "protocol/wire.h"
 #include "rules/game_options.h"
 
 namespace quadrino {
 
-// ---- Dispatch tables (order as each side matches them) -------------------------------
+// ---- Framing ---------------------------------------------------------------------------
+//
+//   message  = word "+" { field "+" } [ rest ] terminator
+//   word     = "CMD_" name             (matched exactly, case and all)
+//   field    = number | flag | text      (a field never holds "+"; numbers are strict decimal)
+//   rest     = free text to the terminator, "+" and all
+//   terminator = 0xFF
+//
+// A field missing at the end reads as empty, which is not a number.
 
-enum class HostCommand {
-    logininfo, kickhim, chat, action, startgame, justwatch, playerroll, moveit, playerpass,
-    bottakeover, playasound
-};
+// The client's dispatch, in the order it matches the words.
 enum class ClientCommand {
     sendlogininfo, chat, action, playasound, newplayerinfo, havewrongversion, wrongversion,
     existingplayers, playerdisconnected, startgame, nextplayer, winner, full, justwatching,
@@ -31,49 +38,118 @@ enum class ClientCommand {
     gotpenalty1, removepegs, morestats, warning
 };
 
-// Exact, case-sensitive match of a command word ("CMD_moveit"); nullopt for anything else,
-// including CMD_botspeed on the host, which nobody handles.
-std::optional<HostCommand> hostCommand(std::string_view word);
+// Exact, case-sensitive match of a command word ("CMD_moveit"); nullopt for anything else.
 std::optional<ClientCommand> clientCommand(std::string_view word);
 
 // ---- Client to host --------------------------------------------------------------------
+// Each request names its sender's seat, which the host checks against the connection it
+// came on.
 
-namespace request {
-std::string logininfo(int connection, std::string_view version, std::string_view name);
-std::string kickhim(int sender, int target);
-std::string chat(int sender, std::string_view text, std::string_view colourText);
-std::string action(int sender, std::string_view text, std::string_view colourText);
-// The options' fields where the option table places them.
-std::string startgame(std::string_view name, const GameOptions& options);
-std::string justwatch(int seat, int mode); // mode 1 = start watching, 2 = stop
-std::string playerroll(int seat);
-std::string moveit(int seat, int code, int pawn);
-std::string playerpass(int seat);
-std::string bottakeover(int sender, int seat);
-std::string playasound(int seat, int waveNumber);
-std::string botspeed(int seat, int delayMs);
-} // namespace request
-
-struct LoginInfo { int connection; std::string version; std::string name; };
-struct SenderTarget { int sender; int target; };
-struct TextRequest { int sender; std::string senderText; std::string text; }; // chat, action, playasound
-struct StartGameRequest {
-    std::string name;
-    // Each option's field as received, at its row's index: the start announcement relays the
-    // flags' texts, whatever they were.
-    std::array<std::string, kGameOptionCount> text;
-    GameOptions options; // a flag is on only as "1"; a number must be one, or nothing is read
+// A new connection's login, answering CMD_sendlogininfo: the number the host gave it, the
+// protocol's version text, and the player's name, which carries a terminator of its own (the
+// second one makes an empty message, which the host ignores).
+struct LoginRequest {
+    static constexpr std::string_view word = "CMD_logininfo";
+    int connection = 0;
+    std::string version, name;
+    static constexpr auto fields = std::tuple{kind::Number<LoginRequest>{&LoginRequest::connection},
+                                              kind::Text<LoginRequest>{&LoginRequest::version},
+                                              kind::TerminatedRest<LoginRequest>{&LoginRequest::name}};
 };
-struct JustWatchRequest { int seat; std::string mode; };
-struct MoveRequest { int seat; int code; int pawn; };
 
-std::optional<LoginInfo> parseLogininfo(std::string_view body);
-std::optional<SenderTarget> parseSenderTarget(std::string_view body); // kickhim, bottakeover
-std::optional<TextRequest> parseTextRequest(std::string_view body);   // chat, action, playasound
-std::optional<StartGameRequest> parseStartgameRequest(std::string_view body);
-std::optional<JustWatchRequest> parseJustwatch(std::string_view body);
-std::optional<int> parseSeatOnly(std::string_view body); // playerroll, playerpass (first field)
-std::optional<MoveRequest> parseMoveit(std::string_view body);
+// The hosting user (sender 1) removes the player on connection `target`.
+struct KickRequest {
+    static constexpr std::string_view word = "CMD_kickhim";
+    int sender = 0, target = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<KickRequest>{&KickRequest::sender}, kind::Number<KickRequest>{&KickRequest::target}};
+};
+
+// A chat line, an action ("/me waves") and a chatter sound. The sender's field is relayed as
+// sent; `text` is "line|colour" for chat and action, "waveN+" for a sound.
+struct ChatRequest {
+    static constexpr std::string_view word = "CMD_chat";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<ChatRequest>{&ChatRequest::sender},
+                                              kind::Rest<ChatRequest>{&ChatRequest::text}};
+};
+struct ActionRequest {
+    static constexpr std::string_view word = "CMD_action";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<ActionRequest>{&ActionRequest::sender},
+                                              kind::Rest<ActionRequest>{&ActionRequest::text}};
+};
+struct SoundRequest {
+    static constexpr std::string_view word = "CMD_playasound";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<SoundRequest>{&SoundRequest::sender},
+                                              kind::Rest<SoundRequest>{&SoundRequest::text}};
+    static std::string wave(int number) { return "wave" + std::to_string(number) + "+"; }
+};
+
+// The hosting user starts a game: its name, then each option where the option table places
+// it. The start announcement relays the flags' texts as received.
+struct StartGameRequest {
+    static constexpr std::string_view word = "CMD_startgame";
+    std::string name;
+    std::array<std::string, kGameOptionCount> text; // each option's field as received, by row
+    GameOptions options;
+    static constexpr auto fields = std::tuple{
+        kind::Text<StartGameRequest>{&StartGameRequest::name},
+        kind::Options<StartGameRequest>{&StartGameRequest::options, &StartGameRequest::text, OptionCarrier::request}};
+};
+
+// A seat starts ("1") or stops ("2") watching; the hosting user may ask it for any seat.
+struct JustWatchRequest {
+    static constexpr std::string_view word = "CMD_justwatch";
+    int seat = 0;
+    std::string mode;
+    static constexpr auto fields = std::tuple{kind::Number<JustWatchRequest>{&JustWatchRequest::seat},
+                                              kind::Rest<JustWatchRequest>{&JustWatchRequest::mode}};
+};
+
+// The seat on turn rolls, moves pawn `pawn` by the amount `code` names, or passes.
+struct RollRequest {
+    static constexpr std::string_view word = "CMD_playerroll";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<RollRequest>{&RollRequest::seat}};
+};
+struct MoveRequest {
+    static constexpr std::string_view word = "CMD_moveit";
+    int seat = 0, code = 0, pawn = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<MoveRequest>{&MoveRequest::seat}, kind::Number<MoveRequest>{&MoveRequest::code},
+                   kind::Number<MoveRequest>{&MoveRequest::pawn}};
+};
+struct PassRequest {
+    static constexpr std::string_view word = "CMD_playerpass";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<PassRequest>{&PassRequest::seat}};
+};
+
+// The hosting user (sender 1) keeps the computer off seat 3 or 4 before a game.
+struct BotTakeoverRequest {
+    static constexpr std::string_view word = "CMD_bottakeover";
+    int sender = 0, seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<BotTakeoverRequest>{&BotTakeoverRequest::sender},
+                                              kind::Number<BotTakeoverRequest>{&BotTakeoverRequest::seat}};
+};
+
+// The computer players' delay in milliseconds; sent by the hosting user, handled by no host.
+struct BotSpeedRequest {
+    static constexpr std::string_view word = "CMD_botspeed";
+    int seat = 0, delayMs = 0;
+    static constexpr auto fields = std::tuple{kind::Number<BotSpeedRequest>{&BotSpeedRequest::seat},
+                                              kind::Number<BotSpeedRequest>{&BotSpeedRequest::delayMs}};
+};
+
+// What the host handles; any other word is ignored.
+using HostRequests = MessageList<LoginRequest, KickRequest, ChatRequest, ActionRequest, StartGameRequest,
+                                 JustWatchRequest, RollRequest, MoveRequest, PassRequest, BotTakeoverRequest,
+                                 SoundRequest>;
 
 // ---- Host to client --------------------------------------------------------------------
 

@@ -27,7 +27,7 @@ template <typename Click> Outcome changes(TableState& state, Click click) {
 Outcome TableModel::clickDice() {
     return changes(state_, [this](Outcome& out) {
         if (state_.turnseat != me_->myseat || state_.clientphase != 1) return;
-        send(out, request::playerroll(me_->myseat));
+        send(out, encode(RollRequest{me_->myseat}));
         // Also when the request could not go: a second click must not send again.
         state_.clientphase = 0;
     });
@@ -44,7 +44,7 @@ Outcome TableModel::clickPawn(int seat, int pawn, bool rightButton) {
         if (boardpawn(seat, pawn) == 0) {
             const int code = enteringCode(m.amounts);
             if (code == 0 || !canEnter(m, me, pawn)) return;
-            send(out, request::moveit(me, code, pawn));
+            send(out, encode(MoveRequest{me, code, pawn}));
             state_.canmove = false;
             return;
         }
@@ -63,7 +63,7 @@ Outcome TableModel::clickMarker(int code) {
         for (MarkerView& m : state_.markers) m.shown = false;
         state_.chosenMarker = 0;
         if (state_.turnseat != me_->myseat || !state_.canmove || !me_->loggedin || !validPawn(clicked.pawn)) return;
-        send(out, request::moveit(me_->myseat, code, clicked.pawn));
+        send(out, encode(MoveRequest{me_->myseat, code, clicked.pawn}));
         state_.canmove = false;
     });
 }
@@ -71,7 +71,7 @@ Outcome TableModel::clickMarker(int code) {
 Outcome TableModel::clickPass(int seat) {
     return changes(state_, [&](Outcome& out) {
         if (state_.turnseat == me_->myseat && state_.clientphase == 2) {
-            send(out, request::playerpass(me_->myseat));
+            send(out, encode(PassRequest{me_->myseat}));
             state_.clientphase = 0;
         }
         if (validSeat(seat)) seatAt(seat).pass = false;
@@ -93,7 +93,7 @@ Outcome TableModel::answerQuestion(bool botPlays) {
     return changes(state_, [&](Outcome& out) {
         state_.questionShown = false;
         if (botPlays || me_->myseat != 1 || !validSeat(state_.questionSeat)) return;
-        send(out, request::bottakeover(me_->myseat, state_.questionSeat));
+        send(out, encode(BotTakeoverRequest{me_->myseat, state_.questionSeat}));
     });
 }
 
@@ -107,13 +107,13 @@ bool TableModel::seatMenuEnabled(int seat) const {
 Outcome TableModel::chooseSeatMenu(SeatMenuEntry entry, int seat) {
     if (entry == SeatMenuEntry::RemoveFromGame) return kick(seat);
     Outcome out;
-    if (validSeat(seat)) send(out, request::justwatch(seat, entry == SeatMenuEntry::SetToJustWatch ? 1 : 2));
+    if (validSeat(seat)) send(out, encode(JustWatchRequest{seat, entry == SeatMenuEntry::SetToJustWatch ? "1" : "2"}));
     return out;
 }
 
 Outcome TableModel::kick(int number) {
     Outcome out;
-    if (me_->amhost) send(out, request::kickhim(me_->myseat, number));
+    if (me_->amhost) send(out, encode(KickRequest{me_->myseat, number}));
     return out;
 }
 

@@ -262,8 +262,10 @@ bool GameOptionsDialog::setNumberBox(const QString& name, int value) {
 std::string GameOptionsDialog::startMessage() const {
     const QString name = nameProvider_ ? nameProvider_() : QString();
     const QByteArray utf8 = name.toUtf8();
-    return request::startgame(utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))),
-                              options());
+    StartGameRequest request;
+    request.name = utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    request.options = options();
+    return encode(request);
 }
 
 void GameOptionsDialog::button_startClick() {

@@ -35,7 +35,7 @@ private slots:
         QVERIFY(fake.waitForClient());
 
         // Nothing goes out before the host has given the client its number.
-        s.send(request::playerroll(1));
+        s.send(encode(RollRequest{1}));
         // Nor on a number no host gives.
         fake.send("CMD_sendlogininfo+0\xFF" "CMD_sendlogininfo+10\xFF" "CMD_sendlogininfo+3\xFF");
         QVERIFY(fake.waitForReceived("CMD_logininfo+3+1.0.15+Zo\xEB\xFF\xFF"));
@@ -165,11 +165,9 @@ private slots:
         QTRY_COMPARE(s.table().seatName(1), std::string("You"));
 
         // A full game: bots take the empty seats and the host announces the first turn.
-        s.send(request::startgame("You", [] {
-            GameOptions o;
-            o.penalty = o.blocking = o.pouncing = o.fullgame = true;
-            return o;
-        }()));
+        StartGameRequest start{"You", {}, {}};
+        start.options.penalty = start.options.blocking = start.options.pouncing = start.options.fullgame = true;
+        s.send(encode(start));
         QTRY_VERIFY_WITH_TIMEOUT(s.table().state().turnseat != 0, 10000);
         QCOMPARE(s.table().seatName(2), std::string("Klot"));
         QCOMPARE(s.table().state().rule(quadrino::GameOption::penalty), std::string("Doubles Penalty: ON"));

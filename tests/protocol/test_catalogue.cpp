@@ -8,6 +8,7 @@
 #include "protocol/catalogue.h"
 #include "protocol/colour_text.h"
 #include "protocol/cp1252.h"
+#include "protocol/message_queue.h"
 
 using namespace quadrino;
 
@@ -34,21 +35,21 @@ private slots:
         auto row = [](const char* name, const std::string& b, const char* e) {
             QTest::newRow(name) << shown(b) << QString::fromLatin1(e);
         };
-        row("logininfo ends with two terminators", request::logininfo(3, "1.0.15", "Bob"), "CMD_logininfo+3+1.0.15+Bob~~");
-        row("kickhim", request::kickhim(1, 4), "CMD_kickhim+1+4+~");
-        row("chat has no trailing separator", request::chat(2, "hi + bye", "clRed"), "CMD_chat+2+hi + bye|clRed~");
-        row("action", request::action(2, "says: Wow!", "$00FF8000"), "CMD_action+2+says: Wow!|$00FF8000~");
+        row("logininfo ends with two terminators", encode(LoginRequest{3, "1.0.15", "Bob"}), "CMD_logininfo+3+1.0.15+Bob~~");
+        row("kickhim", encode(KickRequest{1, 4}), "CMD_kickhim+1+4+~");
+        row("chat has no trailing separator", encode(ChatRequest{2, "hi + bye|clRed"}), "CMD_chat+2+hi + bye|clRed~");
+        row("action", encode(ActionRequest{2, "says: Wow!|$00FF8000"}), "CMD_action+2+says: Wow!|$00FF8000~");
         row("startgame",
-            request::startgame("You", {.penalty = true, .blocking = true, .pouncing = true, .fullgame = true,
-                                       .blocklimit = 3}),
+            encode(StartGameRequest{"You", {}, {.penalty = true, .blocking = true, .pouncing = true, .fullgame = true,
+                                                .blocklimit = 3}}),
             "CMD_startgame+You+1+0+1+1+0+3+1+~");
-        row("justwatch", request::justwatch(3, 1), "CMD_justwatch+3+1~");
-        row("playerroll", request::playerroll(3), "CMD_playerroll+3+~");
-        row("moveit", request::moveit(3, 1, 2), "CMD_moveit+3+1+2+~");
-        row("playerpass", request::playerpass(4), "CMD_playerpass+4+~");
-        row("bottakeover", request::bottakeover(1, 3), "CMD_bottakeover+1+3+~");
-        row("playasound", request::playasound(2, 13), "CMD_playasound+2+wave13+~");
-        row("botspeed", request::botspeed(1, 500), "CMD_botspeed+1+500+~");
+        row("justwatch", encode(JustWatchRequest{3, "1"}), "CMD_justwatch+3+1~");
+        row("playerroll", encode(RollRequest{3}), "CMD_playerroll+3+~");
+        row("moveit", encode(MoveRequest{3, 1, 2}), "CMD_moveit+3+1+2+~");
+        row("playerpass", encode(PassRequest{4}), "CMD_playerpass+4+~");
+        row("bottakeover", encode(BotTakeoverRequest{1, 3}), "CMD_bottakeover+1+3+~");
+        row("playasound", encode(SoundRequest{2, SoundRequest::wave(13)}), "CMD_playasound+2+wave13+~");
+        row("botspeed", encode(BotSpeedRequest{1, 500}), "CMD_botspeed+1+500+~");
         row("sendlogininfo", announce::sendlogininfo(5), "CMD_sendlogininfo+5~");
         row("full", announce::full(), "CMD_full+~");
         row("newplayerinfo", announce::newplayerinfo(2, "A+B"), "CMD_newplayerinfo+2+A+B~");
@@ -100,12 +101,12 @@ private slots:
     }
 
     void freeTextNeverCarriesTheTerminator() {
-        auto m = request::chat(1, "a\xFF" "CMD_kickhim+1+2+", "clRed");
+        auto m = encode(ChatRequest{1, "a\xFF" "CMD_kickhim+1+2+|clRed"});
         QCOMPARE(std::count(m.begin(), m.end(), '\xFF'), 1L);
         QCOMPARE(m.back(), '\xFF');
         auto n = announce::newplayerinfo(1, "x\xFFy");
         QCOMPARE(std::count(n.begin(), n.end(), '\xFF'), 1L);
-        auto l = request::logininfo(1, "1.0.15", "\xFF\xFF");
+        auto l = encode(LoginRequest{1, "1.0.15", "\xFF\xFF"});
         QCOMPARE(std::count(l.begin(), l.end(), '\xFF'), 2L);
     }
 
@@ -116,7 +117,7 @@ private slots:
             GameOptions sent;
             row.set(sent, row.highest);
             std::map<OptionCarrier, GameOptions> back;
-            const auto request = parseStartgameRequest(body(request::startgame("Bo", sent)));
+            const auto request = decode<StartGameRequest>(body(encode(StartGameRequest{"Bo", {}, sent})));
             QVERIFY(request);
             back[OptionCarrier::request] = request->options;
             const auto announced = parseStartgameInfo(body(announce::startgame(*request, "t", "f", request->options)));
@@ -157,30 +158,30 @@ private slots:
     }
 
     void requestParsers() {
-        auto login = parseLogininfo("4+1.0.15+Ann+Lee");
+        auto login = decode<LoginRequest>("4+1.0.15+Ann+Lee");
         QVERIFY(login);
         QCOMPARE(login->connection, 4);
         QCOMPARE(login->name, std::string("Ann+Lee"));
-        QVERIFY(!parseLogininfo("four+1.0.15+Ann"));
+        QVERIFY(!decode<LoginRequest>("four+1.0.15+Ann"));
 
-        auto sg = parseStartgameRequest("Bo+1+0+1+1+0+7+1+");
+        auto sg = decode<StartGameRequest>("Bo+1+0+1+1+0+7+1+");
         QVERIFY(sg);
         QCOMPARE(sg->options, (GameOptions{.penalty = true, .blocking = true, .pouncing = true, .fullgame = true, .blocklimit = 7}));
-        QVERIFY(!parseStartgameRequest("Bo+1+0+1+1+0+x+1+"));
+        QVERIFY(!decode<StartGameRequest>("Bo+1+0+1+1+0+x+1+"));
 
-        auto jw = parseJustwatch("3+2");
+        auto jw = decode<JustWatchRequest>("3+2");
         QVERIFY(jw);
         QCOMPARE(jw->mode, std::string("2"));
 
-        auto chat = parseTextRequest("02+a+b|clRed");
+        auto chat = decode<ChatRequest>("02+a+b|clRed");
         QVERIFY(chat);
-        QCOMPARE(chat->sender, 2);
-        QCOMPARE(chat->senderText, std::string("02"));
+        QCOMPARE(chat->sender.value, 2);
+        QCOMPARE(chat->sender.text, std::string("02"));
         QCOMPARE(chat->text, std::string("a+b|clRed"));
 
-        QVERIFY(!parseMoveit("1+2+"));
-        QVERIFY(!parseSeatOnly("3")); // no separator: the field reads empty
-        auto mv = parseMoveit("1+12+4+");
+        QVERIFY(!decode<MoveRequest>("1+2+"));
+        QVERIFY(!decode<RollRequest>("3")); // no separator: the field reads empty
+        auto mv = decode<MoveRequest>("1+12+4+");
         QVERIFY(mv);
         QCOMPARE(mv->code, 12);
     }
@@ -207,10 +208,44 @@ private slots:
         QVERIFY(!parseStartgameInfo("You+1+0+1+1+t+f+0+x+0+"));
     }
 
+    // A request reaches exactly one handler, typed, or the malformed one naming its word;
+    // a word nobody declares reaches none.
+    void requestsReachOneHandler_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("move") << "CMD_moveit+2+12+4+" << "move 2 12 4";
+        QTest::newRow("move short a field") << "CMD_moveit+2+12+" << "malformed CMD_moveit";
+        QTest::newRow("chat keeps its sender's text") << "CMD_chat+02+hi+you" << "chat 2 02 hi+you";
+        QTest::newRow("chat with no number") << "CMD_chat+x+hi" << "malformed CMD_chat";
+        QTest::newRow("start with a word for a limit") << "CMD_startgame+Bo+1+0+1+1+0+x+1+" << "malformed CMD_startgame";
+        QTest::newRow("bot speed is no host's") << "CMD_botspeed+1+500+" << "";
+        QTest::newRow("word in other case") << "CMD_MoveIt+2+12+4+" << "";
+    }
+    void requestsReachOneHandler() {
+        QFETCH(QString, message);
+        QFETCH(QString, reached);
+        const std::string text = message.toStdString();
+        const CommandSplit split = splitCommand(text);
+        std::string got;
+        const bool known = decodeAndHandle(
+            HostRequests{}, split.word, split.rest,
+            Overloaded{[&](const MoveRequest& m) {
+                           got = "move " + std::to_string(m.seat) + " " + std::to_string(m.code) + " " +
+                                 std::to_string(m.pawn);
+                       },
+                       [&](const ChatRequest& m) {
+                           got = "chat " + std::to_string(m.sender.value) + " " + m.sender.text + " " + m.text;
+                       },
+                       [&](const Malformed& m) { got = "malformed " + std::string(m.word); },
+                       [&](const auto&) { got = "other"; }});
+        QCOMPARE(known, !reached.isEmpty());
+        QCOMPARE(QString::fromStdString(got), reached);
+    }
+
     void dispatchWordsAreExact() {
-        QVERIFY(hostCommand("CMD_moveit"));
-        QVERIFY(!hostCommand("CMD_MoveIt"));
-        QVERIFY(!hostCommand("CMD_botspeed"));
+        QVERIFY(isOneOf(HostRequests{}, "CMD_moveit"));
+        QVERIFY(!isOneOf(HostRequests{}, "CMD_MoveIt"));
+        QVERIFY(!isOneOf(HostRequests{}, "CMD_botspeed"));
         QVERIFY(clientCommand("CMD_gotpenalty1") == ClientCommand::gotpenalty1);
         QVERIFY(!clientCommand("CMD_logininfo"));
     }

@@ -136,32 +136,23 @@ void checkRequests(const Outcome& out, const ClientIdentity& me) {
         require(r.size() >= 2 && r.back() == kTerminator && r.find(kTerminator) == r.size() - 1,
                 "a request that is not one whole message");
         const CommandSplit split = splitCommand(std::string_view(r).substr(0, r.size() - 1));
-        const auto cmd = hostCommand(split.word);
-        require(cmd.has_value(), "a request the host does not know");
-        switch (*cmd) {
-        case HostCommand::moveit: {
-            const auto m = parseMoveit(split.rest);
-            require(m && m->seat == me.myseat && isMoveCode(m->code) && isPawn(m->pawn), "a move of nothing");
-            break;
-        }
-        case HostCommand::playerroll:
-        case HostCommand::playerpass:
-            require(parseSeatOnly(split.rest) == me.myseat, "a roll or pass for another seat");
-            break;
-        case HostCommand::bottakeover:
-        case HostCommand::kickhim: {
-            const auto st = parseSenderTarget(split.rest);
-            require(st && st->sender == me.myseat, "a host's request from another number");
-            break;
-        }
-        case HostCommand::justwatch: {
-            const auto j = parseJustwatch(split.rest);
-            require(j && isSeat(j->seat) && (j->mode == "1" || j->mode == "2"), "just watching for no seat");
-            break;
-        }
-        default:
-            require(false, "a request no click makes");
-        }
+        const bool known = decodeAndHandle(
+            HostRequests{}, split.word, split.rest,
+            Overloaded{
+                [&](const MoveRequest& m) {
+                    require(m.seat == me.myseat && isMoveCode(m.code) && isPawn(m.pawn), "a move of nothing");
+                },
+                [&](const RollRequest& m) { require(m.seat == me.myseat, "a roll for another seat"); },
+                [&](const PassRequest& m) { require(m.seat == me.myseat, "a pass for another seat"); },
+                [&](const BotTakeoverRequest& m) { require(m.sender == me.myseat, "a host's request from another number"); },
+                [&](const KickRequest& m) { require(m.sender == me.myseat, "a host's request from another number"); },
+                [&](const JustWatchRequest& j) {
+                    require(isSeat(j.seat) && (j.mode == "1" || j.mode == "2"), "just watching for no seat");
+                },
+                [&](const Malformed&) { require(false, "a request the host cannot read"); },
+                [&](const auto&) { require(false, "a request no click makes"); },
+            });
+        require(known, "a request the host does not know");
     }
     for (const std::string& line : out.chat)
         require(line.starts_with("0+"), "a notice that is no system line");
