@@ -69,11 +69,6 @@ TablePanel::TablePanel(const table::TableModel& model, table::TableActions& acti
 
 TablePanel::~TablePanel() = default;
 
-template <typename T> T* TablePanel::control(const std::string& name) const {
-    const auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : qobject_cast<T*>(found->second);
-}
-
 QWidget* TablePanel::create(const std::string& name, QWidget* parent) {
     if (name == "panel_theboard") return new QWidget(parent);
     if (name == "panel_error" || name == "panel_bottakeover") {

@@ -138,4 +138,10 @@ private:
     std::string logAnnounced_;     // and its text
 };
 
+// In the header: the panel's drawing and input live in several files, and each needs it.
+template <typename T> T* TablePanel::control(const std::string& name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : qobject_cast<T*>(found->second);
+}
+
 } // namespace quadrino
