@@ -216,6 +216,8 @@ template <class... Ms> struct MessageList {};
 template <class... F> struct Overloaded : F... {
     using F::operator()...;
 };
+// Spelled out for compilers that do not yet deduce an aggregate's arguments (clang before 17).
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 // A known word whose body its declaration refuses.
 struct Malformed {
