@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "proc_status.h"
 #include "net/client_connection.h"
 #include "protocol/wire.h"
 
@@ -24,17 +25,8 @@ using namespace quadrino;
 
 namespace {
 
-// Resident and peak resident memory of this process in KiB; 0 where the system does not say.
-std::pair<long, long> memory() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    long rss = 0, hwm = 0;
-    if (!f.open(QIODevice::ReadOnly)) return {0, 0};
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) rss = line.mid(6).trimmed().split(' ').value(0).toLong();
-        if (line.startsWith("VmHWM:")) hwm = line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return {rss, hwm};
-}
+// Resident and peak resident memory of this process in KiB.
+std::pair<long, long> memory() { return residentMemory(QStringLiteral("/proc/self/status")); }
 
 double mib(long kib) { return double(kib) / 1024.0; }
 

@@ -27,6 +27,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "proc_status.h"
+
 namespace {
 
 struct Peer {
@@ -108,14 +110,7 @@ struct Host {
     }
     // Resident and peak resident memory in KiB.
     std::pair<long, long> memory() const {
-        QFile f(QString("/proc/%1/status").arg(process.processId()));
-        long rss = 0, hwm = 0;
-        if (!f.open(QIODevice::ReadOnly)) return {0, 0};
-        for (const QByteArray& line : f.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:")) rss = line.mid(6).trimmed().split(' ').value(0).toLong();
-            if (line.startsWith("VmHWM:")) hwm = line.mid(6).trimmed().split(' ').value(0).toLong();
-        }
-        return {rss, hwm};
+        return residentMemory(QString("/proc/%1/status").arg(process.processId()));
     }
     // Processor time used so far, user and system, in seconds.
     double cpuSeconds() const {
