@@ -141,8 +141,8 @@ bool artSheet(const QString& path) {
     return sheet.save(path);
 }
 
-MoveHimInfo moved(int seat, int code, int pawn, int square, int progress, bool more = false) {
-    MoveHimInfo m;
+MoveHim moved(int seat, int code, int pawn, int square, int progress, bool more = false) {
+    MoveHim m;
     m.seat = seat;
     m.code = code;
     m.pawn = pawn;
@@ -175,32 +175,33 @@ bool tablePanel(const QString& folder) {
     table::TableModel model(me, 7);
     ModelWriter writer(model);
     TablePanel panel(model, writer);
-    auto feed = [&](const std::string& message) {
-        const std::string_view m(message.data(), message.size() - 1); // without the terminator
-        const auto plus = m.find('+');
-        if (const auto cmd = clientCommand(m.substr(0, plus))) model.handle(*cmd, m.substr(plus + 1));
-    };
+    auto feed = [&](const auto& announcement) { model.handle(announcement); };
     const char* names[] = {"Ann", "Bob", "Cid", "Dee"};
-    for (int s = 1; s <= 4; ++s) feed(announce::existingplayers(s, names[s - 1]));
-    feed(announce::startgame("Ann", "1", "1", "1", "1", "t", "t", "1", 3));
+    for (int s = 1; s <= 4; ++s) feed(ExistingPlayers{s, names[s - 1]});
+    StartGameAnnouncement start;
+    start.name = "Ann";
+    start.options = {.penalty = true, .passing = true, .blocking = true, .pouncing = true, .teamgame = true,
+                     .blocklimit = 3};
+    start.seat3playing = start.seat4playing = "t";
+    feed(start);
     const int moves[][4] = {{1, 1, 5, 1},  {1, 2, 5, 1},  {1, 3, 30, 20}, {1, 4, 97, 71}, {2, 1, 45, 7},
                             {2, 2, 87, 66}, {3, 1, 60, 5}, {3, 2, 13, 26}, {4, 1, 22, 1},  {4, 2, 93, 70}};
-    for (const auto& m : moves) feed(announce::movehim(moved(m[0], 4, m[1], m[2], m[3])));
-    feed(announce::justwatching(4, "1"));
-    feed(announce::nextplayer(1, 1));
-    feed(announce::hisdice(1, 2, 3, 3, 3, 3, true));
+    for (const auto& m : moves) feed(moved(m[0], 4, m[1], m[2], m[3]));
+    feed(JustWatching{4, "1"});
+    feed(NextPlayer{1, 1});
+    feed(HisDice{1, 2, 3, 3, 3, 3, true});
     auto m = moved(1, 6, 3, 33, 24, true);
     m.amounts.bonus20a = 20;
     m.amounts.bonus10a = 10;
     m.amounts.double2 = 3;
-    feed(announce::movehim(m));
+    feed(m);
     model.clickPawn(1, 1, false);
-    feed(announce::warning(1, 1, 2));
+    feed(Warning{1, 1, 2});
     panel.render();
     if (!panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel.png")))) return false;
 
-    feed(announce::aerror(1, 5));
-    feed(announce::playerdisconnected(3, "Cid"));
+    feed(AError{1, 5});
+    feed(PlayerDisconnected{3, "Cid"});
     panel.render();
     // Both notices at once, which the game itself never shows.
     panel.findChild<QWidget*>(QStringLiteral("panel_bottakeover"))->show();

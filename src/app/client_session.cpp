@@ -148,54 +148,48 @@ table::Outcome ClientSession::apply(table::Outcome out) {
 
 void ClientSession::onMessage(const std::string& entry) {
     const CommandSplit split = splitCommand(entry);
-    if (split.word.empty()) return;
-    const auto cmd = clientCommand(split.word);
-    if (!cmd) return;
+    if (!isOneOf(ClientAnnouncements{}, split.word)) return;
     // The host's own line just before it closes the connection says why (a removal); the
     // window shows it even where it closes with the connection.
     lastNotice_.clear();
-    if (*cmd == ClientCommand::chat && split.rest.starts_with("0+")) {
-        const QString data = fromWire(split.rest.substr(2));
-        lastNotice_ = data.left(data.lastIndexOf(u'|'));
-    }
-    switch (*cmd) {
-    case ClientCommand::sendlogininfo:
-        sendlogininfo(split.rest);
-        return;
-    case ClientCommand::havewrongversion:
-        notice(QStringLiteral("0+") + fromWire(split.rest) + QStringLiteral(" has a different version of the game then you."));
-        return;
-    case ClientCommand::wrongversion:
-        notice(QStringLiteral("0+You have a differnt version of the game then the host."));
-        return;
-    case ClientCommand::full:
-        emit messageBoxWanted(QStringLiteral("Game is full"));
-        emit gameFull();
-        return;
-    case ClientCommand::chat:
-    case ClientCommand::action:
-        emit chatReceived(fromWire(split.rest));
-        return;
-    case ClientCommand::playasound:
-        emit chatterSoundReceived(fromWire(split.rest));
-        return;
-    default:
-        apply(table_.handle(*cmd, split.rest));
-        return;
-    }
+    // The chat pane reads a line's sender and its parts itself, as it reads the client's own.
+    auto chatLine = [](const NumberText& sender, const std::string& text) { return fromWire(sender.text + "+" + text); };
+    decodeAndHandle(
+        ClientAnnouncements{}, split.word, split.rest,
+        Overloaded{
+            [](const Malformed&) {},
+            [&](const SendLoginInfo& m) { sendlogininfo(m.connection); },
+            [&](const HaveWrongVersion& m) {
+                notice(QStringLiteral("0+") + fromWire(m.name) + QStringLiteral(" has a different version of the game then you."));
+            },
+            [&](const WrongVersion&) { notice(QStringLiteral("0+You have a differnt version of the game then the host.")); },
+            [&](const Full&) {
+                emit messageBoxWanted(QStringLiteral("Game is full"));
+                emit gameFull();
+            },
+            [&](const ChatMessage& m) {
+                if (m.sender.text == "0") {
+                    const QString data = fromWire(m.text);
+                    lastNotice_ = data.left(data.lastIndexOf(u'|'));
+                }
+                emit chatReceived(chatLine(m.sender, m.text));
+            },
+            [&](const ActionMessage& m) { emit chatReceived(chatLine(m.sender, m.text)); },
+            [&](const SoundMessage& m) { emit chatterSoundReceived(chatLine(m.sender, m.text)); },
+            [&](const auto& announcement) { apply(table_.handle(announcement)); },
+        });
 }
 
-void ClientSession::sendlogininfo(std::string_view body) {
-    const auto seat = parseSendlogininfo(body);
+void ClientSession::sendlogininfo(int seat) {
     // Only a number a host gives: the client's requests carry it back.
-    if (!seat || !isConnectionNumber(*seat)) return;
+    if (!isConnectionNumber(seat)) return;
     awaitingLogin_ = false;
     loginTimer_.stop();
-    identity_.myseat = *seat;
+    identity_.myseat = seat;
     identity_.loggedin = true;
-    connection_.send(encode(LoginRequest{*seat, std::string(kVersion), loginname_}));
+    connection_.send(encode(LoginRequest{seat, std::string(kVersion), loginname_}));
     // Number 1 is the hosting user's, whichever copy runs the host.
-    setHosting(*seat == 1);
+    setHosting(seat == 1);
 }
 
 } // namespace quadrino

@@ -98,7 +98,7 @@ signals:
 
 private:
     void onMessage(const std::string& entry);
-    void sendlogininfo(std::string_view body);
+    void sendlogininfo(int seat);
     void notice(const QString& text);
     void giveUp(const QString& reason, bool drop);
     // Carries out what the table model answered to a click or an announcement.

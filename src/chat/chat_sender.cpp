@@ -27,15 +27,15 @@ std::string lineWithColour(const std::string& text, BgrColour colour) { return t
 
 std::optional<std::string> typedMessage(int myseat, const QString& line, BgrColour colour) {
     if (line.isEmpty()) return std::nullopt;
-    if (!line.startsWith(u'/')) return encode(ChatRequest{myseat, lineWithColour(wireText(line), colour)});
+    if (!line.startsWith(u'/')) return encode(ChatMessage{myseat, lineWithColour(wireText(line), colour)});
     if (const std::optional<QString> action = meAction(line, MeMark::Typed))
-        return encode(ActionRequest{myseat, lineWithColour(wireText(*action), colour)});
+        return encode(ActionMessage{myseat, lineWithColour(wireText(*action), colour)});
     return std::nullopt;
 }
 
 std::string phraseMessage(int myseat, const QString& phrase, BgrColour colour) {
     const std::optional<QString> action = meAction(phrase, MeMark::Phrase);
-    return encode(ActionRequest{myseat, lineWithColour(wireText(action ? *action : QStringLiteral("says: ") + phrase), colour)});
+    return encode(ActionMessage{myseat, lineWithColour(wireText(action ? *action : QStringLiteral("says: ") + phrase), colour)});
 }
 
 ChatSender::ChatSender(QObject* parent) : QObject(parent) { setClock({}); }
@@ -71,7 +71,7 @@ bool ChatSender::sendPhrase(const QString& phrase) {
 bool ChatSender::sendChatterSound(int number) {
     const int seat = speaker().myseat;
     if (number < 1 || number > kChatterSoundCount || seat < 1 || seat > kSeatCount) return false;
-    emit sendRequested(encode(SoundRequest{seat, SoundRequest::wave(number)}));
+    emit sendRequested(encode(SoundMessage{seat, SoundMessage::wave(number)}));
     return true;
 }
 

@@ -18,7 +18,7 @@ namespace {
 QueueLane laneOf(std::string_view message) {
     const std::string_view word = splitCommand(message).word;
     if (!isOneOf(HostRequests{}, word)) return QueueLane::Other;
-    return isOneOf(MessageList<ChatRequest, ActionRequest, SoundRequest>{}, word) ? QueueLane::Other : QueueLane::Game;
+    return isOneOf(MessageList<ChatMessage, ActionMessage, SoundMessage>{}, word) ? QueueLane::Other : QueueLane::Game;
 }
 
 } // namespace
@@ -31,7 +31,7 @@ Host::Host(HostPort& port, std::uint32_t seed, HostOptions options)
 void Host::connectionOpened(int connection, bool onThisMachine) {
     if (connection == kRefusedSlot) {
         note(kRefusedSlot, "refused a connection: the game is full");
-        port_.send(kRefusedSlot, announce::full());
+        port_.send(kRefusedSlot, encode(Full{}));
         port_.close(kRefusedSlot);
         afterEvent();
         return;
@@ -46,7 +46,7 @@ void Host::connectionOpened(int connection, bool onThisMachine) {
     links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {},
                               onThisMachine, std::nullopt};
     note(connection, "accepted connection " + std::to_string(connection));
-    port_.send(connection, announce::sendlogininfo(connection));
+    port_.send(connection, encode(SendLoginInfo{connection}));
     afterEvent();
 }
 
@@ -90,7 +90,7 @@ void Host::connectionClosed(int connection) {
     if (p.connected) {
         note(connection, "connection " + std::to_string(connection) + " left" +
                              (p.name.empty() ? std::string() : " (" + logSafe(p.name) + ")"));
-        seats_.broadcastExcept(connection, announce::playerdisconnected(connection, p.name));
+        seats_.broadcastExcept(connection, encode(PlayerDisconnected{connection, p.name}));
     }
     p.connected = false;
     p.loggedin = false;
@@ -256,13 +256,13 @@ void Host::dispatch(const QueuedMessage& message) {
             [&](const Malformed& m) { drop(conn, std::string(m.word) + " has a field that is not a number"); },
             [&](const LoginRequest& r) { receivedlogininfo(conn, r); },
             [&](const KickRequest& r) { kickhim(conn, r); },
-            [&](const ChatRequest& r) {
-                relay(conn, r.sender, announce::chat(r.sender.text, name, blankControls(r.text)));
+            [&](const ChatMessage& r) {
+                relay(conn, r.sender, encode(ChatMessage{r.sender, name + " chats: " + blankControls(r.text)}));
             },
-            [&](const ActionRequest& r) {
-                relay(conn, r.sender, announce::action(r.sender.text, name, blankControls(r.text)));
+            [&](const ActionMessage& r) {
+                relay(conn, r.sender, encode(ActionMessage{r.sender, name + " " + blankControls(r.text)}));
             },
-            [&](const SoundRequest& r) { relay(conn, r.sender, announce::playasound(r.sender.text, blankControls(r.text))); },
+            [&](const SoundMessage& r) { relay(conn, r.sender, encode(SoundMessage{r.sender, blankControls(r.text)})); },
             [&](const StartGameRequest& r) {
                 if (conn != 1) return drop(conn, "only the hosting user may start a game");
                 StartGameRequest request = r;
@@ -295,17 +295,17 @@ void Host::receivedlogininfo(int connection, const LoginRequest& info) {
     p.connected = true;
     p.loggedin = true;
     note(connection, "connection " + std::to_string(connection) + " logged in as " + logSafe(p.name));
-    seats_.broadcast(announce::newplayerinfo(connection, p.name));
+    seats_.broadcast(encode(NewPlayerInfo{connection, p.name}));
     for (int i = 1; i <= seats_.highestconnection(); ++i)
         if (i != connection && seats_.connected(i))
-            seats_.sendTo(connection, announce::existingplayers(i, seats_.player(i).name));
+            seats_.sendTo(connection, encode(ExistingPlayers{i, seats_.player(i).name}));
     if (info.version != kVersion) {
-        if (seats_.connected(1)) seats_.sendTo(1, announce::havewrongversion(p.name));
-        seats_.sendTo(connection, announce::wrongversion());
+        if (seats_.connected(1)) seats_.sendTo(1, encode(HaveWrongVersion{p.name}));
+        seats_.sendTo(connection, encode(WrongVersion{}));
     }
     if (engine_.gamestarted()) {
-        seats_.sendTo(connection, announce::locations(engine_.locationsFor(connection)));
-        seats_.sendTo(connection, announce::morestats(engine_.board().options.teamgame));
+        seats_.sendTo(connection, encode(engine_.locationsFor(connection)));
+        seats_.sendTo(connection, encode(MoreStats{engine_.board().options.teamgame}));
     }
 }
 
@@ -321,8 +321,8 @@ void Host::kickhim(int connection, const KickRequest& r) {
     // others who removed whom.
     const std::string& name = seats_.player(r.target).name;
     const std::string by = seats_.player(1).name;
-    seats_.sendTo(r.target, announce::notice("You have been removed from the game by " + by + "."));
-    seats_.broadcastExcept(r.target, announce::notice(by + " removed " + name + " from the game."));
+    seats_.sendTo(r.target, encode(hostNotice("You have been removed from the game by " + by + ".")));
+    seats_.broadcastExcept(r.target, encode(hostNotice(by + " removed " + name + " from the game.")));
     closeConnection(r.target, "removed by the hosting user");
 }
 
@@ -343,7 +343,7 @@ void Host::justwatch(int connection, const JustWatchRequest& r) {
     PlayerRecord& p = seats_.record(r.seat);
     if (r.mode == "2") {
         p.justwatching = false;
-        seats_.broadcast(announce::justwatching(r.seat, "2"));
+        seats_.broadcast(encode(JustWatching{r.seat, "2"}));
     } else if (r.mode == "1" && engine_.gamestarted()) {
         setJustWatching(r.seat);
     }
@@ -351,7 +351,7 @@ void Host::justwatch(int connection, const JustWatchRequest& r) {
 
 void Host::setJustWatching(int seat) {
     seats_.record(seat).justwatching = true;
-    seats_.broadcast(announce::justwatching(seat, "1"));
+    seats_.broadcast(encode(JustWatching{seat, "1"}));
     engine_.seatHandedToComputer(seat);
 }
 

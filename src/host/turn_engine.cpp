@@ -56,7 +56,7 @@ void TurnEngine::startgame(const StartGameRequest& r) {
     if (!o.blocking) o.blocklimit = 0;
 
     setturns();
-    seats_.broadcast(announce::startgame(r, flag(turn_.seat3playing), flag(turn_.seat4playing), o));
+    seats_.broadcast(encode(StartGameAnnouncement::relaying(r, flag(turn_.seat3playing), flag(turn_.seat4playing), o)));
 
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         seats_.record(seat).justwatching = false;
@@ -95,7 +95,7 @@ void TurnEngine::findplayer() {
     // A game that is over hands out no turn, whatever timer or request would have it.
     if (!turn_.gamestarted) return;
     if (turn_.rollagain) {
-        seats_.broadcast(announce::inplace::rollagain(turn_.whoseturn));
+        seats_.broadcast(encodeShort(RollAgain{turn_.whoseturn}));
     } else {
         turn_.doublescount = 0;
         // Every used position normally belongs to a seat with a pawn still out; should none
@@ -118,14 +118,14 @@ void TurnEngine::findplayer() {
         for (std::size_t i = 0; i < events.count; ++i) {
             const BlockLimitEvent& e = events.items[i];
             if (e.kind == BlockLimitEvent::Kind::penalty)
-                seats_.broadcast(announce::inplace::gotpenalty1(found, e.pawn, e.progress));
+                seats_.broadcast(encodeShort(GotPenalty1{found, e.pawn, e.progress}));
             else if (seats_.connected(found))
-                seats_.sendTo(found, announce::inplace::warning(found, e.pawn, e.partnerPawn));
+                seats_.sendTo(found, encodeShort(Warning{found, e.pawn, e.partnerPawn}));
         }
         recordBlockPartners(board_, found);
     }
     turn_.turnphase = 1;
-    seats_.broadcast(announce::inplace::nextplayer(turn_.whoseturn, 1));
+    seats_.broadcast(encodeShort(NextPlayer{turn_.whoseturn, 1}));
     if (seats_.botPlays(turn_.whoseturn)) armComputer(port_.botDelay());
 }
 
@@ -166,15 +166,15 @@ void TurnEngine::playerroll(int seat) {
             sendToStart(board_, seat, k);
             counts_ = SquareCounts(board_);
         }
-        seats_.broadcast(announce::inplace::gotpenalty(seat, k, progressOf(board_, seat), amounts.die1, amounts.die2));
+        seats_.broadcast(encodeShort(GotPenalty{seat, k, progressOf(board_, seat), amounts.die1, amounts.die2}));
         turn_.rollagain = false;
         armNextPlayer();
         return;
     }
-    seats_.broadcast(announce::inplace::hisdice(seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
-                                       amounts.double2, passOffer));
+    seats_.broadcast(encodeShort(HisDice{seat, turn_.turnphase, amounts.die1, amounts.die2, amounts.double1,
+                                       amounts.double2, passOffer}));
     if (!checkformoves(board_, counts_, turn_.whoseturn)) {
-        seats_.broadcast(announce::inplace::nomoves(seat));
+        seats_.broadcast(encodeShort(NoMoves{seat}));
         armNextPlayer();
     } else if (seats_.botPlays(seat)) {
         armComputer(kFirstBotMoveMs);
@@ -201,7 +201,7 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     const bool more = committed.more;
     board_.seats[seat].passedlast = false;
 
-    MoveHimInfo info;
+    MoveHim info;
     const MoveSlots& sl = board_.amounts;
     info.seat = seat;
     info.code = code;
@@ -217,9 +217,9 @@ void TurnEngine::moveit(int seat, int code, int pawn) {
     for (int n = 1; n <= seats_.highestconnection(); ++n)
         plainWanted = plainWanted || (seats_.connected(n) && !toldMore(n));
     info.moreMoves = false;
-    const ShortMessage plain = plainWanted ? announce::inplace::movehim(info) : ShortMessage();
+    const ShortMessage plain = plainWanted ? encodeShort(info) : ShortMessage();
     info.moreMoves = true;
-    const ShortMessage withMore = more && seats_.connected(seat) ? announce::inplace::movehim(info) : ShortMessage();
+    const ShortMessage withMore = more && seats_.connected(seat) ? encodeShort(info) : ShortMessage();
     for (int n = 1; n <= seats_.highestconnection(); ++n)
         if (seats_.connected(n)) seats_.sendTo(n, toldMore(n) ? withMore : plain);
 
@@ -237,7 +237,7 @@ void TurnEngine::sendback(int mover, int seat, int pawn) {
     if (!isSeat(seat) || !isPawn(pawn)) return;
     counts_.moved(board_.seats[seat].pawnsquare[pawn], 0);
     sendToStart(board_, seat, pawn);
-    seats_.broadcast(announce::inplace::sendback(mover, seat, pawn, progressOf(board_, seat)));
+    seats_.broadcast(encodeShort(SendBack{mover, seat, pawn, progressOf(board_, seat)}));
 }
 
 void TurnEngine::playerpass(int seat) {
@@ -247,7 +247,7 @@ void TurnEngine::playerpass(int seat) {
         return;
     }
     board_.seats[seat].passedlast = true;
-    seats_.broadcast(announce::inplace::passing(seat));
+    seats_.broadcast(encodeShort(Passing{seat}));
     armNextPlayer();
 }
 
@@ -263,7 +263,7 @@ bool TurnEngine::checkforwin(int seat) {
         if (!allHome(partnerOf(seat))) return false;
         code = seat <= 2 ? 5 : 6;
     }
-    seats_.broadcast(announce::inplace::winner(code));
+    seats_.broadcast(encodeShort(Winner{code}));
     turn_.gamestarted = false;
     // Nothing of this game may act after its winner, not even a pause armed before the move.
     port_.stopTimer(HostTimer::Next);
@@ -272,7 +272,7 @@ bool TurnEngine::checkforwin(int seat) {
 }
 
 void TurnEngine::sendError(int seat, int code) {
-    if (isSeat(seat) && seats_.personOn(seat)) seats_.sendTo(seat, announce::inplace::aerror(seat, code));
+    if (isSeat(seat) && seats_.personOn(seat)) seats_.sendTo(seat, encodeShort(AError{seat, code}));
 }
 
 void TurnEngine::armNextPlayer() {
@@ -286,7 +286,7 @@ void TurnEngine::armNextPlayer() {
 void TurnEngine::keepGameMoving() {
     if (!turn_.gamestarted || turn_.turnphase != 2 || checkformoves(board_, counts_, turn_.whoseturn)) return;
     port_.log("seat " + std::to_string(turn_.whoseturn) + " has no move left; the turn passes");
-    seats_.broadcast(announce::inplace::nomoves(turn_.whoseturn));
+    seats_.broadcast(encodeShort(NoMoves{turn_.whoseturn}));
     armNextPlayer();
 }
 
@@ -367,12 +367,12 @@ bool TurnEngine::takeOutSeat(int seat) {
     s.pawnsquare = {};
     s.blockpartner = {};
     counts_ = SquareCounts(board_);
-    seats_.broadcast(announce::removepegs(seat));
+    seats_.broadcast(encode(RemovePegs{seat}));
     return true;
 }
 
-LocationsInfo TurnEngine::locationsFor(int connection) const {
-    LocationsInfo i;
+Locations TurnEngine::locationsFor(int connection) const {
+    Locations i;
     const GameOptions& o = board_.options;
     const MoveSlots& s = board_.amounts;
     i.target = connection;

@@ -69,7 +69,7 @@ public:
     const SquareCounts& squareCounts() const { return counts_; }
     const TurnState& turn() const { return turn_; }
     // The state a newcomer is sent during a game.
-    LocationsInfo locationsFor(int connection) const;
+    Locations locationsFor(int connection) const;
 
     // Goes on from the given state, with no game timer running (the computer is armed if it
     // plays the seat on turn). Refused, changing nothing, when the state is not one a game

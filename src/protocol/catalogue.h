@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every command of the game protocol: its word, how to build it byte for byte, and how to
-// parse its body. Builders return the whole message with its terminator, ready for one send.
-// Parsers take the body after "CMD_word+" and return nullopt when a numeric field is not a
-// number, so a handler can refuse the whole message before it changes anything.
+// Every message of the game protocol, declared once: its word and its fields in wire order,
+// which encode() writes byte for byte and decode() reads back, refusing the whole message
+// when a field is not what its kind needs, before any handler changes anything.
 //
-// Text is Windows-1252 bytes throughout; free text is passed through withoutTerminator().
+// Text is Windows-1252 bytes throughout; the encoder keeps terminators out of free text.
 #include <array>
-#include <cstdint>
-#include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -30,16 +26,36 @@ namespace quadrino {
 //
 // A field missing at the end reads as empty, which is not a number.
 
-// The client's dispatch, in the order it matches the words.
-enum class ClientCommand {
-    sendlogininfo, chat, action, playasound, newplayerinfo, havewrongversion, wrongversion,
-    existingplayers, playerdisconnected, startgame, nextplayer, winner, full, justwatching,
-    aerror, hisdice, movehim, sendback, rollagain, nomoves, locations, passing, gotpenalty,
-    gotpenalty1, removepegs, morestats, warning
+// ---- Both ways -------------------------------------------------------------------------
+// A chat line, an action ("/me waves") and a chatter sound. A client sends its own number and
+// "line|colour" (chat, action) or "waveN+" (sound); the host relays the number as sent, with
+// the sender's name put before a line ("Ann chats: line|colour", "Ann waves|colour"). A line
+// of number 0 is the host's own notice. The chat pane reads the number and the line itself.
+struct ChatMessage {
+    static constexpr std::string_view word = "CMD_chat";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<ChatMessage>{&ChatMessage::sender},
+                                              kind::Rest<ChatMessage>{&ChatMessage::text}};
+};
+struct ActionMessage {
+    static constexpr std::string_view word = "CMD_action";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<ActionMessage>{&ActionMessage::sender},
+                                              kind::Rest<ActionMessage>{&ActionMessage::text}};
+};
+struct SoundMessage {
+    static constexpr std::string_view word = "CMD_playasound";
+    NumberText sender;
+    std::string text;
+    static constexpr auto fields = std::tuple{kind::SentNumber<SoundMessage>{&SoundMessage::sender},
+                                              kind::Rest<SoundMessage>{&SoundMessage::text}};
+    static std::string wave(int number) { return "wave" + std::to_string(number) + "+"; }
 };
 
-// Exact, case-sensitive match of a command word ("CMD_moveit"); nullopt for anything else.
-std::optional<ClientCommand> clientCommand(std::string_view word);
+// A line in the host's own words, which every client shows as one of its own notices.
+ChatMessage hostNotice(std::string_view text);
 
 // ---- Client to host --------------------------------------------------------------------
 // Each request names its sender's seat, which the host checks against the connection it
@@ -63,31 +79,6 @@ struct KickRequest {
     int sender = 0, target = 0;
     static constexpr auto fields =
         std::tuple{kind::Number<KickRequest>{&KickRequest::sender}, kind::Number<KickRequest>{&KickRequest::target}};
-};
-
-// A chat line, an action ("/me waves") and a chatter sound. The sender's field is relayed as
-// sent; `text` is "line|colour" for chat and action, "waveN+" for a sound.
-struct ChatRequest {
-    static constexpr std::string_view word = "CMD_chat";
-    NumberText sender;
-    std::string text;
-    static constexpr auto fields = std::tuple{kind::SentNumber<ChatRequest>{&ChatRequest::sender},
-                                              kind::Rest<ChatRequest>{&ChatRequest::text}};
-};
-struct ActionRequest {
-    static constexpr std::string_view word = "CMD_action";
-    NumberText sender;
-    std::string text;
-    static constexpr auto fields = std::tuple{kind::SentNumber<ActionRequest>{&ActionRequest::sender},
-                                              kind::Rest<ActionRequest>{&ActionRequest::text}};
-};
-struct SoundRequest {
-    static constexpr std::string_view word = "CMD_playasound";
-    NumberText sender;
-    std::string text;
-    static constexpr auto fields = std::tuple{kind::SentNumber<SoundRequest>{&SoundRequest::sender},
-                                              kind::Rest<SoundRequest>{&SoundRequest::text}};
-    static std::string wave(int number) { return "wave" + std::to_string(number) + "+"; }
 };
 
 // The hosting user starts a game: its name, then each option where the option table places
@@ -147,206 +138,235 @@ struct BotSpeedRequest {
 };
 
 // What the host handles; any other word is ignored.
-using HostRequests = MessageList<LoginRequest, KickRequest, ChatRequest, ActionRequest, StartGameRequest,
+using HostRequests = MessageList<LoginRequest, KickRequest, ChatMessage, ActionMessage, StartGameRequest,
                                  JustWatchRequest, RollRequest, MoveRequest, PassRequest, BotTakeoverRequest,
-                                 SoundRequest>;
+                                 SoundMessage>;
 
 // ---- Host to client --------------------------------------------------------------------
+// "To all" is every connected number. Seats, pawns and squares are numbered as in
+// protocol/vocabulary.h; a number out of range there is for the client to refuse.
 
-struct MoveSlotsView {
-    int bonus20a = 0, bonus20b = 0, bonus20c = 0, bonus10a = 0, bonus10b = 0, bonus10c = 0;
-    int double1 = 0, double2 = 0;
+// Logging in and leaving.
+
+// To a new connection right after it is accepted: its connection number, 1 to 9.
+struct SendLoginInfo {
+    static constexpr std::string_view word = "CMD_sendlogininfo";
+    int connection = 0;
+    static constexpr auto fields = std::tuple{kind::FinalNumber<SendLoginInfo>{&SendLoginInfo::connection}};
+};
+// To a tenth connection at once, which is then dropped.
+struct Full {
+    static constexpr std::string_view word = "CMD_full";
+    static constexpr auto fields = std::tuple{};
+};
+// To all, newcomer included, when a login arrives: the newcomer's number and name.
+struct NewPlayerInfo {
+    static constexpr std::string_view word = "CMD_newplayerinfo";
+    int connection = 0;
+    std::string name;
+    static constexpr auto fields = std::tuple{kind::Number<NewPlayerInfo>{&NewPlayerInfo::connection},
+                                              kind::Rest<NewPlayerInfo>{&NewPlayerInfo::name}};
+};
+// To the newcomer, one for each other connection in increasing order: its number and name.
+struct ExistingPlayers {
+    static constexpr std::string_view word = "CMD_existingplayers";
+    int connection = 0;
+    std::string name;
+    static constexpr auto fields = std::tuple{kind::Number<ExistingPlayers>{&ExistingPlayers::connection},
+                                              kind::Rest<ExistingPlayers>{&ExistingPlayers::name}};
+};
+// To number 1 when a newcomer's version text differs: the newcomer's name.
+struct HaveWrongVersion {
+    static constexpr std::string_view word = "CMD_havewrongversion";
+    std::string name;
+    static constexpr auto fields = std::tuple{kind::Rest<HaveWrongVersion>{&HaveWrongVersion::name}};
+};
+// To that newcomer in the same case.
+struct WrongVersion {
+    static constexpr std::string_view word = "CMD_wrongversion";
+    static constexpr auto fields = std::tuple{};
+};
+// To the others when a connection closes: its number and name.
+struct PlayerDisconnected {
+    static constexpr std::string_view word = "CMD_playerdisconnected";
+    int connection = 0;
+    std::string name;
+    static constexpr auto fields = std::tuple{kind::Number<PlayerDisconnected>{&PlayerDisconnected::connection},
+                                              kind::Rest<PlayerDisconnected>{&PlayerDisconnected::name}};
+};
+// To all after a watch request is applied: the seat, then "1" watching or "2" playing again.
+struct JustWatching {
+    static constexpr std::string_view word = "CMD_justwatching";
+    int seat = 0;
+    std::string flag;
+    static constexpr auto fields = std::tuple{kind::Number<JustWatching>{&JustWatching::seat},
+                                              kind::Rest<JustWatching>{&JustWatching::flag}};
 };
 
-struct LocationsInfo {
+// A game's start, and the state a newcomer joins.
+
+// To all when a game starts: the starter's name, each option where the table places it (the
+// flags as the request had them, the block limit as applied), whether seats 3 and 4 play
+// ("t"/"f"), and the team flag once more, which the client does not read.
+struct StartGameAnnouncement {
+    static constexpr std::string_view word = "CMD_startgame";
+    std::string name;
+    std::array<std::string, kGameOptionCount> text; // the flags' fields as relayed, by row
+    GameOptions options;
+    std::string seat3playing, seat4playing;
+    std::string teamAgain;
+    static constexpr auto fields = std::tuple{
+        kind::Text<StartGameAnnouncement>{&StartGameAnnouncement::name},
+        kind::Options<StartGameAnnouncement>{&StartGameAnnouncement::options, &StartGameAnnouncement::text,
+                                             OptionCarrier::announcement},
+        kind::Text<StartGameAnnouncement>{&StartGameAnnouncement::seat3playing},
+        kind::Text<StartGameAnnouncement>{&StartGameAnnouncement::seat4playing},
+        kind::Text<StartGameAnnouncement>{&StartGameAnnouncement::teamAgain}};
+    // The request's flags relayed, its numbers as the host applies them.
+    static StartGameAnnouncement relaying(const StartGameRequest& request, std::string_view seat3playing,
+                                          std::string_view seat4playing, const GameOptions& applied);
+};
+// To a newcomer during a game: its own number, whose turn and its phase, the options the
+// table sends it (a flag as 1 or 0), whether seats 3 and 4 play, the dice (0 = used), the
+// other amounts, and every pawn's square.
+struct Locations {
+    static constexpr std::string_view word = "CMD_locations";
     int target = 0, whoseturn = 0, turnphase = 0;
-    GameOptions options; // only the options the table sends to a late joiner; a flag is on as 1
+    GameOptions options;
     std::string seat3playing, seat4playing;
     int die1 = 0, die2 = 0;
     MoveSlotsView amounts;
     std::array<std::array<int, 4>, 4> pawns{}; // [seat-1][pawn-1]
+    static constexpr auto fields = std::tuple{
+        kind::Number<Locations>{&Locations::target}, kind::Number<Locations>{&Locations::whoseturn},
+        kind::Number<Locations>{&Locations::turnphase},
+        kind::Options<Locations>{&Locations::options, nullptr, OptionCarrier::locations},
+        kind::Text<Locations>{&Locations::seat3playing}, kind::Text<Locations>{&Locations::seat4playing},
+        kind::die(&Locations::die1), kind::die(&Locations::die2), kind::Amounts<Locations>{&Locations::amounts},
+        kind::PawnSquares<Locations>{&Locations::pawns}};
+};
+// To the newcomer right after Locations: the team flag, "1" or "0".
+struct MoreStats {
+    static constexpr std::string_view word = "CMD_morestats";
+    bool teamgame = false;
+    static constexpr auto fields = std::tuple{kind::Flag<MoreStats>{&MoreStats::teamgame, '1', '0', true}};
 };
 
-struct MoveHimInfo {
+// A game's course, to all unless said: numbers and letters only, so the host builds them
+// without allocating (encodeShort).
+
+// A seat's turn, or its extra roll, begins; the phase is 1.
+struct NextPlayer {
+    static constexpr std::string_view word = "CMD_nextplayer";
+    int seat = 0, phase = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<NextPlayer>{&NextPlayer::seat}, kind::Number<NextPlayer>{&NextPlayer::phase}};
+};
+// Before NextPlayer when the same seat rolls again after doubles.
+struct RollAgain {
+    static constexpr std::string_view word = "CMD_rollagain";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<RollAgain>{&RollAgain::seat}};
+};
+// After a roll: the seat, the phase (2), the dice, the doubles copies (0 unless doubles) and
+// whether the seat may pass ("1"/"0").
+struct HisDice {
+    static constexpr std::string_view word = "CMD_hisdice";
+    int seat = 0, phase = 0, die1 = 0, die2 = 0, double1 = 0, double2 = 0;
+    bool passAllowed = false;
+    static constexpr auto fields =
+        std::tuple{kind::Number<HisDice>{&HisDice::seat}, kind::Number<HisDice>{&HisDice::phase},
+                   kind::die(&HisDice::die1),           kind::die(&HisDice::die2),
+                   kind::die(&HisDice::double1),        kind::die(&HisDice::double2),
+                   kind::Flag<HisDice>{&HisDice::passAllowed, '1', '0'}};
+};
+// After a roll that leaves no legal move.
+struct NoMoves {
+    static constexpr std::string_view word = "CMD_nomoves";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<NoMoves>{&NoMoves::seat}};
+};
+// On the third doubles in a row, instead of HisDice: the pawn sent back (0 = none), the seat's
+// progress after it, and the dice.
+struct GotPenalty {
+    static constexpr std::string_view word = "CMD_gotpenalty";
+    int seat = 0, pawn = 0, progress = 0, die1 = 0, die2 = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<GotPenalty>{&GotPenalty::seat}, kind::Number<GotPenalty>{&GotPenalty::pawn},
+                   kind::Number<GotPenalty>{&GotPenalty::progress}, kind::die(&GotPenalty::die1),
+                   kind::die(&GotPenalty::die2)};
+};
+// When a block outlasts the limit: the pawn sent back and the seat's progress after it.
+struct GotPenalty1 {
+    static constexpr std::string_view word = "CMD_gotpenalty1";
+    int seat = 0, pawn = 0, progress = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<GotPenalty1>{&GotPenalty1::seat}, kind::Number<GotPenalty1>{&GotPenalty1::pawn},
+                   kind::Number<GotPenalty1>{&GotPenalty1::progress}};
+};
+// To the seat alone, one turn before its block reaches the limit: the pawn and the pawn it
+// shares its square with, which the client does not need.
+struct Warning {
+    static constexpr std::string_view word = "CMD_warning";
+    int seat = 0, pawn = 0, partnerPawn = 0;
+    static constexpr auto fields = std::tuple{kind::Number<Warning>{&Warning::seat},
+                                              kind::Number<Warning>{&Warning::pawn},
+                                              kind::Unread<Warning>{&Warning::partnerPawn}};
+};
+// After an accepted pass.
+struct Passing {
+    static constexpr std::string_view word = "CMD_passing";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<Passing>{&Passing::seat}};
+};
+// To the requester alone when a roll or move is refused: its seat and why, 1 to 5 (already
+// rolled, must roll, die used, no such bonus, not a valid move).
+struct AError {
+    static constexpr std::string_view word = "CMD_aerror";
+    int seat = 0, code = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<AError>{&AError::seat}, kind::Number<AError>{&AError::code}};
+};
+// After an accepted move: the seat, the move code, the pawn, its new square, the seat's
+// progress, the amounts left, and whether the seat has a move left ("t"/"f").
+struct MoveHim {
+    static constexpr std::string_view word = "CMD_movehim";
     int seat = 0, code = 0, pawn = 0, square = 0, progress = 0;
     MoveSlotsView amounts;
-    bool moreMoves = false; // "t"
+    bool moreMoves = false;
+    static constexpr auto fields = std::tuple{
+        kind::Number<MoveHim>{&MoveHim::seat},     kind::Number<MoveHim>{&MoveHim::code},
+        kind::Number<MoveHim>{&MoveHim::pawn},     kind::Number<MoveHim>{&MoveHim::square},
+        kind::Number<MoveHim>{&MoveHim::progress}, kind::Amounts<MoveHim>{&MoveHim::amounts},
+        kind::Flag<MoveHim>{&MoveHim::moreMoves, 't', 'f'}};
+};
+// When a move captures: the moving seat, the captured pawn's seat and number, and that seat's
+// progress after it.
+struct SendBack {
+    static constexpr std::string_view word = "CMD_sendback";
+    int mover = 0, seat = 0, pawn = 0, progress = 0;
+    static constexpr auto fields =
+        std::tuple{kind::Number<SendBack>{&SendBack::mover}, kind::Number<SendBack>{&SendBack::seat},
+                   kind::Number<SendBack>{&SendBack::pawn}, kind::Number<SendBack>{&SendBack::progress}};
+};
+// When seat 3's or 4's pawns leave the board (the hosting user kept the computer off it).
+struct RemovePegs {
+    static constexpr std::string_view word = "CMD_removepegs";
+    int seat = 0;
+    static constexpr auto fields = std::tuple{kind::Number<RemovePegs>{&RemovePegs::seat}};
+};
+// When a game is won: the seat 1 to 4, or in a team game 5 (seats 1 and 2) or 6 (3 and 4).
+struct Winner {
+    static constexpr std::string_view word = "CMD_winner";
+    int code = 0;
+    static constexpr auto fields = std::tuple{kind::Number<Winner>{&Winner::code}};
 };
 
-struct StartGameInfo {
-    std::string name;
-    std::string seat3playing, seat4playing; // "t"/"f" as sent
-    // The options the announcement carries: a flag is on as "1", an empty number field is 0.
-    GameOptions options;
-};
-
-// A message of numbers and one-letter flags, built in place: a game announces its course
-// several hundred times, and these announcements need no allocation. Long enough for sixteen
-// fields of any int after a command word; the catalogue builds none longer.
-namespace detail {
-// The numbers 0..999 as message fields, digits and separator, ready to be copied whole.
-struct SmallNumber {
-    char text[4];
-    std::size_t size;
-};
-inline constexpr int kSmallNumbers = 1000;
-struct SmallNumbers {
-    std::array<SmallNumber, kSmallNumbers> items{};
-    constexpr SmallNumbers() {
-        for (int v = 0; v < kSmallNumbers; ++v) {
-            SmallNumber& n = items[static_cast<std::size_t>(v)];
-            if (v >= 100) n.text[n.size++] = static_cast<char>('0' + v / 100);
-            if (v >= 10) n.text[n.size++] = static_cast<char>('0' + v / 10 % 10);
-            n.text[n.size++] = static_cast<char>('0' + v % 10);
-            n.text[n.size++] = kSeparator;
-        }
-    }
-};
-inline constexpr SmallNumbers kSmallNumberFields{};
-} // namespace detail
-
-class ShortMessage {
-public:
-    // A one-letter field ("t", "f", "1", "0").
-    struct Flag {
-        char letter;
-    };
-    static constexpr std::size_t kMaxWord = 16;
-    static constexpr std::size_t kMaxFields = 16;
-    static constexpr std::size_t kCapacity = kMaxWord + 1 + kMaxFields * 12 + 1;
-
-    ShortMessage() {}
-    // Only what was written is copied.
-    ShortMessage(const ShortMessage& other) : size_(other.size_) { std::memcpy(text_, other.text_, size_); }
-    ShortMessage& operator=(const ShortMessage& other) {
-        size_ = other.size_;
-        std::memcpy(text_, other.text_, size_);
-        return *this;
-    }
-
-    // The command word, each field followed by "+", and the terminator. The sizes are known
-    // when it is compiled, so the capacity always holds the message.
-    template <std::size_t N, typename... Fields>
-    static ShortMessage make(const char (&word)[N], Fields... fields) {
-        static_assert(N - 1 <= kMaxWord && sizeof...(Fields) <= kMaxFields);
-        ShortMessage m;
-        char* p = m.text_;
-        std::memcpy(p, word, N - 1);
-        p += N - 1;
-        *p++ = kSeparator;
-        ((p = append(p, fields)), ...);
-        *p++ = kTerminator;
-        m.size_ = static_cast<std::size_t>(p - m.text_);
-        return m;
-    }
-
-    bool empty() const { return size_ == 0; }
-    std::string_view view() const { return {text_, size_}; }
-    operator std::string_view() const { return view(); }
-
-private:
-    // Squares, amounts and progress have at most three digits: those are copied whole from a
-    // table, digits and separator.
-    static char* append(char* p, int v) {
-        if (v < 0 || v >= detail::kSmallNumbers) return appendWide(p, v);
-        const detail::SmallNumber& n = detail::kSmallNumberFields.items[static_cast<std::size_t>(v)];
-        std::memcpy(p, n.text, sizeof n.text);
-        return p + n.size;
-    }
-    static char* append(char* p, Flag f) {
-        *p++ = f.letter;
-        *p++ = kSeparator;
-        return p;
-    }
-    // Any int, at most 11 characters, and the separator.
-    static char* appendWide(char* p, int v);
-
-    char text_[kCapacity]; // written up to size_ only
-    std::size_t size_ = 0;
-};
-
-namespace announce {
-// The announcements of a game's course, in place; announce::nextplayer() and the others of
-// the same name return the same bytes as a std::string.
-namespace inplace {
-ShortMessage nextplayer(int seat, int phase);
-ShortMessage rollagain(int seat);
-ShortMessage hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed);
-ShortMessage nomoves(int seat);
-ShortMessage gotpenalty(int seat, int pawn, int progress, int die1, int die2);
-ShortMessage gotpenalty1(int seat, int pawn, int progress);
-ShortMessage warning(int seat, int pawn, int partnerPawn);
-ShortMessage passing(int seat);
-ShortMessage aerror(int seat, int code);
-ShortMessage movehim(const MoveHimInfo& info);
-ShortMessage sendback(int mover, int seat, int pawn, int progress);
-ShortMessage winner(int code);
-} // namespace inplace
-
-std::string sendlogininfo(int connection);
-std::string full();
-std::string newplayerinfo(int connection, std::string_view name);
-std::string existingplayers(int connection, std::string_view name);
-std::string havewrongversion(std::string_view name);
-std::string wrongversion();
-std::string locations(const LocationsInfo& info);
-std::string morestats(bool teamgame);
-std::string playerdisconnected(int connection, std::string_view name);
-std::string justwatching(int seat, std::string_view flag);
-std::string chat(std::string_view senderText, std::string_view name, std::string_view text);
-std::string action(std::string_view senderText, std::string_view name, std::string_view text);
-std::string playasound(std::string_view senderText, std::string_view rest);
-// A line in the host's own words: a chat line of kind 0 in the system colour, which every
-// client shows as one of its own notices.
-std::string notice(std::string_view text);
-// The flags as the request had them, the numbers as the host applies them; the last field
-// repeats the team flag.
-std::string startgame(const StartGameRequest& request, std::string_view seat3playing, std::string_view seat4playing,
-                      const GameOptions& applied);
-// The same with the relayed flags written out, the limit as applied.
-std::string startgame(std::string_view name, std::string_view penalty, std::string_view passing,
-                      std::string_view blocking, std::string_view pouncing, std::string_view seat3playing,
-                      std::string_view seat4playing, std::string_view teamgame, int blocklimit);
-std::string nextplayer(int seat, int phase);
-std::string rollagain(int seat);
-std::string hisdice(int seat, int phase, int die1, int die2, int double1, int double2, bool passAllowed);
-std::string nomoves(int seat);
-std::string gotpenalty(int seat, int pawn, int progress, int die1, int die2);
-std::string gotpenalty1(int seat, int pawn, int progress);
-std::string warning(int seat, int pawn, int partnerPawn);
-std::string passing(int seat);
-std::string aerror(int seat, int code);
-std::string movehim(const MoveHimInfo& info);
-std::string sendback(int mover, int seat, int pawn, int progress);
-std::string removepegs(int seat);
-std::string winner(int code);
-} // namespace announce
-
-// Client-side parsers. Commands with a seat and a name take the name as the rest. Dice and
-// amounts beyond what their slot can hold (isSlotAmount) refuse the whole message.
-struct NumberAndName { int number; std::string name; };
-struct HisDiceInfo { int seat, phase, die1, die2, double1, double2; bool passAllowed; };
-struct PenaltyInfo { int seat, pawn, progress, die1, die2; }; // dice 0 for gotpenalty1
-struct SendBackInfo { int mover, seat, pawn, progress; };
-struct WarningInfo { int seat, pawn; };
-struct JustWatchingInfo { int seat; std::string flag; };
-struct SeatPhase { int seat, phase; };
-
-std::optional<int> parseSendlogininfo(std::string_view body);
-std::optional<NumberAndName> parseNumberAndName(std::string_view body); // newplayerinfo, existingplayers, playerdisconnected
-std::optional<LocationsInfo> parseLocations(std::string_view body);
-// nullopt when a number option's field is neither empty nor a number.
-std::optional<StartGameInfo> parseStartgameInfo(std::string_view body);
-std::optional<SeatPhase> parseNextplayer(std::string_view body);
-std::optional<HisDiceInfo> parseHisdice(std::string_view body);
-std::optional<MoveHimInfo> parseMovehim(std::string_view body);
-std::optional<SendBackInfo> parseSendback(std::string_view body);
-std::optional<PenaltyInfo> parseGotpenalty(std::string_view body);
-std::optional<PenaltyInfo> parseGotpenalty1(std::string_view body);
-std::optional<WarningInfo> parseWarning(std::string_view body);
-std::optional<SeatPhase> parseAerror(std::string_view body); // phase holds the error code
-std::optional<JustWatchingInfo> parseJustwatching(std::string_view body);
-// rollagain, nomoves, passing, removepegs, winner, morestats: first field as a number.
-std::optional<int> parseFirstNumber(std::string_view body);
+// What the client handles, in the order it matches the words; any other word is ignored.
+using ClientAnnouncements =
+    MessageList<SendLoginInfo, ChatMessage, ActionMessage, SoundMessage, NewPlayerInfo, HaveWrongVersion,
+                WrongVersion, ExistingPlayers, PlayerDisconnected, StartGameAnnouncement, NextPlayer, Winner, Full,
+                JustWatching, AError, HisDice, MoveHim, SendBack, RollAgain, NoMoves, Locations, Passing,
+                GotPenalty, GotPenalty1, RemovePegs, MoreStats, Warning>;
 
 } // namespace quadrino

@@ -8,6 +8,7 @@
 // option table says where each option goes, and the other fields fill the positions left,
 // in order. Every other message is read and written field after field.
 #include <array>
+#include <climits>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 
 #include "protocol/cp1252.h"
 #include "protocol/fields.h"
+#include "protocol/short_message.h"
 #include "protocol/wire.h"
 #include "rules/game_options.h"
 
@@ -32,21 +34,53 @@ struct NumberText {
     bool operator==(const NumberText&) const = default;
 };
 
+// The eight amounts after the dice, in the order the announcements carry them.
+struct MoveSlotsView {
+    int bonus20a = 0, bonus20b = 0, bonus20c = 0, bonus10a = 0, bonus10b = 0, bonus10c = 0;
+    int double1 = 0, double2 = 0;
+    bool operator==(const MoveSlotsView&) const = default;
+};
+
 namespace kind {
-// A decimal number; the whole message is refused when it is not one.
-template <class M> struct Number { int M::*member; };
+// A decimal number within lowest..highest; the whole message is refused when it is not one.
+template <class M> struct Number {
+    int M::*member;
+    int lowest = INT_MIN;
+    int highest = INT_MAX;
+};
+// A die or a doubles copy: 1..6, or 0 once used.
+template <class M> constexpr Number<M> die(int M::*member) { return {member, 0, 6}; }
+// A number written but never read: the receiver has no use for it, so it refuses nothing.
+template <class M> struct Unread { int M::*member; };
+// The message's only field, with no separator after it; it reads to the first "+" or the end.
+template <class M> struct FinalNumber { int M::*member; };
 // A number kept with its text as sent (a relayed sender field).
 template <class M> struct SentNumber { NumberText M::*member; };
-// One letter, on as `on`, sent as `on`/`off`.
-template <class M> struct Flag { bool M::*member; char on; char off; };
+// One letter, on as `on`, sent as `on`/`off`; anything else reads as off. With `toEnd` a
+// field missing its separator at the end of the message still counts.
+template <class M> struct Flag {
+    bool M::*member;
+    char on;
+    char off;
+    bool toEnd = false;
+};
 // Text ended by "+"; it may not hold the separator.
 template <class M> struct Text { std::string M::*member; };
 // Everything after the fields before it, no separator after it: free text comes last.
 template <class M> struct Rest { std::string M::*member; };
 // The rest with a terminator of its own written after it; it reads as the rest.
 template <class M> struct TerminatedRest { std::string M::*member; };
-// The game options where the option table places them for `carrier`, each also kept as the
-// text received: a flag is on only as "1"; a number must be one, or the message is refused.
+// The eight amounts after the dice; one that no slot can hold refuses the message, since
+// the receiver adds them up.
+template <class M> struct Amounts { MoveSlotsView M::*member; };
+// Every pawn's square, seat after seat.
+template <class M> struct PawnSquares { std::array<std::array<int, 4>, 4> M::*member; };
+// The game options where the option table places them for `carrier`, and as the text each
+// field held (`text` may be null where nobody needs it).
+//   request:      written as numbers; a flag is on only as "1", a number must be one.
+//   announcement: a flag is written as the request had it (relayed), a number as applied;
+//                 it reads as the request does, except that an empty number reads as 0.
+//   locations:    written as numbers; every field must be a number, a flag is on as 1.
 template <class M> struct Options {
     GameOptions M::*options;
     std::array<std::string, kGameOptionCount> M::*text;
@@ -61,72 +95,187 @@ template <class M>
 constexpr bool placed = std::apply([](auto... f) { return (IsOptions<decltype(f)>::value || ...); }, M::fields);
 
 void appendNumber(std::string& out, int v);
-std::string optionText(const GameOptionRow& row, const GameOptions& o);
 // The message's positions taken by the options of `carrier`.
 bool optionAt(OptionCarrier carrier, int position);
 
+// Fields one after another, each followed by "+".
+struct SequentialOut {
+    std::string& out;
+    void number(int v) {
+        appendNumber(out, v);
+        out += kSeparator;
+    }
+    void letter(char c) {
+        out += c;
+        out += kSeparator;
+    }
+    void field(std::string_view text) {
+        out += text;
+        out += kSeparator;
+    }
+    void raw(std::string_view text) { out += text; }
+    void rawNumber(int v) { appendNumber(out, v); }
+};
+
+// Fields at the positions the options leave free, the options at their own.
+struct PlacedOut {
+    OptionCarrier carrier;
+    std::vector<std::string> at{};
+    int next = 1;
+    void put(int position, std::string text);
+    void field(std::string_view text) {
+        while (optionAt(carrier, next)) ++next;
+        put(next++, std::string(text));
+    }
+    void number(int v) { field(std::to_string(v)); }
+    void letter(char c) { field(std::string_view(&c, 1)); }
+};
+
+struct SequentialIn {
+    FieldReader reader;
+    std::string_view next() { return reader.next(); }
+    std::string_view rest() const { return reader.rest(); }
+    // The text to the first "+" or to the end; the field is consumed either way.
+    std::string_view nextToEnd() {
+        const std::string_view rest = reader.rest();
+        const std::string_view text = rest.substr(0, rest.find(kSeparator));
+        reader.next();
+        return text;
+    }
+};
+
 // Body fields by position (from 1); a field after the last "+" reads as empty.
-class PlacedFields {
+class PlacedIn {
 public:
-    explicit PlacedFields(std::string_view body);
+    PlacedIn(std::string_view body, OptionCarrier carrier);
     std::string_view at(int position) const;
+    std::string_view next() {
+        while (optionAt(carrier_, next_)) ++next_;
+        return at(next_++);
+    }
 
 private:
     std::vector<std::string_view> fields_;
+    OptionCarrier carrier_;
+    int next_ = 1;
 };
 
-template <class M> void write(std::string& out, const M& m, kind::Number<M> f) {
-    appendNumber(out, m.*f.member);
-    out += kSeparator;
-}
-template <class M> void write(std::string& out, const M& m, kind::SentNumber<M> f) {
-    out += withoutTerminator((m.*f.member).text);
-    out += kSeparator;
-}
-template <class M> void write(std::string& out, const M& m, kind::Flag<M> f) {
-    out += m.*f.member ? f.on : f.off;
-    out += kSeparator;
-}
-template <class M> void write(std::string& out, const M& m, kind::Text<M> f) {
-    out += withoutTerminator(m.*f.member);
-    out += kSeparator;
-}
-template <class M> void write(std::string& out, const M& m, kind::Rest<M> f) { out += withoutTerminator(m.*f.member); }
-template <class M> void write(std::string& out, const M& m, kind::TerminatedRest<M> f) {
-    out += withoutTerminator(m.*f.member);
-    out += kTerminator;
+// How many fields a kind writes.
+template <class K> constexpr int width(K) { return 1; }
+template <class M> constexpr int width(kind::Amounts<M>) { return 8; }
+template <class M> constexpr int width(kind::PawnSquares<M>) { return 16; }
+
+// The amounts in wire order, with the slot each must fit.
+template <class F> void forEachAmount(MoveSlotsView& a, F&& f) {
+    f(AmountSlot::bonus20a, a.bonus20a), f(AmountSlot::bonus20b, a.bonus20b), f(AmountSlot::bonus20c, a.bonus20c);
+    f(AmountSlot::bonus10a, a.bonus10a), f(AmountSlot::bonus10b, a.bonus10b), f(AmountSlot::bonus10c, a.bonus10c);
+    f(AmountSlot::double1, a.double1), f(AmountSlot::double2, a.double2);
 }
 
-template <class M> bool read(std::string_view text, M& m, kind::Number<M> f) {
-    const auto v = parseStrictInt(text);
-    if (v) m.*f.member = *v;
-    return v.has_value();
+template <class Out, class M> void write(Out& o, const M& m, kind::Number<M> f) { o.number(m.*f.member); }
+template <class Out, class M> void write(Out& o, const M& m, kind::Unread<M> f) { o.number(m.*f.member); }
+template <class Out, class M> void write(Out& o, const M& m, kind::FinalNumber<M> f) { o.rawNumber(m.*f.member); }
+template <class Out, class M> void write(Out& o, const M& m, kind::SentNumber<M> f) {
+    o.field(withoutTerminator((m.*f.member).text));
 }
-template <class M> bool read(std::string_view text, M& m, kind::SentNumber<M> f) {
-    const auto v = parseStrictInt(text);
-    if (!v) return false;
-    NumberText& n = m.*f.member;
-    n.value = *v;
-    n.text = std::string(text);
-    return true;
+template <class Out, class M> void write(Out& o, const M& m, kind::Flag<M> f) { o.letter(m.*f.member ? f.on : f.off); }
+template <class Out, class M> void write(Out& o, const M& m, kind::Text<M> f) {
+    o.field(withoutTerminator(m.*f.member));
 }
-template <class M> bool read(std::string_view text, M& m, kind::Flag<M> f) {
-    m.*f.member = text.size() == 1 && text[0] == f.on;
-    return true;
+template <class Out, class M> void write(Out& o, const M& m, kind::Rest<M> f) { o.raw(withoutTerminator(m.*f.member)); }
+template <class Out, class M> void write(Out& o, const M& m, kind::TerminatedRest<M> f) {
+    o.raw(withoutTerminator(m.*f.member));
+    o.raw(std::string_view(&kTerminator, 1));
 }
-template <class M> bool read(std::string_view text, M& m, kind::Text<M> f) {
-    m.*f.member = std::string(text);
-    return true;
+template <class Out, class M> void write(Out& o, const M& m, kind::Amounts<M> f) {
+    MoveSlotsView a = m.*f.member;
+    forEachAmount(a, [&o](AmountSlot, int v) { o.number(v); });
 }
-template <class M> bool readOptions(const PlacedFields& in, M& m, kind::Options<M> f) {
+template <class Out, class M> void write(Out& o, const M& m, kind::PawnSquares<M> f) {
+    for (const auto& seat : m.*f.member)
+        for (int square : seat) o.number(square);
+}
+template <class M> void write(PlacedOut& o, const M& m, kind::Options<M> f) {
     for (const GameOptionRow& row : kGameOptions) {
         const int position = row.fieldIn(f.carrier);
         if (position == 0) continue;
-        std::string& text = (m.*f.text)[static_cast<std::size_t>(row.id)];
-        text = in.at(position);
-        if (row.isFlag()) {
+        const bool relayed = f.carrier == OptionCarrier::announcement && row.isFlag() && f.text != nullptr;
+        o.put(position, relayed ? withoutTerminator((m.*f.text)[static_cast<std::size_t>(row.id)])
+                                : std::to_string(row.value(m.*f.options)));
+    }
+}
+
+template <class In, class M> bool read(In& in, M& m, kind::Number<M> f) {
+    const auto v = parseStrictInt(in.next());
+    if (!v || *v < f.lowest || *v > f.highest) return false;
+    m.*f.member = *v;
+    return true;
+}
+template <class In, class M> bool read(In& in, M&, kind::Unread<M>) {
+    in.next();
+    return true;
+}
+template <class M> bool read(SequentialIn& in, M& m, kind::FinalNumber<M> f) {
+    const auto v = parseStrictInt(in.nextToEnd());
+    if (v) m.*f.member = *v;
+    return v.has_value();
+}
+template <class In, class M> bool read(In& in, M& m, kind::SentNumber<M> f) {
+    const std::string_view text = in.next();
+    const auto v = parseStrictInt(text);
+    if (!v) return false;
+    m.*f.member = NumberText{};
+    (m.*f.member).value = *v;
+    (m.*f.member).text = std::string(text);
+    return true;
+}
+template <class In, class M> bool read(In& in, M& m, kind::Flag<M> f) {
+    std::string_view text;
+    if constexpr (std::is_same_v<In, SequentialIn>) text = f.toEnd ? in.nextToEnd() : in.next();
+    else text = in.next();
+    m.*f.member = text.size() == 1 && text[0] == f.on;
+    return true;
+}
+template <class In, class M> bool read(In& in, M& m, kind::Text<M> f) {
+    m.*f.member = std::string(in.next());
+    return true;
+}
+template <class M> bool read(SequentialIn& in, M& m, kind::Rest<M> f) {
+    m.*f.member = std::string(in.rest());
+    return true;
+}
+template <class M> bool read(SequentialIn& in, M& m, kind::TerminatedRest<M> f) {
+    m.*f.member = std::string(in.rest());
+    return true;
+}
+template <class In, class M> bool read(In& in, M& m, kind::Amounts<M> f) {
+    bool ok = true;
+    forEachAmount(m.*f.member, [&](AmountSlot slot, int& v) {
+        if (!ok) return;
+        const auto n = parseStrictInt(in.next());
+        ok = n && isSlotAmount(slot, *n);
+        if (ok) v = *n;
+    });
+    return ok;
+}
+template <class In, class M> bool read(In& in, M& m, kind::PawnSquares<M> f) {
+    for (auto& seat : m.*f.member)
+        for (int& square : seat) {
+            const auto v = parseStrictInt(in.next());
+            if (!v) return false;
+            square = *v;
+        }
+    return true;
+}
+template <class M> bool read(PlacedIn& in, M& m, kind::Options<M> f) {
+    for (const GameOptionRow& row : kGameOptions) {
+        const int position = row.fieldIn(f.carrier);
+        if (position == 0) continue;
+        const std::string_view text = in.at(position);
+        if (f.text != nullptr) (m.*f.text)[static_cast<std::size_t>(row.id)] = std::string(text);
+        if (row.isFlag() && f.carrier != OptionCarrier::locations) {
             row.set(m.*f.options, text == "1" ? 1 : 0);
-        } else {
+        } else if (!(text.empty() && f.carrier == OptionCarrier::announcement)) {
             const auto v = parseStrictInt(text);
             if (!v) return false;
             row.set(m.*f.options, *v);
@@ -144,33 +293,27 @@ template <class M> std::string encode(const M& m) {
     out += M::word;
     out += kSeparator;
     if constexpr (!placed<M>) {
-        std::apply([&](auto... f) { (write(out, m, f), ...); }, M::fields);
+        SequentialOut o{out};
+        std::apply([&](auto... f) { (write(o, m, f), ...); }, M::fields);
     } else {
-        std::vector<std::string> at;
-        auto put = [&at](int position, std::string text) {
-            const auto i = static_cast<std::size_t>(position - 1);
-            if (i >= at.size()) at.resize(i + 1);
-            at[i] = std::move(text);
-        };
-        const OptionCarrier carrier = std::get<kind::Options<M>>(M::fields).carrier;
-        int next = 1;
-        auto place = [&](auto f) {
-            if constexpr (IsOptions<decltype(f)>::value) {
-                for (const GameOptionRow& row : kGameOptions)
-                    if (row.fieldIn(f.carrier) != 0) put(row.fieldIn(f.carrier), optionText(row, m.*f.options));
-            } else {
-                while (optionAt(carrier, next)) ++next;
-                std::string text;
-                write(text, m, f);
-                text.pop_back(); // the separator is written below, with every position
-                put(next++, std::move(text));
-            }
-        };
-        std::apply([&](auto... f) { (place(f), ...); }, M::fields);
-        for (const std::string& text : at) out += text, out += kSeparator;
+        PlacedOut o{std::get<kind::Options<M>>(M::fields).carrier};
+        std::apply([&](auto... f) { (write(o, m, f), ...); }, M::fields);
+        for (const std::string& text : o.at) out += text, out += kSeparator;
     }
     out += kTerminator;
     return out;
+}
+
+// The same bytes as encode() without allocating, for a message of numbers and letters only.
+template <class M> ShortMessage encodeShort(const M& m) {
+    using namespace codec_detail;
+    static_assert(M::word.size() <= ShortMessage::kMaxWord);
+    static_assert(std::apply([](auto... f) { return (0 + ... + width(f)); }, M::fields) <= ShortMessage::kMaxFields);
+    ShortMessage s;
+    s.start(M::word);
+    std::apply([&](auto... f) { (write(s, m, f), ...); }, M::fields);
+    s.finish();
+    return s;
 }
 
 // The body after "CMD_word+" read into M; nullopt when a field is not what its kind needs,
@@ -179,38 +322,25 @@ template <class M> std::optional<M> decode(std::string_view body) {
     using namespace codec_detail;
     M m{};
     bool ok = true;
+    auto readAll = [&](auto& in) {
+        auto take = [&](auto f) { ok = ok && read(in, m, f); };
+        std::apply([&](auto... f) { (take(f), ...); }, M::fields);
+    };
     if constexpr (!placed<M>) {
-        FieldReader r(body);
-        auto take = [&](auto f) {
-            if (!ok) return;
-            if constexpr (std::is_same_v<decltype(f), kind::Rest<M>> ||
-                          std::is_same_v<decltype(f), kind::TerminatedRest<M>>)
-                m.*f.member = std::string(r.rest());
-            else ok = read(r.next(), m, f);
-        };
-        std::apply([&](auto... f) { (take(f), ...); }, M::fields);
+        SequentialIn in{FieldReader(body)};
+        readAll(in);
     } else {
-        const PlacedFields in(body);
-        const OptionCarrier carrier = std::get<kind::Options<M>>(M::fields).carrier;
-        int next = 1;
-        auto take = [&](auto f) {
-            if (!ok) return;
-            if constexpr (IsOptions<decltype(f)>::value) {
-                ok = readOptions(in, m, f);
-            } else {
-                while (optionAt(carrier, next)) ++next;
-                ok = read(in.at(next++), m, f);
-            }
-        };
-        std::apply([&](auto... f) { (take(f), ...); }, M::fields);
+        PlacedIn in(body, std::get<kind::Options<M>>(M::fields).carrier);
+        readAll(in);
     }
-    if constexpr (requires { m.valid(); }) ok = ok && m.valid();
     if (!ok) return std::nullopt;
     return m;
 }
 
 // The messages one side handles.
 template <class... Ms> struct MessageList {};
+
+template <class M, class... Ms> constexpr bool listed(MessageList<Ms...>) { return (std::is_same_v<M, Ms> || ...); }
 
 // Handlers for each message type, as one callable.
 template <class... F> struct Overloaded : F... {

@@ -78,52 +78,9 @@ std::vector<std::string> TableModel::otherPlayers() const {
 
 // ---- Announcements (a turn's own are in table_turns.cpp) --------------------------------
 
-Outcome TableModel::handle(ClientCommand cmd, std::string_view body) {
-    Outcome out;
-    const TableState before = state_;
-    switch (cmd) {
-    case ClientCommand::newplayerinfo:
-    case ClientCommand::existingplayers: newplayerinfo(body, out); break;
-    case ClientCommand::playerdisconnected: playerdisconnected(body, out); break;
-    case ClientCommand::startgame: startthegame(body, out); break;
-    case ClientCommand::nextplayer: getnextplayer(body, out); break;
-    case ClientCommand::hisdice: hisdice(body, out); break;
-    case ClientCommand::movehim: movehim(body, out); break;
-    case ClientCommand::sendback: sendback(body, out); break;
-    case ClientCommand::rollagain: rollagain(body, out); break;
-    case ClientCommand::nomoves: nomoves(body, out); break;
-    case ClientCommand::passing: passing(body, out); break;
-    case ClientCommand::gotpenalty: gotpenalty(body, out); break;
-    case ClientCommand::gotpenalty1: gotpenalty1(body, out); break;
-    case ClientCommand::warning: warning(body); break;
-    case ClientCommand::aerror: aerror(body, out); break;
-    case ClientCommand::winner: winner(body, out); break;
-    case ClientCommand::justwatching: justwatching(body, out); break;
-    case ClientCommand::removepegs: removepegs(body); break;
-    case ClientCommand::locations: locations(body, out); break;
-    case ClientCommand::morestats: morestats(body); break;
-    case ClientCommand::sendlogininfo:
-    case ClientCommand::chat:
-    case ClientCommand::action:
-    case ClientCommand::playasound:
-    case ClientCommand::havewrongversion:
-    case ClientCommand::wrongversion:
-    case ClientCommand::full:
-        out.handled = false;
-        break;
-    }
-    // An error notice lasts until the game moves on: any later event of the table closes it
-    // (a damaged announcement, which changes nothing, does not count).
-    if (out.handled && cmd != ClientCommand::aerror && !(state_ == before)) state_.errorShown = false;
-    out.changed = !(state_ == before);
-    return out;
-}
-
-void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
-    const auto info = parseNumberAndName(body);
-    if (!info || !isConnectionNumber(info->number)) return;
-    const int seat = info->number;
-    const std::string name = fromWire(info->name);
+void TableModel::newplayerinfo(int seat, const std::string& wireName, Outcome& out) {
+    if (!isConnectionNumber(seat)) return;
+    const std::string name = fromWire(wireName);
     if (isOwn(seat)) {
         out.chat.push_back(sys("You are Connected."));
         out.reloadSettings = true;
@@ -144,10 +101,9 @@ void TableModel::newplayerinfo(std::string_view body, Outcome& out) {
     out.sounds.emplace_back("entered");
 }
 
-void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
-    const auto info = parseNumberAndName(body);
-    if (!info || info->number < 1) return;
-    const int seat = info->number;
+void TableModel::playerdisconnected(const PlayerDisconnected& m, Outcome& out) {
+    if (m.connection < 1) return;
+    const int seat = m.connection;
     if (seat <= kSeatCount) {
         SeatView& s = seatAt(seat);
         const std::string bot = botName(seat);
@@ -159,7 +115,7 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
         const bool inGame = (seat == 3 || seat == 4) && !state_.out[seat];
         if (me_->myseat == 1 && !state_.options.teamgame && inGame) state_.questionShown = true;
     } else {
-        const std::string name = fromWire(info->name);
+        const std::string name = fromWire(m.name);
         auto& spies = state_.spies;
         const auto found = std::find(spies.begin(), spies.end(), std::to_string(seat) + ": " + name);
         if (found == spies.end()) return;
@@ -168,11 +124,9 @@ void TableModel::playerdisconnected(std::string_view body, Outcome& out) {
     }
 }
 
-void TableModel::startthegame(std::string_view body, Outcome& out) {
-    const auto info = parseStartgameInfo(body);
-    if (!info) return;
+void TableModel::startthegame(const StartGameAnnouncement& m, Outcome& out) {
     // The limit as the host applies it.
-    if (!validBlockLimit(info->options.blocklimit)) return;
+    if (!validBlockLimit(m.options.blocklimit)) return;
     state_.startShown = false;
     out.justWatch = false;
     state_.canmove = false;
@@ -182,23 +136,22 @@ void TableModel::startthegame(std::string_view body, Outcome& out) {
     state_.gameRunning = true;
     blockpartner_.fill(0);
     rollingAgain_ = false;
-    setOptions(info->options, OptionCarrier::announcement);
-    setplayer(3, info->seat3playing, out);
-    setplayer(4, info->seat4playing, out);
-    out.chat.push_back(sys(fromWire(info->name) + " has started a game."));
+    setOptions(m.options, OptionCarrier::announcement);
+    setplayer(3, m.seat3playing, out);
+    setplayer(4, m.seat4playing, out);
+    out.chat.push_back(sys(fromWire(m.name) + " has started a game."));
     for (int s = 2; s <= kSeatCount; ++s)
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
 }
 
-void TableModel::winner(std::string_view body, Outcome& out) {
-    const auto code = parseFirstNumber(body);
-    if (!code || *code < 1 || *code > 6) return;
+void TableModel::winner(const Winner& m, Outcome& out) {
+    if (m.code < 1 || m.code > 6) return;
     state_.errorShown = false;
     // Only the end of a game this client saw running counts: the start, or the state a late
     // joiner is sent. Any other announcement of a winner is shown and not tallied.
     const bool counts = state_.gameRunning;
     state_.gameRunning = false;
-    const int w = *code;
+    const int w = m.code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
     // A team code is never a seat, whatever connection number the user holds.
     const bool ownWin = validSeat(w) && isOwn(w);
@@ -225,63 +178,58 @@ void TableModel::winner(std::string_view body, Outcome& out) {
     if (counts && validSeat(me_->myseat) && validSeat(w)) out.tally = ownWin ? "addtomine" : name;
 }
 
-void TableModel::justwatching(std::string_view body, Outcome& out) {
-    const auto info = parseJustwatching(body);
-    if (!info || !validSeat(info->seat)) return;
-    const int seat = info->seat;
-    const bool watching = info->flag == "1";
+void TableModel::justwatching(const JustWatching& m, Outcome& out) {
+    if (!validSeat(m.seat)) return;
+    const int seat = m.seat;
+    const bool watching = m.flag == "1";
     if (isOwn(seat)) out.justWatch = watching;
     out.chat.push_back(sys(seatAt(seat).name + (watching ? " is just watching" : " is now playing again")));
     seatAt(seat).eyes = watching;
 }
 
-void TableModel::removepegs(std::string_view body) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || (*seat != 3 && *seat != 4)) return;
-    const int s = *seat;
+void TableModel::removepegs(const RemovePegs& m) {
+    if (m.seat != 3 && m.seat != 4) return;
+    const int s = m.seat;
     setprogress(s, 0);
     state_.out[s] = true;
     for (PawnView& pawn : state_.pawns[s]) pawn = PawnView{0, false, false};
 }
 
-void TableModel::morestats(std::string_view body) {
-    // A flag rather than a number: anything but "1" means no teams.
-    setOption(optionRow(GameOption::teamgame), body.substr(0, body.find('+')) == "1" ? 1 : 0);
+void TableModel::morestats(const MoreStats& m) {
+    setOption(optionRow(GameOption::teamgame), m.teamgame ? 1 : 0);
 }
 
-void TableModel::locations(std::string_view body, Outcome& out) {
-    const auto info = parseLocations(body);
-    if (!info || !isOwn(info->target) || !validSeat(info->whoseturn) || !validPhase(info->turnphase) ||
-        !validBlockLimit(info->options.blocklimit) || !validDie(info->die1) || !validDie(info->die2) ||
-        !validAmounts(info->amounts))
+void TableModel::locations(const Locations& m, Outcome& out) {
+    if (!isOwn(m.target) || !validSeat(m.whoseturn) || !validPhase(m.turnphase) ||
+        !validBlockLimit(m.options.blocklimit))
         return;
-    for (const auto& seat : info->pawns)
+    for (const auto& seat : m.pawns)
         for (int square : seat)
             if (!validSquare(square)) return;
 
-    state_.turnseat = info->whoseturn;
+    state_.turnseat = m.whoseturn;
     state_.gameRunning = true;
     state_.startShown = false;
-    setOptions(info->options, OptionCarrier::locations);
+    setOptions(m.options, OptionCarrier::locations);
     for (int s = 1; s <= kSeatCount; ++s) {
         // Pawns sharing a square overlap: a late joiner is not told which came first.
-        for (int p = 1; p <= kPawnCount; ++p) pawnAt(s, p) = {info->pawns[at(s)][at(p)], false, pawnAt(s, p).shown};
+        for (int p = 1; p <= kPawnCount; ++p) pawnAt(s, p) = {m.pawns[at(s)][at(p)], false, pawnAt(s, p).shown};
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
     }
-    setAmounts(info->amounts);
+    setAmounts(m.amounts);
     // The pairs of a turn already under way are not announced; those standing now are the
     // best guess, and the host's answer corrects a wrong one.
     recordBlockPartners();
-    setplayer(3, info->seat3playing, out);
-    setplayer(4, info->seat4playing, out);
+    setplayer(3, m.seat3playing, out);
+    setplayer(4, m.seat4playing, out);
     // The seated players see the mover's dice in the mover's corner until the roll, then the
     // rolled dice with the used ones gone; a used die is 0 and plays no more.
-    const int die1 = info->die1;
-    const int die2 = info->die2;
-    if (info->turnphase == 1) {
+    const int die1 = m.die1;
+    const int die2 = m.die2;
+    if (m.turnphase == 1) {
         state_.dice.face = {1, 1};
         state_.dice.place = DicePlace::Corner;
-        state_.dice.cornerSeat = info->whoseturn;
+        state_.dice.cornerSeat = m.whoseturn;
     } else {
         showDice(die1 > 0 ? die1 : -1, die2 > 0 ? die2 : -1);
     }
@@ -299,15 +247,15 @@ void TableModel::locations(std::string_view body, Outcome& out) {
         }
         setprogress(s, travelled);
     }
-    seatAt(info->whoseturn).turn = true;
-    if (isOwn(info->whoseturn)) {
+    seatAt(m.whoseturn).turn = true;
+    if (isOwn(m.whoseturn)) {
         state_.canmove = true;
-        state_.clientphase = info->turnphase;
+        state_.clientphase = m.turnphase;
         state_.dice.value = {die1, die2};
         state_.status = "Your Turn.";
         turnSound(out);
     } else {
-        state_.status = seatAt(info->whoseturn).name + "'s turn.";
+        state_.status = seatAt(m.whoseturn).name + "'s turn.";
     }
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "rules/random.h"
@@ -22,6 +23,12 @@
 #include "table/numbered.h"
 
 namespace quadrino::table {
+
+// The announcements the table draws; the session handles the client's others.
+using TableAnnouncements =
+    MessageList<NewPlayerInfo, ExistingPlayers, PlayerDisconnected, StartGameAnnouncement, NextPlayer, Winner,
+                JustWatching, AError, HisDice, MoveHim, SendBack, RollAgain, NoMoves, Locations, Passing, GotPenalty,
+                GotPenalty1, RemovePegs, MoreStats, Warning>;
 
 inline constexpr int kBonusSlots = 8; // image_bonus1..8
 inline constexpr const char* kWaiting = "<Waiting>";
@@ -116,7 +123,6 @@ struct TableState {
 
 // What an announcement or a click asks of the rest of the client.
 struct Outcome {
-    bool handled = true;  // false: not a command of the table (the session deals with it)
     bool changed = false; // the picture changed: redraw
     std::vector<std::string> chat;     // system lines, "0+" and the text
     std::vector<std::string> sounds;   // game sounds by name ("entered", "turn", ...)
@@ -145,10 +151,40 @@ public:
     // dice as first seeded; the turn sound setting, a preference rather than the game's, stays.
     void reset();
 
-    // One announcement of the host, body without "CMD_word+" and terminator. A table command
-    // whose numbers do not parse, or that names seats, pawns or squares the board does not
-    // have, changes nothing.
-    Outcome handle(ClientCommand cmd, std::string_view body);
+    // One announcement of the host, decoded. One that names seats, pawns or squares the board
+    // does not have changes nothing.
+    template <class M>
+        requires(listed<M>(TableAnnouncements{}))
+    Outcome handle(const M& announcement) {
+        Outcome out;
+        const TableState before = state_;
+        Overloaded{
+            [&](const NewPlayerInfo& m) { newplayerinfo(m.connection, m.name, out); },
+            [&](const ExistingPlayers& m) { newplayerinfo(m.connection, m.name, out); },
+            [&](const PlayerDisconnected& m) { playerdisconnected(m, out); },
+            [&](const StartGameAnnouncement& m) { startthegame(m, out); },
+            [&](const NextPlayer& m) { getnextplayer(m, out); },
+            [&](const HisDice& m) { hisdice(m, out); },
+            [&](const MoveHim& m) { movehim(m, out); },
+            [&](const SendBack& m) { sendback(m, out); },
+            [&](const RollAgain& m) { rollagain(m, out); },
+            [&](const NoMoves& m) { nomoves(m, out); },
+            [&](const Passing& m) { passing(m, out); },
+            [&](const GotPenalty& m) { gotpenalty(m, out); },
+            [&](const GotPenalty1& m) { gotpenalty1(m, out); },
+            [&](const Warning& m) { warning(m); },
+            [&](const AError& m) { aerror(m, out); },
+            [&](const Winner& m) { winner(m, out); },
+            [&](const JustWatching& m) { justwatching(m, out); },
+            [&](const RemovePegs& m) { removepegs(m); },
+            [&](const Locations& m) { locations(m, out); },
+            [&](const MoreStats& m) { morestats(m); },
+        }(announcement);
+        // An error notice lasts until the game moves on: any later event of the table closes it.
+        if (!std::is_same_v<M, AError> && !(state_ == before)) state_.errorShown = false;
+        out.changed = !(state_ == before);
+        return out;
+    }
 
     // The turn sound setting: classic ("turn") or new ("turnnew").
     void setNewTurnSound(bool on) { newTurnSound_ = on; }
@@ -189,26 +225,26 @@ public:
 
 private:
     // Announcements of seats and games (table_model.cpp).
-    void newplayerinfo(std::string_view body, Outcome& out);
-    void playerdisconnected(std::string_view body, Outcome& out);
-    void startthegame(std::string_view body, Outcome& out);
-    void winner(std::string_view body, Outcome& out);
-    void justwatching(std::string_view body, Outcome& out);
-    void removepegs(std::string_view body);
-    void locations(std::string_view body, Outcome& out);
-    void morestats(std::string_view body);
+    void newplayerinfo(int seat, const std::string& name, Outcome& out);
+    void playerdisconnected(const PlayerDisconnected& m, Outcome& out);
+    void startthegame(const StartGameAnnouncement& m, Outcome& out);
+    void winner(const Winner& m, Outcome& out);
+    void justwatching(const JustWatching& m, Outcome& out);
+    void removepegs(const RemovePegs& m);
+    void locations(const Locations& m, Outcome& out);
+    void morestats(const MoreStats& m);
     // Announcements of a turn (table_turns.cpp).
-    void getnextplayer(std::string_view body, Outcome& out);
-    void hisdice(std::string_view body, Outcome& out);
-    void movehim(std::string_view body, Outcome& out);
-    void sendback(std::string_view body, Outcome& out);
-    void rollagain(std::string_view body, Outcome& out);
-    void nomoves(std::string_view body, Outcome& out);
-    void passing(std::string_view body, Outcome& out);
-    void gotpenalty(std::string_view body, Outcome& out);
-    void gotpenalty1(std::string_view body, Outcome& out);
-    void warning(std::string_view body);
-    void aerror(std::string_view body, Outcome& out);
+    void getnextplayer(const NextPlayer& m, Outcome& out);
+    void hisdice(const HisDice& m, Outcome& out);
+    void movehim(const MoveHim& m, Outcome& out);
+    void sendback(const SendBack& m, Outcome& out);
+    void rollagain(const RollAgain& m, Outcome& out);
+    void nomoves(const NoMoves& m, Outcome& out);
+    void passing(const Passing& m, Outcome& out);
+    void gotpenalty(const GotPenalty& m, Outcome& out);
+    void gotpenalty1(const GotPenalty1& m, Outcome& out);
+    void warning(const Warning& m);
+    void aerror(const AError& m, Outcome& out);
 
     // Drawing operations on the picture.
     void clearall();

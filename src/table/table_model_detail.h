@@ -21,16 +21,8 @@ inline constexpr int kWarningFrames = 20; // about two seconds at 100 ms a frame
 inline bool validSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
 inline bool validPawn(int pawn) { return pawn >= 1 && pawn <= kPawnCount; }
 inline bool validSquare(int square) { return square >= 0 && square <= kLastSquare; }
-inline bool validDie(int value) { return value >= 0 && value <= 6; } // 0: used
 inline bool validPhase(int phase) { return phase >= 0 && phase <= 2; }
 inline bool validBlockLimit(int limit) { return limit >= 0 && limit <= 10; }
-// The amounts as the host keeps them: a 20-square slot holds 20 or nothing, a 10-square slot
-// 10 or nothing, a doubles copy a die. Anything else would reach the marker rules' sums.
-inline bool validAmounts(const MoveSlotsView& a) {
-    auto holds = [](int value, int amount) { return value == 0 || value == amount; };
-    return holds(a.bonus20a, 20) && holds(a.bonus20b, 20) && holds(a.bonus20c, 20) && holds(a.bonus10a, 10) &&
-           holds(a.bonus10b, 10) && holds(a.bonus10c, 10) && validDie(a.double1) && validDie(a.double2);
-}
 // Only where the table meets arrays counted from 0: the marker rules' board and the pawns of
 // a parsed announcement.
 inline std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }

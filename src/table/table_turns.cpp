@@ -9,10 +9,9 @@ namespace quadrino::table {
 
 using namespace model_detail;
 
-void TableModel::getnextplayer(std::string_view body, Outcome& out) {
-    const auto info = parseNextplayer(body);
-    if (!info || !validSeat(info->seat) || !validPhase(info->phase)) return;
-    const int seat = info->seat;
+void TableModel::getnextplayer(const NextPlayer& m, Outcome& out) {
+    if (!validSeat(m.seat) || !validPhase(m.phase)) return;
+    const int seat = m.seat;
     state_.canmove = false;
     state_.errorShown = false;
     state_.turnseat = seat;
@@ -21,11 +20,11 @@ void TableModel::getnextplayer(std::string_view body, Outcome& out) {
     hidePassButtons();
     hideBonusTokens(kBonusSlots, true);
     seatAt(seat).turn = true;
-    state_.clientphase = info->phase;
+    state_.clientphase = m.phase;
     state_.dice.face = {1, 1};
     if (isOwn(seat) && !rollingAgain_) recordBlockPartners();
     rollingAgain_ = false;
-    if (info->phase == 1) {
+    if (m.phase == 1) {
         state_.dice.place = DicePlace::Corner;
         state_.dice.cornerSeat = seat;
     }
@@ -38,41 +37,35 @@ void TableModel::getnextplayer(std::string_view body, Outcome& out) {
     }
 }
 
-void TableModel::hisdice(std::string_view body, Outcome& out) {
-    const auto info = parseHisdice(body);
-    if (!info || !validSeat(info->seat) || !validPhase(info->phase) || !validDie(info->die1) || !validDie(info->die2) ||
-        !validDie(info->double1) || !validDie(info->double2))
-        return;
-    showDice(info->die1, info->die2);
-    setbonus(3, info->double1);
-    setbonus(4, info->double2);
-    if (info->double1 > 0) {
+void TableModel::hisdice(const HisDice& m, Outcome& out) {
+    if (!validSeat(m.seat) || !validPhase(m.phase)) return;
+    showDice(m.die1, m.die2);
+    setbonus(3, m.double1);
+    setbonus(4, m.double2);
+    if (m.double1 > 0) {
         setLog(" DOUBLES!");
         out.sounds.emplace_back("dice");
     } else {
         out.sounds.emplace_back("doubledice");
     }
-    if (isOwn(info->seat)) {
+    if (isOwn(m.seat)) {
         state_.canmove = true;
-        state_.clientphase = info->phase;
-        state_.dice.value = {info->die1, info->die2};
-        if (info->passAllowed) seatAt(info->seat).pass = true;
+        state_.clientphase = m.phase;
+        state_.dice.value = {m.die1, m.die2};
+        if (m.passAllowed) seatAt(m.seat).pass = true;
     }
 }
 
-void TableModel::movehim(std::string_view body, Outcome& out) {
-    const auto info = parseMovehim(body);
-    if (!info || !validSeat(info->seat) || !validPawn(info->pawn) || !validSquare(info->square) ||
-        !validAmounts(info->amounts))
-        return;
-    const int seat = info->seat;
-    const int pawn = info->pawn;
-    const int square = info->square;
+void TableModel::movehim(const MoveHim& m, Outcome& out) {
+    if (!validSeat(m.seat) || !validPawn(m.pawn) || !validSquare(m.square)) return;
+    const int seat = m.seat;
+    const int pawn = m.pawn;
+    const int square = m.square;
     const int home = homeSquareOf(seat);
-    setprogress(seat, info->progress);
-    if (info->code == 1 || info->code == 2) {
-        cleardice(info->code);
-    } else if (info->code == 3) {
+    setprogress(seat, m.progress);
+    if (m.code == 1 || m.code == 2) {
+        cleardice(m.code);
+    } else if (m.code == 3) {
         cleardice(1);
         cleardice(2);
     }
@@ -88,8 +81,8 @@ void TableModel::movehim(std::string_view body, Outcome& out) {
         setLog(who + " a pawn.");
         pawnAt(seat, pawn).paired = partnerThere && square != 0;
     }
-    setAmounts(info->amounts);
-    if (info->moreMoves) state_.canmove = true;
+    setAmounts(m.amounts);
+    if (m.moreMoves) state_.canmove = true;
     // A pawn whose partner just left its square goes back to the middle of it.
     for (int p = 1; p <= kPawnCount; ++p) {
         if (p == pawn) continue;
@@ -103,87 +96,81 @@ void TableModel::movehim(std::string_view body, Outcome& out) {
     out.sounds.emplace_back("movepiece");
 }
 
-void TableModel::sendback(std::string_view body, Outcome& out) {
-    const auto info = parseSendback(body);
-    if (!info || !validSeat(info->mover) || !validSeat(info->seat) || !validPawn(info->pawn)) return;
-    sendPawnHome(info->seat, info->pawn);
-    setprogress(info->seat, info->progress);
-    const std::string captured = seatAt(info->seat).name;
-    if (isOwn(info->mover)) {
+void TableModel::sendback(const SendBack& m, Outcome& out) {
+    if (!validSeat(m.mover) || !validSeat(m.seat) || !validPawn(m.pawn)) return;
+    sendPawnHome(m.seat, m.pawn);
+    setprogress(m.seat, m.progress);
+    const std::string captured = seatAt(m.seat).name;
+    if (isOwn(m.mover)) {
         setLog("You have sent " + captured + " back to start.");
         out.sounds.emplace_back("gotbonus");
     } else {
-        setLog(seatAt(info->mover).name + " sent " + captured + " back to start.");
+        setLog(seatAt(m.mover).name + " sent " + captured + " back to start.");
         out.sounds.emplace_back("sendback");
     }
 }
 
-void TableModel::rollagain(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You get to roll again." : seatAt(*seat).name + " gets to roll again.");
+void TableModel::rollagain(const RollAgain& m, Outcome& out) {
+    const int seat = m.seat;
+    if (!validSeat(seat)) return;
+    setLog(isOwn(seat) ? "You get to roll again." : seatAt(seat).name + " gets to roll again.");
     rollingAgain_ = true;
     out.sounds.emplace_back("rollagain");
 }
 
-void TableModel::nomoves(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You have no valid moves." : seatAt(*seat).name + " has no valid moves.");
+void TableModel::nomoves(const NoMoves& m, Outcome& out) {
+    const int seat = m.seat;
+    if (!validSeat(seat)) return;
+    setLog(isOwn(seat) ? "You have no valid moves." : seatAt(seat).name + " has no valid moves.");
     cleargrays();
     hidePassButtons();
     out.sounds.emplace_back("nomoves");
 }
 
-void TableModel::passing(std::string_view body, Outcome& out) {
-    const auto seat = parseFirstNumber(body);
-    if (!seat || !validSeat(*seat)) return;
-    setLog(isOwn(*seat) ? "You have passed." : seatAt(*seat).name + " has passed.");
+void TableModel::passing(const Passing& m, Outcome& out) {
+    const int seat = m.seat;
+    if (!validSeat(seat)) return;
+    setLog(isOwn(seat) ? "You have passed." : seatAt(seat).name + " has passed.");
     cleargrays();
     hideBonusTokens(4, false);
     hidePassButtons();
     out.sounds.emplace_back("nomoves");
 }
 
-void TableModel::gotpenalty(std::string_view body, Outcome& out) {
-    const auto info = parseGotpenalty(body);
-    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount || !validDie(info->die1) ||
-        !validDie(info->die2))
-        return;
-    if (info->pawn != 0) {
-        sendPawnHome(info->seat, info->pawn);
-        setprogress(info->seat, info->progress);
+void TableModel::gotpenalty(const GotPenalty& m, Outcome& out) {
+    if (!validSeat(m.seat) || m.pawn < 0 || m.pawn > kPawnCount) return;
+    if (m.pawn != 0) {
+        sendPawnHome(m.seat, m.pawn);
+        setprogress(m.seat, m.progress);
     }
-    setLog(isOwn(info->seat) ? "You got a Doubles Penalty." : seatAt(info->seat).name + " got a 3 Double Penalty.");
+    setLog(isOwn(m.seat) ? "You got a Doubles Penalty." : seatAt(m.seat).name + " got a 3 Double Penalty.");
     cleargrays();
     hidePassButtons();
-    showDice(info->die1, info->die2);
-    setbonus(3, info->die1);
-    setbonus(4, info->die2);
+    showDice(m.die1, m.die2);
+    setbonus(3, m.die1);
+    setbonus(4, m.die2);
     out.sounds.emplace_back("nomoves");
 }
 
-void TableModel::gotpenalty1(std::string_view body, Outcome& out) {
-    const auto info = parseGotpenalty1(body);
-    if (!info || !validSeat(info->seat) || info->pawn < 0 || info->pawn > kPawnCount) return;
-    if (info->pawn != 0) {
-        sendPawnHome(info->seat, info->pawn);
-        setprogress(info->seat, info->progress);
+void TableModel::gotpenalty1(const GotPenalty1& m, Outcome& out) {
+    if (!validSeat(m.seat) || m.pawn < 0 || m.pawn > kPawnCount) return;
+    if (m.pawn != 0) {
+        sendPawnHome(m.seat, m.pawn);
+        setprogress(m.seat, m.progress);
     }
-    setLog(isOwn(info->seat) ? "You got a Limit Penalty" : seatAt(info->seat).name + " got a Limited Penalty");
+    setLog(isOwn(m.seat) ? "You got a Limit Penalty" : seatAt(m.seat).name + " got a Limited Penalty");
     cleargrays();
     out.sounds.emplace_back("nomoves");
 }
 
-void TableModel::warning(std::string_view body) {
-    const auto info = parseWarning(body);
-    if (!info || !validSeat(info->seat) || !validPawn(info->pawn)) return;
+void TableModel::warning(const Warning& m) {
+    if (!validSeat(m.seat) || !validPawn(m.pawn)) return;
     WarningView& w = state_.warning;
     w.moved = true;
-    w.seat = info->seat;
-    w.pawn = info->pawn;
-    w.at = pawnAt(info->seat, info->pawn);
-    if (isOwn(info->seat)) {
+    w.seat = m.seat;
+    w.pawn = m.pawn;
+    w.at = pawnAt(m.seat, m.pawn);
+    if (isOwn(m.seat)) {
         w.ticks = 0;
         w.shown = true;
     }
@@ -197,16 +184,15 @@ bool TableModel::warningTick() {
     return w.shown;
 }
 
-void TableModel::aerror(std::string_view body, Outcome& out) {
-    const auto info = parseAerror(body);
-    if (!info || !isOwn(info->seat)) return;
-    switch (info->phase) {
+void TableModel::aerror(const AError& m, Outcome& out) {
+    if (!isOwn(m.seat)) return;
+    switch (m.code) {
     case 1: state_.errorText = "You have already rolled the die."; break;
     case 2: state_.errorText = "You need to roll the die"; break;
     case 3: state_.errorText = "That dice is already used."; break;
     case 4: state_.errorText = "You do not have a bonus move."; break;
     case 5: state_.errorText = "That is not a valid move."; break;
-    default: state_.errorText = std::to_string(info->phase); break;
+    default: state_.errorText = std::to_string(m.code); break;
     }
     state_.canmove = true;
     state_.errorShown = true;

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "chat/chat_pane.h"
 #include "protocol/catalogue.h"
+#include "protocol/start_announcement.h"
 #include "table/table_panel.h"
 #include "windows/gamestart.h"
 
@@ -34,9 +35,9 @@ struct Window {
         if (!QTest::qWaitFor([&] { return fake.received[0].contains("CMD_logininfo"); }, 5000)) return false;
         fake.received[0].clear();
         QByteArray game;
-        for (const std::string& m : {announce::existingplayers(1, "Ann"), announce::existingplayers(2, "Bob"),
-                                     announce::startgame("Ann", "1", "1", "1", "1", "f", "f", "0", 3),
-                                     announce::nextplayer(1, 1)})
+        for (const std::string& m : {encode(ExistingPlayers{1, "Ann"}), encode(ExistingPlayers{2, "Bob"}),
+                                     quadrino::testing::startAnnouncement("Ann", "1", "1", "1", "1", "f", "f", "0", 3),
+                                     encode(NextPlayer{1, 1})})
             game += QByteArray::fromStdString(m);
         fake.send(game);
         return QTest::qWaitFor([&] { return w.session().table().state().clientphase == (number == 1 ? 1 : 0) &&

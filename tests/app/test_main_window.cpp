@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include "tally/tally_window.h"
 #include "protocol/catalogue.h"
+#include "protocol/start_announcement.h"
 #include <QApplication>
 
 using namespace quadrino;
@@ -427,7 +428,7 @@ private slots:
         QVERIFY(options());
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("gamestart")) w->hide();
-        fake.send(QByteArray::fromStdString(quadrino::announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0)));
+        fake.send(QByteArray::fromStdString(quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", "t", "t", "0", 0)));
         QTRY_VERIFY(!t.w.findChild<QLabel*>(QStringLiteral("label_limit"))->text().endsWith(QLatin1String("OFF")));
         // During a game: "No" keeps it, "Yes" goes on to the options.
         t.action("StartGame1")->trigger();

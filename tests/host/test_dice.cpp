@@ -51,10 +51,10 @@ void playUnseeded(int games, Tally& t) {
             auto [word, body] = splitCommand(m.substr(0, m.size() - 1));
             int d1 = 0, d2 = 0;
             if (word == "CMD_hisdice") {
-                auto h = parseHisdice(body);
+                auto h = decode<HisDice>(body);
                 if (h) d1 = h->die1, d2 = h->die2;
             } else if (word == "CMD_gotpenalty") {
-                auto p = parseGotpenalty(body);
+                auto p = decode<GotPenalty>(body);
                 if (p) d1 = p->die1, d2 = p->die2;
             } else if (word == "CMD_winner") {
                 won = true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "protocol/catalogue.h"
+#include "protocol/start_announcement.h"
 #include "protocol/wire.h"
 #include "table/table_model.h"
 
@@ -70,30 +71,42 @@ struct ModelTable {
         if (out.changed) changed();
         return out;
     }
-    // One whole message as the host sends it, terminator included; the model's answer.
+    // Whether the last message fed was one the table draws, damaged or not.
+    bool lastHandled = false;
+    // One whole message as the host sends it, terminator included, decoded as the session
+    // decodes it; the model's answer.
     table::Outcome feedOutcome(const std::string& message) {
         std::string_view m(message);
         if (!m.empty() && m.back() == kTerminator) m.remove_suffix(1);
         const auto plus = m.find('+');
-        const auto cmd = clientCommand(m.substr(0, plus));
-        if (!cmd) {
-            table::Outcome unknown;
-            unknown.handled = false;
-            return unknown;
-        }
-        return take(model.handle(*cmd, plus == std::string_view::npos ? std::string_view() : m.substr(plus + 1)));
+        const std::string_view body = plus == std::string_view::npos ? std::string_view() : m.substr(plus + 1);
+        table::Outcome out;
+        lastHandled = false;
+        decodeAndHandle(ClientAnnouncements{}, m.substr(0, plus), body, [&](const auto& announcement) {
+            using M = std::decay_t<decltype(announcement)>;
+            if constexpr (std::is_same_v<M, Malformed>) {
+                lastHandled = true;
+            } else if constexpr (listed<M>(table::TableAnnouncements{})) {
+                lastHandled = true;
+                out = take(model.handle(announcement));
+            }
+        });
+        return out;
     }
-    bool feed(const std::string& message) { return feedOutcome(message).handled; }
+    bool feed(const std::string& message) {
+        feedOutcome(message);
+        return lastHandled;
+    }
 
     // Names Ann, Bob, Cid, Dee on seats 1..4.
     void seatEveryone() {
         const char* names[] = {"Ann", "Bob", "Cid", "Dee"};
-        for (int s = 1; s <= 4; ++s) feed(announce::existingplayers(s, names[s - 1]));
+        for (int s = 1; s <= 4; ++s) feed(encode(ExistingPlayers{s, names[s - 1]}));
         rec.forget();
     }
     // A game with every option on but the team game, all four seats playing.
     void startGame(const char* team = "0", const char* limit = "3") {
-        feed(announce::startgame("Ann", "1", "1", "1", "1", "t", "t", team, std::atoi(limit)));
+        feed(quadrino::testing::startAnnouncement("Ann", "1", "1", "1", "1", "t", "t", team, std::atoi(limit)));
         rec.forget();
     }
 
@@ -110,8 +123,8 @@ protected:
     virtual void changed() {}
 };
 
-inline MoveHimInfo move(int seat, int code, int pawn, int square, int progress = 0, bool more = false) {
-    MoveHimInfo m;
+inline MoveHim move(int seat, int code, int pawn, int square, int progress = 0, bool more = false) {
+    MoveHim m;
     m.seat = seat;
     m.code = code;
     m.pawn = pawn;
@@ -127,9 +140,9 @@ inline void ownRoll(ModelTable& t, int seat, int die1, int die2, bool doubles,
                     const std::vector<std::array<int, 3>>& pawns = {}) {
     t.seatEveryone();
     t.startGame();
-    for (const auto& p : pawns) t.feed(announce::movehim(move(p[0], 4, p[1], p[2])));
-    t.feed(announce::nextplayer(seat, 1));
-    t.feed(announce::hisdice(seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true));
+    for (const auto& p : pawns) t.feed(encode(move(p[0], 4, p[1], p[2])));
+    t.feed(encode(NextPlayer{seat, 1}));
+    t.feed(encode(HisDice{seat, 2, die1, die2, doubles ? die1 : 0, doubles ? die2 : 0, true}));
     t.rec.forget();
 }
 

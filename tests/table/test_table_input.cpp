@@ -66,13 +66,13 @@ void TestTableInput::rollOnce() {
     Table t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     QTest::mouseDClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
     QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
     QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_playerroll+2+")});
     QCOMPARE(t.state().clientphase, 0);
     // The next turn start asks again.
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     QTest::mouseClick(t.w(QStringLiteral("dice_2")), Qt::LeftButton);
     QCOMPARE(t.rec.takeSent(), Sent{bytes("CMD_playerroll+2+")});
 }
@@ -95,8 +95,8 @@ void TestTableInput::rollOnlyWhenAsked() {
     Table t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(turn, 1));
-    if (rolled) t.feed(announce::hisdice(turn, 2, 1, 2, 0, 0, false));
+    t.feed(encode(NextPlayer{turn, 1}));
+    if (rolled) t.feed(encode(HisDice{turn, 2, 1, 2, 0, 0, false}));
     t.id.loggedin = loggedin;
     QTest::mouseClick(t.w(QStringLiteral("dice_1")), Qt::LeftButton);
     QVERIFY(t.rec.sent.empty());
@@ -173,11 +173,11 @@ void TestTableInput::doublesOfThree() {
     // The host's answer: "f" keeps the user waiting, "t" offers the next move.
     auto first = move(1, 1, 1, 43, 0, false);
     first.amounts.double1 = first.amounts.double2 = 3;
-    t.feed(announce::movehim(first));
+    t.feed(encode(first));
     QVERIFY(!t.state().canmove);
     auto second = move(1, 2, 1, 46, 0, true);
     second.amounts.double1 = second.amounts.double2 = 3;
-    t.feed(announce::movehim(second));
+    t.feed(encode(second));
     QVERIFY(t.state().canmove);
     // Both dice used: only the copies and their sum are left.
     QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
@@ -190,7 +190,7 @@ void TestTableInput::bonusMarkersStack() {
     ownRoll(t, 4, 1, 2, false, {{4, 1, 30}});
     auto m = move(4, 1, 2, 22, 0, true);
     m.amounts = {20, 20, 20, 10, 10, 10, 0, 0};
-    t.feed(announce::movehim(m));
+    t.feed(encode(m));
     QTest::mouseClick(t.pawn(4, 1), Qt::LeftButton);
     QCOMPARE(visibleMarkers(t), QList<int>({2, 4, 5, 9, 10, 11, 12}));
     QCOMPARE(t.marker(4)->geometry(), geo::markerRect(4, 50));
@@ -236,7 +236,7 @@ void TestTableInput::markerClickNeedsTheTurn() {
     // The turn moved on while the markers were up (the user had more moves).
     t.id.loggedin = true;
     QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     t.panel->onMarkerClicked(3);
     QVERIFY(t.rec.sent.empty());
     // Nor can a spectator move anybody's pawn.
@@ -286,9 +286,9 @@ void TestTableInput::passButton() {
     QCOMPARE(t.state().clientphase, 0);
 
     // Clicked after the turn has passed on: it only goes away.
-    t.feed(announce::nextplayer(2, 1));
-    t.feed(announce::hisdice(2, 2, 1, 3, 0, 0, true));
-    t.feed(announce::nextplayer(3, 1));
+    t.feed(encode(NextPlayer{2, 1}));
+    t.feed(encode(HisDice{2, 2, 1, 3, 0, 0, true}));
+    t.feed(encode(NextPlayer{3, 1}));
     t.w(QStringLiteral("button_pass2"))->show();
     QTest::mouseClick(t.w(QStringLiteral("button_pass2")), Qt::LeftButton);
     QVERIFY(t.rec.sent.empty());
@@ -310,10 +310,10 @@ void TestTableInput::startButton() {
     t.seatEveryone();
     t.startGame();
     QVERIFY(!t.shown(QStringLiteral("button_start")));
-    t.feed(announce::winner(1));
+    t.feed(encode(Winner{1}));
     QVERIFY(t.shown(QStringLiteral("button_start")));
     Table guest(2, "Bob");
-    guest.feed(announce::winner(1));
+    guest.feed(encode(Winner{1}));
     QVERIFY(!guest.shown(QStringLiteral("button_start")));
 }
 
@@ -336,7 +336,7 @@ void TestTableInput::botTakeover() {
     Table t(myseat);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::playerdisconnected(3, "Cid"));
+    t.feed(encode(PlayerDisconnected{3, "Cid"}));
     t.w(QStringLiteral("panel_bottakeover"))->show();
     t.id.loggedin = loggedin;
     QTest::mouseClick(t.w(button), Qt::LeftButton);
@@ -364,7 +364,7 @@ void TestTableInput::playerMenu() {
     QFETCH(bool, enabled);
     Table t(1, "Ann", amhost);
     if (who != QLatin1String("waiting")) t.seatEveryone();
-    if (who == QLatin1String("bot")) t.feed(announce::playerdisconnected(seat, "x"));
+    if (who == QLatin1String("bot")) t.feed(encode(PlayerDisconnected{seat, "x"}));
     auto* label = t.label(QStringLiteral("label_playername%1").arg(seat));
     QCOMPARE(label->contextMenuPolicy(), Qt::CustomContextMenu);
     QVERIFY(t.label(QStringLiteral("label_playername1"))->contextMenuPolicy() != Qt::CustomContextMenu);
@@ -398,8 +398,8 @@ void TestTableInput::playerMenuActsOnlyOnWhomItShowed() {
     t.seatEveryone();
     const std::string before = t.model.seatName(3);
     t.panel->prepareSeatMenu(3);
-    if (!meanwhile.isEmpty()) t.feed(announce::playerdisconnected(3, before));
-    if (meanwhile == QLatin1String("replaced")) t.feed(announce::newplayerinfo(3, "Zed"));
+    if (!meanwhile.isEmpty()) t.feed(encode(PlayerDisconnected{3, before}));
+    if (meanwhile == QLatin1String("replaced")) t.feed(encode(NewPlayerInfo{3, "Zed"}));
     t.rec.takeSent();
     t.panel->popupKick()->findChild<QAction*>(QStringLiteral("RemoveFromGame1"))->trigger();
     t.panel->popupKick()->findChild<QAction*>(QStringLiteral("SettoJustWatch1"))->trigger();
@@ -447,7 +447,7 @@ void TestTableInput::movablePawnsRinged() {
     };
     QCOMPARE(ringed(1), QList<bool>({true, true, true, true})); // 1 + 4 enters by the sum
     QCOMPARE(ringed(2), QList<bool>({false, false, false, false}));
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     QCOMPARE(ringed(1), QList<bool>({false, false, false, false}));
 }
 
@@ -463,7 +463,7 @@ void TestTableInput::errorNoticeGivesWay() {
     QFETCH(QString, how);
     Table t(1);
     ownRoll(t, 1, 6, 4, false, {{1, 1, 40}});
-    t.feed(announce::aerror(1, 5));
+    t.feed(encode(AError{1, 5}));
     QVERIFY(t.shown(QStringLiteral("panel_error")));
     // Clicks over the notice reach the board beneath it.
     const QRect notice = t.w(QStringLiteral("panel_error"))->geometry();
@@ -475,7 +475,7 @@ void TestTableInput::errorNoticeGivesWay() {
     } else if (how == "pawn") {
         QTest::mouseClick(t.pawn(1, 1), Qt::LeftButton);
     } else if (how == "event") {
-        t.feed(announce::movehim(move(1, 1, 1, 46, 6, true)));
+        t.feed(encode(move(1, 1, 1, 46, 6, true)));
     } else {
         QTest::mouseClick(t.w(QStringLiteral("Image3")), Qt::LeftButton);
     }

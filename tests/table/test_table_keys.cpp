@@ -48,7 +48,7 @@ private slots:
             } else {
                 t->seatEveryone();
                 t->startGame();
-                t->feed(announce::nextplayer(1, 1));
+                t->feed(encode(NextPlayer{1, 1}));
                 t->rec.forget();
             }
         }
@@ -115,14 +115,14 @@ private slots:
     void escapeClearsTheChoiceThenTheError() {
         ModelTable t(1);
         ownRoll(t, 1, 3, 4, false, {{1, 2, 30}});
-        t.feed(announce::aerror(1, 5));
+        t.feed(encode(AError{1, 5}));
         QVERIFY(t.state().errorShown);
         t.take(t.model.pressKey(BoardKey::Pawn2));
         QVERIFY(!t.shownMarkers().isEmpty());
         t.take(t.model.pressKey(BoardKey::Clear));
         QCOMPARE(t.shownMarkers(), QList<int>{});
         QCOMPARE(t.state().chosenMarker, 0);
-        t.feed(announce::aerror(1, 5));
+        t.feed(encode(AError{1, 5}));
         t.take(t.model.pressKey(BoardKey::Clear));
         QVERIFY(!t.state().errorShown);
         QVERIFY(t.rec.sent.empty());
@@ -166,7 +166,7 @@ private slots:
         ModelTable t(1);
         t.seatEveryone();
         t.startGame();
-        if (square != 0) t.feed(announce::movehim(move(seat, 4, 2, square)));
+        if (square != 0) t.feed(encode(move(seat, 4, 2, square)));
         const auto text = table::accessibleText(t.state(), 1, "piece_" + std::to_string(seat) + "2");
         QCOMPARE(QString::fromStdString(text.name), name);
         QVERIFY(!text.description.empty());
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(text("piece_gray3").name, std::string("Move pawn 1 to square 20"));
         QCOMPARE(text("piece_gray3").description, std::string("spends 8 (both dice)"));
         t.take(t.model.pressKey(BoardKey::Move));
-        t.feed(announce::movehim(move(1, 1, 1, 15, 0, true)));
+        t.feed(encode(move(1, 1, 1, 15, 0, true)));
         QCOMPARE(text("dice_1").name, std::string("Die 1: used"));
         // Names the board does not have get nothing, whatever their shape.
         for (const char* odd : {"piece_55", "piece_gray13", "dice_3", "image_progress0", "piece_1", "nothing"})

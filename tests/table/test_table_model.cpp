@@ -13,8 +13,8 @@ using quadrino::GameOption;
 
 namespace {
 
-LocationsInfo lateJoinerState() {
-    LocationsInfo i;
+Locations lateJoinerState() {
+    Locations i;
     i.target = 3;
     i.whoseturn = 3;
     i.turnphase = 2;
@@ -155,7 +155,7 @@ void TestTableModel::newplayerinfo() {
     QFETCH(int, reloads);
     Model t(myseat);
     const std::string n = name.toStdString();
-    QVERIFY(t.feed(existing ? announce::existingplayers(number, n) : announce::newplayerinfo(number, n)));
+    QVERIFY(t.feed(existing ? encode(ExistingPlayers{number, n}) : encode(NewPlayerInfo{number, n})));
     QCOMPARE(t.rec.chat, chat);
     QCOMPARE(t.rec.sounds, QStringList{"entered"});
     QStringList listed;
@@ -205,15 +205,15 @@ void TestTableModel::playerdisconnected() {
     QFETCH(bool, question);
     Model t(myseat);
     t.seatEveryone();
-    if (byBot) t.feed(announce::playerdisconnected(leaving, "x"));
-    t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", seat4playing.toStdString(), team.toStdString(), 0));
-    t.feed(announce::justwatching(leaving, "1"));
+    if (byBot) t.feed(encode(PlayerDisconnected{leaving, "x"}));
+    t.feed(quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", "t", seat4playing.toStdString(), team.toStdString(), 0));
+    t.feed(encode(JustWatching{leaving, "1"}));
     QVERIFY(t.state().seat(leaving).eyes);
     t.take(t.model.answerQuestion(true));
     t.rec.forget();
 
     const QString before = t.name(leaving);
-    QVERIFY(t.feed(announce::playerdisconnected(leaving, "ignored")));
+    QVERIFY(t.feed(encode(PlayerDisconnected{leaving, "ignored"})));
     QCOMPARE(t.rec.chat, chat);
     QCOMPARE(t.name(leaving), caption);
     QCOMPARE(q(t.state().questionName), before);
@@ -225,16 +225,16 @@ void TestTableModel::playerdisconnected() {
 void TestTableModel::spectatorLeaves() {
     Model t(1);
     // Announced before its login has a name, and again after: listed once.
-    t.feed(announce::existingplayers(6, ""));
-    t.feed(announce::newplayerinfo(6, "Eve"));
-    t.feed(announce::newplayerinfo(7, "Fay"));
+    t.feed(encode(ExistingPlayers{6, ""}));
+    t.feed(encode(NewPlayerInfo{6, "Eve"}));
+    t.feed(encode(NewPlayerInfo{7, "Fay"}));
     t.rec.forget();
-    t.feed(announce::playerdisconnected(6, "Eve"));
+    t.feed(encode(PlayerDisconnected{6, "Eve"}));
     QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
     QCOMPARE(t.state().spies, std::vector<std::string>{"7: Fay"});
     // Not (or no longer) listed: nothing is said.
-    t.feed(announce::playerdisconnected(6, "Eve"));
-    t.feed(announce::playerdisconnected(8, "Gus"));
+    t.feed(encode(PlayerDisconnected{6, "Eve"}));
+    t.feed(encode(PlayerDisconnected{8, "Gus"}));
     QCOMPARE(t.rec.chat, QStringList{"0+Eve has left."});
     QVERIFY(!t.state().questionShown);
 }
@@ -254,7 +254,7 @@ void TestTableModel::spyListHoldsOneEntryPerNumber() {
     QFETCH(QStringList, spies);
     Model t(1);
     for (const QString& a : arrivals)
-        t.feed(announce::newplayerinfo(a.section(u':', 0, 0).toInt(), a.section(u':', 1).toStdString()));
+        t.feed(encode(NewPlayerInfo{a.section(u':', 0, 0).toInt(), a.section(u':', 1).toStdString()}));
     QStringList listed;
     for (const auto& entry : t.state().spies) listed << q(entry);
     QCOMPARE(listed, spies);
@@ -262,11 +262,11 @@ void TestTableModel::spyListHoldsOneEntryPerNumber() {
 
 void TestTableModel::startthegame() {
     Model t(4, "Dee", true);
-    t.feed(announce::existingplayers(1, "Ann"));
-    t.feed(announce::newplayerinfo(4, "Dee"));
+    t.feed(encode(ExistingPlayers{1, "Ann"}));
+    t.feed(encode(NewPlayerInfo{4, "Dee"}));
     t.model.setHosting(true);
     t.rec.forget();
-    QVERIFY(t.feed(announce::startgame("Ann", "1", "0", "1", "0", "t", "f", "1", 4)));
+    QVERIFY(t.feed(quadrino::testing::startAnnouncement("Ann", "1", "0", "1", "0", "t", "f", "1", 4)));
     QCOMPARE(t.rule(GameOption::penalty), QStringLiteral("Doubles Penalty: ON"));
     QCOMPARE(t.rule(GameOption::passing), QStringLiteral("Passing: OFF"));
     QCOMPARE(t.rule(GameOption::blocking), QStringLiteral("Blocking: ON"));
@@ -296,7 +296,7 @@ void TestTableModel::startthegame() {
 
     // The next game: seat 4 plays again, no team, no limit.
     t.rec.forget();
-    t.feed(announce::startgame("Ann", "0", "1", "0", "1", "t", "t", "0", 0));
+    t.feed(quadrino::testing::startAnnouncement("Ann", "0", "1", "0", "1", "t", "t", "0", 0));
     QCOMPARE(t.rule(GameOption::blocklimit), QStringLiteral("Block Limit: None"));
     QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: OFF"));
     QCOMPARE(t.rule(GameOption::pouncing), QStringLiteral("Pouncing: ON"));
@@ -311,17 +311,17 @@ void TestTableModel::startthegameClearsTheLastGame() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(2, 1));
-    t.feed(announce::hisdice(2, 2, 5, 5, 5, 5, true));
+    t.feed(encode(NextPlayer{2, 1}));
+    t.feed(encode(HisDice{2, 2, 5, 5, 5, 5, true}));
     auto m = move(2, 1, 1, 39, 1, true);
     m.amounts.bonus20a = 20;
-    t.feed(announce::movehim(m));
-    t.feed(announce::justwatching(3, "1"));
-    t.feed(announce::aerror(1, 5));
-    t.feed(announce::winner(2));
+    t.feed(encode(m));
+    t.feed(encode(JustWatching{3, "1"}));
+    t.feed(encode(AError{1, 5}));
+    t.feed(encode(Winner{2}));
     QVERIFY(t.state().seat(2).winner);
     QVERIFY(!t.state().log.empty());
-    t.feed(announce::startgame("Ann", "0", "0", "0", "0", "t", "t", "0", 0));
+    t.feed(quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", "t", "t", "0", 0));
     QVERIFY(t.state().log.empty());
     QVERIFY(!t.state().canmove);
     QCOMPARE(t.state().pawn(2, 1), (table::PawnView{0, false, true}));
@@ -339,9 +339,9 @@ void TestTableModel::getnextplayer() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::aerror(1, 2));
+    t.feed(encode(AError{1, 2}));
     QVERIFY(t.state().errorShown);
-    t.feed(announce::nextplayer(1, 1));
+    t.feed(encode(NextPlayer{1, 1}));
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList({"notvalid", "turn"}));
     QCOMPARE(t.state().turnseat, 1);
@@ -353,12 +353,12 @@ void TestTableModel::getnextplayer() {
     QCOMPARE(t.state().dice.cornerSeat, 1);
     QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{1, 1}));
 
-    t.feed(announce::hisdice(1, 2, 6, 6, 6, 6, true));
+    t.feed(encode(HisDice{1, 2, 6, 6, 6, 6, true}));
     QVERIFY(t.state().seat(1).pass);
     QVERIFY(t.state().bonusShownAt(3));
     t.rec.forget();
     t.model.setNewTurnSound(true);
-    t.feed(announce::nextplayer(3, 1));
+    t.feed(encode(NextPlayer{3, 1}));
     QCOMPARE(q(t.state().status), QStringLiteral("Cid's turn."));
     QVERIFY(t.rec.sounds.isEmpty());
     QVERIFY(!t.state().seat(1).turn);
@@ -370,9 +370,9 @@ void TestTableModel::getnextplayer() {
     QCOMPARE(t.state().clientphase, 1); // on every client
 
     // Own turn with the new turn sound; a phase other than 1 leaves the dice where they lie.
-    t.feed(announce::nextplayer(1, 1));
+    t.feed(encode(NextPlayer{1, 1}));
     QCOMPARE(t.rec.sounds, QStringList{"turnnew"});
-    t.feed(announce::nextplayer(4, 2));
+    t.feed(encode(NextPlayer{4, 2}));
     QCOMPARE(t.state().dice.cornerSeat, 1);
     QCOMPARE(q(t.state().status), QStringLiteral("Dee's turn."));
 }
@@ -380,13 +380,13 @@ void TestTableModel::getnextplayer() {
 void TestTableModel::namesakeTurnIsNotMine() {
     // A peer under the user's own name: only the user's seat brings "Your Turn." and the sound.
     Model t(1, "Sam");
-    t.feed(announce::newplayerinfo(1, "Sam"));
-    t.feed(announce::newplayerinfo(3, "Sam"));
+    t.feed(encode(NewPlayerInfo{1, "Sam"}));
+    t.feed(encode(NewPlayerInfo{3, "Sam"}));
     t.startGame();
-    t.feed(announce::nextplayer(3, 1));
+    t.feed(encode(NextPlayer{3, 1}));
     QCOMPARE(q(t.state().status), QStringLiteral("Sam's turn."));
     QVERIFY(t.rec.sounds.isEmpty());
-    t.feed(announce::nextplayer(1, 1));
+    t.feed(encode(NextPlayer{1, 1}));
     QCOMPARE(q(t.state().status), QStringLiteral("Your Turn."));
     QCOMPARE(t.rec.sounds, QStringList{"turn"});
 }
@@ -395,12 +395,12 @@ void TestTableModel::hisdice() {
     Model t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(1, 1));
-    t.feed(announce::movehim(move(1, 1, 1, 5)));
+    t.feed(encode(NextPlayer{1, 1}));
+    t.feed(encode(move(1, 1, 1, 5)));
     t.rec.forget();
 
     // Somebody else's plain roll: drawn loosely in the middle, no log, the ordinary sound.
-    t.feed(announce::hisdice(1, 2, 3, 4, 0, 0, true));
+    t.feed(encode(HisDice{1, 2, 3, 4, 0, 0, true}));
     QCOMPARE(t.rec.sounds, QStringList{"doubledice"});
     QCOMPARE(q(t.state().log), QStringLiteral("Ann moved a pawn."));
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
@@ -413,8 +413,8 @@ void TestTableModel::hisdice() {
 
     // Own doubles: both copies as tokens, the amounts kept.
     t.rec.forget();
-    t.feed(announce::nextplayer(2, 1));
-    t.feed(announce::hisdice(2, 2, 4, 4, 4, 4, false));
+    t.feed(encode(NextPlayer{2, 1}));
+    t.feed(encode(HisDice{2, 2, 4, 4, 4, 4, false}));
     QCOMPARE(q(t.state().log), QStringLiteral(" DOUBLES!"));
     QCOMPARE(t.rec.sounds.last(), QStringLiteral("dice"));
     QVERIFY(t.state().bonusShownAt(3) && t.state().bonusShownAt(4));
@@ -428,8 +428,8 @@ void TestTableModel::hisdice() {
     QCOMPARE(m.amounts.amount(8), 8);
     QVERIFY(m.options.blocking && m.options.pouncing);
 
-    t.feed(announce::nextplayer(2, 1));
-    t.feed(announce::hisdice(2, 2, 1, 2, 0, 0, true));
+    t.feed(encode(NextPlayer{2, 1}));
+    t.feed(encode(HisDice{2, 2, 1, 2, 0, 0, true}));
     QVERIFY(t.state().seat(2).pass);
 }
 
@@ -438,28 +438,28 @@ void TestTableModel::movehimPairs() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(1, 1, 1, 5, 1, true)));
+    t.feed(encode(move(1, 1, 1, 5, 1, true)));
     QCOMPARE(t.model.boardpawn(1, 1), 5);
     QCOMPARE(q(t.state().log), QStringLiteral("You have moved a pawn."));
     QCOMPARE(t.rec.sounds, QStringList{"movepiece"});
     QCOMPARE(t.state().seat(1).progress, 0); // 1 div 2
-    t.feed(announce::movehim(move(1, 2, 2, 5, 2, true)));
+    t.feed(encode(move(1, 2, 2, 5, 2, true)));
     QVERIFY(t.state().pawn(1, 2).paired);
     QVERIFY(!t.state().pawn(1, 1).paired);
     QCOMPARE(t.state().seat(1).progress, 1);
     // The one left behind goes back to the middle of its square.
-    t.feed(announce::movehim(move(1, 6, 1, 10, 7, true)));
+    t.feed(encode(move(1, 6, 1, 10, 7, true)));
     QVERIFY(!t.state().pawn(1, 2).paired);
     QVERIFY(!t.state().pawn(1, 1).paired);
     // Other seats' pawns are never paired with each other; home is never paired.
-    t.feed(announce::movehim(move(2, 1, 1, 10)));
+    t.feed(encode(move(2, 1, 1, 10)));
     QVERIFY(!t.state().pawn(2, 1).paired);
     QCOMPARE(q(t.state().log), QStringLiteral("Bob moved a pawn."));
-    t.feed(announce::movehim(move(1, 3, 3, 97)));
-    t.feed(announce::movehim(move(1, 3, 4, 97)));
+    t.feed(encode(move(1, 3, 3, 97)));
+    t.feed(encode(move(1, 3, 4, 97)));
     QVERIFY(!t.state().pawn(1, 4).paired);
     QCOMPARE(q(t.state().log), QStringLiteral("You have moved a pawn HOME."));
-    t.feed(announce::movehim(move(3, 1, 4, 98)));
+    t.feed(encode(move(3, 1, 4, 98)));
     QCOMPARE(q(t.state().log), QStringLiteral("Cid moved a pawn HOME."));
 }
 
@@ -467,8 +467,8 @@ void TestTableModel::movehimDiceAndBonuses() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(1, 1));
-    t.feed(announce::hisdice(1, 2, 6, 6, 6, 6, false));
+    t.feed(encode(NextPlayer{1, 1}));
+    t.feed(encode(HisDice{1, 2, 6, 6, 6, 6, false}));
     QVERIFY(t.state().canmove);
 
     // A bonus move leaves both dice alone; the slots come from the announcement.
@@ -477,7 +477,7 @@ void TestTableModel::movehimDiceAndBonuses() {
     m.amounts.bonus10a = 10;
     m.amounts.bonus10c = 10;
     m.amounts.double1 = 6;
-    t.feed(announce::movehim(m));
+    t.feed(encode(m));
     QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{6, 6}));
     const bool shown[8] = {false, true, true, false, true, false, false, true};
     for (int n = 1; n <= 8; ++n) QCOMPARE(t.state().bonusShownAt(n), shown[n - 1]);
@@ -486,11 +486,11 @@ void TestTableModel::movehimDiceAndBonuses() {
     QCOMPARE(t.state().seat(1).progress, 20);
 
     // Die 2 used: only it is cleared; then the sum clears both.
-    t.feed(announce::movehim(move(1, 2, 1, 36, 46, true)));
+    t.feed(encode(move(1, 2, 1, 36, 46, true)));
     QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{6, 0}));
     QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{6, -1}));
     QVERIFY(t.state().canmove);
-    t.feed(announce::movehim(move(1, 3, 1, 48, 58, false)));
+    t.feed(encode(move(1, 3, 1, 48, 58, false)));
     QCOMPARE(t.state().dice.value.items, (std::array<int, 2>{0, 0}));
     QCOMPARE(t.state().dice.face.items, (std::array<int, 2>{-1, -1}));
 }
@@ -500,10 +500,10 @@ void TestTableModel::sendback() {
         Model t(myseat, myseat == 1 ? "Ann" : "Bob");
         t.seatEveryone();
         t.startGame();
-        t.feed(announce::movehim(move(3, 1, 1, 13, 30)));
-        t.feed(announce::movehim(move(1, 1, 1, 13, 10)));
+        t.feed(encode(move(3, 1, 1, 13, 30)));
+        t.feed(encode(move(1, 1, 1, 13, 10)));
         t.rec.forget();
-        QVERIFY(t.feed(announce::sendback(1, 3, 1, 12)));
+        QVERIFY(t.feed(encode(SendBack{1, 3, 1, 12})));
         QCOMPARE(t.state().pawn(3, 1), (table::PawnView{0, false, true}));
         QCOMPARE(t.state().seat(3).progress, 6);
         if (myseat == 1) {
@@ -522,19 +522,19 @@ void TestTableModel::logLines_data() {
     QTest::addColumn<QString>("log");
     QTest::addColumn<QString>("sound");
     auto b = [](const std::string& s) { return QByteArray::fromStdString(s); };
-    QTest::newRow("roll again, own") << 2 << b(announce::rollagain(2)) << "You get to roll again." << "rollagain";
-    QTest::newRow("roll again") << 1 << b(announce::rollagain(2)) << "Bob gets to roll again." << "rollagain";
-    QTest::newRow("no moves, own") << 3 << b(announce::nomoves(3)) << "You have no valid moves." << "nomoves";
-    QTest::newRow("no moves") << 1 << b(announce::nomoves(3)) << "Cid has no valid moves." << "nomoves";
-    QTest::newRow("passing, own") << 4 << b(announce::passing(4)) << "You have passed." << "nomoves";
-    QTest::newRow("passing") << 1 << b(announce::passing(4)) << "Dee has passed." << "nomoves";
-    QTest::newRow("penalty, own") << 1 << b(announce::gotpenalty(1, 0, 0, 2, 2)) << "You got a Doubles Penalty."
+    QTest::newRow("roll again, own") << 2 << b(encode(RollAgain{2})) << "You get to roll again." << "rollagain";
+    QTest::newRow("roll again") << 1 << b(encode(RollAgain{2})) << "Bob gets to roll again." << "rollagain";
+    QTest::newRow("no moves, own") << 3 << b(encode(NoMoves{3})) << "You have no valid moves." << "nomoves";
+    QTest::newRow("no moves") << 1 << b(encode(NoMoves{3})) << "Cid has no valid moves." << "nomoves";
+    QTest::newRow("passing, own") << 4 << b(encode(Passing{4})) << "You have passed." << "nomoves";
+    QTest::newRow("passing") << 1 << b(encode(Passing{4})) << "Dee has passed." << "nomoves";
+    QTest::newRow("penalty, own") << 1 << b(encode(GotPenalty{1, 0, 0, 2, 2})) << "You got a Doubles Penalty."
                                   << "nomoves";
-    QTest::newRow("penalty") << 2 << b(announce::gotpenalty(1, 0, 0, 2, 2)) << "Ann got a 3 Double Penalty."
+    QTest::newRow("penalty") << 2 << b(encode(GotPenalty{1, 0, 0, 2, 2})) << "Ann got a 3 Double Penalty."
                              << "nomoves";
-    QTest::newRow("limit penalty, own") << 1 << b(announce::gotpenalty1(1, 0, 0)) << "You got a Limit Penalty"
+    QTest::newRow("limit penalty, own") << 1 << b(encode(GotPenalty1{1, 0, 0})) << "You got a Limit Penalty"
                                         << "nomoves";
-    QTest::newRow("limit penalty") << 2 << b(announce::gotpenalty1(1, 0, 0)) << "Ann got a Limited Penalty"
+    QTest::newRow("limit penalty") << 2 << b(encode(GotPenalty1{1, 0, 0})) << "Ann got a Limited Penalty"
                                    << "nomoves";
 }
 
@@ -547,10 +547,10 @@ void TestTableModel::logLines() {
     t.seatEveryone();
     t.startGame();
     // Markers and a pass button on screen beforehand: every one of these takes them away.
-    t.feed(announce::nextplayer(myseat, 1));
-    t.feed(announce::hisdice(myseat, 2, 1, 2, 0, 0, true));
+    t.feed(encode(NextPlayer{myseat, 1}));
+    t.feed(encode(HisDice{myseat, 2, 1, 2, 0, 0, true}));
     const int start[] = {5, 39, 56, 22};
-    t.feed(announce::movehim(move(myseat, 1, 1, start[myseat - 1], 1, true)));
+    t.feed(encode(move(myseat, 1, 1, start[myseat - 1], 1, true)));
     t.take(t.model.clickPawn(myseat, 1, false));
     QVERIFY(t.state().marker(2).shown);
     t.rec.forget();
@@ -566,8 +566,8 @@ void TestTableModel::gotpenalty() {
     Model t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(1, 1, 2, 20, 16)));
-    t.feed(announce::gotpenalty(1, 2, 0, 3, 3));
+    t.feed(encode(move(1, 1, 2, 20, 16)));
+    t.feed(encode(GotPenalty{1, 2, 0, 3, 3}));
     QCOMPARE(t.state().pawn(1, 2), (table::PawnView{0, false, true}));
     QCOMPARE(t.state().seat(1).progress, 0);
     QCOMPARE(t.state().dice.place, table::DicePlace::Rolled);
@@ -575,11 +575,11 @@ void TestTableModel::gotpenalty() {
     QCOMPARE(t.state().bonusAt(4), 3);
 
     // No pawn to send back: the progress bar is left as it was.
-    t.feed(announce::movehim(move(3, 1, 1, 60, 10)));
-    t.feed(announce::gotpenalty1(3, 0, 0));
+    t.feed(encode(move(3, 1, 1, 60, 10)));
+    t.feed(encode(GotPenalty1{3, 0, 0}));
     QCOMPARE(t.state().seat(3).progress, 5);
     QCOMPARE(t.model.boardpawn(3, 1), 60);
-    t.feed(announce::gotpenalty1(3, 1, 2));
+    t.feed(encode(GotPenalty1{3, 1, 2}));
     QCOMPARE(t.model.boardpawn(3, 1), 0);
     QCOMPARE(t.state().seat(3).progress, 1);
 }
@@ -588,19 +588,19 @@ void TestTableModel::passingKeepsLaterTokens() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(1, 1));
-    t.feed(announce::hisdice(1, 2, 2, 2, 2, 2, true));
+    t.feed(encode(NextPlayer{1, 1}));
+    t.feed(encode(HisDice{1, 2, 2, 2, 2, 2, true}));
     auto m = move(1, 1, 1, 30, 30, true);
     m.amounts = {20, 20, 20, 10, 10, 10, 2, 2};
-    t.feed(announce::movehim(m));
+    t.feed(encode(m));
     for (int n = 1; n <= 8; ++n) QVERIFY(t.state().bonusShownAt(n));
-    t.feed(announce::passing(1));
+    t.feed(encode(Passing{1}));
     for (int n = 1; n <= 4; ++n) {
         QVERIFY(!t.state().bonusShownAt(n));
         QVERIFY(t.state().bonusAt(n) > 0);
     }
     for (int n = 5; n <= 8; ++n) QVERIFY(t.state().bonusShownAt(n));
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     for (int n = 1; n <= 8; ++n) {
         QVERIFY(!t.state().bonusShownAt(n));
         QCOMPARE(t.state().bonusAt(n), 0);
@@ -627,9 +627,9 @@ void TestTableModel::aerror() {
     Model t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(2, 1));
+    t.feed(encode(NextPlayer{2, 1}));
     t.rec.forget();
-    QVERIFY(t.feed(announce::aerror(seat, code)));
+    QVERIFY(t.feed(encode(AError{seat, code})));
     QCOMPARE(t.state().errorShown, !text.isEmpty());
     QCOMPARE(t.state().canmove, !text.isEmpty());
     if (text.isEmpty()) {
@@ -667,11 +667,11 @@ void TestTableModel::winner() {
     Model t(myseat, "x", true);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(myseat <= 4 ? myseat : 1, 1));
-    t.feed(announce::hisdice(myseat <= 4 ? myseat : 1, 2, 3, 3, 3, 3, true));
-    t.feed(announce::aerror(myseat, 4));
+    t.feed(encode(NextPlayer{myseat <= 4 ? myseat : 1, 1}));
+    t.feed(encode(HisDice{myseat <= 4 ? myseat : 1, 2, 3, 3, 3, 3, true}));
+    t.feed(encode(AError{myseat, 4}));
     t.rec.forget();
-    QVERIFY(t.feed(announce::winner(code)));
+    QVERIFY(t.feed(encode(Winner{code})));
     QCOMPARE(q(t.state().log), log);
     QCOMPARE(t.rec.chat, QStringList{"0+" + log});
     QCOMPARE(t.rec.sounds, QStringList{"winner"});
@@ -687,7 +687,7 @@ void TestTableModel::winner() {
     for (int n = 1; n <= 8; ++n) QCOMPARE(t.state().bonusAt(n), 0);
     // Only the hosting copy offers the next game.
     Model guest(2, "Bob");
-    guest.feed(announce::winner(1));
+    guest.feed(encode(Winner{1}));
     QVERIFY(!guest.state().startShown);
     // Nor does a client that never saw the game start count it.
     QVERIFY(guest.rec.tally.isEmpty());
@@ -720,9 +720,9 @@ void TestTableModel::justwatching() {
     QFETCH(QList<bool>, checkMark);
     Model t(myseat);
     t.seatEveryone();
-    if (!eyes && seat <= 4) t.feed(announce::justwatching(seat, "1"));
+    if (!eyes && seat <= 4) t.feed(encode(JustWatching{seat, "1"}));
     t.rec.forget();
-    QVERIFY(t.feed(announce::justwatching(seat, flag.toStdString())));
+    QVERIFY(t.feed(encode(JustWatching{seat, flag.toStdString()})));
     QCOMPARE(t.rec.chat, chat);
     QCOMPARE(t.rec.justWatch, checkMark);
     if (seat <= 4) QCOMPARE(t.state().seat(seat).eyes, eyes);
@@ -732,14 +732,14 @@ void TestTableModel::removepegs() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(4, 1, 1, 22, 1)));
-    t.feed(announce::movehim(move(4, 3, 2, 30, 9)));
-    t.feed(announce::removepegs(4));
+    t.feed(encode(move(4, 1, 1, 22, 1)));
+    t.feed(encode(move(4, 3, 2, 30, 9)));
+    t.feed(encode(RemovePegs{4}));
     QVERIFY(t.state().out[4]);
     QCOMPARE(t.state().seat(4).progress, 0);
     for (int p = 1; p <= 4; ++p) QCOMPARE(t.state().pawn(4, p), (table::PawnView{0, false, false}));
     // Only seats 3 and 4 can be taken out.
-    t.feed(announce::removepegs(2));
+    t.feed(encode(RemovePegs{2}));
     QVERIFY(t.state().pawn(2, 1).shown);
 }
 
@@ -747,15 +747,15 @@ void TestTableModel::warningRunsForTwentyFrames() {
     Model t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(2, 1, 3, 45)));
-    t.feed(announce::movehim(move(1, 1, 1, 13)));
+    t.feed(encode(move(2, 1, 3, 45)));
+    t.feed(encode(move(1, 1, 1, 13)));
     // Another seat's warning only moves the animation to that pawn.
-    t.feed(announce::warning(1, 1, 2));
+    t.feed(encode(Warning{1, 1, 2}));
     QVERIFY(t.state().warning.moved);
     QCOMPARE(t.state().warning.at.square, 13);
     QVERIFY(!t.state().warning.shown);
     QVERIFY(!t.model.warningTick());
-    t.feed(announce::warning(2, 3, 4));
+    t.feed(encode(Warning{2, 3, 4}));
     QCOMPARE(t.state().warning.at.square, 45);
     QVERIFY(t.state().warning.shown);
     QCOMPARE(t.state().warning.ticks, 0);
@@ -768,14 +768,14 @@ void TestTableModel::warningRunsForTwentyFrames() {
 
 void TestTableModel::lateJoiner() {
     Model t(3, "Cid");
-    t.feed(announce::newplayerinfo(3, "Cid"));
-    t.feed(announce::existingplayers(1, "Ann"));
-    t.feed(announce::existingplayers(2, "Bob"));
+    t.feed(encode(NewPlayerInfo{3, "Cid"}));
+    t.feed(encode(ExistingPlayers{1, "Ann"}));
+    t.feed(encode(ExistingPlayers{2, "Bob"}));
     t.rec.forget();
-    QVERIFY(t.feed(announce::locations(lateJoinerState())));
-    QVERIFY(t.feed(announce::morestats(false)));
+    QVERIFY(t.feed(encode(lateJoinerState())));
+    QVERIFY(t.feed(encode(MoreStats{false})));
     QCOMPARE(t.rule(GameOption::teamgame), QStringLiteral("Team Game: OFF"));
-    QVERIFY(t.feed(announce::morestats(true)));
+    QVERIFY(t.feed(encode(MoreStats{true})));
 
     QCOMPARE(t.state().turnseat, 3);
     QCOMPARE(t.state().clientphase, 2);
@@ -826,11 +826,11 @@ void TestTableModel::lateJoiner() {
 
     // Another seat to move: its name in the status line.
     Model other(4, "Dee");
-    other.feed(announce::existingplayers(1, "Ann"));
+    other.feed(encode(ExistingPlayers{1, "Ann"}));
     auto state = lateJoinerState();
     state.target = 4;
     state.whoseturn = 1;
-    other.feed(announce::locations(state));
+    other.feed(encode(state));
     QCOMPARE(q(other.state().status), QStringLiteral("Ann's turn."));
     QVERIFY(!other.state().canmove);
     QCOMPARE(other.state().dice.value[1], 0);
@@ -840,7 +840,7 @@ void TestTableModel::lateJoiner() {
     state.turnphase = 1;
     state.die1 = 3;
     state.die2 = 2;
-    waiting.feed(announce::locations(state));
+    waiting.feed(encode(state));
     QCOMPARE(waiting.state().dice.place, table::DicePlace::Corner);
     QCOMPARE(waiting.state().dice.cornerSeat, 1);
     QCOMPARE(waiting.state().dice.face.items, (std::array<int, 2>{1, 1}));
@@ -851,9 +851,9 @@ void TestTableModel::morestatsFlag() {
     const std::pair<const char*, bool> cases[] = {{"1+", true}, {"1", true},   {"0+", false},
                                                   {"x+", false}, {"", false},   {"11+", false}};
     for (const auto& [body, on] : cases) {
-        t.model.handle(ClientCommand::morestats, "1+");
+        t.feed(fixture::bytes("CMD_morestats+1+"));
         QVERIFY(t.state().options.teamgame);
-        QVERIFY(t.model.handle(ClientCommand::morestats, body).handled);
+        QVERIFY(t.feed(std::string("CMD_morestats+") + body + kTerminator));
         QCOMPARE(t.rule(GameOption::teamgame), on ? QStringLiteral("Team Game: ON") : QStringLiteral("Team Game: OFF"));
         QCOMPARE(t.state().options.teamgame, on);
     }
@@ -863,8 +863,8 @@ void TestTableModel::locationsForAnotherSeat() {
     Model t(2, "Bob");
     t.seatEveryone();
     const table::TableState before = t.state();
-    const table::Outcome out = t.feedOutcome(announce::locations(lateJoinerState())); // target 3
-    QVERIFY(out.handled && !out.changed && nothingAsked(out));
+    const table::Outcome out = t.feedOutcome(encode(lateJoinerState())); // target 3
+    QVERIFY(t.lastHandled && !out.changed && nothingAsked(out));
     QVERIFY(t.state() == before);
 }
 
@@ -919,24 +919,24 @@ void TestTableModel::badAnnouncementsChangeNothing() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(1, 1));
-    t.feed(announce::hisdice(1, 2, 3, 5, 0, 0, true));
-    t.feed(announce::movehim(move(1, 2, 1, 5, 1, true)));
-    t.feed(announce::movehim(move(3, 1, 1, 13, 1, false)));
+    t.feed(encode(NextPlayer{1, 1}));
+    t.feed(encode(HisDice{1, 2, 3, 5, 0, 0, true}));
+    t.feed(encode(move(1, 2, 1, 5, 1, true)));
+    t.feed(encode(move(3, 1, 1, 13, 1, false)));
     const table::TableState before = t.state();
     const table::Outcome out = t.feedOutcome(message.toStdString() + kTerminator);
-    QVERIFY(out.handled && !out.changed && nothingAsked(out));
+    QVERIFY(t.lastHandled && !out.changed && nothingAsked(out));
     QVERIFY(t.state() == before);
 }
 
 void TestTableModel::notTheBoardsCommands() {
     Model t(1);
     const table::TableState before = t.state();
-    for (const std::string& m : {announce::chat("2", "Bob", "hi|clBlack"), announce::full(), announce::sendlogininfo(3),
-                                 announce::wrongversion(), announce::havewrongversion("Bob"),
-                                 announce::playasound("2", "wave3+")}) {
+    for (const std::string& m : {encode(ChatMessage{2, "Bob chats: hi|clBlack"}), encode(Full{}), encode(SendLoginInfo{3}),
+                                 encode(WrongVersion{}), encode(HaveWrongVersion{"Bob"}),
+                                 encode(SoundMessage{2, "wave3+"})}) {
         const table::Outcome out = t.feedOutcome(m);
-        QVERIFY2(!out.handled && nothingAsked(out), m.c_str());
+        QVERIFY2(!t.lastHandled && nothingAsked(out), m.c_str());
     }
     QVERIFY(t.state() == before);
 }
@@ -970,14 +970,14 @@ void TestTableModel::offersOnlyWhatTheHostGrants() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    for (int p = 1; p <= onStart; ++p) t.feed(announce::movehim(move(1, 4, p, 5)));
-    t.feed(announce::nextplayer(1, 1));
+    for (int p = 1; p <= onStart; ++p) t.feed(encode(move(1, 4, p, 5)));
+    t.feed(encode(NextPlayer{1, 1}));
     if (rollAgain) {
-        t.feed(announce::rollagain(1));
-        t.feed(announce::nextplayer(1, 1));
+        t.feed(encode(RollAgain{1}));
+        t.feed(encode(NextPlayer{1, 1}));
     }
-    t.feed(announce::hisdice(1, 2, die1, 3, 0, 0, false));
-    if (firstMove) t.feed(announce::movehim(move(1, 1, 1, 8, 3, true)));
+    t.feed(encode(HisDice{1, 2, die1, 3, 0, 0, false}));
+    if (firstMove) t.feed(encode(move(1, 1, 1, 8, 3, true)));
     t.rec.forget();
     t.take(t.model.clickPawn(1, clicked, false));
     QCOMPARE(t.shownMarkers(), markers);
@@ -1004,27 +1004,27 @@ void TestTableModel::movablePawns() {
     Model t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(1, 4, 4, 20)));
+    t.feed(encode(move(1, 4, 4, 20)));
     if (blockOnStart) {
-        t.feed(announce::movehim(move(1, 4, 1, 5)));
-        t.feed(announce::movehim(move(1, 4, 2, 5)));
+        t.feed(encode(move(1, 4, 1, 5)));
+        t.feed(encode(move(1, 4, 2, 5)));
     }
     auto list = [&t] {
         const auto m = t.model.movablePawns();
         return QList<bool>(m.begin(), m.end());
     };
     const QList<bool> none{false, false, false, false};
-    t.feed(announce::nextplayer(1, 1));
+    t.feed(encode(NextPlayer{1, 1}));
     QCOMPARE(list(), none); // not rolled yet
-    t.feed(announce::hisdice(1, 2, die1, die2, 0, 0, false));
+    t.feed(encode(HisDice{1, 2, die1, die2, 0, 0, false}));
     if (blockOnStart) movable[0] = movable[1] = true; // the block itself may move on
     QCOMPARE(list(), movable);
     // Clicking an enterable pawn sends the move; the highlights wait for the host's answer.
     t.take(t.model.clickPawn(1, 3, false));
     if (movable[2]) QCOMPARE(list(), none);
     // Nothing is highlighted on another seat's turn.
-    t.feed(announce::nextplayer(2, 1));
-    t.feed(announce::hisdice(2, 2, die1, die2, 0, 0, false));
+    t.feed(encode(NextPlayer{2, 1}));
+    t.feed(encode(HisDice{2, 2, die1, die2, 0, 0, false}));
     QCOMPARE(list(), none);
 }
 
@@ -1044,11 +1044,11 @@ void TestTableModel::tallyCountsOnlyAGameSeenRunning() {
     t.seatEveryone();
     for (const QString& s : seen) {
         if (s == u"start") t.startGame();
-        else if (s == u"locations") t.feed(announce::locations(lateJoinerState()));
-        else t.feed(announce::winner(2));
+        else if (s == u"locations") t.feed(encode(lateJoinerState()));
+        else t.feed(encode(Winner{2}));
     }
     t.rec.forget();
-    QVERIFY(t.feed(announce::winner(1)));
+    QVERIFY(t.feed(encode(Winner{1})));
     QCOMPARE(t.rec.tally, counted ? QStringList{"Ann"} : QStringList{});
 }
 
@@ -1067,8 +1067,8 @@ void TestTableModel::tallyCountsOnlySeatsInTheGame() {
     QFETCH(QStringList, others);
     Model t(1);
     t.seatEveryone();
-    t.feed(announce::startgame("Ann", "0", "0", "0", "0", seat3.toStdString(), "t", "0", 0));
-    if (removed4) t.feed(announce::removepegs(4));
+    t.feed(quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", seat3.toStdString(), "t", "0", 0));
+    if (removed4) t.feed(encode(RemovePegs{4}));
     QStringList names;
     for (const auto& n : t.model.otherPlayers()) names << q(n);
     QCOMPARE(names, others);
@@ -1081,7 +1081,7 @@ void TestTableModel::resetGivesAFreshTable() {
     Model fresh(1);
     played.model.setNewTurnSound(true);
     fixture::ownRoll(played, 1, 1, 4, true, {{1, 4, 20}, {3, 2, 30}});
-    played.feed(announce::warning(1, 4, 1));
+    played.feed(encode(Warning{1, 4, 1}));
     played.model.setHosting(true);
     QVERIFY(!(played.state() == fresh.state()));
     played.model.reset();

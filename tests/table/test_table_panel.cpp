@@ -188,11 +188,11 @@ void TestTablePanel::drawsDiceWhereTheyLie() {
     Table t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::nextplayer(1, 1));
+    t.feed(encode(NextPlayer{1, 1}));
     QCOMPARE(t.pos(QStringLiteral("dice_1")), QPoint(84, 35));
     QCOMPARE(t.pos(QStringLiteral("dice_2")), QPoint(120, 35));
     QVERIFY(!t.label(QStringLiteral("dice_1"))->pixmap().isNull());
-    t.feed(announce::hisdice(1, 2, 6, 5, 0, 0, true));
+    t.feed(encode(HisDice{1, 2, 6, 5, 0, 0, true}));
     QCOMPARE(t.pos(QStringLiteral("dice_1")).x(), 201);
     QCOMPARE(t.pos(QStringLiteral("dice_2")).x(), 235);
     for (const char* die : {"dice_1", "dice_2"}) {
@@ -201,10 +201,10 @@ void TestTablePanel::drawsDiceWhereTheyLie() {
     }
     QVERIFY(t.shown(QStringLiteral("button_pass1")));
     // A used die loses its picture.
-    t.feed(announce::movehim(move(1, 2, 1, 5, 1, true)));
+    t.feed(encode(move(1, 2, 1, 5, 1, true)));
     QVERIFY(t.label(QStringLiteral("dice_2"))->pixmap().isNull());
     QVERIFY(!t.label(QStringLiteral("dice_1"))->pixmap().isNull());
-    t.feed(announce::nextplayer(3, 1));
+    t.feed(encode(NextPlayer{3, 1}));
     QCOMPARE(t.pos(QStringLiteral("dice_1")), QPoint(340, 19));
     QCOMPARE(t.pos(QStringLiteral("dice_2")), QPoint(376, 19));
     QCOMPARE(t.text(QStringLiteral("label_status")), QStringLiteral("Cid's turn."));
@@ -214,37 +214,37 @@ void TestTablePanel::drawsPairedPawnsSideBySide() {
     Table t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(1, 1, 1, 5, 1, true)));
+    t.feed(encode(move(1, 1, 1, 5, 1, true)));
     QCOMPARE(t.pawn(1, 1)->pos(), QPoint(192, 91));
     QCOMPARE(t.text(QStringLiteral("label_log")), QStringLiteral("You have moved a pawn."));
     // A second pawn on the same square stands beside the first (vertical arm: 16 to the left).
-    t.feed(announce::movehim(move(1, 2, 2, 5, 2, true)));
+    t.feed(encode(move(1, 2, 2, 5, 2, true)));
     QCOMPARE(t.pawn(1, 2)->pos(), QPoint(176, 91));
     QCOMPARE(t.pawn(1, 1)->pos(), QPoint(192, 91));
     QCOMPARE(t.w(QStringLiteral("image_progress1"))->width(), 1);
     // The first leaves: the one left behind returns to the middle of its square.
-    t.feed(announce::movehim(move(1, 6, 1, 10, 7, true)));
+    t.feed(encode(move(1, 6, 1, 10, 7, true)));
     QCOMPARE(t.pawn(1, 1)->pos(), geo::squareSpot(10));
     QCOMPARE(t.pawn(1, 2)->pos(), QPoint(192, 91));
     // On a horizontal arm the partner stands 4 to the left and 17 up.
-    t.feed(announce::movehim(move(1, 7, 2, 10, 12, false)));
+    t.feed(encode(move(1, 7, 2, 10, 12, false)));
     QCOMPARE(t.pawn(1, 2)->pos(), geo::squareSpot(10) + QPoint(-4, -17));
     QCOMPARE(geo::squareSpot(10), QPoint(139, 192));
     // Home: its own spot beside the centre, whatever else stands there.
-    t.feed(announce::movehim(move(3, 1, 4, 98)));
+    t.feed(encode(move(3, 1, 4, 98)));
     QCOMPARE(t.pawn(3, 4)->pos(), QPoint(305, 263));
-    t.feed(announce::movehim(move(1, 3, 3, 97)));
+    t.feed(encode(move(1, 3, 3, 97)));
     QCOMPARE(t.pawn(1, 3)->pos(), QPoint(252, 178));
     // Sent back: to its nest.
-    t.feed(announce::movehim(move(3, 1, 1, 10, 30)));
-    t.feed(announce::sendback(1, 3, 1, 12));
+    t.feed(encode(move(3, 1, 1, 10, 30)));
+    t.feed(encode(SendBack{1, 3, 1, 12}));
     QCOMPARE(t.pawn(3, 1)->pos(), QPoint(379, 102));
     QCOMPARE(t.w(QStringLiteral("image_progress3"))->width(), 6);
 }
 
 void TestTablePanel::drawsTheLateJoinersBoard() {
     Table t(3, "Cid");
-    LocationsInfo i;
+    Locations i;
     i.target = 3;
     i.whoseturn = 3;
     i.turnphase = 2;
@@ -255,7 +255,7 @@ void TestTablePanel::drawsTheLateJoinersBoard() {
     i.die2 = 4;
     i.amounts.bonus10a = 10;
     i.pawns = {{{5, 5, 97, 0}, {40, 0, 0, 0}, {60, 0, 0, 0}, {0, 0, 0, 0}}};
-    t.feed(announce::locations(i));
+    t.feed(encode(i));
     QCOMPARE(t.pawn(1, 1)->pos(), geo::squareSpot(5));
     QCOMPARE(t.pawn(1, 2)->pos(), geo::squareSpot(5));
     QCOMPARE(t.pawn(1, 3)->pos(), geo::homeSpot(1, 3));
@@ -276,15 +276,15 @@ void TestTablePanel::hidesTheBoardOfASeatOutOfTheGame() {
     Table t(1);
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(4, 1, 1, 22, 1)));
-    t.feed(announce::removepegs(4));
+    t.feed(encode(move(4, 1, 1, 22, 1)));
+    t.feed(encode(RemovePegs{4}));
     QVERIFY(t.shown(QStringLiteral("image_x4")));
     QCOMPARE(t.w(QStringLiteral("image_progress4"))->width(), 0);
     for (int p = 1; p <= 4; ++p) {
         QCOMPARE(t.pawn(4, p)->pos(), geo::nestSpot(4, p));
         QVERIFY(!t.pawn(4, p)->isVisible());
     }
-    t.feed(announce::aerror(1, 5));
+    t.feed(encode(AError{1, 5}));
     QVERIFY(t.shown(QStringLiteral("panel_error")));
     QCOMPARE(t.text(QStringLiteral("label_error")), QStringLiteral("That is not a valid move."));
     QTest::mouseClick(t.w(QStringLiteral("Image3")), Qt::LeftButton);
@@ -295,13 +295,13 @@ void TestTablePanel::warningAnimation() {
     Table t(2, "Bob");
     t.seatEveryone();
     t.startGame();
-    t.feed(announce::movehim(move(2, 1, 3, 45)));
-    t.feed(announce::movehim(move(1, 1, 1, 13)));
+    t.feed(encode(move(2, 1, 3, 45)));
+    t.feed(encode(move(1, 1, 1, 13)));
     // Another seat's warning only moves the animation.
-    t.feed(announce::warning(1, 1, 2));
+    t.feed(encode(Warning{1, 1, 2}));
     QCOMPARE(t.pos(QStringLiteral("animated_warning")), t.pawn(1, 1)->pos());
     QVERIFY(!t.shown(QStringLiteral("animated_warning")));
-    t.feed(announce::warning(2, 3, 4));
+    t.feed(encode(Warning{2, 3, 4}));
     QCOMPARE(t.pos(QStringLiteral("animated_warning")), t.pawn(2, 3)->pos());
     QVERIFY(t.shown(QStringLiteral("animated_warning")));
     auto* timer = t.panel->findChild<QTimer*>(QStringLiteral("warningTimer"));

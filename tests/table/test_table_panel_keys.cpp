@@ -122,10 +122,10 @@ private slots:
     void everyShownControlIsNamed() {
         Table t(2, "Bob");
         ownRoll(t, 1, 2, 6, false, {{1, 1, 12}, {2, 1, 40}});
-        t.feed(announce::nextplayer(2, 1));
-        t.feed(announce::hisdice(2, 2, 2, 6, 0, 0, true));
+        t.feed(encode(NextPlayer{2, 1}));
+        t.feed(encode(HisDice{2, 2, 2, 6, 0, 0, true}));
         QTest::mouseClick(t.pawn(2, 1), Qt::LeftButton);
-        t.feed(announce::aerror(2, 5));
+        t.feed(encode(AError{2, 5}));
         QStringList unnamed;
         int checked = 0;
         for (const placement::Placement& row : placement::placements()) {
@@ -157,14 +157,14 @@ private slots:
         QVERIFY(platform);
         platform->setActive(true);
         QVERIFY(QAccessible::isActive());
-        t.feed(announce::nextplayer(2, 1));
-        t.feed(announce::hisdice(2, 2, 3, 4, 0, 0, false));
-        t.feed(announce::nomoves(2));
+        t.feed(encode(NextPlayer{2, 1}));
+        t.feed(encode(HisDice{2, 2, 3, 4, 0, 0, false}));
+        t.feed(encode(NoMoves{2}));
         QCOMPARE(events.count(QStringLiteral("label_log")), 1);
         // The same line again is a new line: told again, once.
-        t.feed(announce::nextplayer(2, 1));
-        t.feed(announce::hisdice(2, 2, 3, 4, 0, 0, false));
-        t.feed(announce::nomoves(2));
+        t.feed(encode(NextPlayer{2, 1}));
+        t.feed(encode(HisDice{2, 2, 3, 4, 0, 0, false}));
+        t.feed(encode(NoMoves{2}));
         QCOMPARE(events.count(QStringLiteral("label_log")), 2);
         QAccessible::installUpdateHandler(nullptr);
         platform->setActive(false);
