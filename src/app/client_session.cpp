@@ -124,6 +124,7 @@ table::Outcome ClientSession::clickMarker(int code) { return apply(table_.clickM
 table::Outcome ClientSession::clickPass(int seat) { return apply(table_.clickPass(seat)); }
 table::Outcome ClientSession::clickStart() { return apply(table_.clickStart()); }
 table::Outcome ClientSession::closeError() { return apply(table_.closeError()); }
+table::Outcome ClientSession::closeSummary() { return apply(table_.closeSummary()); }
 table::Outcome ClientSession::answerQuestion(bool botPlays) { return apply(table_.answerQuestion(botPlays)); }
 table::Outcome ClientSession::pressKey(table::BoardKey key) { return apply(table_.pressKey(key)); }
 table::Outcome ClientSession::chooseSeatMenu(table::SeatMenuEntry entry, int seat) {
@@ -135,6 +136,7 @@ void ClientSession::setNewTurnSound(bool on) { table_.setNewTurnSound(on); }
 
 table::Outcome ClientSession::apply(table::Outcome out) {
     for (const std::string& request : out.requests) send(request);
+    if (!out.logged.empty()) emit gameLogged(out.logged);
     if (out.changed) emit tableChanged();
     for (const std::string& line : out.chat) notice(fromUtf8(line));
     if (out.reloadSettings) emit ownArrival();

@@ -54,6 +54,7 @@ public:
     table::Outcome clickPass(int seat) override;
     table::Outcome clickStart() override;
     table::Outcome closeError() override;
+    table::Outcome closeSummary();
     table::Outcome answerQuestion(bool botPlays) override;
     table::Outcome pressKey(table::BoardKey key) override;
     table::Outcome chooseSeatMenu(table::SeatMenuEntry entry, int seat) override;
@@ -78,6 +79,8 @@ signals:
     // The data of a relayed CMD_chat or CMD_action.
     void chatReceived(const QString& data);
     void soundRequested(const QString& name);
+    // Lines the game log gained, in order.
+    void gameLogged(const std::vector<quadrino::table::LogLine>& lines);
     // The data of a relayed CMD_playasound, unchecked: the sender, "+", the sound name, "+".
     void chatterSoundReceived(const QString& data);
     void justWatchChanged(bool checked);

@@ -39,6 +39,8 @@ const MenuRow kRows[] = {
     entry("HostNetworkGame1", "File1", "&Host Network Game...", &W::onHostNetworkGameChosen),
     entry("JoinNetworkGame1", "File1", "&Join Network Game...", &W::onJoinNetworkGameChosen),
     separator("File1"),
+    entry("SaveGameLog1", "File1", "Save Game &Log...", &W::onSaveGameLogChosen),
+    separator("File1"),
     entry("Exit1", "File1", "E&xit", &W::onExitChosen),
 
     menu("Options1", "", "&Options"),
@@ -71,6 +73,7 @@ const MenuRow kRows[] = {
     entry("ViewTally1", "View1", "View &Tally", &W::onViewTallyChosen),
     entry("SpyList1", "View1", "S&py List", &W::showSpyList),
     entry("PrhaseList1", "View1", "P&hrase List", &W::showPhraseList),
+    check("GameLog1", "View1", "&Game Log", &P::showgamelog),
 
     menu("Help1", "", "&Help"),
     entry("Help2", "Help1", "&Content", &W::onHelpChosen, "F1"),

@@ -10,8 +10,7 @@
 
 #include "app/main_menu.h"
 #include "chat/chat_pane.h"
-#include "net/host_server.h"
-#include "protocol/catalogue.h"
+#include "windows/about_box.h"
 #include "art/art.h"
 #include "art/scaled_layout.h"
 #include "table/table_panel.h"
@@ -59,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
     gamestart_ = std::make_unique<GameOptionsDialog>();
     spylist_ = std::make_unique<SpyListWindow>();
     phraseEditor_ = std::make_unique<PhraseEditor>(store_.prefs());
+    record_ = new GameRecordView(*this, *panel_, session(), [this] { gamestart_->button_startClick(); });
 
     // Placed at 3,3 with a client area of 782 x 516 under the menu bar.
     resize(placer_.fit(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()), QPoint(3, 3)));
@@ -69,7 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() {
     // A session torn down with the window must not close or redraw a window that is going away.
-    for (const QObject* receiver : {static_cast<QObject*>(this), static_cast<QObject*>(chat_)})
+    for (const QObject* receiver : {static_cast<QObject*>(this), static_cast<QObject*>(chat_), static_cast<QObject*>(record_)})
         disconnect(&session(), nullptr, receiver, nullptr);
     disconnect(&launcher_, nullptr, this, nullptr);
     delete panel_;
@@ -79,7 +79,7 @@ MainWindow::~MainWindow() {
 void MainWindow::connectParts() {
     ClientSession* s = &session();
     connect(s, &ClientSession::tableChanged, panel_, &TablePanel::render);
-    connect(panel_, &TablePanel::logoClicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebsite))); });
+    connect(panel_, &TablePanel::logoClicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerWebAddress))); });
     connect(s, &ClientSession::chatLine, chat_, &ChatArea::addlinetochat);
     connect(s, &ClientSession::chatReceived, chat_->mainchat, &ChatPane::chatrecieved);
     connect(s, &ClientSession::soundRequested, chat_, &ChatArea::playsounds);

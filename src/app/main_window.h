@@ -11,6 +11,7 @@
 
 #include "app/dialog_boxes.h"
 #include "app/game_launcher.h"
+#include "app/game_record_view.h"
 #include "app/preferences_store.h"
 #include "app/window_place.h"
 #include "chat/chat_area.h"
@@ -24,9 +25,6 @@ class PhraseEditor;
 class SpyListWindow;
 class TablePanel;
 class TallyWindow;
-
-// The maker's web site, opened by the logo.
-inline constexpr const char* kMakerWebsite = "http://www.kestrun.com";
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -80,6 +78,7 @@ public:
     void onClearChatChosen();
     void onResetScreenLocation();
     void onJustWatchChosen();
+    void onSaveGameLogChosen() { record_->saveLog(); }
     void onViewTallyChosen();
     void showSpyList();
     void showPhraseList();
@@ -149,6 +148,7 @@ private:
     QWidget* client_ = nullptr;
     TablePanel* panel_ = nullptr;
     ChatArea* chat_ = nullptr;
+    GameRecordView* record_ = nullptr; // the game log pane and the summary over the board
     // Windows of their own, made with the window and shown and hidden until exit.
     std::unique_ptr<GameOptionsDialog> gamestart_;
     std::unique_ptr<SpyListWindow> spylist_;

@@ -143,6 +143,8 @@ void MainWindow::applyPreferences() {
     chat_->applyPreferences();
     session().setNewTurnSound(p.turnsound == Preferences::kTurnSoundNew);
     gamestart_->showKept(p.options);
+    action("GameLog1")->setChecked(p.showgamelog);
+    record_->setLogShown(p.showgamelog);
 }
 
 QRect MainWindow::savedGeometry() const {

@@ -60,6 +60,7 @@ struct Preferences {
     int joinport = kDefaultPort;
 
     bool playsounds = true;            // "Playsounds": game sounds
+    bool showgamelog = false;          // "GameLog": the game log pane beside the board
     bool chattersounds = true;         // "ChatterSounds": sounds other players send
     int turnsound = kTurnSoundClassic; // "Turnsound"
     int botspeed = kBotNormal;         // "Botspeed": bot step interval in ms

@@ -89,6 +89,10 @@ Outcome TableModel::closeError() {
     return changes(state_, [this](Outcome&) { state_.errorShown = false; });
 }
 
+Outcome TableModel::closeSummary() {
+    return changes(state_, [this](Outcome&) { state_.summaryShown = false; });
+}
+
 Outcome TableModel::answerQuestion(bool botPlays) {
     return changes(state_, [&](Outcome& out) {
         state_.questionShown = false;

@@ -128,6 +128,7 @@ void TableModel::startthegame(const StartGameAnnouncement& m, Outcome& out) {
     // The limit as the host applies it.
     if (!validBlockLimit(m.options.blocklimit)) return;
     state_.startShown = false;
+    state_.summaryShown = false;
     out.justWatch = false;
     state_.canmove = false;
     clearall();
@@ -157,6 +158,9 @@ void TableModel::winner(const Winner& m, Outcome& out) {
     const bool ownWin = validSeat(w) && isOwn(w);
     out.sounds.emplace_back("winner");
     setLog(ownWin ? "You have Won the Game!" : name + " has Won the Game!");
+    // The last turn's "Your Turn." would otherwise stand beside the winner.
+    state_.status = "Game over: " + state_.log;
+    state_.summaryShown = counts;
     out.chat.push_back(sys(state_.log));
     auto crown = [this](int seat) {
         seatAt(seat).winner = true;
@@ -209,6 +213,7 @@ void TableModel::locations(const Locations& m, Outcome& out) {
 
     state_.turnseat = m.whoseturn;
     state_.gameRunning = true;
+    state_.summaryShown = false;
     state_.startShown = false;
     setOptions(m.options, OptionCarrier::locations);
     for (int s = 1; s <= kSeatCount; ++s) {

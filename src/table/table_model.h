@@ -19,6 +19,7 @@
 #include "rules/random.h"
 #include "protocol/catalogue.h"
 #include "table/client_identity.h"
+#include "table/game_record.h"
 #include "table/marker_rules.h"
 #include "table/numbered.h"
 
@@ -109,6 +110,7 @@ struct TableState {
     int questionSeat = 0;
     bool startShown = false;
     bool gameRunning = false; // from a game's start (or a late join) to its winner
+    bool summaryShown = false; // the end-of-game summary over the board
     WarningView warning;
     std::vector<std::string> spies; // spy list entries "N: Name", at most one per spectator number
     bool operator==(const TableState&) const = default;
@@ -132,6 +134,7 @@ struct Outcome {
     bool reloadSettings = false;       // the host announced this client's own connection
     bool openGameOptions = false;
     std::string messageBox;            // text of a message box to show, if any
+    std::vector<LogLine> logged;       // lines the game log gained
 };
 
 // The board's keys, as the table model sees them.
@@ -146,6 +149,8 @@ public:
 
     const TableState& state() const { return state_; }
     const ClientIdentity& identity() const { return *me_; }
+    // The game log and each seat's figures.
+    const GameRecord& record() const { return record_; }
 
     // Back to the picture of a client that has just started, for a new login or game: the
     // dice as first seeded; the turn sound setting, a preference rather than the game's, stays.
@@ -183,6 +188,8 @@ public:
         // An error notice lasts until the game moves on: any later event of the table closes it.
         if (!std::is_same_v<M, AError> && !(state_ == before)) state_.errorShown = false;
         out.changed = !(state_ == before);
+        // Only what the table accepted is told: a damaged announcement changes nothing.
+        if (out.changed) record_.note(announcement, before, state_, out.logged);
         return out;
     }
 
@@ -199,6 +206,7 @@ public:
     Outcome clickPass(int seat);
     Outcome clickStart(); // also File > "Start Game"
     Outcome closeError();
+    Outcome closeSummary();
     // The computer-player question: yes lets the bot play on, no takes the seat out.
     Outcome answerQuestion(bool botPlays);
     // A key pressed on the board. It takes the same path as the click it stands for (the
@@ -281,6 +289,7 @@ private:
     bool rollingAgain_ = false;
     void recordBlockPartners();
     TableState state_;
+    GameRecord record_;
 };
 
 } // namespace quadrino::table

@@ -9,7 +9,7 @@
 
 namespace quadrino {
 
-// The maker's web site; the about box and the lobby advert send people there.
+// The maker's web site; the about box, the lobby advert and the board's logo send people there.
 inline constexpr const char* kMakerName = "Kestrun";
 inline constexpr const char* kMakerWebAddress = "http://www.kestrun.com";
 

@@ -19,6 +19,9 @@
 #include "art/board_placement.h"
 #include <QListWidget>
 #include <QTableWidget>
+#include <QDockWidget>
+#include <QPushButton>
+#include "app/game_record_view.h"
 #include <QTemporaryDir>
 #include "tally/tally_window.h"
 #include "protocol/catalogue.h"
@@ -617,6 +620,58 @@ private slots:
         side->activateWindow();
         QTest::keyClick(side, Qt::Key_Escape);
         QVERIFY(!side->isVisible());
+    }
+
+    // The log pane follows the game from the menu on, the summary shows at the winner with
+    // the hosting user's "Play Again", and the log saves as the pane shows it.
+    void gameLogAndSummaryFollowTheGame() {
+        Window t;
+        FakeHost fake;
+        t.w.show();
+        t.w.processparams(joinPlan(fake.port()));
+        QVERIFY(fake.waitForClient());
+        fake.send("CMD_sendlogininfo+1\xFF");
+        QVERIFY(fake.waitForReceived("CMD_logininfo+1+1.0.15+Ann\xFF\xFF"));
+        auto* dock = t.w.findChild<QDockWidget*>(QStringLiteral("dock_gamelog"));
+        auto* list = t.w.findChild<QListWidget*>(QStringLiteral("list_gamelog"));
+        auto* summary = t.w.findChild<QWidget*>(QStringLiteral("panel_summary"));
+        QVERIFY(dock && list && summary && !dock->isVisible());
+        for (const std::string& m : {encode(NewPlayerInfo{1, "Ann"}), encode(ExistingPlayers{2, "Bob"}),
+                                     quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", "t", "t", "0", 0),
+                                     encode(NextPlayer{2, 1}), encode(HisDice{2, 2, 5, 3, 0, 0, false})})
+            fake.send(QByteArray::fromStdString(m));
+        QTRY_COMPARE(list->count(), 4);
+        t.action("GameLog1")->trigger();
+        QVERIFY(dock->isVisible() && t.w.preferences().showgamelog);
+        QCOMPARE(list->item(3)->text(), QStringLiteral("Bob (Green) rolled 5 and 3."));
+        fake.send(QByteArray::fromStdString(encode(MoveHim{2, 2, 1, 39, 1, {}, false}) + encode(Winner{2})));
+        QTRY_VERIFY(summary->isVisible());
+        QCOMPARE(list->item(4)->text(), QStringLiteral("Bob (Green) moved pawn 1 from start to square 39, spending 3 (die 2)."));
+        auto* table = summary->findChild<QTableWidget*>(QStringLiteral("table_summary"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Bob (Green)"));
+        QVERIFY(summary->findChild<QPushButton*>(QStringLiteral("button_playagain"))->isVisible());
+
+        QTemporaryDir dir;
+        auto* view = t.w.findChild<GameRecordView*>();
+        QVERIFY(view->saveLogTo(dir.filePath(QStringLiteral("log.txt"))).isEmpty());
+        QFile saved(dir.filePath(QStringLiteral("log.txt")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()).split(u'\n', Qt::SkipEmptyParts).size(), list->count());
+        QVERIFY(!view->saveLogTo(dir.filePath(QStringLiteral("no/such/folder/log.txt"))).isEmpty());
+
+        // Escape closes it.
+        QTest::keyClick(summary->findChild<QPushButton*>(QStringLiteral("button_playagain")), Qt::Key_Escape);
+        QVERIFY(!summary->isVisible());
+        t.w.session().answerQuestion(true); // any change of the table leaves it closed
+        QVERIFY(!summary->isVisible());
+        // A new game's end shows it again.
+        fake.send(QByteArray::fromStdString(quadrino::testing::startAnnouncement("Ann", "0", "0", "0", "0", "t", "t", "0", 0) +
+                                            encode(Winner{2})));
+        QTRY_VERIFY(summary->isVisible());
+        const qsizetype sent = fake.received[0].size();
+        QTest::mouseClick(summary->findChild<QPushButton*>(QStringLiteral("button_playagain")), Qt::LeftButton);
+        QVERIFY(!summary->isVisible());
+        QTRY_VERIFY(fake.received[0].mid(sent).startsWith("CMD_startgame+Ann+"));
     }
 
     void tallyCountsGamesWithTheOtherSeats() {

@@ -202,7 +202,7 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
              QByteArray("[quadrino]\nTextsize=12\nTop=-20\nLeft=40\nWidth=795\nHeight=562\nTextcolor=$00123456\n"
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
                         "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
-                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\n"));
+                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nGameLog=false\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));
