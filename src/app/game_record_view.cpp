@@ -2,6 +2,7 @@
 #include "app/game_record_view.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
@@ -144,11 +145,25 @@ GameRecordView::GameRecordView(QMainWindow& window, QWidget& board, ClientSessio
     });
     connect(save, &QPushButton::clicked, this, &GameRecordView::saveLog);
     connect(close, &QPushButton::clicked, this, [this] { session_.closeSummary(); });
+    if (QAction* entry = window.findChild<QAction*>(QStringLiteral("GameLog1")))
+        connect(entry, &QAction::triggered, this, [this] {
+            // Chosen from the menu, the pane widens the window rather than shrinking the board
+            // (the window's saved size already holds a pane shown at start-up). The menu's own
+            // handler, connected first, has just shown or hidden it.
+            const bool fills = window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+            if (!fills) window_.resize(window_.width() + widthChange_, window_.height());
+            widthChange_ = 0;
+        });
     connect(&session, &ClientSession::gameLogged, this, &GameRecordView::append);
     connect(&session, &ClientSession::tableChanged, this, &GameRecordView::showSummary);
 }
 
-void GameRecordView::setLogShown(bool shown) { dock_->setVisible(shown); }
+void GameRecordView::setLogShown(bool shown) {
+    if (shown == !dock_->isHidden()) return;
+    const int width = dock_->isHidden() ? dock_->sizeHint().width() : dock_->width();
+    dock_->setVisible(shown);
+    widthChange_ = shown ? width : -width;
+}
 
 void GameRecordView::append(const std::vector<table::LogLine>& lines) {
     const auto& record = session_.table().record().lines();
@@ -205,6 +220,10 @@ void GameRecordView::showSummary() {
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+    int rows = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    for (int row = 0; row < table_->rowCount(); ++row) rows += table_->rowHeight(row);
+    table_->setFixedHeight(rows);
     playAgain_->setVisible(session_.identity().myseat == 1);
     placeSummary();
     focusBefore_ = window_.focusWidget();

@@ -56,6 +56,7 @@ private:
     QTableWidget* table_;
     QPushButton* playAgain_;
     QPointer<QWidget> focusBefore_;
+    int widthChange_ = 0; // what the pane's last showing or hiding would change the width by
 };
 
 } // namespace quadrino
