@@ -2,6 +2,7 @@
 #include "app/main_menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -71,6 +72,7 @@ const MenuRow kRows[] = {
     entry("ViewTally1", "View1", "View &Tally", &W::onViewTallyChosen),
     entry("SpyList1", "View1", "S&py List", &W::showSpyList),
     entry("PrhaseList1", "View1", "P&hrase List", &W::showPhraseList),
+    check("Animations1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Animations"), &P::animations),
 
     menu("Help1", "", "&Help"),
     entry("Help2", "Help1", "&Content", &W::onHelpChosen, "F1"),
@@ -96,7 +98,8 @@ void buildMenus(MainWindow& window, QMenuBar* bar) {
     std::map<std::string, QActionGroup*, std::less<>> groups;
     for (const MenuRow& row : kRows) {
         QMenu* parent = *row.parent ? menus.at(row.parent) : nullptr;
-        const QString caption = QString::fromLatin1(row.caption);
+        // Captions marked for translation are looked up; the others read as written.
+        const QString caption = QCoreApplication::translate("quadrino::MainMenu", row.caption);
         QAction* action = nullptr;
         switch (row.kind) {
         case K::Separator:

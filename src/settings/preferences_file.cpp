@@ -74,6 +74,7 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     prefs.joinaddress = cp1252ToUtf8(file.readString(kSection, "JoinAddress", ""));
     prefs.joinport = readInRange(file, "JoinPort", defaults.joinport, 1, 65535);
     prefs.hostport = readInRange(file, "HostPort", defaults.hostport, 0, 65535);
+    prefs.animations = file.readString(kSection, "Animations", "true") != "false";
 
     prefs.loaded = true;
 }
@@ -106,6 +107,7 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeInteger(kSection, "JoinPort", prefs.joinport);
     file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
     file.writeInteger(kSection, "HostPort", prefs.hostport);
+    file.writeString(kSection, "Animations", prefs.animations ? "true" : "false");
 }
 
 void savePhrases(const Preferences& prefs, IniFile& file) {
