@@ -8,6 +8,7 @@
 //
 // Controls are built from the placement table and carry their game names as objectName.
 #include <QLabel>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -154,6 +155,7 @@ private:
     BoardMotion* motion_ = nullptr;
     MotionLayer* traceLayer_ = nullptr; // the last move, under the pawns
     MotionLayer* glideLayer_ = nullptr; // the pawns on their way, over them
+    QRegion glideDrawn_;                // where they were last painted
     QTimer* warningTimer_ = nullptr;
 
     QMenu* popupKick_ = nullptr;

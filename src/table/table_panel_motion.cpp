@@ -61,7 +61,13 @@ void TablePanel::renderGlides() {
         for (int pawn = 1; pawn <= table::kPawnCount; ++pawn)
             pieces_[seat][pawn]->setVeiled(any && motion_->glidingSpot(seat, pawn).has_value());
     if (glideLayer_->isVisible() != any) glideLayer_->setVisible(any);
-    if (any) glideLayer_->update();
+    // Sixty frames a second: only where the pawns were and are now is painted again.
+    QRegion now;
+    for (const BoardMotion::Glide& g : motion_->glides())
+        if (const auto at = motion_->glidingSpot(g.seat, g.pawn))
+            now += QRectF(*at * scale_, QSizeF(pieces_[g.seat][g.pawn]->size())).toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (any) glideLayer_->update(now + glideDrawn_);
+    glideDrawn_ = now;
 }
 
 void TablePanel::paintGlides(QPainter& painter) const {
