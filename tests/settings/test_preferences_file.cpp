@@ -145,7 +145,6 @@ void TestPreferencesFile::readsEachKey_data() {
     row("host port too big", "HostPort=70000", "hostport", 7772);
     row("animations off", "Animations=false", "animations", 0);
     row("animations: comparison is exact", "Animations=FALSE", "animations", 1);
-    row("animations: other text", "animations=0", "animations", 1);
 }
 
 void TestPreferencesFile::readsEachKey() {
