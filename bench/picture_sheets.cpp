@@ -4,10 +4,13 @@
 //   art_sheet.png            every picture of the game on one contact sheet
 //   table_panel.png          the board panel in the middle of a game
 //   table_panel_notices.png  the same with the error panel and the computer-player question
+//   moves_*.png              a capture on its way (the capturing pawn halfway, the captured one
+//                            halfway home), then the last move's trace; at scale 1 and 1.5
 // Run with QT_QPA_PLATFORM=offscreen where there is no display; QT_SCALE_FACTOR=2 draws the
 // high-density pictures.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTextOption>
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include "art/art.h"
 #include "art/board_geometry.h"
 #include "table/table_model.h"
+#include "table/pawn_motion.h"
 #include "table/table_panel.h"
 
 using namespace quadrino;
@@ -208,6 +212,47 @@ bool tablePanel(const QString& folder) {
     return panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel_notices.png")));
 }
 
+// A capture as the board shows it on its way, with the clocks set by hand.
+bool movesPanel(const QString& folder, qreal scale) {
+    ClientIdentity me{"Ann", 1, true, true};
+    table::TableModel model(me, 7);
+    ModelWriter writer(model);
+    TablePanel panel(model, writer);
+    panel.setScale(scale);
+    // The pictures are drawn afresh for the new size once it settles.
+    for (QElapsedTimer waited; !waited.isValid() || waited.elapsed() < 300;) {
+        if (!waited.isValid()) waited.start();
+        QApplication::processEvents();
+    }
+    auto feed = [&](const auto& announcement) {
+        model.handle(announcement);
+        panel.render();
+    };
+    const char* names[] = {"Ann", "Bob", "Cid", "Dee"};
+    for (int s = 1; s <= 4; ++s) feed(ExistingPlayers{s, names[s - 1]});
+    StartGameAnnouncement start;
+    start.name = "Ann";
+    start.options = {.penalty = true, .passing = true, .blocking = true, .pouncing = true, .blocklimit = 3};
+    start.seat3playing = start.seat4playing = "t";
+    feed(start);
+    for (const auto& m : {moved(1, 4, 1, 12, 8), moved(2, 4, 1, 42, 4), moved(3, 4, 3, 48, 60)}) {
+        feed(m);
+        panel.motion().finish();
+    }
+    feed(NextPlayer{2, 1});
+    feed(HisDice{2, 2, 4, 2, 0, 0, true});
+    panel.motion().finish();
+    feed(moved(2, 7, 1, 48, 10, false));
+    feed(SendBack{2, 3, 3, 0});
+    const QString suffix = qFuzzyCompare(scale, 1.0) ? QString() : QStringLiteral("_x%1").arg(scale);
+    auto shot = [&](const char* name, int ms) {
+        panel.motion().glideClock().setCurrentTime(ms);
+        return panel.grab().save(QDir(folder).filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".png")));
+    };
+    return shot("moves_gliding", BoardMotion::kGlideMs / 2) && shot("moves_sent_back", BoardMotion::kGlideMs * 3 / 2) &&
+           shot("moves_last_move", BoardMotion::kGlideMs * 2);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -217,7 +262,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "quadrino-pictures: cannot create %s\n", qPrintable(folder));
         return 1;
     }
-    const bool ok = artSheet(QDir(folder).filePath(QStringLiteral("art_sheet.png"))) && tablePanel(folder);
+    const bool ok = artSheet(QDir(folder).filePath(QStringLiteral("art_sheet.png"))) && tablePanel(folder) &&
+                    movesPanel(folder, 1.0) && movesPanel(folder, 1.5);
     std::printf("%s pictures in %s\n", ok ? "wrote" : "could not write", qPrintable(QDir(folder).absolutePath()));
     return ok ? 0 : 1;
 }

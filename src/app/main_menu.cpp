@@ -2,6 +2,7 @@
 #include "app/main_menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -39,7 +40,7 @@ const MenuRow kRows[] = {
     entry("HostNetworkGame1", "File1", "&Host Network Game...", &W::onHostNetworkGameChosen),
     entry("JoinNetworkGame1", "File1", "&Join Network Game...", &W::onJoinNetworkGameChosen),
     separator("File1"),
-    entry("SaveGameLog1", "File1", "Save Game &Log...", &W::onSaveGameLogChosen),
+    entry("SaveGameLog1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Save Game &Log..."), &W::onSaveGameLogChosen),
     separator("File1"),
     entry("Exit1", "File1", "E&xit", &W::onExitChosen),
 
@@ -73,7 +74,8 @@ const MenuRow kRows[] = {
     entry("ViewTally1", "View1", "View &Tally", &W::onViewTallyChosen),
     entry("SpyList1", "View1", "S&py List", &W::showSpyList),
     entry("PrhaseList1", "View1", "P&hrase List", &W::showPhraseList),
-    check("GameLog1", "View1", "&Game Log", &P::showgamelog),
+    check("GameLog1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Game Log"), &P::showgamelog),
+    check("Animations1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Animations"), &P::animations),
 
     menu("Help1", "", "&Help"),
     entry("Help2", "Help1", "&Content", &W::onHelpChosen, "F1"),
@@ -99,7 +101,8 @@ void buildMenus(MainWindow& window, QMenuBar* bar) {
     std::map<std::string, QActionGroup*, std::less<>> groups;
     for (const MenuRow& row : kRows) {
         QMenu* parent = *row.parent ? menus.at(row.parent) : nullptr;
-        const QString caption = QString::fromLatin1(row.caption);
+        // Captions marked for translation are looked up; the others read as written.
+        const QString caption = QCoreApplication::translate("quadrino::MainMenu", row.caption);
         QAction* action = nullptr;
         switch (row.kind) {
         case K::Separator:

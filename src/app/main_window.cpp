@@ -48,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent)
     const Preferences& prefs = store_.prefs();
     action("PlaySounds1")->setChecked(prefs.playsounds);
     action("PlayChatterSounds1")->setChecked(prefs.chattersounds);
+    action("Animations1")->setChecked(prefs.animations);
     checkRadio("TurnSound1", prefs.turnsound);
     // Normal is checked from the start although the speed is 750 ms until the settings are read.
     checkRadio("BotSpeed1", 1000);

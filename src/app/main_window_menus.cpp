@@ -141,6 +141,8 @@ void MainWindow::applyPreferences() {
     checkRadio("BotSpeed1", p.botspeed == 1500 || p.botspeed == 500 ? p.botspeed : 1000);
     checkRadio("TextSize1", p.textsize);
     chat_->applyPreferences();
+    action("Animations1")->setChecked(p.animations);
+    panel_->setAnimations(p.animations);
     session().setNewTurnSound(p.turnsound == Preferences::kTurnSoundNew);
     gamestart_->showKept(p.options);
     action("GameLog1")->setChecked(p.showgamelog);

@@ -68,6 +68,9 @@ struct Preferences {
     static constexpr int kBotClassic = 0;
     static constexpr int kBotStrong = 1;
     int botlevel = kBotClassic;
+    // "Animations": moves glide, the last one stays traced and the dice tumble; off, the board
+    // shows each change at once.
+    bool animations = true;
 
     // Whether the settings file has been read in this run. Until it has, the other fields
     // are the window's starting states, and a save must store only the window placement so

@@ -75,6 +75,7 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     prefs.joinport = readInRange(file, "JoinPort", defaults.joinport, 1, 65535);
     prefs.hostport = readInRange(file, "HostPort", defaults.hostport, 0, 65535);
     prefs.showgamelog = file.readString(kSection, "GameLog", "false") == "true";
+    prefs.animations = file.readString(kSection, "Animations", "true") != "false";
 
     prefs.loaded = true;
 }
@@ -108,6 +109,7 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
     file.writeInteger(kSection, "HostPort", prefs.hostport);
     file.writeString(kSection, "GameLog", prefs.showgamelog ? "true" : "false");
+    file.writeString(kSection, "Animations", prefs.animations ? "true" : "false");
 }
 
 void savePhrases(const Preferences& prefs, IniFile& file) {

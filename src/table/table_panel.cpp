@@ -49,6 +49,16 @@ void BoardImage::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void BoardImage::setVeiled(bool veiled) {
+    if (veiled == veiled_) return;
+    veiled_ = veiled;
+    update();
+}
+
+void BoardImage::paintEvent(QPaintEvent* event) {
+    if (!veiled_) QLabel::paintEvent(event);
+}
+
 void BoardImage::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     const bool wasPressed = pressed_;
@@ -104,6 +114,7 @@ void TablePanel::build() {
     configureSide();
     configureRuleLabels();
     buildSeatMenu();
+    buildMotion();
     drawPictures();
     redraw_ = new QTimer(this);
     redraw_->setObjectName(QStringLiteral("pictureRedrawTimer"));

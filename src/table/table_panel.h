@@ -8,6 +8,7 @@
 //
 // Controls are built from the placement table and carry their game names as objectName.
 #include <QLabel>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,8 +22,12 @@
 
 class QMenu;
 class QAction;
+class QPainter;
 
 namespace quadrino {
+
+class BoardMotion;
+class MotionLayer;
 
 // A picture control that reports clicks: clicked() for a left button released over it,
 // mouseReleased() for any button (the pawns react to every button).
@@ -31,6 +36,11 @@ class BoardImage : public QLabel {
 public:
     explicit BoardImage(QWidget* parent = nullptr);
 
+    // Veiled, it draws nothing yet still takes clicks: a pawn whose picture is on its way
+    // there stays clickable where the model has it.
+    void setVeiled(bool veiled);
+    bool veiled() const { return veiled_; }
+
 signals:
     void clicked();
     void mouseReleased(Qt::MouseButton button);
@@ -38,9 +48,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;
+    bool veiled_ = false;
 };
 
 class TablePanel : public QWidget {
@@ -77,6 +89,14 @@ public:
 
     QMenu* popupKick() const { return popupKick_; }
 
+    // Moves shown as they happen (glides, the last-move trace, rolling dice), or at once.
+    void setAnimations(bool on);
+    bool animations() const;
+    const BoardMotion& motion() const { return *motion_; }
+    BoardMotion& motion() { return *motion_; }
+    // Where a pawn's picture is now (scale 1): on its way while it glides, else where the model has it.
+    QPointF drawnPawnSpot(int seat, int pawn) const;
+
     // The board's own keys go to this control ("panel_theboard") while it has the focus.
     QWidget* boardFocus() const;
     // A key on the board: true when the board took it.
@@ -111,6 +131,11 @@ private:
     void renderTexts(const table::TableState& s);
     void renderWarning(const table::TableState& s);
     QPoint pawnPosition(int seat, int pawn, const table::PawnView& p) const;
+    // Moves the eye can follow (table_panel_motion.cpp).
+    void buildMotion();
+    void renderGlides();
+    void paintTrace(QPainter& painter) const;
+    void paintGlides(QPainter& painter) const;
 
     template <typename T = QWidget> T* control(const std::string& name) const;
 
@@ -127,6 +152,10 @@ private:
     table::Numbered<BoardImage*, table::kBonusSlots> bonus_{};
     table::Numbered<int, 2> drawnExtra_{{-1, -1}}; // faces on the extra dice, image_bonus3 and 4
     BoardImage* warning_ = nullptr;
+    BoardMotion* motion_ = nullptr;
+    MotionLayer* traceLayer_ = nullptr; // the last move, under the pawns
+    MotionLayer* glideLayer_ = nullptr; // the pawns on their way, over them
+    QRegion glideDrawn_;                // where they were last painted
     QTimer* warningTimer_ = nullptr;
 
     QMenu* popupKick_ = nullptr;

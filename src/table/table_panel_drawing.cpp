@@ -11,6 +11,7 @@
 #include "art/scaled_layout.h"
 #include "table/table_panel.h"
 #include "table/table_panel_detail.h"
+#include "table/pawn_motion.h"
 
 namespace quadrino {
 
@@ -39,6 +40,7 @@ QPixmap movableLook(const QPixmap& pawn) {
 void TablePanel::render() {
     const art::ScaleScope scope(scale_);
     const table::TableState& s = model_.state();
+    motion_->follow(s);
     renderSeats(s);
     renderPawns(s);
     renderDice(s);
@@ -47,6 +49,7 @@ void TablePanel::render() {
     renderTexts(s);
     renderWarning(s);
     renderAccess(s);
+    renderGlides();
 }
 
 void TablePanel::renderSeats(const table::TableState& s) {
@@ -67,9 +70,7 @@ void TablePanel::renderSeats(const table::TableState& s) {
     control("button_start")->setVisible(s.startShown);
 }
 
-QPoint TablePanel::pawnPosition(int seat, int pawn, const table::PawnView& p) const {
-    return p.paired ? geometry::pairedOffsetSpot(p.square) : geometry::pawnSpot(seat, pawn, p.square);
-}
+QPoint TablePanel::pawnPosition(int seat, int pawn, const table::PawnView& p) const { return pawnSpot(seat, pawn, p); }
 
 void TablePanel::renderPawns(const table::TableState& s) {
     const int me = model_.identity().myseat;
@@ -99,7 +100,7 @@ void TablePanel::renderDice(const table::TableState& s) {
                              scale_);
             break;
         }
-        const int face = s.dice.face[d];
+        const int face = motion_->shownFace(d, s.dice.face[d]);
         if (face != drawnFace_[d]) {
             die->setPixmap(face < 0 ? QPixmap() : art::die(face));
             drawnFace_[d] = face;

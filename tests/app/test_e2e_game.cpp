@@ -30,12 +30,14 @@ private slots:
     void userPlaysAWholeGame_data() {
         QTest::addColumn<bool>("byKeys");
         QTest::addColumn<QString>("seed");
-        QTest::newRow("mouse") << false << "20240607";
-        QTest::newRow("keys") << true << "20240611";
+        QTest::addColumn<bool>("animated"); // moves glide on the board, or show at once
+        QTest::newRow("mouse") << false << "20240607" << true;
+        QTest::newRow("keys") << true << "20240611" << false;
     }
     void userPlaysAWholeGame() {
         QFETCH(bool, byKeys);
         QFETCH(QString, seed);
+        QFETCH(bool, animated);
         MainWindow w;
         QStringList boxes;
         w.setMessageBox([&boxes](const QString& t) { boxes << t; });
@@ -49,6 +51,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.identity().loggedin, 10000);
         TablePanel* panel = w.panel();
         QTRY_COMPARE_WITH_TIMEOUT(panel->findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("You"), 10000);
+        if (auto* animations = w.findChild<QAction*>(QStringLiteral("Animations1")); animations->isChecked() != animated)
+            animations->trigger();
+        QCOMPARE(panel->animations(), animated);
 
         const table::TableState& table = w.session().table().state();
         QSignalSpy changed(&w.session(), &ClientSession::tableChanged);

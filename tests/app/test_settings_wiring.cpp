@@ -19,6 +19,7 @@
 #include "chat/chat_pane.h"
 #include "settings/ini_file.h"
 #include "settings/preferences_file.h"
+#include "table/table_panel.h"
 #include "tally/tally_window.h"
 #include "windows/gamestart.h"
 
@@ -81,6 +82,9 @@ private slots:
             // The defaults of an absent file.
             QVERIFY(a.checked("N8") && a.checked("Normal1") && a.checked("Classic1"));
             QVERIFY(a.checked("PlaySounds1") && a.checked("PlayChatterSounds1"));
+            QVERIFY(a.checked("Animations1") && a.w.panel()->animations());
+            a.action("Animations1")->trigger();
+            QVERIFY(!a.w.panel()->animations());
             a.action("N12")->trigger();
             a.action("Slow1")->trigger();
             a.action("New1")->trigger();
@@ -104,6 +108,7 @@ private slots:
         QVERIFY(b.checked("New1") && !b.checked("Classic1"));
         QVERIFY(!b.checked("PlaySounds1"));
         QVERIFY(!b.checked("PlayChatterSounds1"));
+        QVERIFY(!b.checked("Animations1") && !b.w.panel()->animations());
         QVERIFY(b.w.gameOptions()->options().passing);
         QVERIFY(!b.w.gameOptions()->options().penalty);
         QVERIFY(b.w.gameOptions()->options().blocking);

@@ -47,6 +47,7 @@ int field(const Preferences& p, const std::string& name) {
     if (name == "botspeed") return p.botspeed;
     if (name == "joinport") return p.joinport;
     if (name == "hostport") return p.hostport;
+    if (name == "animations") return p.animations;
     qFatal("no field %s", name.c_str());
 }
 
@@ -142,6 +143,8 @@ void TestPreferencesFile::readsEachKey_data() {
     row("host port", "HostPort=7800", "hostport", 7800);
     row("host port zero picks a free one", "HostPort=0", "hostport", 0);
     row("host port too big", "HostPort=70000", "hostport", 7772);
+    row("animations off", "Animations=false", "animations", 0);
+    row("animations: comparison is exact", "Animations=FALSE", "animations", 1);
 }
 
 void TestPreferencesFile::readsEachKey() {
@@ -154,7 +157,7 @@ void TestPreferencesFile::readsEachKey() {
     const Preferences defaults = loaded("");
     for (const char* name : {"top", "left", "width", "height", "textsize", "textcolor", "penalty", "passing",
                              "blocking", "pouncing", "fullgame", "blocklimit", "playsounds", "chattersounds",
-                             "turnsound", "botspeed", "joinport", "hostport"})
+                             "turnsound", "botspeed", "joinport", "hostport", "animations"})
         if (name != field) QCOMPARE(::field(p, name), ::field(defaults, name));
 }
 
@@ -196,13 +199,14 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
     p.botspeed = Preferences::kBotFast;
     p.turnsound = Preferences::kTurnSoundNew;
     p.botlevel = Preferences::kBotStrong;
+    p.animations = false;
     IniFile file;
     savePreferences(p, file);
     QCOMPARE(QByteArray::fromStdString(file.bytes()),
              QByteArray("[quadrino]\nTextsize=12\nTop=-20\nLeft=40\nWidth=795\nHeight=562\nTextcolor=$00123456\n"
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
                         "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
-                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nGameLog=false\n"));
+                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nGameLog=false\nAnimations=false\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));
