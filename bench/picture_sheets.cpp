@@ -4,6 +4,7 @@
 //   art_sheet.png            every picture of the game on one contact sheet
 //   table_panel.png          the board panel in the middle of a game
 //   table_panel_notices.png  the same with the error panel and the computer-player question
+//   table_panel_dark.png     the notices under a dark system palette
 // Run with QT_QPA_PLATFORM=offscreen where there is no display; QT_SCALE_FACTOR=2 draws the
 // high-density pictures.
 #include <QApplication>
@@ -205,7 +206,23 @@ bool tablePanel(const QString& folder) {
     panel.render();
     // Both notices at once, which the game itself never shows.
     panel.findChild<QWidget*>(QStringLiteral("panel_bottakeover"))->show();
-    return panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel_notices.png")));
+    if (!panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel_notices.png")))) return false;
+
+    // The same under a dark system palette, on the sand ground the main window gives it.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    QImage ground(panel.size(), QImage::Format_ARGB32);
+    QPainter p(&ground);
+    p.fillRect(ground.rect(), QBrush(QColor(221, 221, 193), art::background()));
+    p.end();
+    static_cast<QWidget&>(panel).render(&ground, QPoint(), QRegion(), QWidget::DrawChildren);
+    return ground.save(QDir(folder).filePath(QStringLiteral("table_panel_dark.png")));
 }
 
 } // namespace
