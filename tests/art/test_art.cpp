@@ -185,22 +185,20 @@ void TestArt::pawnsAreTransparentAroundTheirShape() {
 
 void TestArt::pawnsPartByShapeAlone() {
     // Without its colour a pawn is its dark pixels: those within the badge on its belly.
-    auto inkOf = [](int seat) {
+    QList<bool> ink[5];
+    for (int seat = 1; seat <= 4; ++seat) {
         const QImage img = imageOf(art::pawn(seat));
-        QList<bool> ink;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 if (QLineF(QPointF(x + 0.5, y + 0.5) / img.devicePixelRatio(), QPointF(8, 16)).length() < 3.8)
-                    ink << (qGray(img.pixel(x, y)) < 100);
-        return ink;
-    };
+                    ink[seat] << (qGray(img.pixel(x, y)) < 100);
+    }
     for (int a = 1; a <= 4; ++a)
         for (int b = a + 1; b <= 4; ++b) {
-            const QList<bool> inkA = inkOf(a), inkB = inkOf(b);
             qsizetype differ = 0, either = 0;
-            for (qsizetype i = 0; i < inkA.size(); ++i) {
-                differ += inkA[i] != inkB[i];
-                either += inkA[i] || inkB[i];
+            for (qsizetype i = 0; i < ink[a].size(); ++i) {
+                differ += ink[a][i] != ink[b][i];
+                either += ink[a][i] || ink[b][i];
             }
             QVERIFY2(differ * 4 >= either, qPrintable(QStringLiteral("seats %1 and %2").arg(a).arg(b)));
         }
