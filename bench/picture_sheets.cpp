@@ -6,6 +6,7 @@
 //   table_panel_notices.png  the same with the error panel and the computer-player question
 //   moves_*.png              a capture on its way (the capturing pawn halfway, the captured one
 //                            halfway home), then the last move's trace; at scale 1 and 1.5
+//   table_panel_dark.png     the notices under a dark system palette
 // Run with QT_QPA_PLATFORM=offscreen where there is no display; QT_SCALE_FACTOR=2 draws the
 // high-density pictures.
 #include <QApplication>
@@ -209,7 +210,23 @@ bool tablePanel(const QString& folder) {
     panel.render();
     // Both notices at once, which the game itself never shows.
     panel.findChild<QWidget*>(QStringLiteral("panel_bottakeover"))->show();
-    return panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel_notices.png")));
+    if (!panel.grab().save(QDir(folder).filePath(QStringLiteral("table_panel_notices.png")))) return false;
+
+    // The same under a dark system palette, on the sand ground the main window gives it.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    QImage ground(panel.size(), QImage::Format_ARGB32);
+    QPainter p(&ground);
+    p.fillRect(ground.rect(), QBrush(QColor(221, 221, 193), art::background()));
+    p.end();
+    static_cast<QWidget&>(panel).render(&ground, QPoint(), QRegion(), QWidget::DrawChildren);
+    return ground.save(QDir(folder).filePath(QStringLiteral("table_panel_dark.png")));
 }
 
 // A capture as the board shows it on its way, with the clocks set by hand.

@@ -110,7 +110,7 @@ void paintNest(QPainter& p, const Corner& corner) {
     p.drawEllipse(corner.nest, r + 3, r + 3);
     // The pawn keeps its 16 x 23 proportions and stands on the bowl's middle.
     const QSizeF pawn(30, 30 * 23.0 / 16.0);
-    paintPawn(p, QRectF(corner.nest - QPointF(pawn.width() / 2, pawn.height() * 0.55), pawn), c);
+    paintPawn(p, QRectF(corner.nest - QPointF(pawn.width() / 2, pawn.height() * 0.55), pawn), corner.seat);
 }
 
 } // namespace

@@ -46,9 +46,8 @@ MainWindow::MainWindow(QWidget* parent)
     chat_ = new ChatArea(panel_, this, store_.prefs());
     buildMenus(*this, menuBar());
     const Preferences& prefs = store_.prefs();
-    action("PlaySounds1")->setChecked(prefs.playsounds);
-    action("PlayChatterSounds1")->setChecked(prefs.chattersounds);
-    action("Animations1")->setChecked(prefs.animations);
+    for (const MenuRow& row : menuRows())
+        if (row.flag) action(row.name)->setChecked(prefs.*row.flag);
     checkRadio("TurnSound1", prefs.turnsound);
     // Normal is checked from the start although the speed is 750 ms until the settings are read.
     checkRadio("BotSpeed1", 1000);

@@ -132,8 +132,8 @@ void MainWindow::checkRadio(const char* group, int value) {
 
 void MainWindow::applyPreferences() {
     const Preferences& p = store_.prefs();
-    action("PlaySounds1")->setChecked(p.playsounds);
-    action("PlayChatterSounds1")->setChecked(p.chattersounds);
+    for (const MenuRow& row : menuRows())
+        if (row.flag) action(row.name)->setChecked(p.*row.flag);
     checkRadio("TurnSound1", p.turnsound);
     checkRadio("BotLevel1", p.botlevel);
     launcher_.applyBotLevel();
@@ -141,11 +141,9 @@ void MainWindow::applyPreferences() {
     checkRadio("BotSpeed1", p.botspeed == 1500 || p.botspeed == 500 ? p.botspeed : 1000);
     checkRadio("TextSize1", p.textsize);
     chat_->applyPreferences();
-    action("Animations1")->setChecked(p.animations);
     panel_->setAnimations(p.animations);
     session().setNewTurnSound(p.turnsound == Preferences::kTurnSoundNew);
     gamestart_->showKept(p.options);
-    action("GameLog1")->setChecked(p.showgamelog);
     record_->setLogShown(p.showgamelog);
 }
 

@@ -17,6 +17,8 @@ QWidget* clientArea(QWidget* window, QSize minimum) {
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, QColor(221, 221, 193));
     pal.setBrush(QPalette::Window, QBrush(QColor(221, 221, 193), art::background()));
+    // Light ground, dark text, even under a dark system palette.
+    pal.setColor(QPalette::WindowText, Qt::black);
     client->setPalette(pal);
     client->setMinimumSize(minimum);
     return client;

@@ -313,7 +313,7 @@ QPixmap progressFrame() {
             p.drawRoundedRect(t, 4, 4);
             // A small pawn tells whose bar this is.
             const qreal mid = t.center().y();
-            paintPawn(p, QRectF(14, mid - 9, 12.5, 18), pawnColour(seat));
+            paintPawn(p, QRectF(14, mid - 9, 12.5, 18), seat);
         }
     });
 }

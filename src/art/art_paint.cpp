@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "art/art.h"
+#include "protocol/vocabulary.h"
 
 namespace quadrino::art {
 
@@ -175,16 +176,57 @@ QPainterPath pawnShape(const QRectF& box) {
     return t.map(shape);
 }
 
-void paintPawn(QPainter& p, const QRectF& box, const QColor& colour) {
+QPainterPath seatMark(int seat, QPointF c, qreal r) {
+    QPainterPath mark;
+    switch (seat) {
+    case 1: mark.addEllipse(c, r * 0.8, r * 0.8); break;
+    case 2: {
+        // A cross as one outline, so it fills like the other marks.
+        const qreal a = r * 0.95;
+        const qreal w = r * 0.3;
+        for (const qreal turn : {45.0, -45.0}) {
+            QPainterPath bar;
+            bar.addRect(QRectF(-a, -w, 2 * a, 2 * w));
+            mark = mark.united(QTransform().translate(c.x(), c.y()).rotate(turn).map(bar));
+        }
+        break;
+    }
+    case 3: {
+        const QPointF tip = c + QPointF(0, -r);
+        mark.moveTo(tip);
+        mark.lineTo(c + QPointF(r * 0.95, r * 0.75));
+        mark.lineTo(c + QPointF(-r * 0.95, r * 0.75));
+        mark.closeSubpath();
+        break;
+    }
+    case 4: {
+        // Hollow, so that at a few pixels it cannot pass for the dot.
+        const qreal a = r * 0.78;
+        const qreal w = r * 0.32;
+        mark.addRect(QRectF(c - QPointF(a, a), c + QPointF(a, a)));
+        mark.addRect(QRectF(c - QPointF(a - w, a - w), c + QPointF(a - w, a - w)));
+        mark.setFillRule(Qt::OddEvenFill);
+        break;
+    }
+    default: break;
+    }
+    return mark;
+}
+
+void paintPawn(QPainter& p, const QRectF& box, int seat) {
+    const QColor colour = pawnColour(seat);
     const qreal sx = box.width() / 16.0;
     const qreal sy = box.height() / 23.0;
+    const qreal unit = std::min(sx, sy);
     auto at = [&](qreal x, qreal y) { return QPointF(box.left() + x * sx, box.top() + y * sy); };
     const QPainterPath shape = pawnShape(box);
     p.save();
-    // A soft shadow under the base.
+    // A soft shadow under the base and a faint dark halo round the whole piece, so a pawn
+    // parts from a square of its own colour.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 60));
+    p.setBrush(QColor(0, 0, 0, 70));
     p.drawEllipse(at(8.6, 20.6), 7.0 * sx, 2.0 * sy);
+    p.strokePath(shape, QPen(QColor(0, 0, 0, 60), 2.6 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     // Body shaded like a turned wooden piece: light from the upper left.
     QLinearGradient side(at(1, 0), at(15, 0));
     side.setColorAt(0.0, colour.lighter(125));
@@ -192,7 +234,9 @@ void paintPawn(QPainter& p, const QRectF& box, const QColor& colour) {
     side.setColorAt(0.7, colour);
     side.setColorAt(1.0, colour.darker(150));
     p.setBrush(side);
-    p.setPen(QPen(colour.darker(230), 0.9 * std::min(sx, sy)));
+    // The edge is nearly black whatever the colour: light pawns on light squares need it most.
+    const QPen edge(mix(colour.darker(300), kInk, 0.6), 1.3 * unit);
+    p.setPen(edge);
     p.drawPath(shape);
     // Round head with its own highlight.
     QRadialGradient head(at(6.6, 3.8), 5.0 * sx, at(6.4, 3.6));
@@ -205,9 +249,21 @@ void paintPawn(QPainter& p, const QRectF& box, const QColor& colour) {
     p.setBrush(QColor(255, 255, 255, 170));
     p.drawEllipse(at(6.5, 3.7), 1.3 * sx, 1.0 * sy);
     // The collar's rim catches the light.
-    p.setPen(QPen(QColor(255, 255, 255, 90), 0.7 * std::min(sx, sy)));
+    p.setPen(QPen(QColor(255, 255, 255, 90), 0.7 * unit));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(at(4.3, 9.2), at(11.7, 11.6)), 200 * 16, 140 * 16);
+    // The seat's own mark on an ivory badge on the belly: the seats part by shape as well as
+    // by colour, for players who cannot tell the colours apart.
+    if (isSeat(seat)) {
+        const QPointF centre = at(8, 16.0);
+        const qreal badge = 4.6 * unit;
+        p.setPen(QPen(withAlpha(kInk, 200), 0.7 * unit));
+        p.setBrush(kIvory);
+        p.drawEllipse(centre, badge, badge);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInk);
+        p.drawPath(seatMark(seat, centre, 3.5 * unit));
+    }
     p.restore();
 }
 

@@ -37,8 +37,11 @@ void outlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
                   const QColor& fill, const QColor& outline, qreal outlineWidth);
 // A pawn's silhouette in a box of 16 x 23 scaled to `box`.
 QPainterPath pawnShape(const QRectF& box);
-// A pawn drawn in `colour` filling `box`.
-void paintPawn(QPainter& p, const QRectF& box, const QColor& colour);
+// The shape telling seat 1..4 apart without colour (a dot, a cross, a triangle, a hollow
+// square) centred on `centre` within `radius`; empty for anything else.
+QPainterPath seatMark(int seat, QPointF centre, qreal radius);
+// A seat's pawn filling `box`: in the seat's colour, dark-edged, wearing the seat's mark.
+void paintPawn(QPainter& p, const QRectF& box, int seat);
 // The board's centre square: one shaded triangle per seat, pointing at its home, edged with `edge`.
 void paintSeatTriangles(QPainter& p, const QRectF& square, const QPen& edge);
 // A raised rounded card: a gradient from `light` at `from` to `dark` at `to`, an edge, and a

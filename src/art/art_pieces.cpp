@@ -115,7 +115,7 @@ void paintChip(QPainter& p, const QColor& metal, const QString& text) {
 QPixmap pawn(int seat) {
     if (!isSeat(seat)) seat = 0;
     return cached(QStringLiteral("pawn%1").arg(seat), QSize(16, 23),
-                  [=](QPainter& p) { paintPawn(p, QRectF(0, 0, 16, 23), pawnColour(seat)); });
+                  [=](QPainter& p) { paintPawn(p, QRectF(0, 0, 16, 23), seat); });
 }
 
 QPixmap die(int face) {

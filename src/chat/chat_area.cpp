@@ -101,6 +101,7 @@ ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
     scaling::setBaseFont(mychat, 13, false, 1.0);
     QPalette cp = mychat->palette();
     cp.setColor(QPalette::Base, kChatBase);
+    cp.setColor(QPalette::Text, Qt::black);
     mychat->setPalette(cp);
     mychat->setText(kEnterChatHere);
     mychat->setToolTip(QStringLiteral("Chat (F6 goes to the board and back)"));

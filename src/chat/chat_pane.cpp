@@ -51,6 +51,8 @@ ChatPane::ChatPane(QWidget* parent) : QTextBrowser(parent), smileys_(plainFace) 
     setUndoRedoEnabled(false);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(233, 233, 214));
+    // Lines without a colour of their own stay dark on the light pane under a dark palette.
+    pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(textSize_);

@@ -100,6 +100,11 @@ void TablePanel::build() {
     setObjectName(QStringLiteral("panel_board"));
     setFixedSize(kBaseSize);
     setFont(QFont(QStringLiteral("Arial")));
+    // The panel lies on the window's sand ground whatever the system's colours: its texts
+    // are dark unless a control sets a colour of its own.
+    QPalette ground = palette();
+    ground.setColor(QPalette::WindowText, Qt::black);
+    setPalette(ground);
     scaling::setBaseFont(this, 11, false, scale_);
     controls_["panel_board"] = this;
     for (const placement::Placement& row : placement::placements()) {

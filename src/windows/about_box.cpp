@@ -89,6 +89,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("image_about"));
     picture->setPixmap(aboutPicture());
+    picture->setAccessibleName(tr("The board with one pawn of each colour and two dice"));
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
 

@@ -100,6 +100,7 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setPixmap(art::logo());
+    logo->setAccessibleName(tr("Quadrino logo"));
     logo->setAlignment(Qt::AlignCenter);
     layout->addWidget(logo);
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the game's accessible tree the way a screen reader does, over AT-SPI: the program is
-# started in a solo game with accessibility on; every control of the board it shows must
-# have a name, the pawns and dice must say what they are, and starting a game through the
-# accessible actions (File > Start Game, then the dialog's Start Game button) must announce
-# the changed status line as an event.
+# started in a solo game with accessibility on; every control of the board and every picture
+# it shows must have a name, the pawns and dice must say what they are, and starting a game
+# through the accessible actions (File > Start Game, then the dialog's Start Game button)
+# must announce the changed status line as an event.
 #
 # Run inside a private D-Bus session and an X server (see run_accessible_tree.sh). Exit code
 # 77 means the tools are missing (the test is skipped), 1 a failure.
@@ -112,6 +112,10 @@ def main():
         check(len(pawns) >= 4, "the yellow pawns are not named: %r" % names)
         check("Die 1: not rolled" in names and "Die 2: not rolled" in names, "the dice are not named: %r" % names)
         check("Start Game" in names, "the start button is not named")
+        # Every picture showing in any window (the lobby advert's logo among them) is named.
+        for node in descendants(app):
+            if node.getRoleName() == "image" and node.getState().contains(pyatspi.STATE_SHOWING):
+                check(node.name != "", "a picture shows without a name (%r)" % node.description)
 
         status = child_named(app, "Welcome to Quadrino", "label")
         check(status is not None and status.description == "Whose turn", "the status line is not in the tree")

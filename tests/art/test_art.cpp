@@ -52,6 +52,7 @@ private slots:
     void everyScaleDrawsTheWholePicture_data();
     void everyScaleDrawsTheWholePicture();
     void pawnsAreTransparentAroundTheirShape();
+    void pawnsPartByShapeAlone();
     void everyCellStandsOutFromItsCorner();
     void cellsAreTiledWithOneLineBetween();
     void markerPicturesFitTheirRects();
@@ -177,9 +178,30 @@ void TestArt::pawnsAreTransparentAroundTheirShape() {
         // Head and body are solid, in the seat's own hue.
         QCOMPARE(at(img, {8, 5}).alpha(), 255);
         QCOMPARE(at(img, {8, 17}).alpha(), 255);
-        const QColor body = at(img, {9, 16});
+        const QColor body = at(img, {12.5, 19.5});
         QVERIFY2(distance(body, art::pawnColour(seat)) < 120, qPrintable(QString::number(seat)));
     }
+}
+
+void TestArt::pawnsPartByShapeAlone() {
+    // Without its colour a pawn is its dark pixels: those within the badge on its belly.
+    QList<bool> ink[5];
+    for (int seat = 1; seat <= 4; ++seat) {
+        const QImage img = imageOf(art::pawn(seat));
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (QLineF(QPointF(x + 0.5, y + 0.5) / img.devicePixelRatio(), QPointF(8, 16)).length() < 3.8)
+                    ink[seat] << (qGray(img.pixel(x, y)) < 100);
+    }
+    for (int a = 1; a <= 4; ++a)
+        for (int b = a + 1; b <= 4; ++b) {
+            qsizetype differ = 0, either = 0;
+            for (qsizetype i = 0; i < ink[a].size(); ++i) {
+                differ += ink[a][i] != ink[b][i];
+                either += ink[a][i] || ink[b][i];
+            }
+            QVERIFY2(differ * 4 >= either, qPrintable(QStringLiteral("seats %1 and %2").arg(a).arg(b)));
+        }
 }
 
 void TestArt::everyCellStandsOutFromItsCorner() {
