@@ -29,9 +29,9 @@ void require(bool condition, const char* what) {
 }
 
 // Keys a write may choose, before those of the file.
-constexpr std::array<std::string_view, 14> kKeys = {
-    "Top",      "Left",     "Textsize", "Textcolor",  "Limits", "Phrase1",  "Phrase9",
-    "Botspeed", "HostName", "HostPort", "Playsounds", "TOP",    "Phrase10", "Server"};
+constexpr std::array<std::string_view, 16> kKeys = {
+    "Top",      "Left",     "Textsize", "Textcolor",  "Limits", "Phrase1",  "Phrase9", "GameLog",
+    "Botspeed", "HostName", "HostPort", "Playsounds", "TOP",    "Phrase10", "Server",  "Animations"};
 // Names found in the file, at most: enough to ask for without a large file costing much.
 constexpr std::size_t kMostNames = 8;
 constexpr std::size_t kMostEntries = 24;
