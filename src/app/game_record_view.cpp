@@ -113,7 +113,6 @@ GameRecordView::GameRecordView(QMainWindow& window, QWidget& board, ClientSessio
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
-    table_->setHorizontalHeaderLabels({});
     const QStringList headers{tr("Place"),     tr("Player"),    tr("Home"),     tr("Rolls"),
                               tr("Doubles"),   tr("Luck"),      tr("Captures"), tr("Captured"),
                               tr("Penalties"), tr("Bonus moves")};
