@@ -44,8 +44,9 @@ private slots:
             double beneath = 0;
             for (int y = r.top(); y <= r.bottom(); ++y)
                 for (int x = r.left(); x <= r.right(); ++x) beneath += luminance(ground.pixelColor(x, y));
-            const auto [lo, hi] = std::minmax(beneath / (double(r.width()) * r.height()),
-                                              luminance(l->palette().color(l->foregroundRole())));
+            // By value: minmax of two temporaries would hand back references to them.
+            const auto [lo, hi] = std::minmax({beneath / (double(r.width()) * r.height()),
+                                               luminance(l->palette().color(l->foregroundRole()))});
             // Three to one: the web's floor for large or bold text, which these labels mostly are.
             QVERIFY2((hi + 0.05) / (lo + 0.05) >= 3.0, qPrintable(l->objectName() + u' ' + l->text()));
         }
