@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' command lines as a user meets them: help and the version without any
-// display, and a mistake refused with status 2 before anything starts.
+// display, and a mistake refused with status 2 before anything starts. (The game's own
+// refusals need its window system first; tests/app/test_process.cpp has them.)
 #include <QProcess>
 #include <QtTest>
 
@@ -82,8 +83,8 @@ private slots:
         QTest::newRow("host: listen without its value")
             << "quadrino-host" << QStringList{"--listen"} << QByteArray("listen");
         QTest::newRow("host: an unknown option") << "quadrino-host" << QStringList{"--colour"} << QByteArray("colour");
-        QTest::newRow("game: a malformed seed")
-            << "quadrino" << QStringList{"--seed", "-1"} << QByteArray("--seed needs a number");
+        QTest::newRow("host: an argument") << "quadrino-host" << QStringList{"7772"} << QByteArray("unexpected");
+        QTest::newRow("sim: an unknown option") << "quadrino-sim" << QStringList{"--colour", "1"} << QByteArray();
     }
     void mistakesEndWithStatusTwo() {
         QFETCH(QString, program);
