@@ -17,11 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/computer_player.h"
-#include "rules/strong_player.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
 #include "package_version.h"
+#include "rules/computer_player.h"
+#include "rules/strong_player.h"
 
 using namespace quadrino;
 
@@ -113,7 +113,8 @@ bool parse(int argc, char** argv, Config& c) {
         std::string_view a = argv[i];
         if (a == "--help" || a == "-h") { usage(); std::exit(0); }
         if (a == "--version" || a == "-v") {
-            std::printf("quadrino-sim %.*s\n", static_cast<int>(kPackageVersion.size()), kPackageVersion.data());
+            std::printf("quadrino-sim %.*s\n", static_cast<int>(kPackageVersion.size()),
+                        kPackageVersion.data());
             std::exit(0);
         }
         if (i + 1 >= argc) return false;

@@ -55,9 +55,8 @@ int main(int argc, char** argv) {
                                      "the hosting user.");
     const QCommandLineOption helpOpt = parser.addHelpOption();
     const QCommandLineOption versionOpt = parser.addVersionOption();
-    QCommandLineOption listenOpt("listen",
-                                 "IPv4 or IPv6 address of this machine to listen on (default: every address).",
-                                 "ADDRESS");
+    QCommandLineOption listenOpt(
+        "listen", "IPv4 or IPv6 address of this machine to listen on (default: every address).", "ADDRESS");
     QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", QString::number(quadrino::kGamePort));
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
     QCommandLineOption seedOpt("seed",
@@ -80,7 +79,8 @@ int main(int argc, char** argv) {
                                      "Connections one address may hold at once, logged in or not; loopback and "
                                      "the owner's addresses are spared (0: no limit).",
                                      "N", QString::number(quadrino::AddressLimit::kDefaultPerAddress));
-    parser.addOptions({portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
+    parser.addOptions(
+        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
     // Parsed here rather than by process(), so that every mistake on the command line ends
     // with the same status, 2, and help and the version go to standard output.
     if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -145,18 +145,17 @@ int main(int argc, char** argv) {
     quadrino::StderrLog stderrLog;
     stderrLog.setJournal(toJournal);
     // What the host reports about its peers is its ordinary work, however hostile they are.
-    options.logLine = [&stderrLog](std::string_view line) { stderrLog.write(line, quadrino::LogPriority::Info); };
+    options.logLine = [&stderrLog](std::string_view line) {
+        stderrLog.write(line, quadrino::LogPriority::Info);
+    };
 
     quadrino::HostServer server(options);
     server.host().setBotLevels(*level);
-    const QString where = listenAddress == QHostAddress::Any
-                              ? QStringLiteral("port %1").arg(port)
-                              : QStringLiteral("%1 port %2").arg(listenAddress.toString()).arg(port);
+    // Every address goes without saying; one chosen is named.
+    const QString on = listenAddress == QHostAddress::Any ? QString() : listenAddress.toString() + u' ';
     if (!server.listen(static_cast<quint16>(port), listenAddress))
-        return fail(QString("cannot listen on %1: %2").arg(where, server.errorString()));
-    const std::string address =
-        listenAddress == QHostAddress::Any ? std::string() : listenAddress.toString().toStdString() + " ";
-    stderrLog.write("listening on " + address + "port " + std::to_string(server.serverPort()) +
+        return fail(QString("cannot listen on %1port %2: %3").arg(on).arg(port).arg(server.errorString()));
+    stderrLog.write("listening on " + on.toStdString() + "port " + std::to_string(server.serverPort()) +
                     (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
                                   : std::string(" (dice from the system's random source)")));
 

@@ -35,7 +35,8 @@ bool writesToJournal(int fd) {
     const char* variable = std::getenv("JOURNAL_STREAM");
     struct stat st {};
     if (!variable || ::fstat(fd, &st) != 0) return false;
-    return isJournalStream(variable, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino));
+    return isJournalStream(variable, static_cast<std::uint64_t>(st.st_dev),
+                           static_cast<std::uint64_t>(st.st_ino));
 }
 
 std::string linePrefix(bool journal, LogPriority priority) {

@@ -91,7 +91,8 @@ private slots:
         QTest::newRow("--version") << QStringList{"--version"} << "version";
         QTest::newRow("-v") << QStringList{"-v"} << "version";
         QTest::newRow("help beats the version") << QStringList{"--version", "--help"} << "help";
-        QTest::newRow("among the launch arguments") << QStringList{"Ann", "h", "true", "--version"} << "version";
+        QTest::newRow("among the launch arguments")
+            << QStringList{"Ann", "h", "true", "--version"} << "version";
         QTest::newRow("beside unknown words") << QStringList{"-x", "--help", "--what"} << "help";
         QTest::newRow("the value of --port") << QStringList{"--port", "--help"} << "";
         QTest::newRow("the value of --seed") << QStringList{"Ann", "--seed", "-v"} << "";
@@ -107,7 +108,8 @@ private slots:
         const auto info = launchInformation(args);
         QCOMPARE(info ? (info->contains(u"Usage: quadrino") ? "help" : "version") : "", answer);
         if (!info) return;
-        QVERIFY2(QRegularExpression(QStringLiteral("^quadrino [0-9]+\\.[0-9]+")).match(*info).hasMatch(), qPrintable(*info));
+        QVERIFY2(QRegularExpression(QStringLiteral("^quadrino [0-9]+\\.[0-9]+")).match(*info).hasMatch(),
+                 qPrintable(*info));
         // Help names every option decideLaunch takes.
         if (answer == u"help")
             for (const char* option : {"--port <N>", "--seed <N>", "--time-scale <F>", "--help", "--version"})

@@ -17,7 +17,8 @@ struct Run {
 // Runs a program of the build with no display of any kind, as on a server or over ssh.
 Run run(const QString& program, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("QUADRINO_BIN_DIR") + u'/' + program, arguments);
@@ -37,7 +38,7 @@ Run run(const QString& program, const QStringList& arguments) {
 
 class TestCommandLines : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void answersWithoutADisplay_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("option");
@@ -51,9 +52,11 @@ private slots:
         };
         for (const auto& [program, options] : programs) {
             for (const QString& o : help)
-                QTest::addRow("%s %s", program, qPrintable(o)) << QString::fromLatin1(program) << o << options;
+                QTest::addRow("%s %s", program, qPrintable(o))
+                    << QString::fromLatin1(program) << o << options;
             for (const QString& o : version)
-                QTest::addRow("%s %s", program, qPrintable(o)) << QString::fromLatin1(program) << o << QStringList{};
+                QTest::addRow("%s %s", program, qPrintable(o))
+                    << QString::fromLatin1(program) << o << QStringList{};
         }
     }
     void answersWithoutADisplay() {
@@ -66,10 +69,12 @@ private slots:
         const bool isHelp = option.startsWith(QStringLiteral("-h")) || option == u"--help";
         // The version is the package's; help shows it only where the program puts it first.
         if (!isHelp || program == u"quadrino") {
-            const QByteArray versionText(quadrino::kPackageVersion.data(), qsizetype(quadrino::kPackageVersion.size()));
+            const QByteArray versionText(quadrino::kPackageVersion.data(),
+                                         qsizetype(quadrino::kPackageVersion.size()));
             QVERIFY2(r.out.contains(program.toLatin1() + ' ' + versionText), r.out.constData());
         }
-        for (const QString& m : mentions) QVERIFY2(r.out.contains(m.toLatin1()), qPrintable(m));
+        for (const QString& m : mentions)
+            QVERIFY2(r.out.contains(m.toLatin1()), qPrintable(m));
     }
 
     void mistakesEndWithStatusTwo_data() {
@@ -82,9 +87,12 @@ private slots:
             << "quadrino-host" << QStringList{"--listen", "localhost"} << QByteArray("--listen wants");
         QTest::newRow("host: listen without its value")
             << "quadrino-host" << QStringList{"--listen"} << QByteArray("listen");
-        QTest::newRow("host: an unknown option") << "quadrino-host" << QStringList{"--colour"} << QByteArray("colour");
-        QTest::newRow("host: an argument") << "quadrino-host" << QStringList{"7772"} << QByteArray("unexpected");
-        QTest::newRow("sim: an unknown option") << "quadrino-sim" << QStringList{"--colour", "1"} << QByteArray();
+        QTest::newRow("host: an unknown option")
+            << "quadrino-host" << QStringList{"--colour"} << QByteArray("colour");
+        QTest::newRow("host: an argument")
+            << "quadrino-host" << QStringList{"7772"} << QByteArray("unexpected");
+        QTest::newRow("sim: an unknown option")
+            << "quadrino-sim" << QStringList{"--colour", "1"} << QByteArray();
     }
     void mistakesEndWithStatusTwo() {
         QFETCH(QString, program);
@@ -99,10 +107,12 @@ private slots:
         QProcess host;
         host.setProcessChannelMode(QProcess::SeparateChannels);
         host.start(qEnvironmentVariable("QUADRINO_BIN_DIR") + QStringLiteral("/quadrino-host"),
-                   {QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0")});
+                   {QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+                    QStringLiteral("0")});
         QVERIFY(host.waitForStarted(5000));
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += host.readAllStandardError(), err.contains("listening on 127.0.0.1 port ")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += host.readAllStandardError(), err.contains("listening on 127.0.0.1 port ")), 10000);
         host.terminate();
         QVERIFY(host.waitForFinished(10000));
         QCOMPARE(host.exitCode(), 0);

@@ -89,8 +89,8 @@ private slots:
     void recognisesTheJournalsStream() {
         QFETCH(QByteArray, variable);
         QFETCH(bool, journal);
-        QCOMPARE(quadrino::isJournalStream(std::string_view(variable.constData(), std::size_t(variable.size())), 2049,
-                                           123456),
+        QCOMPARE(quadrino::isJournalStream(
+                     std::string_view(variable.constData(), std::size_t(variable.size())), 2049, 123456),
                  journal);
     }
 
@@ -98,7 +98,8 @@ private slots:
         Pipe pipe, other;
         struct stat st {};
         QCOMPARE(::fstat(pipe.w, &st), 0);
-        const QByteArray identity = QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino));
+        const QByteArray identity =
+            QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino));
         const QByteArray saved = qgetenv("JOURNAL_STREAM");
         qputenv("JOURNAL_STREAM", identity);
         // Inherited by a program whose stderr went elsewhere, the variable does not apply.
@@ -117,8 +118,10 @@ private slots:
             log.write("details", LogPriority::Debug);
             QCOMPARE(pipe.drain(), QByteArray("<6>listening\n<3>cannot go on\n<7>details\n"));
         }
-        if (saved.isNull()) qunsetenv("JOURNAL_STREAM");
-        else qputenv("JOURNAL_STREAM", saved);
+        if (saved.isNull())
+            qunsetenv("JOURNAL_STREAM");
+        else
+            qputenv("JOURNAL_STREAM", saved);
     }
 
     void journalHearsOfDroppedLinesAsAWarning() {
@@ -126,7 +129,8 @@ private slots:
         StderrLog log(pipe.w, 8192);
         log.setJournal(true);
         const std::string line(99, 'x');
-        for (int i = 0; i < 200; ++i) log.write(line);
+        for (int i = 0; i < 200; ++i)
+            log.write(line);
         QVERIFY(log.dropped() > 0);
         QByteArray read;
         QTRY_VERIFY_WITH_TIMEOUT((read += pipe.drain(), read.contains("log lines dropped")), 5000);
