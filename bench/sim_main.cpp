@@ -17,10 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/computer_player.h"
-#include "rules/strong_player.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
+#include "package_version.h"
+#include "rules/computer_player.h"
+#include "rules/strong_player.h"
 
 using namespace quadrino;
 
@@ -59,6 +60,7 @@ void usage() {
               "                    [--pouncing 0|1] [--team 0|1] [--limit 0..10] [--bot-delay MS]\n"
               "                    [--levels L1,L2,L3,L4] [--rotate 0|1] [--tune NAME=V,...]\n"
               "       quadrino-sim --soak N [--seed N]\n"
+              "       quadrino-sim --help | --version\n"
               "Runs N complete games with computer players in all four seats on a virtual clock.\n"
               "--levels sets each seat's computer player (classic or strong); --rotate 1 plays N games\n"
               "for each of the four rotations of those levels through the seats. --tune sets weights of\n"
@@ -110,6 +112,11 @@ bool parse(int argc, char** argv, Config& c) {
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
         if (a == "--help" || a == "-h") { usage(); std::exit(0); }
+        if (a == "--version" || a == "-v") {
+            std::printf("quadrino-sim %.*s\n", static_cast<int>(kPackageVersion.size()),
+                        kPackageVersion.data());
+            std::exit(0);
+        }
         if (i + 1 >= argc) return false;
         if (a == "--levels") {
             if (!parseLevels(argv[++i], c)) return false;

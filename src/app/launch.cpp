@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/launch.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cmath>
+
+#include "package_version.h"
 
 namespace quadrino {
 
@@ -58,6 +62,71 @@ LaunchPlan decideLaunch(const QStringList& arguments) {
         plan.openLobbyLink = true;
     }
     return plan;
+}
+
+namespace {
+
+// The translation context of the texts below, which belong to no window.
+class Launch {
+    Q_DECLARE_TR_FUNCTIONS(Launch)
+};
+
+} // namespace
+
+std::optional<QString> launchInformation(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // "-hx" is a word, not -h and -x: a player's name may well start with a dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        Launch::tr("A dice race for up to four players over the network. Without "
+                   "arguments, a solo game against computer players on this machine."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  Launch::tr("Print this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     Launch::tr("Print the version and exit."));
+    // Declared with their values so that a value is never mistaken for --help or --version.
+    parser.addOptions({
+        help,
+        version,
+        {QStringLiteral("port"),
+         Launch::tr(
+             "Host or join on TCP port N instead of %1 (0 to 65535; when hosting, 0 picks a free one).")
+             .arg(kGamePort),
+         QStringLiteral("N")},
+        {QStringLiteral("time-scale"),
+         Launch::tr("Multiply the timers of the game this copy hosts by F (above 0, at most 100)."),
+         QStringLiteral("F")},
+        {QStringLiteral("seed"),
+         Launch::tr("Start the hosted game's dice from N (0 to 4294967295); without it the dice come from "
+                    "the system's random source."),
+         QStringLiteral("N")},
+    });
+    parser.addPositionalArgument(QStringLiteral("name"), Launch::tr("Your name at the table."),
+                                 QStringLiteral("[name"));
+    parser.addPositionalArgument(QStringLiteral("address"),
+                                 Launch::tr("The host's address (kept, not used, when hosting)."),
+                                 QStringLiteral("address"));
+    parser.addPositionalArgument(
+        QStringLiteral("flag"),
+        Launch::tr("true hosts the game; any other word joins the game at the address. "
+                   "With only a name, or a name and an address, the window waits "
+                   "without connecting."),
+        QStringLiteral("flag]"));
+
+    // Words it does not know are the game's arguments, not mistakes: only the two requests count.
+    parser.parse(QStringList{QStringLiteral("quadrino")} + arguments);
+    const QString programVersion =
+        QString::fromLatin1(kPackageVersion.data(), qsizetype(kPackageVersion.size()));
+    if (parser.isSet(help)) {
+        // Qt's usage line names the running executable, and none at all before there is an
+        // application object: the program's own name stands there instead.
+        QString text = parser.helpText();
+        text.remove(0, text.indexOf(u'\n') + 1);
+        return QStringLiteral("quadrino %1\n").arg(programVersion) +
+               Launch::tr("Usage: %1").arg(QStringLiteral("quadrino [options] [name address flag]\n")) + text;
+    }
+    if (parser.isSet(version)) return QStringLiteral("quadrino %1\n").arg(programVersion);
+    return std::nullopt;
 }
 
 } // namespace quadrino

@@ -34,4 +34,12 @@ struct LaunchPlan {
 // `arguments` excludes the program name.
 LaunchPlan decideLaunch(const QStringList& arguments);
 
+// What the command line asks to be told instead of starting the game: the help text for
+// -h/--help, "quadrino VERSION" for -v/--version (help when both are given); nullopt when
+// the game should start. Decided from the raw arguments, before any window system is
+// opened, so it works without a display. A word that only looks like one of them as the
+// value of --port, --seed or --time-scale is that option's value, as decideLaunch takes
+// it. `arguments` excludes the program name.
+std::optional<QString> launchInformation(const QStringList& arguments);
+
 } // namespace quadrino

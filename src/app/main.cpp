@@ -14,6 +14,15 @@
 #include "tally/tally_window.h"
 
 int main(int argc, char* argv[]) {
+    // Help and the version need no display, so they are answered before the window system
+    // is opened (which fails where there is none).
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto information = quadrino::launchInformation(rawArguments)) {
+        std::fputs(qPrintable(*information), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrino"));
 

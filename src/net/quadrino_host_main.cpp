@@ -30,8 +30,12 @@ bool parseNumber(const QString& text, qlonglong low, qlonglong high, qlonglong& 
     return ok && out >= low && out <= high;
 }
 
+// Set before the first message: whether standard error is the journal.
+bool toJournal = false;
+
 int fail(const QString& message) {
-    std::fprintf(stderr, "quadrino-host: %s\n", qPrintable(message));
+    std::fprintf(stderr, "%s%s\n", quadrino::linePrefix(toJournal, quadrino::LogPriority::Error).c_str(),
+                 qPrintable(message));
     return 2;
 }
 
@@ -43,11 +47,16 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(quadrino::kPackageVersion.data(),
                                                                 static_cast<qsizetype>(quadrino::kPackageVersion.size())));
 
+    toJournal = quadrino::writesToJournal(STDERR_FILENO);
+
     QCommandLineParser parser;
     parser.setApplicationDescription("Hosts a Quadrino game without a window. Computer players take the "
                                      "seats nobody holds; the first connection from the owner's address is "
                                      "the hosting user.");
-    parser.addHelpOption();
+    const QCommandLineOption helpOpt = parser.addHelpOption();
+    const QCommandLineOption versionOpt = parser.addVersionOption();
+    QCommandLineOption listenOpt(
+        "listen", "IPv4 or IPv6 address of this machine to listen on (default: every address).", "ADDRESS");
     QCommandLineOption portOpt("port", "TCP port to listen on (0 picks a free one).", "N", QString::number(quadrino::kGamePort));
     QCommandLineOption delayOpt("bot-delay", "Milliseconds between a computer player's steps.", "MS", "1000");
     QCommandLineOption seedOpt("seed",
@@ -70,8 +79,21 @@ int main(int argc, char** argv) {
                                      "Connections one address may hold at once, logged in or not; loopback and "
                                      "the owner's addresses are spared (0: no limit).",
                                      "N", QString::number(quadrino::AddressLimit::kDefaultPerAddress));
-    parser.addOptions({portOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
-    parser.process(app);
+    parser.addOptions(
+        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
+    // Parsed here rather than by process(), so that every mistake on the command line ends
+    // with the same status, 2, and help and the version go to standard output.
+    if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
+    // Only Qt's own handling can list Qt's options too.
+    if (parser.isSet("help-all")) parser.process(app);
+    if (parser.isSet(helpOpt)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(versionOpt)) {
+        std::printf("quadrino-host %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument: " + parser.positionalArguments().first());
 
@@ -82,6 +104,9 @@ int main(int argc, char** argv) {
         return fail("--turn-timeout wants seconds from 0 to 86400");
     if (!parseNumber(parser.value(perAddressOpt), 0, 9, perAddress))
         return fail("--per-address wants a number from 0 to 9");
+    QHostAddress listenAddress(QHostAddress::Any);
+    if (parser.isSet(listenOpt) && !listenAddress.setAddress(parser.value(listenOpt)))
+        return fail("--listen wants an IPv4 or IPv6 address, not \"" + parser.value(listenOpt) + "\"");
     QList<QHostAddress> owners;
     for (const QString& text : parser.values(ownerOpt)) {
         QHostAddress a;
@@ -118,15 +143,19 @@ int main(int argc, char** argv) {
     // quietly instead of raising SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     quadrino::StderrLog stderrLog;
+    stderrLog.setJournal(toJournal);
+    // What the host reports about its peers is its ordinary work, however hostile they are.
     options.logLine = [&stderrLog](std::string_view line) {
-        stderrLog.write("quadrino-host: " + std::string(line));
+        stderrLog.write(line, quadrino::LogPriority::Info);
     };
 
     quadrino::HostServer server(options);
     server.host().setBotLevels(*level);
-    if (!server.listen(static_cast<quint16>(port)))
-        return fail(QString("cannot listen on port %1: %2").arg(port).arg(server.errorString()));
-    stderrLog.write("quadrino-host: listening on port " + std::to_string(server.serverPort()) +
+    // Every address goes without saying; one chosen is named.
+    const QString on = listenAddress == QHostAddress::Any ? QString() : listenAddress.toString() + u' ';
+    if (!server.listen(static_cast<quint16>(port), listenAddress))
+        return fail(QString("cannot listen on %1port %2: %3").arg(on).arg(port).arg(server.errorString()));
+    stderrLog.write("listening on " + on.toStdString() + "port " + std::to_string(server.serverPort()) +
                     (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
                                   : std::string(" (dice from the system's random source)")));
 
@@ -135,7 +164,7 @@ int main(int argc, char** argv) {
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char c;
         [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
-        stderrLog.write("quadrino-host: closing every connection and exiting");
+        stderrLog.write("closing every connection and exiting");
         server.closeAll();
         app.quit();
     });

@@ -3,12 +3,46 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <charconv>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quadrino {
+
+namespace {
+
+// A whole unsigned decimal number and nothing else.
+bool readNumber(std::string_view text, std::uint64_t& out) {
+    if (text.empty()) return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+} // namespace
+
+bool isJournalStream(std::string_view journalStream, std::uint64_t device, std::uint64_t inode) {
+    const std::size_t colon = journalStream.find(':');
+    if (colon == std::string_view::npos) return false;
+    std::uint64_t d = 0, i = 0;
+    return readNumber(journalStream.substr(0, colon), d) && readNumber(journalStream.substr(colon + 1), i) &&
+           d == device && i == inode;
+}
+
+bool writesToJournal(int fd) {
+    const char* variable = std::getenv("JOURNAL_STREAM");
+    struct stat st {};
+    if (!variable || ::fstat(fd, &st) != 0) return false;
+    return isJournalStream(variable, static_cast<std::uint64_t>(st.st_dev),
+                           static_cast<std::uint64_t>(st.st_ino));
+}
+
+std::string linePrefix(bool journal, LogPriority priority) {
+    if (journal) return "<" + std::to_string(static_cast<int>(priority)) + ">";
+    return "quadrino-host: ";
+}
 
 StderrLog::StderrLog(int fd, std::size_t capacity, QObject* parent) : QObject(parent), capacity_(capacity) {
     struct stat st {};
@@ -17,6 +51,7 @@ StderrLog::StderrLog(int fd, std::size_t capacity, QObject* parent) : QObject(pa
         return;
     }
     fd_ = fd;
+    journal_ = writesToJournal(fd);
     if (S_ISSOCK(st.st_mode)) {
         // send() can be told not to wait without changing the descriptor for anyone else.
         socket_ = true;
@@ -54,12 +89,14 @@ long StderrLog::push(const char* data, std::size_t size) {
     }
 }
 
-void StderrLog::write(std::string_view line) {
+void StderrLog::write(std::string_view line, LogPriority priority) {
     if (dead_) return;
-    if (buffer_.size() + line.size() + 1 > capacity_) {
+    const std::string prefix = linePrefix(journal_, priority);
+    if (buffer_.size() + prefix.size() + line.size() + 1 > capacity_) {
         ++dropped_;
         return;
     }
+    buffer_ += prefix;
     buffer_.append(line);
     buffer_ += '\n';
     flush();
@@ -78,7 +115,8 @@ void StderrLog::flush() {
         if (n == 0) break;
         buffer_.erase(0, static_cast<std::size_t>(n));
         if (buffer_.empty() && dropped_ > 0) {
-            buffer_ = "quadrino-host: " + std::to_string(dropped_) + " log lines dropped: the log was not read in time\n";
+            buffer_ = linePrefix(journal_, LogPriority::Warning) + std::to_string(dropped_) +
+                      " log lines dropped: the log was not read in time\n";
             dropped_ = 0;
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The launch decision from the command line, and the one-copy-per-user guard.
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,38 @@ private slots:
         QTEST(int(plan.port), "port");
         QTEST(plan.timeScale, "timeScale");
         QTEST(plan.seed ? qint64(*plan.seed) : qint64(-1), "seed");
+    }
+
+    // Help and the version are answered before any window; every other command line is the
+    // game's, exactly as decideLaunch reads it.
+    void answersHelpAndVersion_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("answer"); // "help", "version" or "" to start the game
+
+        QTest::newRow("--help") << QStringList{"--help"} << "help";
+        QTest::newRow("--version") << QStringList{"--version"} << "version";
+        QTest::newRow("help beats the version") << QStringList{"--version", "--help"} << "help";
+        QTest::newRow("among the launch arguments")
+            << QStringList{"Ann", "h", "true", "--version"} << "version";
+        QTest::newRow("beside unknown words") << QStringList{"-x", "--help", "--what"} << "help";
+        QTest::newRow("the value of --port") << QStringList{"--port", "--help"} << "";
+        QTest::newRow("the value of --seed") << QStringList{"Ann", "--seed", "-v"} << "";
+        QTest::newRow("a name starting with -h") << QStringList{"-hx", "h", "true"} << "";
+        QTest::newRow("after the end of options") << QStringList{"--", "--help"} << "";
+        QTest::newRow("the three arguments") << QStringList{"Ann", "10.0.0.2", "true"} << "";
+    }
+    void answersHelpAndVersion() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, answer);
+        const auto info = launchInformation(args);
+        QCOMPARE(info ? (info->contains(u"Usage: quadrino") ? "help" : "version") : "", answer);
+        if (!info) return;
+        QVERIFY2(QRegularExpression(QStringLiteral("^quadrino [0-9]+\\.[0-9]+")).match(*info).hasMatch(),
+                 qPrintable(*info));
+        // Help names every option decideLaunch takes.
+        if (answer == u"help")
+            for (const char* option : {"--port <N>", "--seed <N>", "--time-scale <F>", "--help", "--version"})
+                QVERIFY2(info->contains(QLatin1String(option)), option);
     }
 
     void secondCopyRaisesTheFirst() {

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The headless host's log: never blocks, keeps a bounded backlog, says how much it dropped,
-// and outlives its reader.
+// outlives its reader, and marks each line's priority for the journal when it writes to one.
 #include <QtTest>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "net/stderr_log.h"
 
+using quadrino::LogPriority;
 using quadrino::StderrLog;
 
 namespace {
@@ -65,6 +67,57 @@ private slots:
         QCOMPARE(read.count('\n') - 1, 200 - int(dropped)); // every line kept arrives whole
         log.write("after");
         QTRY_VERIFY_WITH_TIMEOUT((read += pipe.drain(), read.endsWith("after\n")), 5000);
+    }
+
+    void recognisesTheJournalsStream_data() {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<bool>("journal");
+        // Stderr's identity in every row: device 2049, inode 123456.
+        QTest::newRow("the same stream") << QByteArray("2049:123456") << true;
+        QTest::newRow("another inode") << QByteArray("2049:123457") << false;
+        QTest::newRow("the two swapped") << QByteArray("123456:2049") << false;
+        QTest::newRow("unset or empty") << QByteArray("") << false;
+        QTest::newRow("no colon") << QByteArray("2049123456") << false;
+        QTest::newRow("a sign") << QByteArray("+2049:123456") << false;
+        QTest::newRow("trailing text") << QByteArray("2049:123456x") << false;
+        QTest::newRow("beyond 64 bits") << QByteArray("2049:18446744073709551617") << false;
+    }
+    void recognisesTheJournalsStream() {
+        QFETCH(QByteArray, variable);
+        QFETCH(bool, journal);
+        QCOMPARE(quadrino::isJournalStream(
+                     std::string_view(variable.constData(), std::size_t(variable.size())), 2049, 123456),
+                 journal);
+    }
+
+    void journalLinesCarryTheirPriority() {
+        Pipe pipe, other;
+        struct stat st {};
+        QCOMPARE(::fstat(pipe.w, &st), 0);
+        const QByteArray identity =
+            QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino));
+        const QByteArray saved = qgetenv("JOURNAL_STREAM");
+        qputenv("JOURNAL_STREAM", identity);
+        // Inherited by a program whose stderr went elsewhere, the variable does not apply.
+        QVERIFY(quadrino::writesToJournal(pipe.w));
+        QVERIFY(!quadrino::writesToJournal(other.w));
+        {
+            StderrLog plain(other.w, 8192);
+            plain.write("hello");
+            QCOMPARE(other.drain(), QByteArray("quadrino-host: hello\n"));
+        }
+        {
+            StderrLog log(pipe.w, 256);
+            QVERIFY(log.journal());
+            log.write("listening", LogPriority::Info);
+            log.write("cannot go on", LogPriority::Error);
+            log.write("details", LogPriority::Debug);
+            QCOMPARE(pipe.drain(), QByteArray("<6>listening\n<3>cannot go on\n<7>details\n"));
+        }
+        if (saved.isNull())
+            qunsetenv("JOURNAL_STREAM");
+        else
+            qputenv("JOURNAL_STREAM", saved);
     }
 
     void aReaderThatLeftEndsTheLog() {
