@@ -61,12 +61,9 @@ void TestPawnMotion::pawnsGlideThroughTheSquaresTheyPass_data() {
         QTest::newRow(name) << setup << change << ahead << home;
     };
     row("enters", {}, {encode(move(1, 1, 1, 5))}, {{1, 1}}, {});
-    row("along an arm", {encode(move(1, 4, 2, 5))}, {encode(move(1, 1, 2, 12))}, {{1, 2}}, {});
     row("round a corner", {encode(move(3, 4, 1, 14))}, {encode(move(3, 1, 1, 20))}, {{3, 1}}, {});
     row("into its home column", {encode(move(1, 4, 3, 2))}, {encode(move(1, 1, 3, 71))}, {{1, 3}}, {});
     row("onto its home square", {encode(move(2, 4, 4, 86))}, {encode(move(2, 1, 4, 99))}, {{2, 4}}, {});
-    row("beside its partner", {encode(move(1, 4, 1, 8)), encode(move(1, 4, 2, 5))}, {encode(move(1, 1, 2, 8))},
-        {{1, 2}}, {});
     row("captures", {encode(move(3, 4, 1, 10)), encode(move(1, 4, 1, 7))},
         {encode(move(1, 1, 1, 10)), encode(SendBack{1, 3, 1, 0})}, {{1, 1}}, {{3, 1}});
     row("penalised", {encode(move(4, 4, 2, 30))}, {encode(GotPenalty1{4, 2, 0})}, {}, {{4, 2}});
