@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/host.h"
 #include "host/virtual_port.h"
@@ -94,5 +95,25 @@ struct HostFixture {
         clearInbox();
     }
 };
+
+// Every message connection 1 received in one bot game that its hosting user, `name`, started
+// with `options` (the start request's fields after the name) and then only watched;
+// terminators removed.
+inline std::vector<std::string> watchedBotGame(std::uint32_t seed, const QString& options,
+                                               const QString& name = QStringLiteral("Ann")) {
+    HostFixture f(seed);
+    std::vector<std::string> got;
+    bool won = false;
+    f.port.setSink([&](int c, std::string_view m) {
+        if (c != 1) return;
+        got.emplace_back(m.substr(0, m.size() - 1));
+        won = won || m.starts_with("CMD_winner+");
+    });
+    f.join(name);
+    f.say(1, "CMD_startgame+" + name + "+" + options + "+~");
+    f.say(1, "CMD_justwatch+1+1~");
+    f.port.runUntil([&] { return won; }, 24LL * 3600 * 1000);
+    return got;
+}
 
 } // namespace quadrino::testing

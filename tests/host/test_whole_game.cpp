@@ -21,17 +21,8 @@ struct GameLog {
 };
 
 GameLog playGame(std::uint32_t seed, const QString& options) {
-    HostFixture f(seed);
-    GameLog log;
-    f.port.setSink([&](int c, std::string_view m) {
-        if (c != 1) return;
-        log.toSeat1.emplace_back(m.substr(0, m.size() - 1));
-        if (m.substr(0, 11) == "CMD_winner+") log.winner = m[11] - '0';
-    });
-    f.join("Watcher");
-    f.say(1, "CMD_startgame+Watcher+" + options + "+~");
-    f.say(1, "CMD_justwatch+1+1~");
-    f.port.runUntil([&] { return log.winner != 0; }, 24LL * 3600 * 1000);
+    GameLog log{watchedBotGame(seed, options, QStringLiteral("Watcher"))};
+    if (!log.toSeat1.empty() && log.toSeat1.back().starts_with("CMD_winner+")) log.winner = log.toSeat1.back()[11] - '0';
     return log;
 }
 

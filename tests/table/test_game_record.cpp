@@ -11,23 +11,6 @@ using namespace quadrino;
 
 namespace {
 
-// Every message the hosting user's client received in one bot game, terminators removed.
-std::vector<std::string> watchedGame(std::uint32_t seed, const QString& options) {
-    testing::HostFixture f(seed);
-    std::vector<std::string> got;
-    bool won = false;
-    f.port.setSink([&](int c, std::string_view m) {
-        if (c != 1) return;
-        got.emplace_back(m);
-        won = won || m.starts_with("CMD_winner+");
-    });
-    f.join("Ann");
-    f.say(1, "CMD_startgame+Ann+" + options + "+~");
-    f.say(1, "CMD_justwatch+1+1~");
-    f.port.runUntil([&] { return won; }, 24LL * 3600 * 1000);
-    return got;
-}
-
 bool has(const std::string& line, const std::string& part) { return line.find(part) != std::string::npos; }
 
 } // namespace
@@ -49,9 +32,9 @@ private slots:
         fixture::ModelTable t(1, "Ann", true);
         std::vector<std::string> expected; // the part of a log line each event must have
         int rolls = 0, captures = 0, moves = 0;
-        for (const std::string& message : watchedGame(seed, options)) {
+        for (const std::string& message : testing::watchedBotGame(seed, options)) {
             t.feed(message);
-            const CommandSplit split = splitCommand(std::string_view(message).substr(0, message.size() - 1));
+            const CommandSplit split = splitCommand(message);
             decodeAndHandle(ClientAnnouncements{}, split.word, split.rest,
                             Overloaded{
                                 [&](const HisDice& m) {
