@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <cstdio>
 
+#include "app/desktop_identity.h"
 #include "app/launch.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrino"));
+    quadrino::presentToDesktop();
 
     // Caught from the start: a SIGTERM that arrives while the window is still being built
     // waits for the event loop and then closes the window the ordinary way.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chat/chat_pane.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QPainter>
 #include <QScrollBar>
@@ -8,8 +9,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
-#include <QtGui/private/qtextdocument_p.h>
-#include <QtGui/private/qtextformat_p.h>
 
 #include "chat/free_text.h"
 
@@ -60,6 +59,7 @@ ChatPane::ChatPane(QWidget* parent) : QTextBrowser(parent), smileys_(plainFace) 
     applyPaneLook();
     opener_ = [](const QString& target) { return QDesktopServices::openUrl(QUrl(target, QUrl::StrictMode)); };
     connect(this, &QTextBrowser::anchorClicked, this, &ChatPane::openLink);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChatPane::showStyleColours);
     // Links answer the mouse only: a link taken by the keyboard (or left selected by a click)
     // wears a dotted focus frame that lingered over every later line.
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::TextSelectableByMouse);
@@ -84,7 +84,7 @@ QTextCharFormat ChatPane::styleFormat(int style) const {
         fmt.setForeground(toQColor(0x008000));
         fmt.setFontUnderline(true);
     } else {
-        fmt.setForeground(toQColor(colours_[static_cast<std::size_t>(style)].value_or(kBlack)));
+        // No colour here: it is drawn by showStyleColours, so a new colour needs no edit.
         fmt.setFontWeight(QFont::Bold);
     }
     return fmt;
@@ -106,31 +106,55 @@ int ChatPane::styleAt(int position) const {
 void ChatPane::recolour(int style, BgrColour colour) {
     auto& slot = colours_[static_cast<std::size_t>(style)];
     if (slot == colour) return;
-    const bool hadLines = slot.has_value();
-    const QTextCharFormat before = styleFormat(style);
     slot = colour;
-    if (!hadLines) return;
-    // Every text fragment of a style refers to one shared entry of the document's format table
-    // (the style's format is the same for all its lines), so changing that entry recolours all
-    // earlier lines of the style at once, at a cost that does not depend on the length of the
-    // chat. Qt has no public call for this; the table is reached through QTextDocumentPrivate.
-    QTextFormatCollection* table = QTextDocumentPrivate::get(document())->formatCollection();
-    if (!table->hasFormatCached(before)) return; // no line of the style since the pane was cleared
-    const int index = table->indexForFormat(before);
-    // A scratch table computes the entry exactly as the document would: the format resolved
-    // against the document's font, and the key under which later lines of the style find it.
-    auto entryFor = [table](const QTextFormat& format) {
-        QTextFormatCollection scratch;
-        scratch.setDefaultFont(table->defaultFont());
-        scratch.indexForFormat(format);
-        return std::pair{scratch.formats.constFirst(), scratch.hashes.constBegin().key()};
+    // The lines keep no colour of their own (see showStyleColours), so the new colour reaches
+    // every earlier line of the style without touching them.
+    showStyleColours();
+}
+
+void ChatPane::showStyleColours() {
+    // A style's colour is drawn over the lines in view only: a peer who changes colour with
+    // every line costs the few lines on screen, never a walk over the whole chat, and the
+    // document's format table holds one format per style whatever colours come and go.
+    QList<QTextEdit::ExtraSelection> shown;
+    QTextDocument* doc = document();
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    // Asking for the size lays out what is new (the rest is kept), so the blocks have places.
+    layout->documentSize();
+    const int top = verticalScrollBar()->value();
+    const int bottom = top + viewport()->height();
+    // The first block that ends below the top edge, and the first that starts below the bottom.
+    auto firstBlockWhere = [&](auto&& after) {
+        int low = 0, high = doc->blockCount();
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (after(layout->blockBoundingRect(doc->findBlockByNumber(mid)))) high = mid;
+            else low = mid + 1;
+        }
+        return low;
     };
-    const auto [oldEntry, oldKey] = entryFor(before);
-    const auto [newEntry, newKey] = entryFor(styleFormat(style));
-    table->hashes.remove(oldKey, index);
-    table->formats[index] = newEntry;
-    table->hashes.insert(newKey, index);
-    viewport()->update();
+    const int first = firstBlockWhere([top](const QRectF& r) { return r.bottom() > top; });
+    const int end = firstBlockWhere([bottom](const QRectF& r) { return r.top() >= bottom; });
+    for (QTextBlock b = doc->findBlockByNumber(first); b.isValid() && b.blockNumber() < end; b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment piece = it.fragment();
+            const QTextCharFormat fmt = piece.charFormat();
+            if (fmt.isAnchor() || fmt.isImageFormat() || !fmt.hasProperty(kStyleProperty)) continue;
+            const auto colour = styleColour(fmt.intProperty(kStyleProperty));
+            QTextEdit::ExtraSelection run;
+            run.cursor = QTextCursor(doc);
+            run.cursor.setPosition(piece.position());
+            run.cursor.setPosition(piece.position() + piece.length(), QTextCursor::KeepAnchor);
+            run.format.setForeground(toQColor(colour.value_or(kBlack)));
+            shown.push_back(run);
+        }
+    }
+    setExtraSelections(shown);
+}
+
+void ChatPane::resizeEvent(QResizeEvent* event) {
+    QTextBrowser::resizeEvent(event);
+    showStyleColours();
 }
 
 void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
@@ -189,6 +213,7 @@ void ChatPane::addlinetochat(const QString& text, BgrColour colour) {
     // between again.
     dropOldestLines();
     if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    showStyleColours();
 }
 
 void ChatPane::dropOldestLines() {
@@ -234,6 +259,7 @@ void ChatPane::applyTextSize() {
     QFont f = font();
     f.setPointSizeF(textSize_ * zoom_);
     setFont(f);
+    showStyleColours();
 }
 
 void ChatPane::clearChat() {
@@ -243,6 +269,7 @@ void ChatPane::clearChat() {
     links_.clear();
     lines_.clear();
     characters_ = 0;
+    showStyleColours();
 }
 
 QVariant ChatPane::loadResource(int type, const QUrl& name) {

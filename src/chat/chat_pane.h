@@ -66,9 +66,12 @@ signals:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void recolour(int style, BgrColour colour);
+    // Draws the lines in view in their style's colour (the pane's extra selections).
+    void showStyleColours();
     QTextCharFormat styleFormat(int style) const;
     void openLink(const QUrl& url);
     void applyPaneLook();

@@ -8,6 +8,7 @@
 
 #include "chat/chat_line.h"
 #include "chat/chat_pane.h"
+#include "shown_colour.h"
 
 using namespace quadrino;
 
@@ -106,11 +107,11 @@ private slots:
         QCOMPARE(doc->findBlockByNumber(0).text(), QStringLiteral(" Loading Solo Game..Please wait. "));
         QCOMPARE(doc->findBlockByNumber(1).text(), QStringLiteral("Ann chats:  hello "));
         const QTextCharFormat sys = formatAt(doc, 0, 3);
-        QCOMPARE(colourOf(sys), QColor(0, 0, 255));
+        QCOMPARE(shownColour(pane, 0, 3), QColor(0, 0, 255));
         QCOMPARE(sys.fontWeight(), int(QFont::Bold));
         QCOMPARE(pane.styleAt(doc->findBlockByNumber(0).position() + 3), 0);
         const QTextCharFormat chat = formatAt(doc, 1, 12);
-        QCOMPARE(colourOf(chat), QColor(0, 128, 0));
+        QCOMPARE(shownColour(pane, 1, 12), QColor(0, 128, 0));
         QCOMPARE(chat.fontWeight(), int(QFont::Bold));
         QCOMPARE(pane.styleAt(doc->findBlockByNumber(1).position() + 12), 7);
     }
@@ -120,14 +121,27 @@ private slots:
         pane.addlinetochat(QStringLiteral("3+Bob chats: one"), 0x008000);
         pane.addlinetochat(QStringLiteral("4+Cy chats: two"), 0x008000);
         pane.addlinetochat(QStringLiteral("3+Bob chats: three"), 0x800000);
-        QTextDocument* doc = pane.document();
-        QCOMPARE(colourOf(formatAt(doc, 0, 2)), QColor(0, 0, 128)); // Bob's first line now navy
-        QCOMPARE(colourOf(formatAt(doc, 0, 13)), QColor(0, 0, 128));
-        QCOMPARE(colourOf(formatAt(doc, 1, 2)), QColor(0, 128, 0)); // Cy keeps green
-        QCOMPARE(colourOf(formatAt(doc, 2, 2)), QColor(0, 0, 128));
+        QCOMPARE(shownColour(pane, 0, 2), QColor(0, 0, 128)); // Bob's first line now navy
+        QCOMPARE(shownColour(pane, 0, 13), QColor(0, 0, 128));
+        QCOMPARE(shownColour(pane, 1, 2), QColor(0, 128, 0)); // Cy keeps green
+        QCOMPARE(shownColour(pane, 2, 2), QColor(0, 0, 128));
         QCOMPARE(pane.styleColour(8), std::optional<BgrColour>(0x800000));
         QCOMPARE(pane.styleColour(9), std::optional<BgrColour>(0x008000));
         QCOMPARE(pane.styleColour(10), std::nullopt);
+    }
+
+    // What reaches the screen: the earlier line is drawn in the new colour, none in the old.
+    void earlierLinesAreDrawnInTheNewColour() {
+        ChatPane pane;
+        pane.resize(300, 80);
+        pane.addlinetochat(QStringLiteral("3+Bob chats: WWWWW"), 0x008000);
+        pane.addlinetochat(QStringLiteral("3+Bob chats: MMMMM"), 0x800000);
+        const QImage shot = pane.viewport()->grab().toImage();
+        QHash<QRgb, int> pixels;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) ++pixels[shot.pixel(x, y) & 0xFFFFFFu];
+        QVERIFY(pixels.value(qRgb(0, 0, 128) & 0xFFFFFFu) > 20);
+        QCOMPARE(pixels.value(qRgb(0, 128, 0) & 0xFFFFFFu), 0);
     }
 
     void refusedLinesLeaveThePaneAlone() {
@@ -181,6 +195,9 @@ private slots:
         const QTextCharFormat f = formatAt(pane.document(), 0, 8);
         QVERIFY(f.isAnchor());
         QCOMPARE(colourOf(f), QColor(0, 128, 0));
+        pane.addlinetochat(QStringLiteral("1+A: later"), 0x800000); // recolours the line, not its links
+        QCOMPARE(shownColour(pane, 0, 8), QColor(0, 128, 0));
+        QCOMPARE(shownColour(pane, 0, 1), QColor(0, 0, 128));
         QVERIFY(f.fontUnderline());
     }
 
