@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/client_session.h"
 
+#include <QCoreApplication>
+
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
@@ -17,11 +19,11 @@ constexpr int kLoginTimeoutMs = 10000;
 QString failureInWords(QAbstractSocket::SocketError error, const QString& detail) {
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("the connection was refused; no game is hosted there");
+        return QCoreApplication::translate("quadrino::ClientSession", "the connection was refused; no game is hosted there");
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("no computer has that name or address");
+        return QCoreApplication::translate("quadrino::ClientSession", "no computer has that name or address");
     case QAbstractSocket::NetworkError:
-        return QStringLiteral("the address cannot be reached (%1)").arg(detail);
+        return QCoreApplication::translate("quadrino::ClientSession", "the address cannot be reached (%1)").arg(detail);
     default:
         return detail;
     }
@@ -35,7 +37,7 @@ ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
     connect(&connection_, &ClientConnection::overflowed, this, [this] {
         // Said before the close that follows, so a window that goes with the connection
         // still tells why.
-        lastNotice_ = QStringLiteral("The host sent more than this client can take; the connection was closed.");
+        lastNotice_ = tr("The host sent more than this client can take; the connection was closed.");
         notice(QStringLiteral("0+") + lastNotice_);
     });
     connect(&connection_, &ClientConnection::closed, this, [this] {
@@ -51,7 +53,7 @@ ClientSession::ClientSession(std::uint32_t diceSeed, QObject* parent)
     loginTimer_.setSingleShot(true);
     loginTimer_.setInterval(kLoginTimeoutMs);
     connect(&loginTimer_, &QTimer::timeout, this, [this] {
-        giveUp(QStringLiteral("the host did not answer within %1 seconds").arg(loginTimer_.interval() / 1000.0), true);
+        giveUp(tr("the host did not answer within %1 seconds").arg(loginTimer_.interval() / 1000.0), true);
     });
 }
 
@@ -162,11 +164,11 @@ void ClientSession::onMessage(const std::string& entry) {
             [](const Malformed&) {},
             [&](const SendLoginInfo& m) { sendlogininfo(m.connection); },
             [&](const HaveWrongVersion& m) {
-                notice(QStringLiteral("0+") + fromWire(m.name) + QStringLiteral(" has a different version of the game then you."));
+                notice(QStringLiteral("0+") + tr("%1 has a different version of the game then you.").arg(fromWire(m.name)));
             },
-            [&](const WrongVersion&) { notice(QStringLiteral("0+You have a differnt version of the game then the host.")); },
+            [&](const WrongVersion&) { notice(QStringLiteral("0+") + tr("You have a differnt version of the game then the host.")); },
             [&](const Full&) {
-                emit messageBoxWanted(QStringLiteral("Game is full"));
+                emit messageBoxWanted(tr("Game is full"));
                 emit gameFull();
             },
             [&](const ChatMessage& m) {

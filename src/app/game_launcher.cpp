@@ -50,10 +50,10 @@ void GameLauncher::processparams(const LaunchPlan& plan) {
     session_.setHosting(false);
     emit startAllowedChanged(false);
     if (plan.mode == LaunchMode::Solo) {
-        say(QStringLiteral("Loading Solo Game..Please wait."));
+        say(tr("Loading Solo Game..Please wait."));
         emit soloStarted();
     } else {
-        say(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        say(tr("Loading Multi-player Game.. Please Wait."));
     }
     if (plan.mode == LaunchMode::Idle) return;
     session_.setMyName(blankControlCharacters(plan.myname));
@@ -91,7 +91,7 @@ void GameLauncher::hostpress() {
     session_.setHosting(true);
     ownClientPort_ = session_.connectToOwnHost(port);
     if (ownClientPort_ == 0) {
-        say(QStringLiteral("Unable to connect to your own game on this machine."));
+        say(tr("Unable to connect to your own game on this machine."));
         leaveGame();
         return;
     }
@@ -108,18 +108,18 @@ void GameLauncher::cannotHost() {
     session_.setHosting(false);
     emit startAllowedChanged(false);
     if (!taken) {
-        say(QStringLiteral("Unable to host a game on port %1: %2. Host again from the File menu.").arg(port).arg(detail));
+        say(tr("Unable to host a game on port %1: %2. Host again from the File menu.").arg(port).arg(detail));
         return;
     }
-    say(QStringLiteral("Cannot host a game here because port %1 is in use on this machine.").arg(port));
+    say(tr("Cannot host a game here because port %1 is in use on this machine.").arg(port));
     takenPort_ = port;
     freePort_ = freePortAfter(port);
-    emit portTaken(QStringLiteral("Port %1 is in use on this machine, perhaps by another game of Quadrino.\n\n"
+    emit portTaken(tr("Port %1 is in use on this machine, perhaps by another game of Quadrino.\n\n"
                                   "You can host on another port, join the game on port %1, or stay idle and choose "
                                   "later from the File menu.")
                        .arg(port),
-                   {freePort_ ? QStringLiteral("Host on Port %1").arg(freePort_) : QStringLiteral("Host on Another Port..."),
-                    QStringLiteral("Join the Game There"), QStringLiteral("Stay Idle")});
+                   {freePort_ ? tr("Host on Port %1").arg(freePort_) : tr("Host on Another Port..."),
+                    tr("Join the Game There"), tr("Stay Idle")});
 }
 
 bool GameLauncher::takeWayOn(int chosen) {
@@ -127,7 +127,7 @@ bool GameLauncher::takeWayOn(int chosen) {
     if (chosen == 0 && !freePort_) return false;
     if (chosen == 0) hostNetworkGame(name, freePort_);
     else if (chosen == 1) joinNetworkGame(name, QStringLiteral("127.0.0.1"), takenPort_);
-    else say(QStringLiteral("Not hosting. Host or join a game from the File menu."));
+    else say(tr("Not hosting. Host or join a game from the File menu."));
     return true;
 }
 
@@ -143,8 +143,8 @@ std::optional<QString> GameLauncher::leaveQuestion() {
     if (!host_ && !session_.connection().isConnected()) return std::nullopt;
     const int seat = session_.identity().myseat;
     const bool seated = session_.identity().loggedin && seat >= 1 && seat <= kSeatCount;
-    if (host_) return QStringLiteral("You are hosting a game in progress; leaving ends it for every player. Leave the game?");
-    if (seated) return QStringLiteral("A game is in progress. Leave the game?");
+    if (host_) return tr("You are hosting a game in progress; leaving ends it for every player. Leave the game?");
+    if (seated) return tr("A game is in progress. Leave the game?");
     return std::nullopt;
 }
 
@@ -166,7 +166,7 @@ void GameLauncher::hostNetworkGame(const QString& typed, quint16 port) {
     leaveGame();
     fromMenu_ = true;
     hostPort_ = port;
-    say(QStringLiteral("Hosting a network game as %1.. Please Wait.").arg(name));
+    say(tr("Hosting a network game as %1.. Please Wait.").arg(name));
     plan_.mode = LaunchMode::Host;
     plan_.myname = name;
     plan_.hostaddress = QStringLiteral("127.0.0.1");
@@ -185,7 +185,7 @@ void GameLauncher::joinNetworkGame(const QString& typed, const QString& typedAdd
     store_.save();
     leaveGame();
     fromMenu_ = true;
-    say(QStringLiteral("Joining the game at %1 port %2.. Please Wait.").arg(address).arg(port));
+    say(tr("Joining the game at %1 port %2.. Please Wait.").arg(address).arg(port));
     plan_.mode = LaunchMode::Join;
     plan_.myname = name;
     plan_.hostaddress = address;
@@ -201,7 +201,7 @@ void GameLauncher::onConnectionClosed() {
         emit launchedGameEnded(session_.lastNotice());
         return;
     }
-    say(QStringLiteral("The connection to the game has closed. Host or join a game from the File menu to play again."));
+    say(tr("The connection to the game has closed. Host or join a game from the File menu to play again."));
     // Out of the connection's own signal before it is torn down.
     QMetaObject::invokeMethod(this, &GameLauncher::leaveGame, Qt::QueuedConnection);
 }
@@ -211,15 +211,15 @@ void GameLauncher::onGameFull() {
         emit launchedGameEnded(QString());
         return;
     }
-    say(QStringLiteral("Unable to join %1: every seat of that game is taken.").arg(hostaddress_));
+    say(tr("Unable to join %1: every seat of that game is taken.").arg(hostaddress_));
     // Left now, so the close that follows the refusal is not reported as well.
     leaveGame();
 }
 
 void GameLauncher::onConnectFailed(const QString& reason) {
-    const QString where = session_.identity().amhost ? QStringLiteral("your own game")
-                                                     : QStringLiteral("%1 port %2").arg(hostaddress_).arg(joinPort_);
-    say(QStringLiteral("Unable to join %1: %2. Check the address and port, then try again from the File menu.").arg(where, reason));
+    const QString where = session_.identity().amhost ? tr("your own game")
+                                                     : tr("%1 port %2").arg(hostaddress_).arg(joinPort_);
+    say(tr("Unable to join %1: %2. Check the address and port, then try again from the File menu.").arg(where, reason));
     emit startAllowedChanged(false);
 }
 

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "app/translations.h"
 #include "chat/qt_sound_player.h"
 #include "settings/settings_location.h"
 #include "tally/tally_window.h"
@@ -19,14 +20,18 @@ int main(int argc, char* argv[]) {
     // is opened (which fails where there is none).
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto information = quadrino::launchInformation(rawArguments)) {
-        std::fputs(qPrintable(*information), stdout);
+    if (quadrino::launchInformation(rawArguments)) {
+        // Asked again with an application object, so that the answer is in the user's language.
+        QCoreApplication console(argc, argv);
+        quadrino::installTranslations(console, QLocale::system());
+        std::fputs(qPrintable(*quadrino::launchInformation(rawArguments)), stdout);
         return 0;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quadrino"));
     quadrino::presentToDesktop();
+    quadrino::installTranslations(app, QLocale::system());
 
     // Caught from the start: a SIGTERM that arrives while the window is still being built
     // waits for the event loop and then closes the window the ordinary way.

@@ -34,62 +34,62 @@ constexpr MenuRow radio(const char* name, const char* group, const char* caption
 constexpr MenuRow separator(const char* parent) { return {K::Separator, "", parent}; }
 
 const MenuRow kRows[] = {
-    menu("File1", "", "&File"),
-    entry("StartGame1", "File1", "&Start Game", &W::onStartGameChosen, "Ctrl+N", false, MenuNeeds::HostingUser),
+    menu("File1", "", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&File")),
+    entry("StartGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Start Game"), &W::onStartGameChosen, "Ctrl+N", false, MenuNeeds::HostingUser),
     separator("File1"),
-    entry("HostNetworkGame1", "File1", "&Host Network Game...", &W::onHostNetworkGameChosen),
-    entry("JoinNetworkGame1", "File1", "&Join Network Game...", &W::onJoinNetworkGameChosen),
+    entry("HostNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Host Network Game..."), &W::onHostNetworkGameChosen),
+    entry("JoinNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Join Network Game..."), &W::onJoinNetworkGameChosen),
     separator("File1"),
     entry("SaveGameLog1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Save Game &Log..."), &W::onSaveGameLogChosen),
     separator("File1"),
-    entry("Exit1", "File1", "E&xit", &W::onExitChosen),
+    entry("Exit1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "E&xit"), &W::onExitChosen),
 
-    menu("Options1", "", "&Options"),
-    check("PlaySounds1", "Options1", "Play &Sounds", &P::playsounds),
-    check("PlayChatterSounds1", "Options1", "Play C&hatter Sounds", &P::chattersounds),
-    menu("TurnSound1", "Options1", "&Turn Sound"),
-    radio("Classic1", "TurnSound1", "&Classic", 0, &P::turnsound),
-    radio("New1", "TurnSound1", "&New", Preferences::kTurnSoundNew, &P::turnsound),
-    menu("BotSpeed1", "Options1", "&Bot Speed", MenuNeeds::HostHere),
-    radio("Slow1", "BotSpeed1", "&Slow", 1500, &P::botspeed),
-    radio("Normal1", "BotSpeed1", "&Normal", 1000, &P::botspeed),
-    radio("Fast1", "BotSpeed1", "&Fast", 500, &P::botspeed),
-    menu("BotLevel1", "Options1", "Bot L&evel", MenuNeeds::HostHere),
-    radio("BotClassic1", "BotLevel1", "&Classic", Preferences::kBotClassic, &P::botlevel),
-    radio("BotStrong1", "BotLevel1", "&Strong", Preferences::kBotStrong, &P::botlevel),
+    menu("Options1", "", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Options")),
+    check("PlaySounds1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Play &Sounds"), &P::playsounds),
+    check("PlayChatterSounds1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Play C&hatter Sounds"), &P::chattersounds),
+    menu("TurnSound1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Turn Sound")),
+    radio("Classic1", "TurnSound1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Classic"), 0, &P::turnsound),
+    radio("New1", "TurnSound1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&New"), Preferences::kTurnSoundNew, &P::turnsound),
+    menu("BotSpeed1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Bot Speed"), MenuNeeds::HostHere),
+    radio("Slow1", "BotSpeed1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Slow"), 1500, &P::botspeed),
+    radio("Normal1", "BotSpeed1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Normal"), 1000, &P::botspeed),
+    radio("Fast1", "BotSpeed1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Fast"), 500, &P::botspeed),
+    menu("BotLevel1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Bot L&evel"), MenuNeeds::HostHere),
+    radio("BotClassic1", "BotLevel1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Classic"), Preferences::kBotClassic, &P::botlevel),
+    radio("BotStrong1", "BotLevel1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Strong"), Preferences::kBotStrong, &P::botlevel),
     separator("Options1"),
-    entry("TextColor1", "Options1", "Text &Color", &W::onTextColorChosen),
-    menu("TextSize1", "Options1", "Text Si&ze"),
+    entry("TextColor1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Text &Color"), &W::onTextColorChosen),
+    menu("TextSize1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Text Si&ze")),
     radio("N8", "TextSize1", "&8", 8, &P::textsize),
     radio("N10", "TextSize1", "1&0", 10, &P::textsize),
     radio("N12", "TextSize1", "1&2", 12, &P::textsize),
     radio("N14", "TextSize1", "1&4", 14, &P::textsize),
-    entry("ScrollChatOff2", "Options1", "Scroll Chat O&ff", &W::onScrollChatOffToggled, "Ctrl+S", true),
-    entry("ClearMainChat1", "Options1", "C&lear Main Chat", &W::onClearChatChosen),
-    entry("ResetScreenLocation1", "Options1", "&Reset Screen Location", &W::onResetScreenLocation),
+    entry("ScrollChatOff2", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Scroll Chat O&ff"), &W::onScrollChatOffToggled, "Ctrl+S", true),
+    entry("ClearMainChat1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "C&lear Main Chat"), &W::onClearChatChosen),
+    entry("ResetScreenLocation1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Reset Screen Location"), &W::onResetScreenLocation),
     separator("Options1"),
-    entry("JustWatch1", "Options1", "&Just Watch", &W::onJustWatchChosen, "", true),
+    entry("JustWatch1", "Options1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Just Watch"), &W::onJustWatchChosen, "", true),
 
-    menu("View1", "", "&View"),
-    entry("ViewTally1", "View1", "View &Tally", &W::onViewTallyChosen),
-    entry("SpyList1", "View1", "S&py List", &W::showSpyList),
-    entry("PrhaseList1", "View1", "P&hrase List", &W::showPhraseList),
+    menu("View1", "", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&View")),
+    entry("ViewTally1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "View &Tally"), &W::onViewTallyChosen),
+    entry("SpyList1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "S&py List"), &W::showSpyList),
+    entry("PrhaseList1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "P&hrase List"), &W::showPhraseList),
     check("GameLog1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Game Log"), &P::showgamelog),
     check("Animations1", "View1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Animations"), &P::animations),
 
-    menu("Help1", "", "&Help"),
-    entry("Help2", "Help1", "&Content", &W::onHelpChosen, "F1"),
+    menu("Help1", "", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Help")),
+    entry("Help2", "Help1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Content"), &W::onHelpChosen, "F1"),
     separator("Help1"),
-    entry("About1", "Help1", "&About", &W::onAboutChosen),
+    entry("About1", "Help1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&About"), &W::onAboutChosen),
 
     // The chat pane's own menu; its "Scroll Chat Off" and "Clear Main Chat" are the main
     // menu's, sharing handler and state.
     {K::Popup, "popup_mainchat"},
-    entry("SelectAll1", "popup_mainchat", "Select &All", &W::onSelectAllChosen),
-    entry("Copy1", "popup_mainchat", "&Copy", &W::onCopyChosen, "Ctrl+C"),
-    entry("ClearMainChat2", "popup_mainchat", "C&lear Main Chat", &W::onClearChatChosen),
+    entry("SelectAll1", "popup_mainchat", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Select &All"), &W::onSelectAllChosen),
+    entry("Copy1", "popup_mainchat", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Copy"), &W::onCopyChosen, "Ctrl+C"),
+    entry("ClearMainChat2", "popup_mainchat", QT_TRANSLATE_NOOP("quadrino::MainMenu", "C&lear Main Chat"), &W::onClearChatChosen),
     separator("popup_mainchat"),
-    entry("ScrollChatOff1", "popup_mainchat", "Scroll Chat O&ff", &W::onScrollChatOffToggled, "Ctrl+S", true),
+    entry("ScrollChatOff1", "popup_mainchat", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Scroll Chat O&ff"), &W::onScrollChatOffToggled, "Ctrl+S", true),
 };
 
 } // namespace
@@ -101,7 +101,6 @@ void buildMenus(MainWindow& window, QMenuBar* bar) {
     std::map<std::string, QActionGroup*, std::less<>> groups;
     for (const MenuRow& row : kRows) {
         QMenu* parent = *row.parent ? menus.at(row.parent) : nullptr;
-        // Captions marked for translation are looked up; the others read as written.
         const QString caption = QCoreApplication::translate("quadrino::MainMenu", row.caption);
         QAction* action = nullptr;
         switch (row.kind) {

@@ -111,7 +111,7 @@ void MainWindow::connectParts() {
     chat_->setSpeaker([this] { return identity().loggedin ? identity().myseat : 0; },
                       [this](int seat) { return QString::fromStdString(session().table().seatName(seat)); });
     connect(&chat_->sender(), &ChatSender::sendRequested, s, &ClientSession::send);
-    connect(chat_->mainchat, &ChatPane::linkFailed, this, [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
+    connect(chat_->mainchat, &ChatPane::linkFailed, this, [this] { showMessage(tr("Cannot open Webpage")); });
     chat_->setPaneMenu(findChild<QMenu*>(QStringLiteral("popup_mainchat")));
 
     // The game options dialog's boxes are the options' state; the file keeps what they show.
@@ -150,7 +150,7 @@ void MainWindow::updateHostOnlyEntries(bool hostHere) {
         QAction* entry = action(row.name);
         entry->setEnabled(hostHere);
         entry->setToolTip(hostHere ? QString(entry->text()).remove(u'&')
-                                   : QStringLiteral("Only the copy that hosts the game runs its computer players."));
+                                   : tr("Only the copy that hosts the game runs its computer players."));
     }
 }
 

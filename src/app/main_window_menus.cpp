@@ -31,7 +31,7 @@ void MainWindow::onMenuEntry(const MenuRow& row) {
 void MainWindow::onStartGameChosen() {
     // A slip in the menu must not throw away a game under way.
     if (session().table().state().gameRunning && questionBox_ &&
-        !questionBox_(QStringLiteral("A game is in progress. Start a new game?")))
+        !questionBox_(tr("A game is in progress. Start a new game?")))
         return;
     panel_->onStartClicked();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/network_addresses.h"
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 #include <QStringList>
 #include <QTcpServer>
@@ -48,15 +49,19 @@ QList<QHostAddress> joinableAddresses() {
     return found;
 }
 
+// The notice is shown by this copy only, never sent: it is in the user's language.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(NetworkAddresses)
+};
+
 QString joinAddressesNotice(const QList<QHostAddress>& addresses, quint16 port) {
     QStringList where;
     for (const QHostAddress& ip : addresses)
-        if (!ip.isNull() && !ip.isLoopback()) where << QStringLiteral("%1 port %2").arg(ip.toString()).arg(port);
-    QString text = where.isEmpty()
-        ? QStringLiteral("0+This computer has no network address but its own, so only it can join for now (port %1).")
-              .arg(port)
-        : QStringLiteral("0+Others can join this game at: %1.").arg(where.join(QStringLiteral(", ")));
-    text += QStringLiteral(" A firewall on this computer must let in TCP port %1.").arg(port);
+        if (!ip.isNull() && !ip.isLoopback()) where << Words::tr("%1 port %2").arg(ip.toString()).arg(port);
+    QString text = QStringLiteral("0+");
+    text += where.isEmpty() ? Words::tr("This computer has no network address but its own, so only it can join for now (port %1).").arg(port)
+                            : Words::tr("Others can join this game at: %1.").arg(where.join(QStringLiteral(", ")));
+    text += Words::tr(" A firewall on this computer must let in TCP port %1.").arg(port);
     return text;
 }
 

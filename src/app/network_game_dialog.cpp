@@ -16,30 +16,30 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent)
       address_(kind == Kind::Join ? new QLineEdit(this) : nullptr), port_(new QSpinBox(this)) {
     const bool host = kind == Kind::Host;
     setObjectName(host ? QStringLiteral("hostgame") : QStringLiteral("joingame"));
-    setWindowTitle(host ? QStringLiteral("Quadrino - Host Network Game") : QStringLiteral("Quadrino - Join Network Game"));
+    setWindowTitle(host ? tr("Quadrino - Host Network Game") : tr("Quadrino - Join Network Game"));
 
     auto* form = new QFormLayout(this);
     name_->setObjectName(QStringLiteral("edit_name"));
     name_->setMaxLength(kMaxNameLength);
-    form->addRow(QStringLiteral("Your name:"), name_);
+    form->addRow(tr("Your name:"), name_);
     connect(name_, &QLineEdit::textChanged, this, &NetworkGameDialog::updateOk);
     if (address_) {
         address_->setObjectName(QStringLiteral("edit_address"));
-        address_->setPlaceholderText(QStringLiteral("name or IP address of the hosting computer"));
-        form->addRow(QStringLiteral("Host address:"), address_);
+        address_->setPlaceholderText(tr("name or IP address of the hosting computer"));
+        form->addRow(tr("Host address:"), address_);
         connect(address_, &QLineEdit::textChanged, this, &NetworkGameDialog::updateOk);
     }
     port_->setObjectName(QStringLiteral("edit_port"));
     // Hosting on 0 lets the system choose; the chat then names the port it chose.
     port_->setRange(host ? 0 : 1, 65535);
-    if (host) port_->setSpecialValueText(QStringLiteral("any free port"));
+    if (host) port_->setSpecialValueText(tr("any free port"));
     port_->setValue(kGamePort);
-    form->addRow(QStringLiteral("Port:"), port_);
+    form->addRow(tr("Port:"), port_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName(QStringLiteral("button_ok"));
-    ok_->setText(host ? QStringLiteral("Host") : QStringLiteral("Join"));
+    ok_->setText(host ? tr("Host") : tr("Join"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (ok_->isEnabled()) accept();

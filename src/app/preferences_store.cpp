@@ -68,7 +68,7 @@ void PreferencesStore::tallySaved(bool ok, const QString& path) {
     }
     // A location that cannot be written has been reported already.
     if (!mayWrite()) return;
-    const QString text = QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path);
+    const QString text = tr("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     if (closing_) {
         reportFailure(text);
     } else if (!tallyFailureShown_) {
