@@ -6,6 +6,7 @@
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
 #include "protocol/wire.h"
+#include "table/ui_text_qt.h"
 
 namespace quadrino {
 
@@ -140,13 +141,17 @@ table::Outcome ClientSession::apply(table::Outcome out) {
     for (const std::string& request : out.requests) send(request);
     if (!out.logged.empty()) emit gameLogged(out.logged);
     if (out.changed) emit tableChanged();
-    for (const std::string& line : out.chat) notice(fromUtf8(line));
+    // The table's own lines are shown in the user's language; they never leave this client.
+    if (out.chatWords.size() == out.chat.size())
+        for (const table::UiText& line : out.chatWords) notice(QStringLiteral("0+") + table::translated(line));
+    else
+        for (const std::string& line : out.chat) notice(fromUtf8(line));
     if (out.reloadSettings) emit ownArrival();
     for (const std::string& sound : out.sounds) emit soundRequested(fromUtf8(sound));
     if (out.justWatch) emit justWatchChanged(*out.justWatch);
     if (out.tally) emit gameWon(fromUtf8(*out.tally));
     if (out.openGameOptions) emit gameOptionsWanted();
-    if (!out.messageBox.empty()) emit messageBoxWanted(fromUtf8(out.messageBox));
+    if (!out.messageBox.empty()) emit messageBoxWanted(QCoreApplication::translate("quadrino::table::TableModel", out.messageBox.c_str()));
     return out;
 }
 

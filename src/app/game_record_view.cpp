@@ -23,6 +23,7 @@
 
 #include "app/client_session.h"
 #include "table/table_access.h"
+#include "table/ui_text_qt.h"
 
 namespace quadrino {
 
@@ -56,7 +57,7 @@ QString GameRecordView::lineText(const table::LogLine& line) {
             const auto at = static_cast<std::size_t>(text[i + 1].unicode() - u'1');
             if (at < line.args.size()) {
                 const table::LogArg& arg = line.args[at];
-                out += arg.word ? word(arg.text) : QString::fromStdString(arg.text);
+                out += arg.word ? table::translated(arg.words) : QString::fromStdString(arg.text);
             }
             ++i;
         } else {
@@ -196,7 +197,7 @@ void GameRecordView::showSummary() {
         return;
     }
     if (summary_->isVisible()) return;
-    title_->setText(QString::fromStdString(state.status));
+    title_->setText(table::translated(state.statusWords));
     const auto places = table::standings(state);
     const auto& figures = session_.table().record().figures();
     table_->setRowCount(int(places.size()));

@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <QtMath>
 
 #include <cmath>
@@ -137,7 +138,14 @@ void outlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
                   const QColor& fill, const QColor& outline, qreal outlineWidth) {
     QPainterPath path;
     path.addText(0, 0, font, text);
-    const QRectF b = path.boundingRect();
+    QRectF b = path.boundingRect();
+    // A caption longer than its box (a longer word in another language) is set narrower
+    // rather than spilling over the button's edge.
+    const qreal room = box.width() - outlineWidth;
+    if (room > 0 && b.width() > room) {
+        path = QTransform::fromScale(room / b.width(), 1.0).map(path);
+        b = path.boundingRect();
+    }
     const QFontMetricsF fm(font);
     // Centre on the letters' cap height rather than their ink, so texts with and without
     // descenders sit on the same line.

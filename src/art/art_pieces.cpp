@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces and buttons placed on the board: pawns, dice, tokens, badges and marks.
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -199,7 +200,7 @@ QPixmap winnerBadge(int seat) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 244, 190), 1));
         p.drawRoundedRect(banner.adjusted(3.5, 3.5, -3.5, -3.5), 8, 8);
-        outlinedText(p, banner.adjusted(0, 6, 0, 0), QStringLiteral("WINNER!"), gameFont(22), QColor(255, 255, 255),
+        outlinedText(p, banner.adjusted(0, 6, 0, 0), QCoreApplication::translate("quadrino::art", "WINNER!"), gameFont(22), QColor(255, 255, 255),
                      QColor(60, 36, 6), 3.5);
         // A gold star crowns the banner.
         const QPointF top(66.5, 17);
@@ -224,7 +225,7 @@ QPixmap passButton() {
     return cached(QStringLiteral("pass"), QSize(51, 34), [](QPainter& p) {
         const QRectF r(1, 1, 48.5, 31);
         paintButton(p, r, 7, QColor(255, 249, 232), QColor(228, 200, 138), QColor(112, 80, 34));
-        outlinedText(p, r, QStringLiteral("Pass"), gameFont(15), QColor(88, 50, 14), QColor(255, 255, 255, 140), 2);
+        outlinedText(p, r, QCoreApplication::translate("quadrino::art", "Pass"), gameFont(15), QColor(88, 50, 14), QColor(255, 255, 255, 140), 2);
     });
 }
 
@@ -242,7 +243,7 @@ QPixmap startButton() {
     return cached(QStringLiteral("start"), QSize(108, 52), [](QPainter& p) {
         const QRectF r(2, 2, 103, 47);
         paintButton(p, r, 12, QColor(128, 222, 104), QColor(36, 150, 58), QColor(20, 92, 32));
-        outlinedText(p, r, QStringLiteral("Start Game"), gameFont(17), QColor(255, 255, 255), QColor(18, 80, 26), 3);
+        outlinedText(p, r, QCoreApplication::translate("quadrino::art", "Start Game"), gameFont(17), QColor(255, 255, 255), QColor(18, 80, 26), 3);
     });
 }
 
@@ -256,7 +257,7 @@ QList<QPixmap> warningFrames() {
             p.drawRoundedRect(r, 3, 3);
             QFont f = gameFont(10);
             f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-            outlinedText(p, r.translated(0, 0.2), QStringLiteral("BLOCK LIMIT!"), f,
+            outlinedText(p, r.translated(0, 0.2), QCoreApplication::translate("quadrino::art", "BLOCK LIMIT!"), f,
                          red ? QColor(255, 255, 255) : QColor(150, 10, 24), QColor(), 0);
         });
     };

@@ -21,10 +21,28 @@ namespace quadrino {
 
 namespace {
 
+// The captions the user sees; the sounds themselves travel by number.
 constexpr std::array<const char*, kChatterSoundCount> kChatterCaptions = {
-    "Doh",      "Cough",      "Hello", "Thank You", "Where have you been?", "Snoring",        "Sneezing",
-    "Sorry",    "Welcome",    "Yeehaa", "Yippee",   "Oh No",                "Applause",       "Honk",
-    "Oooh",     "Razzberry",  "Cheer", "Woman Laughing", "Man Laughing",   "Crying",
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Doh"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Cough"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Hello"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Thank You"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Where have you been?"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Snoring"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Sneezing"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Sorry"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Welcome"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Yeehaa"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Yippee"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Oh No"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Applause"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Honk"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Oooh"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Razzberry"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Cheer"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Woman Laughing"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Man Laughing"),
+    QT_TRANSLATE_NOOP("quadrino::ChatArea", "Crying"),
 };
 
 const QColor kChatBase(233, 233, 214);
@@ -34,7 +52,7 @@ QRect placed(const char* name) { return placement::rectOf(name); }
 QMenu* chatterSoundMenu(QWidget* owner) {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("popup_sounds"));
-    QAction* cancel = menu->addAction(QStringLiteral("<Cancel>"));
+    QAction* cancel = menu->addAction(ChatArea::tr("<Cancel>"));
     cancel->setObjectName(QStringLiteral("Cancel1"));
     cancel->setProperty("tag", 0);
     for (int n = 1; n <= kChatterSoundCount; ++n) {
@@ -64,9 +82,11 @@ QToolButton* smileyButton(QWidget* panel) {
 
 } // namespace
 
+QString enterChatHere() { return ChatArea::tr("<Enter Chat Here>"); }
+
 QString chatterSoundCaption(int number) {
     if (number < 1 || number > kChatterSoundCount) return {};
-    return QString::fromLatin1(kChatterCaptions[static_cast<std::size_t>(number - 1)]);
+    return ChatArea::tr(kChatterCaptions[static_cast<std::size_t>(number - 1)]);
 }
 
 namespace {
@@ -81,7 +101,7 @@ QFrame* chatFrame(QWidget* panel) {
     fp.setColor(QPalette::Window, kChatBase);
     flat->setPalette(fp);
     flat->setAutoFillBackground(true);
-    flat->setAccessibleName(QStringLiteral("Chat"));
+    flat->setAccessibleName(ChatArea::tr("Chat"));
     scaling::place(flat, placed("FlatPanel1"), 1.0);
     return flat;
 }
@@ -95,7 +115,7 @@ ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
     sinceStart_.start();
     scaling::place(mainchat, placed("mainchat"), 1.0);
     mainchat->setSmileyPictures([](int n) { return art::smiley(n).toImage(); });
-    mainchat->setAccessibleName(QStringLiteral("Chat"));
+    mainchat->setAccessibleName(tr("Chat"));
 
     scaling::place(mychat, placed("mychat"), 1.0);
     scaling::setBaseFont(mychat, 13, false, 1.0);
@@ -103,9 +123,9 @@ ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
     cp.setColor(QPalette::Base, kChatBase);
     cp.setColor(QPalette::Text, Qt::black);
     mychat->setPalette(cp);
-    mychat->setText(kEnterChatHere);
-    mychat->setToolTip(QStringLiteral("Chat (F6 goes to the board and back)"));
-    mychat->setAccessibleName(QStringLiteral("Chat entry"));
+    mychat->setText(enterChatHere());
+    mychat->setToolTip(tr("Chat (F6 goes to the board and back)"));
+    mychat->setAccessibleName(tr("Chat entry"));
     mychat->installEventFilter(this);
     connect(mychat, &QLineEdit::returnPressed, this, &ChatArea::sendit);
 
@@ -120,7 +140,7 @@ ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
         a->setObjectName(QStringLiteral("N%1").arg(number + 250)); // N260..N277
         a->setProperty("tag", number);
         connect(a, &QAction::triggered, mychat, [this, number] {
-            if (mychat->text() == kEnterChatHere) mychat->clear();
+            if (mychat->text() == enterChatHere()) mychat->clear();
             mychat->setText(mychat->text() + QStringLiteral(":)#%1").arg(number));
             mychat->deselect();
             mychat->setCursorPosition(static_cast<int>(mychat->text().size()));
@@ -128,8 +148,8 @@ ChatArea::ChatArea(QWidget* panel, QWidget* menuOwner, const Preferences& prefs)
     }
     connect(smilies, &QToolButton::clicked, popupSmilies,
             [this] { popupSmilies->popup(smilies->mapToGlobal(smilies->rect().bottomRight())); });
-    smilies->setAccessibleName(QStringLiteral("Smileys"));
-    smilies->setToolTip(QStringLiteral("Smileys"));
+    smilies->setAccessibleName(tr("Smileys"));
+    smilies->setToolTip(tr("Smileys"));
     smilies->setFocusPolicy(Qt::TabFocus);
     smilies->setStyleSheet(smilies->styleSheet() + QStringLiteral("QToolButton:focus { border: 2px solid #0000a0; }"));
     sender_.setClock([this] { return now(); });
@@ -164,7 +184,7 @@ void ChatArea::playasound(const QString& relayed) {
     if (prefs_.chattersounds) return sound_->play(QString::fromStdString(chatterSoundName(sound->number)));
     // Only a seat has a name label to name the sender by.
     if (sound->seat > kSeatCount || !seatName_) return;
-    addlinetochat(QStringLiteral("0+%1: <Chatter Sound> %2").arg(seatName_(sound->seat), chatterSoundCaption(sound->number)),
+    addlinetochat(QStringLiteral("0+") + tr("%1: <Chatter Sound> %2").arg(seatName_(sound->seat), chatterSoundCaption(sound->number)),
                   kSystemColour);
 }
 
@@ -191,7 +211,7 @@ void ChatArea::setScale(qreal scale) {
 }
 
 bool ChatArea::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == mychat && event->type() == QEvent::KeyPress && mychat->text() == kEnterChatHere) mychat->clear();
+    if (watched == mychat && event->type() == QEvent::KeyPress && mychat->text() == enterChatHere()) mychat->clear();
     return QObject::eventFilter(watched, event);
 }
 

@@ -26,7 +26,7 @@ class ChatPane;
 class PhraseButtons;
 
 // The entry box's text until the user types.
-inline const QString kEnterChatHere = QStringLiteral("<Enter Chat Here>");
+QString enterChatHere();
 
 // The caption of chatter sound n (1..20) in its menu and in the line that tells of it.
 QString chatterSoundCaption(int number);

@@ -16,7 +16,7 @@ ChatEntry::ChatEntry(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("mychat"));
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_mychat"));
-    paste1_ = popup_->addAction(QStringLiteral("&Paste"));
+    paste1_ = popup_->addAction(tr("&Paste"));
     paste1_->setObjectName(QStringLiteral("Paste1"));
     paste1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     // The shortcut is shown in the menu; the key itself is handled in keyPressEvent, so it

@@ -50,7 +50,7 @@ PhraseButtons::PhraseButtons(QWidget* parent) : QWidget(parent) {
                                         "QToolButton:hover { border-color: #808070; }"
                                         "QToolButton:pressed { background: #e8e8e8; }"
                                         "QToolButton:focus { border: 2px solid #0000a0; }"));
-        if (n > kPhraseButtonCount) b->setAccessibleName(QStringLiteral("Chatter sounds"));
+        if (n > kPhraseButtonCount) b->setAccessibleName(tr("Chatter sounds"));
         if (n <= kPhraseButtonCount)
             connect(b, &QToolButton::clicked, this, [this, n] { emit phraseChosen(phrase(n)); });
         else
@@ -70,7 +70,7 @@ void PhraseButtons::setPhrases(const StoredPhrases& stored) {
     stored_ = stored;
     for (int n = 1; n <= kPhraseButtonCount; ++n) {
         buttons_[at(n)]->setToolTip(phrase(n));
-        buttons_[at(n)]->setAccessibleName(QStringLiteral("Say: ") + phrase(n));
+        buttons_[at(n)]->setAccessibleName(tr("Say: %1").arg(phrase(n)));
     }
 }
 

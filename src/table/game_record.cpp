@@ -13,11 +13,10 @@ using namespace model_detail;
 
 namespace {
 
-#define LOG_TEXT(text) QT_TRANSLATE_NOOP("GameLog", text)
 
 LogArg number(int n) { return {std::to_string(n), false}; }
 LogArg name(const TableState& s, int seat) { return {s.seat(seat).name, false}; }
-LogArg colour(int seat) { return {seatColourName(seat), true}; }
+LogArg colour(int seat) { return {seatColourName(seat), true, seatColourWords(seat)}; }
 
 // The seat's player and colour, the first two arguments of most lines.
 std::vector<LogArg> who(const TableState& s, int seat) { return {name(s, seat), colour(seat)}; }
@@ -29,9 +28,12 @@ std::vector<LogArg> operator+(std::vector<LogArg> a, const std::vector<LogArg>& 
 
 // Where a move starts or ends, as the log says it: the safe squares are on the board to see.
 LogArg place(int square) {
-    if (square == 0) return {"start", true};
-    if (square <= kTrackSquares) return {"square " + std::to_string(square), true};
-    return {squareText(square), true};
+    UiText shown = square == 0 ? words("GameLog", QT_TRANSLATE_NOOP("GameLog", "start"))
+                   : square <= kTrackSquares
+                       ? words("GameLog", QT_TRANSLATE_NOOP("GameLog", "square %1"), {plain(std::to_string(square))})
+                       : squareWords(square);
+    std::string text = shown.english();
+    return {std::move(text), true, std::move(shown)};
 }
 
 bool bonusCode(int code) { return code == 4 || code == 5 || (code >= 9 && code <= 12); }
@@ -66,38 +68,38 @@ std::string GameRecord::text() const {
 
 void GameRecord::note(const NewPlayerInfo& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
     if (validSeat(m.connection))
-        add({LOG_TEXT("%1 (%2) joined."), who(after, m.connection)}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) joined."), who(after, m.connection)}, added);
     else
-        add({LOG_TEXT("%1 is watching as a spectator."), {{fromWire(m.name), false}}}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 is watching as a spectator."), {{fromWire(m.name), false}}}, added);
 }
 
 void GameRecord::note(const PlayerDisconnected& m, const TableState& before, const TableState& after,
                       std::vector<LogLine>& added) {
     if (!validSeat(m.connection)) {
-        add({LOG_TEXT("%1 stopped watching."), {{fromWire(m.name), false}}}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 stopped watching."), {{fromWire(m.name), false}}}, added);
         return;
     }
     const int seat = m.connection;
     if (before.gameRunning && !before.out[seat])
-        add({LOG_TEXT("%1 (%2) left; %3, the computer, plays on."), who(before, seat) + std::vector{name(after, seat)}},
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) left; %3, the computer, plays on."), who(before, seat) + std::vector{name(after, seat)}},
             added);
     else
-        add({LOG_TEXT("%1 (%2) left."), who(before, seat)}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) left."), who(before, seat)}, added);
 }
 
 void GameRecord::note(const StartGameAnnouncement& m, const TableState&, const TableState&,
                       std::vector<LogLine>& added) {
     figures_ = {};
     die1_ = die2_ = double1_ = double2_ = 0;
-    add({LOG_TEXT("%1 started a new game."), {{fromWire(m.name), false}}}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "%1 started a new game."), {{fromWire(m.name), false}}}, added);
 }
 
 void GameRecord::note(const Locations&, const TableState&, const TableState&, std::vector<LogLine>& added) {
-    add({LOG_TEXT("You joined a game in progress."), {}}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "You joined a game in progress."), {}}, added);
 }
 
 void GameRecord::note(const NextPlayer& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
-    add({LOG_TEXT("Turn of %1 (%2)."), who(after, m.seat)}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "Turn of %1 (%2)."), who(after, m.seat)}, added);
 }
 
 void GameRecord::note(const HisDice& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
@@ -110,10 +112,10 @@ void GameRecord::note(const HisDice& m, const TableState&, const TableState& aft
     f.diceTotal += m.die1 + m.die2;
     if (m.double1 > 0) {
         ++f.doubles;
-        add({LOG_TEXT("%1 (%2) rolled doubles: %3 and %4."), who(after, m.seat) + std::vector{number(m.die1), number(m.die2)}},
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) rolled doubles: %3 and %4."), who(after, m.seat) + std::vector{number(m.die1), number(m.die2)}},
             added);
     } else {
-        add({LOG_TEXT("%1 (%2) rolled %3 and %4."), who(after, m.seat) + std::vector{number(m.die1), number(m.die2)}},
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) rolled %3 and %4."), who(after, m.seat) + std::vector{number(m.die1), number(m.die2)}},
             added);
     }
 }
@@ -135,31 +137,31 @@ void GameRecord::note(const MoveHim& m, const TableState& before, const TableSta
     if (bonusCode(m.code)) ++figures_[m.seat].bonusMoves;
     const int from = before.pawn(m.seat, m.pawn).square;
     auto args = who(after, m.seat) + std::vector{number(m.pawn), place(from), place(m.square), number(spent),
-                                                 LogArg{moveCodeText(m.code), true}};
+                                                 LogArg{moveCodeText(m.code), true, moveCodeWords(m.code)}};
     if (m.square == homeSquareOf(m.seat))
-        add({LOG_TEXT("%1 (%2) moved pawn %3 from %4 home, spending %6 (%7), and earned a bonus of 10."), args}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) moved pawn %3 from %4 home, spending %6 (%7), and earned a bonus of 10."), args}, added);
     else
-        add({LOG_TEXT("%1 (%2) moved pawn %3 from %4 to %5, spending %6 (%7)."), args}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) moved pawn %3 from %4 to %5, spending %6 (%7)."), args}, added);
 }
 
 void GameRecord::note(const SendBack& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
     ++figures_[m.mover].captures;
     ++figures_[m.seat].captured;
-    add({LOG_TEXT("%1 (%2) sent pawn %5 of %3 (%4) back to start and earned a bonus of 20."),
+    add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) sent pawn %5 of %3 (%4) back to start and earned a bonus of 20."),
          who(after, m.mover) + who(after, m.seat) + std::vector{number(m.pawn)}},
         added);
 }
 
 void GameRecord::note(const RollAgain& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
-    add({LOG_TEXT("%1 (%2) rolls again for the doubles."), who(after, m.seat)}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) rolls again for the doubles."), who(after, m.seat)}, added);
 }
 
 void GameRecord::note(const NoMoves& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
-    add({LOG_TEXT("%1 (%2) has no valid move."), who(after, m.seat)}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) has no valid move."), who(after, m.seat)}, added);
 }
 
 void GameRecord::note(const Passing& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
-    add({LOG_TEXT("%1 (%2) passed."), who(after, m.seat)}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) passed."), who(after, m.seat)}, added);
 }
 
 void GameRecord::note(const GotPenalty& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
@@ -170,21 +172,21 @@ void GameRecord::note(const GotPenalty& m, const TableState&, const TableState& 
     f.diceTotal += m.die1 + m.die2;
     const auto args = who(after, m.seat) + std::vector{number(m.die1), number(m.die2), number(m.pawn)};
     if (m.pawn != 0)
-        add({LOG_TEXT("%1 (%2) rolled doubles a third time (%3 and %4): pawn %5 goes back to start."), args}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) rolled doubles a third time (%3 and %4): pawn %5 goes back to start."), args}, added);
     else
-        add({LOG_TEXT("%1 (%2) rolled doubles a third time (%3 and %4): no pawn on the track to lose."), args},
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) rolled doubles a third time (%3 and %4): no pawn on the track to lose."), args},
             added);
 }
 
 void GameRecord::note(const GotPenalty1& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
     ++figures_[m.seat].penalties;
-    add({LOG_TEXT("The block of %1 (%2) outlasted the limit: pawn %3 goes back to start."),
+    add({QT_TRANSLATE_NOOP("GameLog", "The block of %1 (%2) outlasted the limit: pawn %3 goes back to start."),
          who(after, m.seat) + std::vector{number(m.pawn)}},
         added);
 }
 
 void GameRecord::note(const Warning& m, const TableState&, const TableState&, std::vector<LogLine>& added) {
-    add({LOG_TEXT("The block of pawn %1 reaches the limit at your next turn: move one of its pawns."),
+    add({QT_TRANSLATE_NOOP("GameLog", "The block of pawn %1 reaches the limit at your next turn: move one of its pawns."),
          {number(m.pawn)}},
         added);
 }
@@ -192,21 +194,21 @@ void GameRecord::note(const Warning& m, const TableState&, const TableState&, st
 void GameRecord::note(const Winner& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
     if (m.code == 5 || m.code == 6) {
         const int first = m.code == 5 ? 1 : 3;
-        add({LOG_TEXT("%1 and %2 won the game as partners."), {name(after, first), name(after, first + 1)}}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 and %2 won the game as partners."), {name(after, first), name(after, first + 1)}}, added);
     } else {
-        add({LOG_TEXT("%1 (%2) won the game."), who(after, m.code)}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) won the game."), who(after, m.code)}, added);
     }
 }
 
 void GameRecord::note(const JustWatching& m, const TableState&, const TableState& after, std::vector<LogLine>& added) {
     if (m.flag == "1")
-        add({LOG_TEXT("%1 (%2) is just watching; the computer plays the seat."), who(after, m.seat)}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) is just watching; the computer plays the seat."), who(after, m.seat)}, added);
     else
-        add({LOG_TEXT("%1 (%2) is playing again."), who(after, m.seat)}, added);
+        add({QT_TRANSLATE_NOOP("GameLog", "%1 (%2) is playing again."), who(after, m.seat)}, added);
 }
 
 void GameRecord::note(const RemovePegs& m, const TableState&, const TableState&, std::vector<LogLine>& added) {
-    add({LOG_TEXT("The %1 seat sits this game out."), {colour(m.seat)}}, added);
+    add({QT_TRANSLATE_NOOP("GameLog", "The %1 seat sits this game out."), {colour(m.seat)}}, added);
 }
 
 std::vector<Standing> standings(const TableState& state) {

@@ -9,10 +9,12 @@
 #include <cstddef>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "protocol/catalogue.h"
 #include "table/numbered.h"
+#include "table/ui_text.h"
 
 // Marks a text for Qt's translation tools where Qt itself is not used.
 #ifndef QT_TRANSLATE_NOOP
@@ -24,10 +26,14 @@ namespace quadrino::table {
 struct TableState;
 
 // A part of a log line. A word (a colour, a move's amount in words) is translated with the
-// line; a name or a number is shown as it is.
+// line, from `words`; a name or a number is shown as it is.
 struct LogArg {
+    LogArg() = default;
+    LogArg(std::string shown, bool isWord, UiText translatable = {})
+        : text(std::move(shown)), word(isWord), words(std::move(translatable)) {}
     std::string text;
     bool word = false;
+    UiText words;
     bool operator==(const LogArg&) const = default;
 };
 

@@ -10,22 +10,34 @@
 #include <vector>
 
 #include "table/table_model.h"
+#include "table/ui_text.h"
 
 namespace quadrino::table {
 
-// "Yellow", "Green", "Magenta", "Red" for seats 1..4; empty for any other number.
+// "Yellow", "Green", "Magenta", "Red" for seats 1..4; empty for any other number. The words
+// are those of the game log (context "GameLog"), which names the seats the same way.
 std::string seatColourName(int seat);
+UiText seatColourWords(int seat);
+
+// A seat's player as the board shows it: an empty seat reads "<Waiting>" in the user's language.
+UiText seatNameWords(const TableState& state, int seat);
+// The player the computer-player question is about; "Player?" until one has left.
+UiText questionNameWords(const TableState& state);
 
 // Where a pawn stands, as a player would say it: "at start", "square 17, safe square",
 // "home column square 3", "home".
 std::string squareText(int square);
+UiText squareWords(int square);
 
 // What move code 1..12 spends: "die 1", "both dice", "20-square bonus", ...
 std::string moveCodeText(int code);
+UiText moveCodeWords(int code);
 
 struct AccessibleText {
     std::string name;        // empty: leave the control's own name (a label's text)
     std::string description;
+    UiText nameWords;        // the same two, for a window to translate
+    UiText descriptionWords;
     bool operator==(const AccessibleText&) const = default;
 };
 
@@ -34,7 +46,7 @@ struct AccessibleText {
 AccessibleText accessibleText(const TableState& state, int myseat, std::string_view objectName);
 
 // One line per seat in play: its colour, its player and where each of its pawns stands.
-std::vector<std::string> boardSummary(const TableState& state, int myseat);
+std::vector<UiText> boardSummary(const TableState& state, int myseat);
 
 // The markers the keys walk through, in order: one per target square (the one a click on that
 // square would take), nearest amount first.

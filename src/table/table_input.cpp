@@ -81,7 +81,7 @@ Outcome TableModel::clickPass(int seat) {
 Outcome TableModel::clickStart() {
     Outcome out;
     if (me_->loggedin) out.openGameOptions = true;
-    else out.messageBox = "You are not connected";
+    else out.messageBox = QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You are not connected");
     return out;
 }
 

@@ -3,6 +3,7 @@
 // model, so the keyboard can neither do more nor less than the mouse; only walking the
 // markers shown and reading the board aloud are the keyboard's own.
 #include <algorithm>
+#include <utility>
 
 #include "table/table_access.h"
 #include "table/table_model.h"
@@ -10,6 +11,7 @@
 
 namespace quadrino::table {
 
+using model_detail::notice;
 using model_detail::validSeat;
 
 namespace {
@@ -73,7 +75,7 @@ Outcome TableModel::pressKey(BoardKey key) {
         return clickPass(me);
     case BoardKey::Summary: {
         Outcome out;
-        for (const std::string& line : boardSummary(state_, me)) out.chat.push_back("0+" + line);
+        for (UiText& line : boardSummary(state_, me)) notice(out, std::move(line));
         return out;
     }
     }

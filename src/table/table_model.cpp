@@ -82,10 +82,10 @@ void TableModel::newplayerinfo(int seat, const std::string& wireName, Outcome& o
     if (!isConnectionNumber(seat)) return;
     const std::string name = fromWire(wireName);
     if (isOwn(seat)) {
-        out.chat.push_back(sys("You are Connected."));
+        notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You are Connected.")));
         out.reloadSettings = true;
     } else {
-        out.chat.push_back(sys(name + " is Connected."));
+        notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 is Connected."), {plain(name)}));
     }
     if (seat <= kSeatCount) {
         seatAt(seat).name = name;
@@ -96,7 +96,8 @@ void TableModel::newplayerinfo(int seat, const std::string& wireName, Outcome& o
         const std::string number = std::to_string(seat) + ":";
         std::erase_if(spies, [&](const std::string& entry) { return entry.starts_with(number); });
         spies.push_back(std::to_string(seat) + ": " + name);
-        out.chat.push_back(isOwn(seat) ? sys("You are spying.") : sys(name + " is spying."));
+        notice(out, isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You are spying."))
+                                 : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 is spying."), {plain(name)}));
     }
     out.sounds.emplace_back("entered");
 }
@@ -109,7 +110,7 @@ void TableModel::playerdisconnected(const PlayerDisconnected& m, Outcome& out) {
         const std::string bot = botName(seat);
         state_.questionName = s.name;
         state_.questionSeat = seat;
-        if (s.name != bot) out.chat.push_back(sys(s.name + " disconnected."));
+        if (s.name != bot) notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 disconnected."), {plain(s.name)}));
         s.name = bot;
         s.eyes = false;
         const bool inGame = (seat == 3 || seat == 4) && !state_.out[seat];
@@ -120,7 +121,7 @@ void TableModel::playerdisconnected(const PlayerDisconnected& m, Outcome& out) {
         const auto found = std::find(spies.begin(), spies.end(), std::to_string(seat) + ": " + name);
         if (found == spies.end()) return;
         spies.erase(found);
-        out.chat.push_back(sys(name + " has left."));
+        notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 has left."), {plain(name)}));
     }
 }
 
@@ -134,13 +135,14 @@ void TableModel::startthegame(const StartGameAnnouncement& m, Outcome& out) {
     clearall();
     // The last game's winner line must not stand beside the new game's first "Your Turn.".
     state_.log.clear();
+    state_.logWords = {};
     state_.gameRunning = true;
     blockpartner_.fill(0);
     rollingAgain_ = false;
     setOptions(m.options, OptionCarrier::announcement);
     setplayer(3, m.seat3playing, out);
     setplayer(4, m.seat4playing, out);
-    out.chat.push_back(sys(fromWire(m.name) + " has started a game."));
+    notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 has started a game."), {plain(fromWire(m.name))}));
     for (int s = 2; s <= kSeatCount; ++s)
         if (seatAt(s).name == kWaiting) seatAt(s).name = botName(s);
 }
@@ -154,14 +156,18 @@ void TableModel::winner(const Winner& m, Outcome& out) {
     state_.gameRunning = false;
     const int w = m.code;
     const std::string name = w == 5 ? "Team A" : w == 6 ? "Team B" : seatAt(w).name;
+    const UiText winnerName = w == 5   ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Team A"))
+                              : w == 6 ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Team B"))
+                                       : plain(name);
     // A team code is never a seat, whatever connection number the user holds.
     const bool ownWin = validSeat(w) && isOwn(w);
     out.sounds.emplace_back("winner");
-    setLog(ownWin ? "You have Won the Game!" : name + " has Won the Game!");
+    setLog(ownWin ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have Won the Game!"))
+                  : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 has Won the Game!"), {winnerName}));
     // The last turn's "Your Turn." would otherwise stand beside the winner.
-    state_.status = "Game over: " + state_.log;
+    setStatus(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Game over: %1"), {state_.logWords}));
     state_.summaryShown = counts;
-    out.chat.push_back(sys(state_.log));
+    notice(out, state_.logWords);
     auto crown = [this](int seat) {
         seatAt(seat).winner = true;
         seatAt(seat).progress = kFullProgress;
@@ -187,7 +193,8 @@ void TableModel::justwatching(const JustWatching& m, Outcome& out) {
     const int seat = m.seat;
     const bool watching = m.flag == "1";
     if (isOwn(seat)) out.justWatch = watching;
-    out.chat.push_back(sys(seatAt(seat).name + (watching ? " is just watching" : " is now playing again")));
+    notice(out, watching ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 is just watching"), {plain(seatAt(seat).name)})
+                         : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 is now playing again"), {plain(seatAt(seat).name)}));
     seatAt(seat).eyes = watching;
 }
 
@@ -257,10 +264,10 @@ void TableModel::locations(const Locations& m, Outcome& out) {
         state_.canmove = true;
         state_.clientphase = m.turnphase;
         state_.dice.value = {die1, die2};
-        state_.status = "Your Turn.";
+        setStatus(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Your Turn.")));
         turnSound(out);
     } else {
-        state_.status = seatAt(m.whoseturn).name + "'s turn.";
+        setStatus(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1's turn."), {plain(seatAt(m.whoseturn).name)}));
     }
 }
 

@@ -22,6 +22,7 @@
 #include "table/game_record.h"
 #include "table/marker_rules.h"
 #include "table/numbered.h"
+#include "table/ui_text.h"
 
 namespace quadrino::table {
 
@@ -101,10 +102,13 @@ struct TableState {
     // The board label of each option at its row's index ("" for an option without one).
     std::array<std::string, kGameOptionCount> rules = initialOptionLabels();
     std::string log;
+    UiText logWords; // the same line, for a window to translate
     int logLines = 0; // lines the log has shown: the same text again is still a new line
     std::string status = "Welcome to Quadrino";
+    UiText statusWords = words("quadrino::table::TableModel", QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Welcome to Quadrino"));
     bool errorShown = false;
     std::string errorText;
+    UiText errorWords;
     bool questionShown = false;           // panel_bottakeover
     std::string questionName = "Player?"; // label_bottakeover
     int questionSeat = 0;
@@ -127,13 +131,15 @@ struct TableState {
 struct Outcome {
     bool changed = false; // the picture changed: redraw
     std::vector<std::string> chat;     // system lines, "0+" and the text
+    std::vector<UiText> chatWords;     // the same lines' texts, for a window to translate
     std::vector<std::string> sounds;   // game sounds by name ("entered", "turn", ...)
     std::vector<std::string> requests; // whole messages for the host; only while logged in
     std::optional<bool> justWatch;     // new check mark of Options > "Just Watch"
     std::optional<std::string> tally;  // a single seat won: "addtomine" or the winner's name
     bool reloadSettings = false;       // the host announced this client's own connection
     bool openGameOptions = false;
-    std::string messageBox;            // text of a message box to show, if any
+    std::string messageBox;            // text of a message box to show, if any (English; translated in
+                                       // context "quadrino::table::TableModel" where shown)
     std::vector<LogLine> logged;       // lines the game log gained
 };
 
@@ -257,7 +263,9 @@ private:
     // Drawing operations on the picture.
     void clearall();
     void cleargrays();
-    void setLog(std::string text);
+    void setLog(UiText text);
+    void setStatus(UiText text);
+    void setError(UiText text);
     void cleardice(int n);
     void setbonus(int n, int value);
     void setAmounts(const MoveSlotsView& a);

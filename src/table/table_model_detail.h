@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "protocol/cp1252.h"
 #include "table/table_model.h"
@@ -29,5 +31,16 @@ inline std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased -
 
 inline std::string fromWire(std::string_view text) { return cp1252ToUtf8(text); }
 inline std::string sys(std::string_view text) { return "0+" + std::string(text); }
+
+// A text of the table's own, in the context its window translates it in.
+inline UiText said(const char* pattern, std::vector<UiText> args = {}) {
+    return words("quadrino::table::TableModel", pattern, std::move(args));
+}
+
+// A system line the client writes into its own chat: shown, never sent.
+inline void notice(Outcome& out, UiText text) {
+    out.chat.push_back(sys(text.english()));
+    out.chatWords.push_back(std::move(text));
+}
 
 } // namespace quadrino::table::model_detail

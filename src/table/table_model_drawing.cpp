@@ -45,9 +45,20 @@ void TableModel::cleardice(int n) {
     }
 }
 
-void TableModel::setLog(std::string text) {
-    state_.log = std::move(text);
+void TableModel::setLog(UiText text) {
+    state_.log = text.english();
+    state_.logWords = std::move(text);
     ++state_.logLines;
+}
+
+void TableModel::setStatus(UiText text) {
+    state_.status = text.english();
+    state_.statusWords = std::move(text);
+}
+
+void TableModel::setError(UiText text) {
+    state_.errorText = text.english();
+    state_.errorWords = std::move(text);
 }
 
 void TableModel::cleargrays() {
@@ -92,8 +103,7 @@ void TableModel::setplayer(int seat, std::string_view flag, Outcome& out) {
     for (PawnView& pawn : state_.pawns[seat]) pawn.shown = playing;
     state_.out[seat] = !playing;
     if (!playing && isOwn(seat))
-        out.chat.push_back(
-            sys("The game has already started, you will have to wait for the next game before you can play."));
+        notice(out, said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "The game has already started, you will have to wait for the next game before you can play.")));
 }
 
 void TableModel::showDice(int die1, int die2) {

@@ -3,6 +3,7 @@
 #include "table/table_panel_detail.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QMenu>
@@ -144,7 +145,7 @@ void TablePanel::configureBoard() {
         connect(clickable(numbered("button_pass", s)), &BoardImage::clicked, this, [this, s] { onPassClicked(s); });
 
         auto* team = control<QLabel>(numbered("label_team", s));
-        team->setText(s <= 2 ? QStringLiteral("TEAM: A") : QStringLiteral("TEAM: B"));
+        team->setText(s <= 2 ? tr("TEAM: A") : tr("TEAM: B"));
         scaling::setBaseFont(team, 11, true, scale_);
         setTextColour(team, art::seatColour(s));
 
@@ -207,7 +208,7 @@ void TablePanel::configureBoard() {
 
 void TablePanel::configureSide() {
     auto* question = control<QLabel>("Label1");
-    question->setText(QStringLiteral("Would you like the bot to take over for"));
+    question->setText(tr("Would you like the bot to take over for"));
     auto* name = control<QLabel>("label_bottakeover");
     for (QLabel* l : {question, name}) {
         scaling::setBaseFont(l, 15, true, scale_);
@@ -215,8 +216,8 @@ void TablePanel::configureSide() {
     }
     auto* yes = control<QPushButton>("button_yes");
     auto* no = control<QPushButton>("button_no");
-    yes->setText(QStringLiteral("Yes"));
-    no->setText(QStringLiteral("No"));
+    yes->setText(tr("Yes"));
+    no->setText(tr("No"));
     connect(yes, &QPushButton::clicked, this, [this] { onQuestionAnswered(true); });
     connect(no, &QPushButton::clicked, this, [this] { onQuestionAnswered(false); });
 
@@ -237,7 +238,8 @@ void TablePanel::configureRuleLabels() {
         if (r.label.empty()) continue;
         auto* label = control<QLabel>(std::string(r.label));
         label->setAlignment((r.place.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        label->setToolTip(QString::fromLatin1(r.hint.data(), static_cast<qsizetype>(r.hint.size())));
+        const std::string hint(r.hint);
+        label->setToolTip(QCoreApplication::translate("quadrino::TablePanel", hint.c_str()));
         label->setProperty("hint", label->toolTip());
     }
 }
@@ -247,12 +249,12 @@ void TablePanel::buildSeatMenu() {
     popupKick_->setObjectName(QStringLiteral("popup_kick"));
     struct Entry { const char* name; const char* caption; table::SeatMenuEntry entry; };
     static const Entry kEntries[] = {
-        {"RemoveFromGame1", "Remove From Game", table::SeatMenuEntry::RemoveFromGame},
-        {"SettoJustWatch1", "Set to Just Watch", table::SeatMenuEntry::SetToJustWatch},
-        {"UnsetJustWatch1", "Unset Just Watch", table::SeatMenuEntry::UnsetJustWatch},
+        {"RemoveFromGame1", QT_TRANSLATE_NOOP("quadrino::TablePanel", "Remove From Game"), table::SeatMenuEntry::RemoveFromGame},
+        {"SettoJustWatch1", QT_TRANSLATE_NOOP("quadrino::TablePanel", "Set to Just Watch"), table::SeatMenuEntry::SetToJustWatch},
+        {"UnsetJustWatch1", QT_TRANSLATE_NOOP("quadrino::TablePanel", "Unset Just Watch"), table::SeatMenuEntry::UnsetJustWatch},
     };
     for (const Entry& e : kEntries) {
-        QAction* a = popupKick_->addAction(QString::fromLatin1(e.caption));
+        QAction* a = popupKick_->addAction(tr(e.caption));
         a->setObjectName(QString::fromLatin1(e.name));
         connect(a, &QAction::triggered, this, [this, entry = e.entry] { onSeatMenuChosen(entry); });
     }

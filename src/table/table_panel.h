@@ -129,6 +129,8 @@ private:
     void renderMarkers(const table::TableState& s);
     void renderTokens(const table::TableState& s);
     void renderTexts(const table::TableState& s);
+    // A rule label ("Passing: ON") in the user's language.
+    static QString ruleText(const std::string& rule);
     void renderWarning(const table::TableState& s);
     QPoint pawnPosition(int seat, int pawn, const table::PawnView& p) const;
     // Moves the eye can follow (table_panel_motion.cpp).

@@ -2,6 +2,7 @@
 // The board panel drawing the table model's picture: seats, pawns, dice, markers, bonus
 // tokens, texts and the warning animation. Only what changed is drawn again where a picture
 // costs more than a look.
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRegion>
 
@@ -12,6 +13,8 @@
 #include "table/table_panel.h"
 #include "table/table_panel_detail.h"
 #include "table/pawn_motion.h"
+#include "table/table_access.h"
+#include "table/ui_text_qt.h"
 
 namespace quadrino {
 
@@ -33,7 +36,36 @@ QPixmap movableLook(const QPixmap& pawn) {
     return out;
 }
 
+// The board's rule labels and their tool tips come from the option table as English texts
+// ("Passing: ON", "Block Limit: 4"); these are their words, looked up as they are shown.
+[[maybe_unused]] constexpr const char* kRuleWords[] = {
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Doubles Penalty"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Passing"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Blocking"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Block Limit"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Pouncing"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Team Game"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "ON"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "OFF"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "None"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "Penalty for rolling doubles more then twice a turn"),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "The abillity to pass your turn."),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel",
+                      "The abillity to have two of your pawns on one square preventing other players from passing."),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "The amount of turns two of your pawns can block."),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "The ability to land on other players pawns and send it back to start."),
+    QT_TRANSLATE_NOOP("quadrino::TablePanel", "To play with a partner"),
+};
+
+QString ruleWord(const std::string& word) { return QCoreApplication::translate("quadrino::TablePanel", word.c_str()); }
+
 } // namespace
+
+QString TablePanel::ruleText(const std::string& rule) {
+    const std::size_t colon = rule.rfind(": ");
+    if (colon == std::string::npos) return ruleWord(rule);
+    return tr("%1: %2").arg(ruleWord(rule.substr(0, colon)), ruleWord(rule.substr(colon + 2)));
+}
 
 // ---- Drawing ---------------------------------------------------------------------------
 
@@ -55,7 +87,7 @@ void TablePanel::render() {
 void TablePanel::renderSeats(const table::TableState& s) {
     for (int seat = 1; seat <= kSeats; ++seat) {
         const table::SeatView& v = s.seat(seat);
-        control<QLabel>(numbered("label_playername", seat))->setText(qs(v.name));
+        control<QLabel>(numbered("label_playername", seat))->setText(table::translated(table::seatNameWords(s, seat)));
         control(seat == 1 ? std::string("image_Turn1") : numbered("image_turn", seat))->setVisible(v.turn);
         control(numbered("image_eyes", seat))->setVisible(v.eyes);
         control(numbered("image_winner", seat))->setVisible(v.winner);
@@ -150,12 +182,12 @@ void TablePanel::renderTokens(const table::TableState& s) {
 
 void TablePanel::renderTexts(const table::TableState& s) {
     for (const GameOptionRow& r : kGameOptions)
-        if (!r.label.empty()) control<QLabel>(std::string(r.label))->setText(qs(s.rule(r.id)));
-    control<QLabel>("label_log")->setText(qs(s.log));
-    control<QLabel>("label_status")->setText(qs(s.status));
-    control<QLabel>("label_error")->setText(qs(s.errorText));
+        if (!r.label.empty()) control<QLabel>(std::string(r.label))->setText(ruleText(s.rule(r.id)));
+    control<QLabel>("label_log")->setText(table::translated(s.logWords));
+    control<QLabel>("label_status")->setText(table::translated(s.statusWords));
+    control<QLabel>("label_error")->setText(table::translated(s.errorWords));
     control("panel_error")->setVisible(s.errorShown);
-    control<QLabel>("label_bottakeover")->setText(qs(s.questionName));
+    control<QLabel>("label_bottakeover")->setText(table::translated(table::questionNameWords(s)));
     control("panel_bottakeover")->setVisible(s.questionShown);
 }
 

@@ -11,6 +11,7 @@
 #include "table/table_access.h"
 #include "table/table_panel.h"
 #include "table/table_panel_detail.h"
+#include "table/ui_text_qt.h"
 
 namespace quadrino {
 
@@ -60,7 +61,7 @@ void TablePanel::setupKeys() {
 
     auto* ring = new QFrame(this);
     ring->setObjectName(QStringLiteral("focus_board"));
-    ring->setAccessibleName(QStringLiteral("Keyboard on the board"));
+    ring->setAccessibleName(tr("Keyboard on the board"));
     ring->setFrameShape(QFrame::Box);
     ring->setLineWidth(2);
     QPalette pal = ring->palette();
@@ -71,15 +72,15 @@ void TablePanel::setupKeys() {
     ring->hide();
     focusRing_ = ring;
 
-    const QString pawnTip = QStringLiteral("Keys 1 to 4 choose your pawns");
+    const QString pawnTip = tr("Keys 1 to 4 choose your pawns");
     for (const auto& seatPawns : pieces_)
         for (BoardImage* pawn : seatPawns) pawn->setToolTip(pawnTip);
-    for (BoardImage* die : dice_) die->setToolTip(QStringLiteral("Roll the dice (Space)"));
+    for (BoardImage* die : dice_) die->setToolTip(tr("Roll the dice (Space)"));
     for (BoardImage* marker : grays_)
-        marker->setToolTip(QStringLiteral("Move here (Enter moves to the chosen marker, Tab chooses the next)"));
+        marker->setToolTip(tr("Move here (Enter moves to the chosen marker, Tab chooses the next)"));
     for (int s = 1; s <= kSeats; ++s)
-        controls_.at("button_pass" + std::to_string(s))->setToolTip(QStringLiteral("Pass (P)"));
-    controls_.at("button_start")->setToolTip(QStringLiteral("Start Game (Ctrl+N)"));
+        controls_.at("button_pass" + std::to_string(s))->setToolTip(tr("Pass (P)"));
+    controls_.at("button_start")->setToolTip(tr("Start Game (Ctrl+N)"));
 }
 
 QWidget* TablePanel::boardFocus() const { return controls_.at("panel_theboard"); }
@@ -131,9 +132,9 @@ void TablePanel::renderAccess(const table::TableState& s) {
     for (const auto& [name, widget] : controls_) {
         const table::AccessibleText text = table::accessibleText(s, me, name);
         // A label without a name of its own is read by its text, and announced as it changes.
-        const QString accessibleName = qs(text.name);
+        const QString accessibleName = table::translated(text.nameWords);
         if (!text.name.empty() && widget->accessibleName() != accessibleName) widget->setAccessibleName(accessibleName);
-        const QString description = qs(text.description);
+        const QString description = table::translated(text.descriptionWords);
         if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
     }
     // A label tells of its own changes; a new log line with the text of the last one must be
@@ -150,11 +151,11 @@ void TablePanel::renderAccess(const table::TableState& s) {
     // The board itself tells which move the keys have chosen: a screen reader reads the name
     // of the control with the focus as it changes.
     QWidget* board = boardFocus();
-    QString boardName = QStringLiteral("Board");
+    QString boardName = tr("Board");
     const int chosen = s.chosenMarker;
     if (chosen >= 1 && chosen <= kMarkers && s.marker(chosen).shown) {
         const table::AccessibleText marker = table::accessibleText(s, me, "piece_gray" + std::to_string(chosen));
-        boardName += QStringLiteral(": ") + qs(marker.name) + QStringLiteral(", ") + qs(marker.description);
+        boardName = tr("Board: %1, %2").arg(table::translated(marker.nameWords), table::translated(marker.descriptionWords));
         BoardImage* image = grays_[chosen];
         if (!image->pixmap().isNull()) image->setPixmap(chosenLook(image->pixmap()));
     }

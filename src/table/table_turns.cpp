@@ -30,10 +30,10 @@ void TableModel::getnextplayer(const NextPlayer& m, Outcome& out) {
     }
     // The seat decides, not the name: a peer may well log in under the user's own name.
     if (isOwn(seat)) {
-        state_.status = "Your Turn.";
+        setStatus(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "Your Turn.")));
         turnSound(out);
     } else {
-        state_.status = seatAt(seat).name + "'s turn.";
+        setStatus(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1's turn."), {plain(seatAt(seat).name)}));
     }
 }
 
@@ -43,7 +43,7 @@ void TableModel::hisdice(const HisDice& m, Outcome& out) {
     setbonus(3, m.double1);
     setbonus(4, m.double2);
     if (m.double1 > 0) {
-        setLog(" DOUBLES!");
+        setLog(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", " DOUBLES!")));
         out.sounds.emplace_back("dice");
     } else {
         out.sounds.emplace_back("doubledice");
@@ -73,12 +73,13 @@ void TableModel::movehim(const MoveHim& m, Outcome& out) {
     for (int p = 1; p <= kPawnCount; ++p)
         if (p != pawn && boardpawn(seat, p) == square) partnerThere = true;
     pawnAt(seat, pawn).square = square;
-    const std::string who = isOwn(seat) ? "You have moved" : seatAt(seat).name + " moved";
+    const UiText name = plain(seatAt(seat).name);
     if (square == home) {
-        setLog(who + " a pawn HOME.");
+        setLog(isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have moved a pawn HOME."))
+                           : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 moved a pawn HOME."), {name}));
         pawnAt(seat, pawn).paired = false;
     } else {
-        setLog(who + " a pawn.");
+        setLog(isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have moved a pawn.")) : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 moved a pawn."), {name}));
         pawnAt(seat, pawn).paired = partnerThere && square != 0;
     }
     setAmounts(m.amounts);
@@ -100,12 +101,12 @@ void TableModel::sendback(const SendBack& m, Outcome& out) {
     if (!validSeat(m.mover) || !validSeat(m.seat) || !validPawn(m.pawn)) return;
     sendPawnHome(m.seat, m.pawn);
     setprogress(m.seat, m.progress);
-    const std::string captured = seatAt(m.seat).name;
+    const UiText captured = plain(seatAt(m.seat).name);
     if (isOwn(m.mover)) {
-        setLog("You have sent " + captured + " back to start.");
+        setLog(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have sent %1 back to start."), {captured}));
         out.sounds.emplace_back("gotbonus");
     } else {
-        setLog(seatAt(m.mover).name + " sent " + captured + " back to start.");
+        setLog(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 sent %2 back to start."), {plain(seatAt(m.mover).name), captured}));
         out.sounds.emplace_back("sendback");
     }
 }
@@ -113,7 +114,8 @@ void TableModel::sendback(const SendBack& m, Outcome& out) {
 void TableModel::rollagain(const RollAgain& m, Outcome& out) {
     const int seat = m.seat;
     if (!validSeat(seat)) return;
-    setLog(isOwn(seat) ? "You get to roll again." : seatAt(seat).name + " gets to roll again.");
+    setLog(isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You get to roll again."))
+                       : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 gets to roll again."), {plain(seatAt(seat).name)}));
     rollingAgain_ = true;
     out.sounds.emplace_back("rollagain");
 }
@@ -121,7 +123,8 @@ void TableModel::rollagain(const RollAgain& m, Outcome& out) {
 void TableModel::nomoves(const NoMoves& m, Outcome& out) {
     const int seat = m.seat;
     if (!validSeat(seat)) return;
-    setLog(isOwn(seat) ? "You have no valid moves." : seatAt(seat).name + " has no valid moves.");
+    setLog(isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have no valid moves."))
+                       : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 has no valid moves."), {plain(seatAt(seat).name)}));
     cleargrays();
     hidePassButtons();
     out.sounds.emplace_back("nomoves");
@@ -130,7 +133,8 @@ void TableModel::nomoves(const NoMoves& m, Outcome& out) {
 void TableModel::passing(const Passing& m, Outcome& out) {
     const int seat = m.seat;
     if (!validSeat(seat)) return;
-    setLog(isOwn(seat) ? "You have passed." : seatAt(seat).name + " has passed.");
+    setLog(isOwn(seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have passed."))
+                       : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 has passed."), {plain(seatAt(seat).name)}));
     cleargrays();
     hideBonusTokens(4, false);
     hidePassButtons();
@@ -143,7 +147,8 @@ void TableModel::gotpenalty(const GotPenalty& m, Outcome& out) {
         sendPawnHome(m.seat, m.pawn);
         setprogress(m.seat, m.progress);
     }
-    setLog(isOwn(m.seat) ? "You got a Doubles Penalty." : seatAt(m.seat).name + " got a 3 Double Penalty.");
+    setLog(isOwn(m.seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You got a Doubles Penalty."))
+                         : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 got a 3 Double Penalty."), {plain(seatAt(m.seat).name)}));
     cleargrays();
     hidePassButtons();
     showDice(m.die1, m.die2);
@@ -158,7 +163,8 @@ void TableModel::gotpenalty1(const GotPenalty1& m, Outcome& out) {
         sendPawnHome(m.seat, m.pawn);
         setprogress(m.seat, m.progress);
     }
-    setLog(isOwn(m.seat) ? "You got a Limit Penalty" : seatAt(m.seat).name + " got a Limited Penalty");
+    setLog(isOwn(m.seat) ? said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You got a Limit Penalty"))
+                         : said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "%1 got a Limited Penalty"), {plain(seatAt(m.seat).name)}));
     cleargrays();
     out.sounds.emplace_back("nomoves");
 }
@@ -187,12 +193,12 @@ bool TableModel::warningTick() {
 void TableModel::aerror(const AError& m, Outcome& out) {
     if (!isOwn(m.seat)) return;
     switch (m.code) {
-    case 1: state_.errorText = "You have already rolled the die."; break;
-    case 2: state_.errorText = "You need to roll the die"; break;
-    case 3: state_.errorText = "That dice is already used."; break;
-    case 4: state_.errorText = "You do not have a bonus move."; break;
-    case 5: state_.errorText = "That is not a valid move."; break;
-    default: state_.errorText = std::to_string(m.code); break;
+    case 1: setError(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You have already rolled the die."))); break;
+    case 2: setError(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You need to roll the die"))); break;
+    case 3: setError(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "That dice is already used."))); break;
+    case 4: setError(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "You do not have a bonus move."))); break;
+    case 5: setError(said(QT_TRANSLATE_NOOP("quadrino::table::TableModel", "That is not a valid move."))); break;
+    default: setError(plain(std::to_string(m.code))); break;
     }
     state_.canmove = true;
     state_.errorShown = true;

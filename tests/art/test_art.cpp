@@ -61,6 +61,7 @@ private slots:
     void progressTroughsMatchTheBars_data();
     void progressTroughsMatchTheBars();
     void distinctPictures();
+    void longCaptionsStayInsideTheirBox();
 };
 
 void TestArt::initTestCase() {
@@ -302,6 +303,30 @@ void TestArt::distinctPictures() {
         QVERIFY2(maxAlpha(seen[i]) == 255, qPrintable(QString::number(i)));
         for (int j = i + 1; j < seen.size(); ++j) QVERIFY2(seen[i] != seen[j], qPrintable(QString("%1 %2").arg(i).arg(j)));
     }
+}
+
+void TestArt::longCaptionsStayInsideTheirBox() {
+    // The pass button's box holds "Pass"; a longer word must be set narrower, not overflow.
+    QImage img(200, 40, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    const QRectF box(70, 0, 48.5, 40);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        art::detail::outlinedText(p, box, QStringLiteral("Aussetzen bitte"), art::detail::gameFont(15), Qt::black, Qt::white, 2);
+    }
+    int left = img.width(), right = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY2(right >= 0, "nothing drawn");
+    QVERIFY2(left >= qFloor(box.left()) - 1 && right <= qCeil(box.right()),
+             qPrintable(QStringLiteral("ink from %1 to %2").arg(left).arg(right)));
+    // Squeezed, not shrunk to a speck: it still spans most of the box.
+    QVERIFY(right - left >= box.width() * 0.8);
 }
 
 QTEST_MAIN(TestArt)

@@ -65,8 +65,19 @@ struct ModelTable {
 
     const table::TableState& state() const { return model.state(); }
 
+    // Every line and text the table shows has its translatable twin, the same in English.
+    void checkTwins(const table::Outcome& out) const {
+        QCOMPARE(out.chatWords.size(), out.chat.size());
+        for (std::size_t i = 0; i < out.chat.size(); ++i)
+            QCOMPARE(q("0+" + out.chatWords[i].english()), q(out.chat[i]));
+        QCOMPARE(q(state().logWords.english()), q(state().log));
+        QCOMPARE(q(state().statusWords.english()), q(state().status));
+        QCOMPARE(q(state().errorWords.english()), q(state().errorText));
+    }
+
     // Hands an answer on as the session does.
     table::Outcome take(table::Outcome out) {
+        checkTwins(out);
         rec.take(out);
         if (out.changed) changed();
         return out;
