@@ -14,15 +14,16 @@ class QTextBrowser;
 namespace quadrino {
 
 // One page of the help: the tag of its button (the page is "memo" + tag), the button's
-// caption and the page text (simple HTML).
+// caption and the page text (simple HTML), both as the reader reads them.
 struct HelpPage {
     int tag;
     QString button;
     QString html;
 };
 
-// The pages in the order of their buttons.
-const QList<HelpPage>& helpPages();
+// The pages in the order of their buttons, in the language of the translators installed when
+// it is called.
+QList<HelpPage> helpPages();
 
 class HelpWindow : public QDialog {
     Q_OBJECT

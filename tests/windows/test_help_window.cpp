@@ -253,7 +253,7 @@ void TestHelpWindow::everyControlStaysReachable() {
         QVERIFY2(inView(button), qPrintable(caption));
     }
     for (qsizetype i = quadrino::helpPages().size() - 2; i >= 0; --i) {
-        const quadrino::HelpPage& page = quadrino::helpPages()[i];
+        const quadrino::HelpPage page = quadrino::helpPages()[i];
         press(Qt::Key_Up);
         QAbstractButton* button = buttonWithText(help, page.button);
         QCOMPARE(QApplication::focusWidget(), button);
