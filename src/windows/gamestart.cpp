@@ -27,6 +27,8 @@ constexpr int kRowStep = 28;     // a box and its caption
 constexpr int kNumberStep = 68;  // a number box with its caption above and "Turns" below
 constexpr int kButtonGap = 6;    // from below the last option to the start button
 constexpr int kBelowButton = 64;
+constexpr int kNoteLeft = 132;   // a box's note, unless its caption reaches further
+constexpr int kNoteGap = 8;
 
 QFont dialogFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Arial"));
@@ -217,9 +219,12 @@ int GameOptionsDialog::addBox(const GameOptionRow& row, int y) {
     label->installEventFilter(this);
     box->setAccessibleName(caption);
     captionBoxes_.insert(label, box);
-    if (!row.note.empty())
-        soften(addLabel(this, latin(row.noteName), optionText(row.note), QRect(132, y, 140, 20), 11,
-                        false));
+    if (!row.note.empty()) {
+        // A caption that is longer in another language pushes its note right, never under it.
+        const int noteLeft = std::max(kNoteLeft, label->geometry().right() + 1 + kNoteGap);
+        soften(addLabel(this, latin(row.noteName), optionText(row.note), QRect(noteLeft, y, kWidth - 4 - noteLeft, 20),
+                        11, false));
+    }
     boxes_[static_cast<std::size_t>(row.id)] = box;
     return y + kRowStep;
 }
