@@ -56,9 +56,9 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 TallyWindow::TallyWindow(const QString& tallyFilePath, QWidget* parent)
     : QWidget(parent, Qt::Window), tallyFilePath_(tallyFilePath) {
     setObjectName(QStringLiteral("tallylist"));
-    setWindowTitle(QStringLiteral("Quadrino  - Tally List"));
+    setWindowTitle(tr("Quadrino  - Tally List"));
     confirm_ = [this](const QString& text) {
-        return QMessageBox::question(this, QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No) ==
+        return QMessageBox::question(this, tr("Confirm"), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
     error_ = [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Quadrino"), text); };
@@ -93,39 +93,39 @@ void TallyWindow::buildWindow() {
     mylabel_[3]->hide();
     for (int i = 0; i < 8; ++i)
         panel_[i] = namedLabel(QStringLiteral("label_%1").arg(i + 1), QStringLiteral("0"), this);
-    label_hisname = namedLabel(QStringLiteral("label_hisname"), QStringLiteral("Wins:"), this);
+    label_hisname = namedLabel(QStringLiteral("label_hisname"), tr("Wins:"), this);
     label_hisnametop = namedLabel(QStringLiteral("label_hisnametop"), QString(), this);
     QFont heading = label_hisnametop->font();
     heading.setBold(true);
     label_hisnametop->setFont(heading);
 
-    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    button_reset = new QPushButton(tr("Reset Tally"), this);
     button_reset->setObjectName(QStringLiteral("button_reset"));
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
 
     auto* lists = new QVBoxLayout;
-    lists->addWidget(new QLabel(QStringLiteral("Players In Current Game"), this));
+    lists->addWidget(new QLabel(tr("Players In Current Game"), this));
     lists->addWidget(checklist);
-    lists->addWidget(new QLabel(QStringLiteral("Players Being Tallied"), this));
+    lists->addWidget(new QLabel(tr("Players Being Tallied"), this));
     lists->addWidget(listbox_tally);
 
     auto* mine = new QGridLayout;
-    mine->addWidget(new QLabel(QStringLiteral("Total Games:"), this), 0, 0);
+    mine->addWidget(new QLabel(tr("Total Games:"), this), 0, 0);
     mine->addWidget(mylabel_[0], 0, 1);
-    mine->addWidget(new QLabel(QStringLiteral("Your Wins"), this), 1, 0);
+    mine->addWidget(new QLabel(tr("Your Wins"), this), 1, 0);
     mine->addWidget(mylabel_[1], 1, 1);
     mine->addWidget(mylabel_[2], 2, 0);
     mine->addWidget(mylabel_[3], 2, 1);
 
     auto* his = new QGridLayout;
     his->addWidget(label_hisnametop, 0, 0, 1, 3);
-    his->addWidget(new QLabel(QStringLiteral("Total"), this), 1, 1);
-    his->addWidget(new QLabel(QStringLiteral("Session"), this), 1, 2);
-    his->addWidget(new QLabel(QStringLiteral("Number of Games"), this), 2, 0);
+    his->addWidget(new QLabel(tr("Total"), this), 1, 1);
+    his->addWidget(new QLabel(tr("Session"), this), 1, 2);
+    his->addWidget(new QLabel(tr("Number of Games"), this), 2, 0);
     his->addWidget(label_hisname, 3, 0);
-    his->addWidget(new QLabel(QStringLiteral("Your Wins:"), this), 4, 0);
-    his->addWidget(new QLabel(QStringLiteral("Neither Won:"), this), 5, 0);
+    his->addWidget(new QLabel(tr("Your Wins:"), this), 4, 0);
+    his->addWidget(new QLabel(tr("Neither Won:"), this), 5, 0);
     for (int r = 0; r < 4; ++r) {
         his->addWidget(panel_[r], 2 + r, 1);      // label_1..label_4: totals
         his->addWidget(panel_[r + 4], 2 + r, 2);  // label_5..label_8: this run
@@ -221,12 +221,14 @@ void TallyWindow::setAside(const QString& reason) {
         target = tallyFilePath_ + QStringLiteral(".unreadable-%1").arg(n);
     if (QFile::rename(tallyFilePath_, target)) {
         setAsidePath_ = target;
-        loadError_ = reason + QStringLiteral("\n\nThe unreadable tally file was kept as %1; a new tally is started.")
-                                  .arg(QDir::toNativeSeparators(target));
+        loadError_ = reason + QStringLiteral("\n\n") +
+                     tr("The unreadable tally file was kept as %1; a new tally is started.")
+                         .arg(QDir::toNativeSeparators(target));
     } else {
         saveBlocked_ = true;
-        loadError_ = reason + QStringLiteral("\n\nThe unreadable tally file could not be moved aside, so it is left "
-                                             "as it is and this run's tally will not be saved.");
+        loadError_ = reason + QStringLiteral("\n\n") +
+                     tr("The unreadable tally file could not be moved aside, so it is left as it is and this "
+                        "run's tally will not be saved.");
     }
     qCWarning(lcTally) << loadError_;
 }
@@ -388,7 +390,7 @@ void TallyWindow::listbox_tallyClickCheck(int row) {
     const QString name = item->text();
     const QPersistentModelIndex index(listbox_tally->model()->index(row, 0));
     const bool yes =
-        confirm_ && confirm_(QStringLiteral("This will delete ") + name + QStringLiteral("'s Tally, Are you want to delete it?"));
+        confirm_ && confirm_(tr("This will delete %1's Tally, Are you want to delete it?").arg(name));
     // The question may have run the event loop: find the entry again.
     if (!index.isValid()) return;
     row = index.row();
@@ -414,12 +416,12 @@ void TallyWindow::showRow(int index) {
     if (index < 0 || row >= stringgrid_scores->rowCount()) return;
     for (int n = 1; n <= 8; ++n) panelLabel(n)->setText(cell(row, n));
     const QString name = cell(row, 0);
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(name));
+    label_hisnametop->setText(tr("%1's Tally").arg(name));
 }
 
 void TallyWindow::button_resetClick() {
-    if (!confirm_ || !confirm_(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
+    if (!confirm_ || !confirm_(tr("Are you sure you want to reset the Tally?"))) return;
     for (int i = 0; i < 4; ++i) {
         mylabel_[i]->setText(QStringLiteral("0"));
         setCell(0, i + 1, QStringLiteral("0"));

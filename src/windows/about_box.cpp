@@ -41,7 +41,7 @@ LinkLabel::LinkLabel(const QUrl& address, QWidget* parent) : QLabel(parent), add
     setPalette(pal);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(QStringLiteral("Open in your web browser"));
+    setToolTip(tr("Open in your web browser"));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -74,7 +74,7 @@ void LinkLabel::open() { emit activated(QDesktopServices::openUrl(address_)); }
 // ---- AboutBox ---------------------------------------------------------------------------------
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
-    setUpSideWindow(this, QStringLiteral("about"), QStringLiteral("Quadrino - About"), 13);
+    setUpSideWindow(this, QStringLiteral("about"), tr("Quadrino - About"), 13);
 
     messageBox_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quadrino"), text); };
 
@@ -95,7 +95,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
 
     auto* versionRow = new QHBoxLayout;
     versionRow->addStretch();
-    versionRow->addWidget(addLabel(this, QStringLiteral("label_version"), QStringLiteral("Version"), 13, true));
+    versionRow->addWidget(addLabel(this, QStringLiteral("label_version"), tr("Version"), 13, true));
     // The one version text of the program: hosts compare it with their own, byte for byte.
     version_ = addLabel(this, QStringLiteral("version"), QString::fromLatin1(kPackageVersion.data(), qsizetype(kPackageVersion.size())),
                         13, false);
@@ -104,7 +104,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     layout->addLayout(versionRow);
 
     QLabel* maker = addLabel(this, QStringLiteral("label_maker"),
-                             QStringLiteral("Made by %1").arg(QString::fromLatin1(kMakerName)), 13, false);
+                             tr("Made by %1").arg(QString::fromLatin1(kMakerName)), 13, false);
     maker->setAlignment(Qt::AlignCenter);
     layout->addWidget(maker);
 
@@ -112,12 +112,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     site->setObjectName(QStringLiteral("label_website"));
     site->setAlignment(Qt::AlignCenter);
     connect(site, &LinkLabel::activated, this, [this](bool opened) {
-        if (!opened && messageBox_) messageBox_(QStringLiteral("Cannot open Webpage"));
+        if (!opened && messageBox_) messageBox_(tr("Cannot open Webpage"));
     });
     layout->addWidget(site);
 
     layout->addSpacing(6);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QWidget::hide);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/gamestart.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QtGlobal>
 
@@ -26,6 +27,8 @@ constexpr int kRowStep = 28;     // a box and its caption
 constexpr int kNumberStep = 68;  // a number box with its caption above and "Turns" below
 constexpr int kButtonGap = 6;    // from below the last option to the start button
 constexpr int kBelowButton = 64;
+constexpr int kNoteLeft = 132;   // a box's note, unless its caption reaches further
+constexpr int kNoteGap = 8;
 
 QFont dialogFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Arial"));
@@ -46,6 +49,43 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRec
 }
 
 QString latin(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The option table's captions and notes as this dialog shows them. The table lives in the
+// Qt-free rules, so the texts are marked here, where they are translated.
+constexpr const char* kOptionTexts[] = {
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "3 Double Penalty"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Passing Allowed"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Blocking Allowed"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Limit Blocks To:"),
+    //: The accessible description reads the note from its first "0" on, so keep the 0 where
+    //: that reads as a sentence.
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "setting to 0 allows unlimited blocking"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Pouncing Allowed"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Full Game"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Bots will fill empty seats"),
+    QT_TRANSLATE_NOOP("quadrino::GameOptionsDialog", "Team Game"),
+};
+
+constexpr bool marked(std::string_view text) {
+    if (text.empty()) return true;
+    for (const char* t : kOptionTexts)
+        if (text == t) return true;
+    return false;
+}
+
+constexpr bool everyOptionTextMarked() {
+    for (const GameOptionRow& row : kGameOptions)
+        if (!marked(row.caption) || !marked(row.note)) return false;
+    return true;
+}
+// A caption changed or added in the table without its mark here would stay in English.
+static_assert(everyOptionTextMarked(), "an option's caption or note is missing from kOptionTexts");
+
+QString optionText(std::string_view text) {
+    for (const char* t : kOptionTexts)
+        if (text == t) return QCoreApplication::translate("quadrino::GameOptionsDialog", t);
+    return latin(text);
+}
 
 // Explanations read quieter than the options themselves.
 void soften(QLabel* label) {
@@ -72,8 +112,7 @@ int CheckImage::state() const { return property(kTag).toInt(); }
 void CheckImage::setState(int value) {
     setProperty(kTag, value);
     setPixmap(art::checkBox(value == 1));
-    setAccessibleDescription(value == 1 ? QStringLiteral("checked, Space unchecks it")
-                                        : QStringLiteral("not checked, Space checks it"));
+    setAccessibleDescription(value == 1 ? tr("checked, Space unchecks it") : tr("not checked, Space checks it"));
 }
 
 void CheckImage::keyPressEvent(QKeyEvent* event) {
@@ -138,7 +177,7 @@ void LimitSpinBox::keyPressEvent(QKeyEvent* event) {
 
 GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("gamestart"));
-    setWindowTitle(QStringLiteral("Quadrino - Game Start"));
+    setWindowTitle(tr("Quadrino - Game Start"));
     setModal(false);
     setFont(dialogFont(11, false));
     // White underneath, the main window's background picture on top.
@@ -148,7 +187,7 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
     setPalette(pal);
     setAutoFillBackground(true);
 
-    addLabel(this, QStringLiteral("label_title"), QStringLiteral("Quadrino Game Options"), QRect(0, 10, kWidth, 24), 18,
+    addLabel(this, QStringLiteral("label_title"), tr("Quadrino Game Options"), QRect(0, 10, kWidth, 24), 18,
              true, Qt::AlignCenter);
 
     int y = kFirstRow;
@@ -156,8 +195,8 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
 
     auto* start = new PictureButton(art::startButton(), this);
     start->setObjectName(QStringLiteral("button_start"));
-    start->setToolTip(QStringLiteral("Start Game (Enter)"));
-    start->setAccessibleName(QStringLiteral("Start Game"));
+    start->setToolTip(tr("Start Game (Enter)"));
+    start->setAccessibleName(tr("Start Game"));
     setFixedSize(kWidth, y + kButtonGap + kBelowButton);
     start->move((width() - start->width()) / 2, y + kButtonGap);
     connect(start, &QAbstractButton::clicked, this, &GameOptionsDialog::button_startClick);
@@ -166,7 +205,7 @@ GameOptionsDialog::GameOptionsDialog(QWidget* parent) : QDialog(parent, Qt::Dial
 
 int GameOptionsDialog::addBox(const GameOptionRow& row, int y) {
     const QString name = latin(row.control);
-    const QString caption = latin(row.caption);
+    const QString caption = optionText(row.caption);
     auto* box = new CheckImage(name, this);
     box->move(kBoxLeft, y);
     box->setState(row.initial);
@@ -180,29 +219,32 @@ int GameOptionsDialog::addBox(const GameOptionRow& row, int y) {
     label->installEventFilter(this);
     box->setAccessibleName(caption);
     captionBoxes_.insert(label, box);
-    if (!row.note.empty())
-        soften(addLabel(this, latin(row.noteName), latin(row.note), QRect(132, y, 140, 20), 11,
-                        false));
+    if (!row.note.empty()) {
+        // A caption that is longer in another language pushes its note right, never under it.
+        const int noteLeft = std::max(kNoteLeft, label->geometry().right() + 1 + kNoteGap);
+        soften(addLabel(this, latin(row.noteName), optionText(row.note), QRect(noteLeft, y, kWidth - 4 - noteLeft, 20),
+                        11, false));
+    }
     boxes_[static_cast<std::size_t>(row.id)] = box;
     return y + kRowStep;
 }
 
 int GameOptionsDialog::addNumberBox(const GameOptionRow& row, int y) {
     // The caption above, the box, "Turns" under it and the explanation beside it.
-    const QString caption = latin(row.caption);
+    const QString caption = optionText(row.caption);
     addLabel(this, QStringLiteral("caption_limit"), caption, QRect(kCaptionLeft, y - 2, 120, 20), 13, true);
     auto* number = new LimitSpinBox(latin(row.control), row.highest, this);
     number->setFont(dialogFont(13, true));
     number->setGeometry(kCaptionLeft, y + 20, 46, 24);
     number->setValue(row.initial);
-    addLabel(this, QStringLiteral("caption_turns"), QStringLiteral("Turns"), QRect(kCaptionLeft, y + 45, 46, 16), 11,
+    addLabel(this, QStringLiteral("caption_turns"), tr("Turns"), QRect(kCaptionLeft, y + 45, 46, 16), 11,
              false, Qt::AlignHCenter | Qt::AlignTop);
     if (!row.note.empty()) {
-        QLabel* note = addLabel(this, latin(row.noteName), latin(row.note),
+        QLabel* note = addLabel(this, latin(row.noteName), optionText(row.note),
                                 QRect(104, y + 18, 160, 30), 11, false);
         note->setWordWrap(true);
         soften(note);
-        number->setAccessibleDescription(QStringLiteral("turns; ") + note->text().mid(note->text().indexOf(u'0')));
+        number->setAccessibleDescription(tr("turns; %1").arg(note->text().mid(note->text().indexOf(u'0'))));
     }
     QString accessible = caption;
     accessible.remove(u':');

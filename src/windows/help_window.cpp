@@ -47,7 +47,7 @@ QMargins frameAllowance(const QWidget* window) {
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setUpSideWindow(this, QStringLiteral("help"), QStringLiteral("Quadrino - Help File"), 13);
+    setUpSideWindow(this, QStringLiteral("help"), tr("Quadrino - Help File"), 13);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -113,10 +113,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Windo
     }
     sideLayout->addStretch(1);
 
-    QPushButton* about = sideButton(side, QStringLiteral("button_about"), QStringLiteral("About"));
+    QPushButton* about = sideButton(side, QStringLiteral("button_about"), tr("About"));
     connect(about, &QPushButton::clicked, this, &HelpWindow::aboutRequested);
     sideLayout->addWidget(about);
-    QPushButton* done = sideButton(side, QStringLiteral("button_done"), QStringLiteral("Done"));
+    QPushButton* done = sideButton(side, QStringLiteral("button_done"), tr("Done"));
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
     sideLayout->addWidget(done);
 

@@ -30,9 +30,11 @@
 namespace quadrino {
 namespace {
 
-const QString kNoLobby = QStringLiteral("Please close the game and open the Kestrun Lobby using the icon on your desktop "
-                                        "or using the your Window's start-up menu.");
-const QString kStartFailed = QStringLiteral("An Error has Occurred.");
+// Looked up when shown, so that they follow the language loaded by then.
+constexpr const char* kNoLobby =
+    QT_TRANSLATE_NOOP("quadrino::LobbyAdvert", "Please close the game and open the Kestrun Lobby using the icon on "
+                                               "your desktop or using the your Window's start-up menu.");
+constexpr const char* kStartFailed = QT_TRANSLATE_NOOP("quadrino::LobbyAdvert", "An Error has Occurred.");
 
 QLabel* addText(QWidget* parent, QLayout* layout, const QString& name, const QString& text, bool bold = false) {
     auto* label = new QLabel(parent);
@@ -89,7 +91,7 @@ QUrl lobbyDownloadPage() {
 
 LobbyAdvert::LobbyAdvert(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setUpSideWindow(this, QStringLiteral("download"), QStringLiteral("Download The Kestrun Lobby"), 13);
+    setUpSideWindow(this, QStringLiteral("download"), tr("Download The Kestrun Lobby"), 13);
 
     messageBox_ = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quadrino"), text); };
 
@@ -108,13 +110,12 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     QFrame* download = addPanel(this, layout, QStringLiteral("panel_download"));
     auto* downloadLayout = new QVBoxLayout(download);
     addText(download, downloadLayout, QStringLiteral("label_download"),
-            QStringLiteral("Download The Kestrun Lobby Now to play this  and other exciting games online with other "
-                           "players! "),
+            tr("Download The Kestrun Lobby Now to play this  and other exciting games online with other players! "),
             true);
     auto* row = new QHBoxLayout;
     getbutton_ = addButton(download, row, QStringLiteral("getbutton"),
-                           QStringLiteral("Download And Install The Kestrun Lobby Now"));
-    abortbutton_ = addButton(download, row, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"));
+                           tr("Download And Install The Kestrun Lobby Now"));
+    abortbutton_ = addButton(download, row, QStringLiteral("abortbutton"), tr("Stop Download"));
     abortbutton_->setEnabled(false);
     row->addStretch();
     downloadLayout->addLayout(row);
@@ -128,13 +129,12 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     QFrame* solo = addPanel(this, layout, QStringLiteral("panel_solo"));
     auto* soloLayout = new QVBoxLayout(solo);
     addText(solo, soloLayout, QStringLiteral("label_solo"),
-            QStringLiteral("To proceed to the game without the ability to play against others click the button "
-                           "below."));
+            tr("To proceed to the game without the ability to play against others click the button below."));
     addText(solo, soloLayout, QStringLiteral("label_firewall"),
-            QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to allow "
-                           "the game to access the internet components."));
+            tr("Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game "
+               "to access the internet components."));
     auto* soloRow = new QHBoxLayout;
-    QPushButton* playSolo = addButton(solo, soloRow, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"));
+    QPushButton* playSolo = addButton(solo, soloRow, QStringLiteral("Button1"), tr("Play Solo Game"));
     playSolo->setDefault(true);
     soloRow->addStretch();
     soloLayout->addLayout(soloRow);
@@ -144,11 +144,11 @@ LobbyAdvert::LobbyAdvert(QWidget* parent)
     QFrame* lobby = addPanel(this, layout, QStringLiteral("panel_lobby"));
     auto* lobbyLayout = new QVBoxLayout(lobby);
     addText(lobby, lobbyLayout, QStringLiteral("label_lobby"),
-            QStringLiteral("If you already have The Kestrun Lobby and you wish to play with others then click the "
-                           "button below to close this game and open The Kestrun Lobby."));
+            tr("If you already have The Kestrun Lobby and you wish to play with others then click the button below "
+               "to close this game and open The Kestrun Lobby."));
     auto* lobbyRow = new QHBoxLayout;
     QPushButton* playOthers =
-        addButton(lobby, lobbyRow, QStringLiteral("Button2"), QStringLiteral("Play with Others"));
+        addButton(lobby, lobbyRow, QStringLiteral("Button2"), tr("Play with Others"));
     lobbyRow->addStretch();
     lobbyLayout->addLayout(lobbyRow);
     connect(playOthers, &QPushButton::clicked, this, &LobbyAdvert::onPlayWithOthersClicked);
@@ -169,9 +169,8 @@ void LobbyAdvert::setDownloadPage(const QUrl& page) {
 }
 
 void LobbyAdvert::showNoPage() {
-    infolabel_->setText(QStringLiteral("This copy of Quadrino was built without the address of the lobby's download "
-                                       "page."));
-    infolabel3_->setText(QStringLiteral("Look for The Kestrun Lobby at %1.").arg(QString::fromLatin1(kMakerWebAddress)));
+    infolabel_->setText(tr("This copy of Quadrino was built without the address of the lobby's download page."));
+    infolabel3_->setText(tr("Look for The Kestrun Lobby at %1.").arg(QString::fromLatin1(kMakerWebAddress)));
 }
 
 void LobbyAdvert::setExit(std::function<void()> exit) { exit_ = std::move(exit); }
@@ -184,12 +183,12 @@ void LobbyAdvert::onDownloadClicked() {
         return;
     }
     if (QDesktopServices::openUrl(page_)) {
-        infolabel_->setText(QStringLiteral("The download page is open in your web browser."));
-        infolabel3_->setText(QStringLiteral("Download and install The Kestrun Lobby from there."));
+        infolabel_->setText(tr("The download page is open in your web browser."));
+        infolabel3_->setText(tr("Download and install The Kestrun Lobby from there."));
     } else {
-        infolabel_->setText(QStringLiteral("Download Aborted"));
+        infolabel_->setText(tr("Download Aborted"));
         infolabel3_->setText(
-            QStringLiteral("No web browser could be started. The download page is %1").arg(page_.toString()));
+            tr("No web browser could be started. The download page is %1").arg(page_.toString()));
     }
 }
 
@@ -198,12 +197,12 @@ void LobbyAdvert::onPlaySoloClicked() { close(); }
 void LobbyAdvert::onPlayWithOthersClicked() {
     const QString lobby = findLobbyProgram();
     if (lobby.isEmpty()) {
-        if (messageBox_) messageBox_(kNoLobby);
+        if (messageBox_) messageBox_(tr(kNoLobby));
         return;
     }
     // The lobby lives on after the game ends.
     if (!QProcess::startDetached(lobby, {})) {
-        if (messageBox_) messageBox_(kStartFailed);
+        if (messageBox_) messageBox_(tr(kStartFailed));
         return;
     }
     close();

@@ -22,13 +22,13 @@ constexpr int kRowStep = 26;
 
 PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), prefs_(prefs) {
-    setUpSideWindow(this, QStringLiteral("phrases"), QStringLiteral("Quadrino - Phrase Buttons "), 11);
+    setUpSideWindow(this, QStringLiteral("phrases"), tr("Quadrino - Phrase Buttons "), 11);
     setFixedSize(330, 316);
     closeOnEscape(this);
 
     for (int n = 1; n <= Preferences::kPhraseCount; ++n) {
         const int top = kRowTop + (n - 1) * kRowStep;
-        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        auto* label = new QLabel(tr("Phrase Button %1:").arg(n), this);
         label->setObjectName(QStringLiteral("label_phrase%1").arg(n));
         label->setFont(sideWindowFont(12, true));
         label->setGeometry(10, top, 112, 21);
@@ -42,12 +42,12 @@ PhraseEditor::PhraseEditor(Preferences& prefs, QWidget* parent)
     }
 
     const int below = kRowTop + Preferences::kPhraseCount * kRowStep;
-    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     note->setObjectName(QStringLiteral("label_note"));
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(0, below + 4, width(), 18);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, below + 30, 75, 25);
     done->setDefault(true);

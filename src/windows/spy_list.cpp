@@ -21,11 +21,11 @@ constexpr const char* kTag = "tag";
 
 SpyListWindow::SpyListWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setUpSideWindow(this, QStringLiteral("spylist"), QStringLiteral("Quadrino - Spys"), 11);
+    setUpSideWindow(this, QStringLiteral("spylist"), tr("Quadrino - Spys"), 11);
     setFixedSize(200, 260);
     closeOnEscape(this);
 
-    auto* heading = new QLabel(QStringLiteral("Spy List"), this);
+    auto* heading = new QLabel(tr("Spy List"), this);
     heading->setObjectName(QStringLiteral("label_heading"));
     heading->setFont(sideWindowFont(18, true));
     heading->setAlignment(Qt::AlignCenter);
@@ -48,12 +48,12 @@ SpyListWindow::SpyListWindow(QWidget* parent)
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup_kick"));
-    kick_ = popup_->addAction(QStringLiteral("&Remove From Game"));
+    kick_ = popup_->addAction(tr("&Remove From Game"));
     kick_->setObjectName(QStringLiteral("popup_kickhim"));
     kick_->setEnabled(false);
     connect(kick_, &QAction::triggered, this, &SpyListWindow::onRemoveChosen);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry((width() - 75) / 2, 222, 75, 25);
     connect(done, &QPushButton::clicked, this, &SpyListWindow::onDoneClicked);
