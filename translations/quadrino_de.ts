@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;3 Double Penalty&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;A third doubles in a row is not played: the roller&apos;s pawn furthest along the track goes back to its nest and the turn passes on. Without it, doubles simply give another roll every time.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Passing Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;After rolling, a player may pass instead of moving, but not on two turns in a row.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Blocking Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Two pawns of one player on one square form a block that no pawn can pass. Without it, a pawn can never land on another pawn of the same colour, except on the home square.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Limit Blocks To: &amp;hellip; Turns&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;How many of its owner&apos;s turns a block may stand through, from 0 to 10, not counting the turn in which it was made. When the owner&apos;s next turn begins with the block still standing, one of its pawns goes back to its nest; a warning flashes on the block one turn earlier. Setting it to 0 allows unlimited blocking, a limit of 1 counts as 2, and the limit does nothing while blocking is off.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Pouncing Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Landing on a lone pawn of another player, anywhere but on a safe square, sends it back to its nest and wins a 20-square bonus. Without it, pawns of different players never share a square.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Full Game&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Computer players fill every empty seat, so four play. Without it, yellow and green always play (the computer takes green if nobody has), and magenta and red play only when someone sits there; magenta also plays, with the computer, when someone sits in red.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Team Game&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Yellow and green play against magenta and red, with all four seats in play. Partners cannot capture each other or share a square, and a team wins when both partners have all their pawns home.&lt;/dd&gt;&lt;/dl&gt;</source>
-        <translation>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;Strafe für 3 Pasche&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Ein dritter Pasch in Folge wird nicht gespielt: Die am weitesten vorgerückte Figur des Würfelnden kehrt in ihr Nest zurück, und der nächste Spieler ist am Zug. Ohne diese Option gibt ein Pasch einfach jedes Mal einen weiteren Wurf.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Passen erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Nach dem Würfeln darf ein Spieler passen statt zu ziehen, aber nicht in zwei Zügen hintereinander.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Sperren erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Zwei Figuren eines Spielers auf einem Feld bilden eine Sperre, die keine Figur überspringen kann. Ohne diese Option kann eine Figur nie auf einer anderen Figur derselben Farbe landen, außer auf dem Zielfeld.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Sperren begrenzen auf: &amp;hellip; Züge&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Wie viele Züge ihres Besitzers eine Sperre überdauern darf, von 0 bis 10, ohne den Zug, in dem sie entstand. Beginnt der nächste Zug des Besitzers und die Sperre steht noch, kehrt eine ihrer Figuren in ihr Nest zurück; einen Zug vorher blinkt eine Warnung auf der Sperre. Der Wert 0 erlaubt unbegrenzte Sperren, eine Grenze von 1 zählt als 2, und bei ausgeschalteten Sperren bewirkt die Grenze nichts.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Schlagen erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Wer auf einer einzelnen Figur eines anderen Spielers landet, außer auf einem sicheren Feld, schickt sie in ihr Nest zurück und gewinnt einen Bonus von 20 Feldern. Ohne diese Option teilen Figuren verschiedener Spieler nie ein Feld.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Volles Spiel&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Computerspieler besetzen jeden freien Platz, sodass vier spielen. Ohne diese Option spielen Gelb und Grün immer (der Computer übernimmt Grün, wenn dort niemand sitzt), Magenta und Rot nur, wenn dort jemand sitzt; Magenta spielt außerdem, mit dem Computer, wenn jemand auf Rot sitzt.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Teamspiel&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Gelb und Grün spielen gegen Magenta und Rot, alle vier Plätze sind im Spiel. Partner können einander nicht schlagen und kein Feld teilen, und ein Team gewinnt, wenn beide Partner alle Figuren im Ziel haben.&lt;/dd&gt;&lt;/dl&gt;</translation>
+        <translation>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;Strafe für 3 Pasche&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Ein dritter Pasch in Folge wird nicht gespielt: Die am weitesten vorgerückte Figur des Würfelnden kehrt in ihr Nest zurück, und der nächste Spieler ist am Zug. Ohne diese Option gibt ein Pasch einfach jedes Mal einen weiteren Wurf.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Passen erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Nach dem Würfeln darf ein Spieler passen statt zu ziehen, aber nicht in zwei Zügen hintereinander.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Sperren erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Zwei Figuren eines Spielers auf einem Feld bilden eine Sperre, die keine Figur überspringen kann. Ohne diese Option kann eine Figur nie auf einer anderen Figur derselben Farbe landen, außer auf dem Zielfeld.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Sperrlimit: &amp;hellip; Züge&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Wie viele Züge ihres Besitzers eine Sperre überdauern darf, von 0 bis 10, ohne den Zug, in dem sie entstand. Beginnt der nächste Zug des Besitzers und die Sperre steht noch, kehrt eine ihrer Figuren in ihr Nest zurück; einen Zug vorher blinkt eine Warnung auf der Sperre. Der Wert 0 erlaubt unbegrenzte Sperren, eine Grenze von 1 zählt als 2, und bei ausgeschalteten Sperren bewirkt die Grenze nichts.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Schlagen erlaubt&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Wer auf einer einzelnen Figur eines anderen Spielers landet, außer auf einem sicheren Feld, schickt sie in ihr Nest zurück und gewinnt einen Bonus von 20 Feldern. Ohne diese Option teilen Figuren verschiedener Spieler nie ein Feld.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Volles Spiel&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Computerspieler besetzen jeden freien Platz, sodass vier spielen. Ohne diese Option spielen Gelb und Grün immer (der Computer übernimmt Grün, wenn dort niemand sitzt), Magenta und Rot nur, wenn dort jemand sitzt; Magenta spielt außerdem, mit dem Computer, wenn jemand auf Rot sitzt.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Teamspiel&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Gelb und Grün spielen gegen Magenta und Rot, alle vier Plätze sind im Spiel. Partner können einander nicht schlagen und kein Feld teilen, und ein Team gewinnt, wenn beide Partner alle Figuren im Ziel haben.&lt;/dd&gt;&lt;/dl&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Computer players&lt;/h3&gt;&lt;p&gt;The computer players are Klot (green), Klick (magenta) and Kling (red). The hosting player chooses how they play in the &lt;b&gt;Options&lt;/b&gt; menu:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Bot Level&lt;/b&gt;: &lt;b&gt;Classic&lt;/b&gt; computer players follow a fixed set of preferences, as they always have; &lt;b&gt;Strong&lt;/b&gt; ones try every way of spending the dice and bonuses of a turn and keep the one that leaves their pawns furthest along and safest.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Bot Speed&lt;/b&gt;: &lt;b&gt;Slow&lt;/b&gt;, &lt;b&gt;Normal&lt;/b&gt; or &lt;b&gt;Fast&lt;/b&gt;, the pause before each of their steps.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Both are remembered, and a change counts from the computer&apos;s next step. They only apply in the copy that hosts the game; in a copy that joined one they are greyed out, and their tooltip says why.&lt;/p&gt;</source>
@@ -355,6 +355,26 @@
         <source>The board with one pawn of each colour and two dice</source>
         <translation>Das Spielbrett mit je einer Figur jeder Farbe und zwei Würfeln</translation>
     </message>
+    <message>
+        <source>Quadrino - About</source>
+        <translation>Über Quadrino</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Made by %1</source>
+        <translation>Entwickelt von %1</translation>
+    </message>
+    <message>
+        <source>Cannot open Webpage</source>
+        <translation>Die Webseite kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::ChatArea</name>
@@ -472,6 +492,17 @@
     <message>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::CheckImage</name>
+    <message>
+        <source>checked, Space unchecks it</source>
+        <translation>aktiviert, Leertaste deaktiviert</translation>
+    </message>
+    <message>
+        <source>not checked, Space checks it</source>
+        <translation>nicht aktiviert, Leertaste aktiviert</translation>
     </message>
 </context>
 <context>
@@ -597,6 +628,70 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
 </context>
 <context>
+    <name>quadrino::GameOptionsDialog</name>
+    <message>
+        <source>3 Double Penalty</source>
+        <translation>Strafe für 3 Pasche</translation>
+    </message>
+    <message>
+        <source>Passing Allowed</source>
+        <translation>Passen erlaubt</translation>
+    </message>
+    <message>
+        <source>Blocking Allowed</source>
+        <translation>Sperren erlaubt</translation>
+    </message>
+    <message>
+        <source>Limit Blocks To:</source>
+        <translation>Sperrlimit:</translation>
+    </message>
+    <message>
+        <source>setting to 0 allows unlimited blocking</source>
+        <extracomment>The accessible description reads the note from its first &quot;0&quot; on, so keep the 0 where that reads as a sentence.</extracomment>
+        <translation>Der Wert 0 erlaubt unbegrenztes Sperren</translation>
+    </message>
+    <message>
+        <source>Pouncing Allowed</source>
+        <translation>Schlagen erlaubt</translation>
+    </message>
+    <message>
+        <source>Full Game</source>
+        <translation>Volles Spiel</translation>
+    </message>
+    <message>
+        <source>Bots will fill empty seats</source>
+        <translation>Bots besetzen freie Plätze</translation>
+    </message>
+    <message>
+        <source>Team Game</source>
+        <translation>Teamspiel</translation>
+    </message>
+    <message>
+        <source>Quadrino - Game Start</source>
+        <translation>Quadrino - Spielstart</translation>
+    </message>
+    <message>
+        <source>Quadrino Game Options</source>
+        <translation>Quadrino-Spieloptionen</translation>
+    </message>
+    <message>
+        <source>Start Game (Enter)</source>
+        <translation>Spiel starten (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>turns; %1</source>
+        <translation>Züge; %1</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::GameRecordView</name>
     <message>
         <source>1st</source>
@@ -704,10 +799,100 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
 </context>
 <context>
+    <name>quadrino::HelpWindow</name>
+    <message>
+        <source>Quadrino - Help File</source>
+        <translation>Quadrino - Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::LinkLabel</name>
+    <message>
+        <source>Open in your web browser</source>
+        <translation>Im Webbrowser öffnen</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::LobbyAdvert</name>
     <message>
         <source>Quadrino logo</source>
         <translation>Quadrino-Logo</translation>
+    </message>
+    <message>
+        <source>Please close the game and open the Kestrun Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
+        <translation>Bitte schließen Sie das Spiel und öffnen Sie die Kestrun Lobby über das Symbol auf Ihrem Desktop oder über das Startmenü.</translation>
+    </message>
+    <message>
+        <source>An Error has Occurred.</source>
+        <translation>Ein Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Download The Kestrun Lobby</source>
+        <translation>Kestrun Lobby herunterladen</translation>
+    </message>
+    <message>
+        <source>Download The Kestrun Lobby Now to play this  and other exciting games online with other players! </source>
+        <translation>Laden Sie jetzt die Kestrun Lobby herunter, um dieses und andere spannende Spiele online mit anderen Spielern zu spielen!</translation>
+    </message>
+    <message>
+        <source>Download And Install The Kestrun Lobby Now</source>
+        <translation>Kestrun Lobby jetzt installieren</translation>
+    </message>
+    <message>
+        <source>Stop Download</source>
+        <translation>Download abbrechen</translation>
+    </message>
+    <message>
+        <source>To proceed to the game without the ability to play against others click the button below.</source>
+        <translation>Um ohne die Möglichkeit, gegen andere zu spielen, zum Spiel zu gelangen, klicken Sie auf die Schaltfläche unten.</translation>
+    </message>
+    <message>
+        <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
+        <translation>Hinweis: Auch wenn Sie offline spielen, müssen Sie Ihre FIREWALL so einrichten, dass das Spiel auf die Internetkomponenten zugreifen darf.</translation>
+    </message>
+    <message>
+        <source>Play Solo Game</source>
+        <translation>Allein spielen</translation>
+    </message>
+    <message>
+        <source>If you already have The Kestrun Lobby and you wish to play with others then click the button below to close this game and open The Kestrun Lobby.</source>
+        <translation>Wenn Sie die Kestrun Lobby bereits haben und mit anderen spielen möchten, klicken Sie auf die Schaltfläche unten, um dieses Spiel zu schließen und die Kestrun Lobby zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Play with Others</source>
+        <translation>Mit anderen spielen</translation>
+    </message>
+    <message>
+        <source>This copy of Quadrino was built without the address of the lobby&apos;s download page.</source>
+        <translation>Diese Quadrino-Ausgabe wurde ohne die Adresse der Download-Seite der Lobby erstellt.</translation>
+    </message>
+    <message>
+        <source>Look for The Kestrun Lobby at %1.</source>
+        <translation>Sie finden die Kestrun Lobby unter %1.</translation>
+    </message>
+    <message>
+        <source>The download page is open in your web browser.</source>
+        <translation>Die Download-Seite ist in Ihrem Webbrowser geöffnet.</translation>
+    </message>
+    <message>
+        <source>Download and install The Kestrun Lobby from there.</source>
+        <translation>Laden Sie die Kestrun Lobby dort herunter und installieren Sie sie.</translation>
+    </message>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Download abgebrochen</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The download page is %1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Download-Seite ist %1</translation>
     </message>
 </context>
 <context>
@@ -919,10 +1104,48 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
 </context>
 <context>
+    <name>quadrino::PhraseEditor</name>
+    <message>
+        <source>Quadrino - Phrase Buttons </source>
+        <translation>Quadrino - Phrasentasten </translation>
+    </message>
+    <message>
+        <source>Phrase Button %1:</source>
+        <translation>Phrasentaste %1:</translation>
+    </message>
+    <message>
+        <source>Buttons can only be used once every 2 seconds</source>
+        <translation>Die Tasten sind nur alle 2 Sekunden nutzbar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::PreferencesStore</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>%1 kann nicht beschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::SpyListWindow</name>
+    <message>
+        <source>Quadrino - Spys</source>
+        <translation>Quadrino - Zuschauer</translation>
+    </message>
+    <message>
+        <source>Spy List</source>
+        <translation>Zuschauerliste</translation>
+    </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation>Aus dem Spiel &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1285,89 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     <message>
         <source>Board: %1, %2</source>
         <translation>Spielbrett: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::TallyWindow</name>
+    <message>
+        <source>Quadrino  - Tally List</source>
+        <translation>Quadrino - Bilanz</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Wins:</source>
+        <translation>Siege:</translation>
+    </message>
+    <message>
+        <source>Reset Tally</source>
+        <translation>Bilanz zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Players In Current Game</source>
+        <translation>Spieler in dieser Partie</translation>
+    </message>
+    <message>
+        <source>Players Being Tallied</source>
+        <translation>Erfasste Spieler</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Spiele gesamt:</translation>
+    </message>
+    <message>
+        <source>Your Wins</source>
+        <translation>Ihre Siege</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Number of Games</source>
+        <translation>Anzahl Spiele</translation>
+    </message>
+    <message>
+        <source>Your Wins:</source>
+        <translation>Ihre Siege:</translation>
+    </message>
+    <message>
+        <source>Neither Won:</source>
+        <translation>Keiner von beiden:</translation>
+    </message>
+    <message>
+        <source>The unreadable tally file was kept as %1; a new tally is started.</source>
+        <translation>Die unlesbare Bilanzdatei wurde als %1 aufbewahrt; eine neue Bilanz wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The unreadable tally file could not be moved aside, so it is left as it is and this run&apos;s tally will not be saved.</source>
+        <translation>Die unlesbare Bilanzdatei konnte nicht beiseitegelegt werden; sie bleibt unverändert, und die Bilanz dieser Sitzung wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
+        <translation>Damit wird die Bilanz von %1 gelöscht. Möchten Sie sie wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>%1 Wins:</source>
+        <translation>Siege von %1:</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Tally</source>
+        <translation>Bilanz von %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Möchten Sie die Bilanz wirklich zurücksetzen?</translation>
     </message>
 </context>
 <context>

@@ -208,11 +208,11 @@
     </message>
     <message>
         <source>&lt;p&gt;The hosting player chooses the rules before each game in the Game Options window (&lt;b&gt;File &amp;gt; Start Game&lt;/b&gt;). The labels beside the board show the rules of the game being played. Your choices are kept for the next game; &lt;b&gt;Team Game&lt;/b&gt; starts off each time Quadrino starts.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;El anfitrión elige las reglas antes de cada partida en la ventana de opciones de juego (&lt;b&gt;Archivo &amp;gt; Iniciar partida&lt;/b&gt;). Las etiquetas junto al tablero muestran las reglas de la partida en juego. Tus elecciones se guardan para la siguiente partida; &lt;b&gt;Partida por equipos&lt;/b&gt; empieza desactivada cada vez que se inicia Quadrino.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;El anfitrión elige las reglas antes de cada partida en la ventana de opciones de juego (&lt;b&gt;Archivo &amp;gt; Iniciar partida&lt;/b&gt;). Las etiquetas junto al tablero muestran las reglas de la partida en juego. Tus elecciones se guardan para la siguiente partida; &lt;b&gt;Por equipos&lt;/b&gt; empieza desactivada cada vez que se inicia Quadrino.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;3 Double Penalty&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;A third doubles in a row is not played: the roller&apos;s pawn furthest along the track goes back to its nest and the turn passes on. Without it, doubles simply give another roll every time.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Passing Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;After rolling, a player may pass instead of moving, but not on two turns in a row.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Blocking Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Two pawns of one player on one square form a block that no pawn can pass. Without it, a pawn can never land on another pawn of the same colour, except on the home square.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Limit Blocks To: &amp;hellip; Turns&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;How many of its owner&apos;s turns a block may stand through, from 0 to 10, not counting the turn in which it was made. When the owner&apos;s next turn begins with the block still standing, one of its pawns goes back to its nest; a warning flashes on the block one turn earlier. Setting it to 0 allows unlimited blocking, a limit of 1 counts as 2, and the limit does nothing while blocking is off.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Pouncing Allowed&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Landing on a lone pawn of another player, anywhere but on a safe square, sends it back to its nest and wins a 20-square bonus. Without it, pawns of different players never share a square.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Full Game&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Computer players fill every empty seat, so four play. Without it, yellow and green always play (the computer takes green if nobody has), and magenta and red play only when someone sits there; magenta also plays, with the computer, when someone sits in red.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Team Game&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Yellow and green play against magenta and red, with all four seats in play. Partners cannot capture each other or share a square, and a team wins when both partners have all their pawns home.&lt;/dd&gt;&lt;/dl&gt;</source>
-        <translation>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;Penalización por 3 dobles&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Un tercer doble seguido no se juega: la ficha más avanzada en el recorrido del que tira vuelve a su casa, y el turno pasa al siguiente. Sin esta opción, los dobles simplemente dan otra tirada cada vez.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permite pasar&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Después de tirar, un jugador puede pasar en lugar de mover, pero no en dos turnos seguidos.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permiten barreras&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Dos fichas de un mismo jugador en una casilla forman una barrera que ninguna ficha puede pasar. Sin esta opción, una ficha nunca puede caer sobre otra del mismo color, salvo en la casilla de meta.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Limitar barreras a: &amp;hellip; turnos&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Durante cuántos turnos de su dueño puede mantenerse una barrera, de 0 a 10, sin contar el turno en que se formó. Cuando empieza el siguiente turno del dueño con la barrera aún en pie, una de sus fichas vuelve a su casa; un turno antes parpadea un aviso en la barrera. Con 0 las barreras no tienen límite, un límite de 1 cuenta como 2, y el límite no hace nada mientras las barreras están desactivadas.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permite comer&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Caer sobre una ficha sola de otro jugador, en cualquier casilla que no sea un seguro, la devuelve a su casa y gana una bonificación de 20 casillas. Sin esta opción, las fichas de jugadores distintos nunca comparten casilla.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Partida completa&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Los jugadores del ordenador ocupan todos los puestos libres, así que juegan cuatro. Sin esta opción, amarillo y verde juegan siempre (el ordenador se queda con verde si nadie lo ha ocupado), y magenta y rojo solo juegan cuando alguien se sienta allí; magenta también juega, con el ordenador, cuando alguien se sienta en rojo.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Partida por equipos&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Amarillo y verde juegan contra magenta y rojo, con los cuatro puestos en juego. Los compañeros no pueden comerse entre sí ni compartir casilla, y un equipo gana cuando los dos compañeros tienen todas sus fichas en la meta.&lt;/dd&gt;&lt;/dl&gt;</translation>
+        <translation>&lt;dl&gt;&lt;dt&gt;&lt;b&gt;Castigo por 3 dobles&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Un tercer doble seguido no se juega: la ficha más avanzada en el recorrido del que tira vuelve a su casa, y el turno pasa al siguiente. Sin esta opción, los dobles simplemente dan otra tirada cada vez.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permite pasar&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Después de tirar, un jugador puede pasar en lugar de mover, pero no en dos turnos seguidos.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permiten barreras&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Dos fichas de un mismo jugador en una casilla forman una barrera que ninguna ficha puede pasar. Sin esta opción, una ficha nunca puede caer sobre otra del mismo color, salvo en la casilla de meta.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Límite barreras: &amp;hellip; turnos&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Durante cuántos turnos de su dueño puede mantenerse una barrera, de 0 a 10, sin contar el turno en que se formó. Cuando empieza el siguiente turno del dueño con la barrera aún en pie, una de sus fichas vuelve a su casa; un turno antes parpadea un aviso en la barrera. Con 0 las barreras no tienen límite, un límite de 1 cuenta como 2, y el límite no hace nada mientras las barreras están desactivadas.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Se permite comer&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Caer sobre una ficha sola de otro jugador, en cualquier casilla que no sea un seguro, la devuelve a su casa y gana una bonificación de 20 casillas. Sin esta opción, las fichas de jugadores distintos nunca comparten casilla.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Partida completa&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Los jugadores del ordenador ocupan todos los puestos libres, así que juegan cuatro. Sin esta opción, amarillo y verde juegan siempre (el ordenador se queda con verde si nadie lo ha ocupado), y magenta y rojo solo juegan cuando alguien se sienta allí; magenta también juega, con el ordenador, cuando alguien se sienta en rojo.&lt;/dd&gt;&lt;dt&gt;&lt;b&gt;Por equipos&lt;/b&gt;&lt;/dt&gt;&lt;dd&gt;Amarillo y verde juegan contra magenta y rojo, con los cuatro puestos en juego. Los compañeros no pueden comerse entre sí ni compartir casilla, y un equipo gana cuando los dos compañeros tienen todas sus fichas en la meta.&lt;/dd&gt;&lt;/dl&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Computer players&lt;/h3&gt;&lt;p&gt;The computer players are Klot (green), Klick (magenta) and Kling (red). The hosting player chooses how they play in the &lt;b&gt;Options&lt;/b&gt; menu:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Bot Level&lt;/b&gt;: &lt;b&gt;Classic&lt;/b&gt; computer players follow a fixed set of preferences, as they always have; &lt;b&gt;Strong&lt;/b&gt; ones try every way of spending the dice and bonuses of a turn and keep the one that leaves their pawns furthest along and safest.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Bot Speed&lt;/b&gt;: &lt;b&gt;Slow&lt;/b&gt;, &lt;b&gt;Normal&lt;/b&gt; or &lt;b&gt;Fast&lt;/b&gt;, the pause before each of their steps.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Both are remembered, and a change counts from the computer&apos;s next step. They only apply in the copy that hosts the game; in a copy that joined one they are greyed out, and their tooltip says why.&lt;/p&gt;</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;In the other windows&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Game options: &lt;b&gt;Tab&lt;/b&gt; moves between the options, &lt;b&gt;Space&lt;/b&gt; ticks or clears one, the block limit is typed as a number, &lt;b&gt;Enter&lt;/b&gt; starts the game and &lt;b&gt;Esc&lt;/b&gt; closes the window.&lt;/li&gt;&lt;li&gt;This help: &lt;b&gt;Tab&lt;/b&gt; goes from the button of the page in front to &lt;b&gt;About&lt;/b&gt;, &lt;b&gt;Done&lt;/b&gt; and the page, and &lt;b&gt;Space&lt;/b&gt; presses the button with the focus. On the page buttons, &lt;b&gt;Up&lt;/b&gt; and &lt;b&gt;Down&lt;/b&gt; bring the previous or the next page to the front. In the page, the arrow keys, &lt;b&gt;Page Up&lt;/b&gt;, &lt;b&gt;Page Down&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; scroll it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Esc&lt;/b&gt; closes this window, the About box, the tally, the spy list and the phrase list.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h3&gt;En las demás ventanas&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Opciones de juego: &lt;b&gt;Tab&lt;/b&gt; pasa de una opción a otra, &lt;b&gt;Espacio&lt;/b&gt; marca o desmarca una, el límite de barreras se escribe como número, &lt;b&gt;Intro&lt;/b&gt; inicia la partida y &lt;b&gt;Esc&lt;/b&gt; cierra la ventana.&lt;/li&gt;&lt;li&gt;Esta ayuda: &lt;b&gt;Tab&lt;/b&gt; va del botón de la página visible a &lt;b&gt;Acerca de&lt;/b&gt;, &lt;b&gt;Hecho&lt;/b&gt; y la página, y &lt;b&gt;Espacio&lt;/b&gt; pulsa el botón que tiene el foco. En los botones de página, &lt;b&gt;Arriba&lt;/b&gt; y &lt;b&gt;Abajo&lt;/b&gt; muestran la página anterior o la siguiente. En la página, las flechas, &lt;b&gt;Re Pág&lt;/b&gt;, &lt;b&gt;Av Pág&lt;/b&gt; y &lt;b&gt;Espacio&lt;/b&gt; la desplazan.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Esc&lt;/b&gt; cierra esta ventana, el cuadro Acerca de, el marcador, la lista de espectadores y la lista de frases.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;h3&gt;En las demás ventanas&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;Opciones de juego: &lt;b&gt;Tab&lt;/b&gt; pasa de una opción a otra, &lt;b&gt;Espacio&lt;/b&gt; marca o desmarca una, el límite de barreras se escribe como número, &lt;b&gt;Intro&lt;/b&gt; inicia la partida y &lt;b&gt;Esc&lt;/b&gt; cierra la ventana.&lt;/li&gt;&lt;li&gt;Esta ayuda: &lt;b&gt;Tab&lt;/b&gt; va del botón de la página visible a &lt;b&gt;Acerca de&lt;/b&gt;, &lt;b&gt;Listo&lt;/b&gt; y la página, y &lt;b&gt;Espacio&lt;/b&gt; pulsa el botón que tiene el foco. En los botones de página, &lt;b&gt;Arriba&lt;/b&gt; y &lt;b&gt;Abajo&lt;/b&gt; muestran la página anterior o la siguiente. En la página, las flechas, &lt;b&gt;Re Pág&lt;/b&gt;, &lt;b&gt;Av Pág&lt;/b&gt; y &lt;b&gt;Espacio&lt;/b&gt; la desplazan.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Esc&lt;/b&gt; cierra esta ventana, el cuadro Acerca de, el marcador, la lista de espectadores y la lista de frases.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Screen readers&lt;/h3&gt;&lt;p&gt;Every pawn, marker, die and button of the board has a name a screen reader reads, such as &amp;ldquo;Yellow pawn 2, square 17, safe square&amp;rdquo; or &amp;ldquo;Move pawn 1 to square 23&amp;rdquo; with the amount it spends. The line of the last event and the line of whose turn it is are read as they change, and the board reads the chosen move as you press &lt;b&gt;Tab&lt;/b&gt;. On Linux, turn on the screen reader (for example Orca) before starting Quadrino.&lt;/p&gt;</source>
@@ -354,6 +354,26 @@
     <message>
         <source>The board with one pawn of each colour and two dice</source>
         <translation>El tablero con una ficha de cada color y dos dados</translation>
+    </message>
+    <message>
+        <source>Quadrino - About</source>
+        <translation>Acerca de Quadrino</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Made by %1</source>
+        <translation>Creado por %1</translation>
+    </message>
+    <message>
+        <source>Cannot open Webpage</source>
+        <translation>No se puede abrir la página web</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
@@ -472,6 +492,17 @@
     <message>
         <source>&amp;Paste</source>
         <translation>&amp;Pegar</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::CheckImage</name>
+    <message>
+        <source>checked, Space unchecks it</source>
+        <translation>marcada, Espacio la desmarca</translation>
+    </message>
+    <message>
+        <source>not checked, Space checks it</source>
+        <translation>sin marcar, Espacio la marca</translation>
     </message>
 </context>
 <context>
@@ -597,6 +628,70 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
 </context>
 <context>
+    <name>quadrino::GameOptionsDialog</name>
+    <message>
+        <source>3 Double Penalty</source>
+        <translation>Castigo por 3 dobles</translation>
+    </message>
+    <message>
+        <source>Passing Allowed</source>
+        <translation>Se permite pasar</translation>
+    </message>
+    <message>
+        <source>Blocking Allowed</source>
+        <translation>Se permiten barreras</translation>
+    </message>
+    <message>
+        <source>Limit Blocks To:</source>
+        <translation>Límite barreras:</translation>
+    </message>
+    <message>
+        <source>setting to 0 allows unlimited blocking</source>
+        <extracomment>The accessible description reads the note from its first &quot;0&quot; on, so keep the 0 where that reads as a sentence.</extracomment>
+        <translation>El valor 0 permite barreras sin límite</translation>
+    </message>
+    <message>
+        <source>Pouncing Allowed</source>
+        <translation>Se permite comer</translation>
+    </message>
+    <message>
+        <source>Full Game</source>
+        <translation>Partida completa</translation>
+    </message>
+    <message>
+        <source>Bots will fill empty seats</source>
+        <translation>Bots en sitios libres</translation>
+    </message>
+    <message>
+        <source>Team Game</source>
+        <translation>Por equipos</translation>
+    </message>
+    <message>
+        <source>Quadrino - Game Start</source>
+        <translation>Quadrino - Inicio de partida</translation>
+    </message>
+    <message>
+        <source>Quadrino Game Options</source>
+        <translation>Opciones de Quadrino</translation>
+    </message>
+    <message>
+        <source>Start Game (Enter)</source>
+        <translation>Iniciar partida (Intro)</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Iniciar partida</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>turns; %1</source>
+        <translation>turnos; %1</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::GameRecordView</name>
     <message>
         <source>1st</source>
@@ -704,10 +799,100 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
 </context>
 <context>
+    <name>quadrino::HelpWindow</name>
+    <message>
+        <source>Quadrino - Help File</source>
+        <translation>Quadrino - Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::LinkLabel</name>
+    <message>
+        <source>Open in your web browser</source>
+        <translation>Abrir en el navegador web</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::LobbyAdvert</name>
     <message>
         <source>Quadrino logo</source>
         <translation>Logotipo de Quadrino</translation>
+    </message>
+    <message>
+        <source>Please close the game and open the Kestrun Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
+        <translation>Cierra el juego y abre Kestrun Lobby con el icono del escritorio o desde el menú de inicio.</translation>
+    </message>
+    <message>
+        <source>An Error has Occurred.</source>
+        <translation>Se ha producido un error.</translation>
+    </message>
+    <message>
+        <source>Download The Kestrun Lobby</source>
+        <translation>Descargar Kestrun Lobby</translation>
+    </message>
+    <message>
+        <source>Download The Kestrun Lobby Now to play this  and other exciting games online with other players! </source>
+        <translation>¡Descarga ya Kestrun Lobby para jugar en línea a este y a otros juegos emocionantes con otros jugadores!</translation>
+    </message>
+    <message>
+        <source>Download And Install The Kestrun Lobby Now</source>
+        <translation>Instalar Kestrun Lobby ya</translation>
+    </message>
+    <message>
+        <source>Stop Download</source>
+        <translation>Detener descarga</translation>
+    </message>
+    <message>
+        <source>To proceed to the game without the ability to play against others click the button below.</source>
+        <translation>Para ir al juego sin poder jugar contra otros, pulsa el botón de abajo.</translation>
+    </message>
+    <message>
+        <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
+        <translation>Nota: aunque juegues sin conexión, tendrás que configurar tu CORTAFUEGOS para que el juego pueda acceder a los componentes de Internet.</translation>
+    </message>
+    <message>
+        <source>Play Solo Game</source>
+        <translation>Jugar en solitario</translation>
+    </message>
+    <message>
+        <source>If you already have The Kestrun Lobby and you wish to play with others then click the button below to close this game and open The Kestrun Lobby.</source>
+        <translation>Si ya tienes Kestrun Lobby y quieres jugar con otros, pulsa el botón de abajo para cerrar este juego y abrir Kestrun Lobby.</translation>
+    </message>
+    <message>
+        <source>Play with Others</source>
+        <translation>Jugar con otros</translation>
+    </message>
+    <message>
+        <source>This copy of Quadrino was built without the address of the lobby&apos;s download page.</source>
+        <translation>Esta copia de Quadrino se compiló sin la dirección de la página de descarga del lobby.</translation>
+    </message>
+    <message>
+        <source>Look for The Kestrun Lobby at %1.</source>
+        <translation>Busca Kestrun Lobby en %1.</translation>
+    </message>
+    <message>
+        <source>The download page is open in your web browser.</source>
+        <translation>La página de descarga está abierta en tu navegador web.</translation>
+    </message>
+    <message>
+        <source>Download and install The Kestrun Lobby from there.</source>
+        <translation>Descarga e instala Kestrun Lobby desde allí.</translation>
+    </message>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Descarga cancelada</translation>
+    </message>
+    <message>
+        <source>No web browser could be started. The download page is %1</source>
+        <translation>No se pudo abrir ningún navegador web. La página de descarga es %1</translation>
     </message>
 </context>
 <context>
@@ -919,10 +1104,48 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
 </context>
 <context>
+    <name>quadrino::PhraseEditor</name>
+    <message>
+        <source>Quadrino - Phrase Buttons </source>
+        <translation>Quadrino - Botones de frases </translation>
+    </message>
+    <message>
+        <source>Phrase Button %1:</source>
+        <translation>Frase %1:</translation>
+    </message>
+    <message>
+        <source>Buttons can only be used once every 2 seconds</source>
+        <translation>Los botones solo se pueden usar cada 2 segundos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::PreferencesStore</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::SpyListWindow</name>
+    <message>
+        <source>Quadrino - Spys</source>
+        <translation>Quadrino - Espectadores</translation>
+    </message>
+    <message>
+        <source>Spy List</source>
+        <translation>Espectadores</translation>
+    </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation>&amp;Expulsar de la partida</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1285,89 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     <message>
         <source>Board: %1, %2</source>
         <translation>Tablero: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::TallyWindow</name>
+    <message>
+        <source>Quadrino  - Tally List</source>
+        <translation>Quadrino - Marcador</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Wins:</source>
+        <translation>Victorias:</translation>
+    </message>
+    <message>
+        <source>Reset Tally</source>
+        <translation>Reiniciar marcador</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Players In Current Game</source>
+        <translation>Jugadores de esta partida</translation>
+    </message>
+    <message>
+        <source>Players Being Tallied</source>
+        <translation>Jugadores en el marcador</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Partidas en total:</translation>
+    </message>
+    <message>
+        <source>Your Wins</source>
+        <translation>Tus victorias</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>Number of Games</source>
+        <translation>Número de partidas</translation>
+    </message>
+    <message>
+        <source>Your Wins:</source>
+        <translation>Tus victorias:</translation>
+    </message>
+    <message>
+        <source>Neither Won:</source>
+        <translation>Ninguno de los dos:</translation>
+    </message>
+    <message>
+        <source>The unreadable tally file was kept as %1; a new tally is started.</source>
+        <translation>El archivo de marcador ilegible se ha guardado como %1; se empieza un marcador nuevo.</translation>
+    </message>
+    <message>
+        <source>The unreadable tally file could not be moved aside, so it is left as it is and this run&apos;s tally will not be saved.</source>
+        <translation>El archivo de marcador ilegible no se pudo apartar, así que se deja como está y el marcador de esta sesión no se guardará.</translation>
+    </message>
+    <message>
+        <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
+        <translation>Esto borrará el marcador de %1. ¿Seguro que quieres borrarlo?</translation>
+    </message>
+    <message>
+        <source>%1 Wins:</source>
+        <translation>Victorias de %1:</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Tally</source>
+        <translation>Marcador de %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>¿Seguro que quieres reiniciar el marcador?</translation>
     </message>
 </context>
 <context>
