@@ -1052,6 +1052,18 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>A game is in progress. Start a new game?</source>
         <translation>Ein Spiel läuft. Ein neues Spiel starten?</translation>
     </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation>Aus dem Spiel &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Set to Just Watch</source>
+        <translation>Auf „Nur zuschauen“ &amp;setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Unset Just Watch</source>
+        <translation>„Nur zuschauen“ &amp;aufheben</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::NetworkGameDialog</name>
@@ -1180,7 +1192,7 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation>Aus dem Spiel nehmen</translation>
+        <translation>Aus dem Spiel entfernen</translation>
     </message>
     <message>
         <source>Set to Just Watch</source>

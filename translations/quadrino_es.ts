@@ -1052,6 +1052,18 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>A game is in progress. Start a new game?</source>
         <translation>Hay una partida en curso. ¿Iniciar una partida nueva?</translation>
     </message>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation>&amp;Expulsar de la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Set to Just Watch</source>
+        <translation>&amp;Poner en «Solo mirar»</translation>
+    </message>
+    <message>
+        <source>&amp;Unset Just Watch</source>
+        <translation>Quitar «Solo &amp;mirar»</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::NetworkGameDialog</name>
@@ -1180,7 +1192,7 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation>Quitar de la partida</translation>
+        <translation>Expulsar de la partida</translation>
     </message>
     <message>
         <source>Set to Just Watch</source>

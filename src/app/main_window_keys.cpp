@@ -13,11 +13,10 @@ namespace quadrino {
 
 void MainWindow::setupKeys() {
     // The board panel's seat menu is drawn by the panel; its letters are the window's choice.
-    for (const auto& [name, caption] : {std::pair{"RemoveFromGame1", "&Remove From Game"},
-                                        std::pair{"SettoJustWatch1", "&Set to Just Watch"},
-                                        std::pair{"UnsetJustWatch1", "&Unset Just Watch"}})
-        if (QAction* a = action(name); a && QString::fromLatin1(caption).remove(u'&') == a->text())
-            a->setText(QString::fromLatin1(caption));
+    for (const auto& [name, caption] : {std::pair{"RemoveFromGame1", QT_TR_NOOP("&Remove From Game")},
+                                        std::pair{"SettoJustWatch1", QT_TR_NOOP("&Set to Just Watch")},
+                                        std::pair{"UnsetJustWatch1", QT_TR_NOOP("&Unset Just Watch")}})
+        if (QAction* a = action(name)) a->setText(tr(caption));
 
     auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
     f6->setObjectName(QStringLiteral("shortcut_f6"));
