@@ -140,6 +140,14 @@ void Host::connectionClosed(int connection) {
     afterEvent();
 }
 
+void Host::goingAway() {
+    for (int c = 1; c <= seats_.highestconnection(); ++c) {
+        if (links_[c].key.empty() || !seats_.connected(c)) continue;
+        links_[c].key.clear();
+        seats_.sendTo(c, encode(SeatKey{c, {}}));
+    }
+}
+
 void Host::timerFired(HostTimer timer) {
     switch (timer) {
     case HostTimer::Dispatch: {

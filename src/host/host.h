@@ -76,6 +76,9 @@ public:
     // The connection has closed, whoever closed it ("Socket Closed"). Repeats are harmless.
     void connectionClosed(int connection);
     void timerFired(HostTimer timer);
+    // The host is going away for good: every client holding a seat key is told there will be
+    // nothing to come back to (an empty key), so none of them keeps trying.
+    void goingAway();
     // A line from the port about a connection (or about a refused one, kRefusedSlot), within
     // that connection's log budget.
     void logAbout(int connection, const std::string& line);

@@ -71,8 +71,11 @@ HostServer::HostServer(Options options, QObject* parent)
 }
 
 HostServer::~HostServer() {
+    host_->goingAway();
     for (auto*& s : sockets_) {
         if (s) {
+            // What the host said last goes out before the connection is cut.
+            s->flush();
             s->disconnect(this);
             s->abort();
             delete s;
@@ -99,6 +102,7 @@ QAbstractSocket::SocketError HostServer::serverError() const {
 }
 
 void HostServer::closeAll() {
+    host_->goingAway();
     for (int n = 1; n <= kRefusedSlot; ++n)
         if (sockets_[static_cast<std::size_t>(n)]) close(n);
 }
