@@ -626,6 +626,22 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>Unable to join %1: %2. Check the address and port, then try again from the File menu.</source>
         <translation>Beitritt zu %1 nicht möglich: %2. Prüfen Sie Adresse und Port und versuchen Sie es dann erneut über das Menü „Datei“.</translation>
     </message>
+    <message>
+        <source>Connected to the game again.</source>
+        <translation>Wieder mit dem Spiel verbunden.</translation>
+    </message>
+    <message>
+        <source>The connection to the game was lost. Trying to get back to your seat...</source>
+        <translation>Die Verbindung zum Spiel ist abgerissen. Es wird versucht, Sie an Ihren Platz zurückzubringen...</translation>
+    </message>
+    <message>
+        <source>Could not get back to the game. Choose Reconnect from the File menu to try again.</source>
+        <translation>Die Rückkehr ins Spiel ist nicht gelungen. Wählen Sie „Neu verbinden“ im Menü „Datei“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Reconnecting to the game...</source>
+        <translation>Verbindung zum Spiel wird wiederhergestellt...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1036,6 +1052,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Reconnect</source>
+        <translation>&amp;Neu verbinden</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,22 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>Unable to join %1: %2. Check the address and port, then try again from the File menu.</source>
         <translation>No se puede unir a %1: %2. Comprueba la dirección y el puerto, y vuelve a intentarlo desde el menú Archivo.</translation>
     </message>
+    <message>
+        <source>Connected to the game again.</source>
+        <translation>Conectado de nuevo a la partida.</translation>
+    </message>
+    <message>
+        <source>The connection to the game was lost. Trying to get back to your seat...</source>
+        <translation>Se ha perdido la conexión con la partida. Intentando volver a tu puesto...</translation>
+    </message>
+    <message>
+        <source>Could not get back to the game. Choose Reconnect from the File menu to try again.</source>
+        <translation>No se pudo volver a la partida. Elige Reconectar en el menú Archivo para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Reconnecting to the game...</source>
+        <translation>Reconectando con la partida...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1036,6 +1052,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Reconnect</source>
+        <translation>&amp;Reconectar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/client_session.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 #include "protocol/catalogue.h"
 #include "protocol/cp1252.h"
@@ -77,6 +78,8 @@ void ClientSession::setHosting(bool hosting) {
 }
 
 void ClientSession::connectToHost(const QString& address, quint16 port) {
+    hostAddress_ = address;
+    hostPort_ = port;
     awaitingLogin_ = true;
     loginTimer_.start();
     connection_.connectToHost(address, port);
@@ -99,7 +102,22 @@ void ClientSession::giveUp(const QString& reason, bool drop) {
     emit connectFailed(reason);
 }
 
+void ClientSession::rejoin() {
+    connection_.reset();
+    identity_.loggedin = false;
+    rejoining_ = true;
+    connectToHost(hostAddress_, hostPort_);
+}
+
 void ClientSession::reset() {
+    // Going on purpose: the host is told not to keep the seat.
+    if (canRejoin() && identity_.loggedin && connection_.isConnected()) {
+        connection_.send(encode(LeavingRequest{identity_.myseat}));
+        connection_.flush();
+    }
+    seatKey_.clear();
+    keySeat_ = 0;
+    rejoining_ = false;
     awaitingLogin_ = false;
     lastNotice_.clear();
     loginTimer_.stop();
@@ -157,7 +175,9 @@ table::Outcome ClientSession::apply(table::Outcome out) {
 
 void ClientSession::onMessage(const std::string& entry) {
     const CommandSplit split = splitCommand(entry);
-    if (!isOneOf(ClientAnnouncements{}, split.word)) return;
+    const bool ours = decodeAndHandle(RejoinAnnouncements{}, split.word, split.rest,
+                                      Overloaded{[](const Malformed&) {}, [&](const SeatKey& m) { takeSeatKey(m); }});
+    if (ours || !isOneOf(ClientAnnouncements{}, split.word)) return;
     // The host's own line just before it closes the connection says why (a removal); the
     // window shows it even where it closes with the connection.
     lastNotice_.clear();
@@ -194,11 +214,33 @@ void ClientSession::sendlogininfo(int seat) {
     if (!isConnectionNumber(seat)) return;
     awaitingLogin_ = false;
     loginTimer_.stop();
+    const bool rejoining = std::exchange(rejoining_, false);
+    if (rejoining) {
+        // The host tells the board afresh, to a seat holder and a newcomer alike.
+        table_.reset();
+        emit tableChanged();
+    }
     identity_.myseat = seat;
     identity_.loggedin = true;
+    // A host that does not know the key request ignores it and takes the login as anybody's.
+    if (rejoining && canRejoin()) connection_.send(encode(RejoinRequest{seat, keySeat_, seatKey_}));
     connection_.send(encode(LoginRequest{seat, std::string(kVersion), loginname_}));
+    if (mayRejoin_) connection_.send(encode(CanRejoinRequest{seat}));
     // Number 1 is the hosting user's, whichever copy runs the host.
     setHosting(seat == 1);
+    if (rejoining) emit rejoined();
+}
+
+void ClientSession::takeSeatKey(const SeatKey& m) {
+    if (!identity_.loggedin) return;
+    seatKey_ = m.key;
+    keySeat_ = m.connection;
+    // After a rejoin the key comes with the seat given back, before any word about it.
+    if (!m.key.empty() && m.connection != identity_.myseat) {
+        identity_.myseat = m.connection;
+        emit tableChanged();
+        setHosting(m.connection == 1);
+    }
 }
 
 } // namespace quadrino

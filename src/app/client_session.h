@@ -20,6 +20,8 @@
 
 namespace quadrino {
 
+struct SeatKey;
+
 class ClientSession : public QObject, public table::TableActions {
     Q_OBJECT
 public:
@@ -39,6 +41,15 @@ public:
     // host can recognise. Returns that port, 0 when none could be had.
     quint16 connectToOwnHost(quint16 port);
     void setLoginTimeout(int ms) { loginTimer_.setInterval(ms); }
+    // Asks the host at login for a seat key, so that this client can sit down in its seat
+    // again after its connection drops (a game joined from the menus).
+    void setMayRejoin(bool may) { mayRejoin_ = may; }
+    // Whether the host handed this client a key it still holds: a dropped connection may
+    // then be won back with rejoin(). A removal, a leave or an older host leave none.
+    bool canRejoin() const { return !seatKey_.empty(); }
+    // Connects again to the host last connected to and offers the key before logging in.
+    // The table keeps its picture until the host answers; the key stays until it is used.
+    void rejoin();
     // Leaves the current game: drops the connection without reporting a close, forgets the
     // login and seat and clears the table. The name and the turn sound setting stay.
     void reset();
@@ -96,12 +107,15 @@ signals:
     void gameFull();
     // The connection has closed.
     void closed();
+    // A connection made by rejoin() has been taken by the host.
+    void rejoined();
     // The connection to the host could not be made; `reason` in plain words.
     void connectFailed(const QString& reason);
 
 private:
     void onMessage(const std::string& entry);
     void sendlogininfo(int seat);
+    void takeSeatKey(const SeatKey& key);
     void notice(const QString& text);
     void giveUp(const QString& reason, bool drop);
     // Carries out what the table model answered to a click or an announcement.
@@ -113,6 +127,12 @@ private:
     QTimer loginTimer_;
     bool awaitingLogin_ = false;
     QString lastNotice_;
+    bool mayRejoin_ = false;
+    bool rejoining_ = false;
+    std::string seatKey_; // Windows-1252 as the host sent it; empty: none
+    int keySeat_ = 0;     // the number the key belongs to
+    QString hostAddress_;
+    quint16 hostPort_ = 0;
     ClientConnection connection_;
 };
 

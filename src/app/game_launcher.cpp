@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_launcher.h"
 
+#include <algorithm>
+
 #include "app/network_addresses.h"
 #include "chat/free_text.h"
 #include "rules/random.h"
@@ -18,6 +20,12 @@ GameLauncher::GameLauncher(PreferencesStore& store, QObject* parent)
     connect(&session_, &ClientSession::closed, this, &GameLauncher::onConnectionClosed);
     connect(&session_, &ClientSession::connectFailed, this, &GameLauncher::onConnectFailed);
     connect(&session_, &ClientSession::hostingChanged, this, &GameLauncher::startAllowedChanged);
+    retryTimer_.setSingleShot(true);
+    connect(&retryTimer_, &QTimer::timeout, &session_, &ClientSession::rejoin);
+    connect(&session_, &ClientSession::rejoined, this, [this] {
+        stopRetrying();
+        say(tr("Connected to the game again."));
+    });
 }
 
 GameLauncher::~GameLauncher() {
@@ -75,6 +83,8 @@ void GameLauncher::hostpress() {
         return ownClientPort_ != 0 && peerPort == ownClientPort_ && isLoopbackPeer(peer);
     };
     ownClientPort_ = 0;
+    // This copy's own client goes down with its host: there is nothing to come back to.
+    session_.setMayRejoin(false);
     setHost(std::make_unique<HostServer>(std::move(options)));
     // A solo game is this machine's alone: nobody else can reach it, and it needs no port of
     // its own, so a taken one is simply swapped for a free one.
@@ -132,6 +142,8 @@ bool GameLauncher::takeWayOn(int chosen) {
 }
 
 void GameLauncher::joinpress() {
+    // A launched game ends with its connection; one joined from the menus tries to get back.
+    session_.setMayRejoin(fromMenu_);
     session_.connectToHost(hostaddress_, joinPort_);
     session_.setHosting(false);
     emit startAllowedChanged(false);
@@ -149,6 +161,7 @@ std::optional<QString> GameLauncher::leaveQuestion() {
 }
 
 void GameLauncher::leaveGame() {
+    stopRetrying();
     // The connection goes first: the host going away must not read as the host ending the game.
     session_.reset();
     setHost(nullptr);
@@ -201,6 +214,11 @@ void GameLauncher::onConnectionClosed() {
         emit launchedGameEnded(session_.lastNotice());
         return;
     }
+    if (retrying_) return retryLater();
+    if (!host_ && session_.canRejoin()) {
+        say(tr("The connection to the game was lost. Trying to get back to your seat..."));
+        return startRetrying();
+    }
     say(tr("The connection to the game has closed. Host or join a game from the File menu to play again."));
     // Out of the connection's own signal before it is torn down.
     QMetaObject::invokeMethod(this, &GameLauncher::leaveGame, Qt::QueuedConnection);
@@ -217,10 +235,51 @@ void GameLauncher::onGameFull() {
 }
 
 void GameLauncher::onConnectFailed(const QString& reason) {
+    if (retrying_) return retryLater();
     const QString where = session_.identity().amhost ? tr("your own game")
                                                      : tr("%1 port %2").arg(hostaddress_).arg(joinPort_);
     say(tr("Unable to join %1: %2. Check the address and port, then try again from the File menu.").arg(where, reason));
     emit startAllowedChanged(false);
+}
+
+std::optional<int> GameLauncher::nextRetryPause(qint64 elapsedMs, int lastPauseMs, int firstPauseMs, int windowMs) {
+    if (elapsedMs >= windowMs) return std::nullopt;
+    const int pause = lastPauseMs > 0 ? lastPauseMs * 2 : firstPauseMs;
+    // The last attempt falls on the end of the window, not after it.
+    return static_cast<int>(std::min<qint64>(pause, windowMs - elapsedMs));
+}
+
+void GameLauncher::startRetrying() {
+    retrying_ = true;
+    lastRetryPauseMs_ = 0;
+    retryClock_.start();
+    emit reconnectOffered(false);
+    retryLater();
+}
+
+void GameLauncher::retryLater() {
+    const std::optional<int> pause =
+        nextRetryPause(retryClock_.elapsed(), lastRetryPauseMs_, firstRetryPauseMs_, retryWindowMs_);
+    if (!pause) {
+        retrying_ = false;
+        say(tr("Could not get back to the game. Choose Reconnect from the File menu to try again."));
+        emit reconnectOffered(true);
+        return;
+    }
+    lastRetryPauseMs_ = *pause;
+    retryTimer_.start(*pause);
+}
+
+void GameLauncher::stopRetrying() {
+    retrying_ = false;
+    retryTimer_.stop();
+    emit reconnectOffered(false);
+}
+
+void GameLauncher::reconnect() {
+    if (retrying_ || !session_.canRejoin()) return;
+    say(tr("Reconnecting to the game..."));
+    startRetrying();
 }
 
 } // namespace quadrino

@@ -4,10 +4,12 @@
 // the host server of a hosting copy and the link to the lobby program. The main window asks it
 // to start or leave a game and shows what it reports; questions to the user (may a game in
 // progress be left? what now that the port is taken?) stay with the window.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTcpSocket>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,6 +49,18 @@ public:
     bool takeWayOn(int chosen);
     // Drops the connection and the host, if any.
     void leaveGame();
+    // File > "Reconnect": another round of attempts to get back to the seat of a game joined
+    // from the menus, after the first round gave up.
+    void reconnect();
+    bool retrying() const { return retrying_; }
+    // How long the attempts after a drop go on, and the first pause (each next one doubles).
+    void setRejoinTiming(int firstPauseMs, int windowMs) {
+        firstRetryPauseMs_ = firstPauseMs;
+        retryWindowMs_ = windowMs;
+    }
+    // The pause before the next attempt to get back, `elapsedMs` into the attempts and after
+    // a pause of `lastPauseMs` (0 before the first), or nullopt when the time is up.
+    static std::optional<int> nextRetryPause(qint64 elapsedMs, int lastPauseMs, int firstPauseMs, int windowMs);
     // The question to ask before the current game is left, or nullopt when leaving loses
     // nothing (no game running, or not part of it, or it has gone already).
     std::optional<QString> leaveQuestion();
@@ -76,6 +90,8 @@ signals:
     // A game from the command line has ended (its connection closed or the game was full):
     // the program ends with it, after showing `lastWord` when there is one.
     void launchedGameEnded(const QString& lastWord);
+    // Whether File > "Reconnect" may be chosen: the attempts after a drop have given up.
+    void reconnectOffered(bool offered);
 
 private:
     void hostpress();
@@ -86,6 +102,11 @@ private:
     void onConnectionClosed();
     void onGameFull();
     void onConnectFailed(const QString& reason);
+    // Attempts to get back into the game after a drop, with growing pauses, until the
+    // window of time ends; then Reconnect is offered.
+    void startRetrying();
+    void retryLater();
+    void stopRetrying();
 
     ClientSession session_;
     std::unique_ptr<HostServer> host_;
@@ -106,6 +127,12 @@ private:
     // The port found taken and a free one after it (0: none), while the user chooses.
     quint16 takenPort_ = 0;
     quint16 freePort_ = 0;
+    QTimer retryTimer_;
+    QElapsedTimer retryClock_;
+    bool retrying_ = false;
+    int lastRetryPauseMs_ = 0;
+    int firstRetryPauseMs_ = 1000;
+    int retryWindowMs_ = 60 * 1000;
 };
 
 } // namespace quadrino

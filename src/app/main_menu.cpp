@@ -39,6 +39,8 @@ const MenuRow kRows[] = {
     separator("File1"),
     entry("HostNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Host Network Game..."), &W::onHostNetworkGameChosen),
     entry("JoinNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Join Network Game..."), &W::onJoinNetworkGameChosen),
+    entry("Reconnect1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Reconnect"), &W::onReconnectChosen, "", false,
+          MenuNeeds::LostGame),
     separator("File1"),
     entry("SaveGameLog1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "Save Game &Log..."), &W::onSaveGameLogChosen),
     separator("File1"),

@@ -17,6 +17,7 @@ enum class MenuNeeds {
     Nothing,
     HostingUser, // number 1, whichever copy runs the host
     HostHere,    // this copy runs the host (and so its computer players)
+    LostGame,    // the connection to a game joined from the menus dropped and was not won back
 };
 
 struct MenuRow {

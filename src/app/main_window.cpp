@@ -97,6 +97,7 @@ void MainWindow::connectParts() {
     connect(&launcher_, &GameLauncher::hostHereChanged, this, &MainWindow::updateHostOnlyEntries);
     connect(&launcher_, &GameLauncher::startAllowedChanged, action("StartGame1"), &QAction::setEnabled);
     connect(&launcher_, &GameLauncher::gameLeft, this, &MainWindow::onGameLeft);
+    connect(&launcher_, &GameLauncher::reconnectOffered, action("Reconnect1"), &QAction::setEnabled);
     connect(&launcher_, &GameLauncher::soloStarted, this, [this] { showLobbyAdvert(this); });
     connect(&launcher_, &GameLauncher::portTaken, this, [this](const QString& text, const QStringList& choices) {
         choiceBox_(text, choices, [this](int chosen) {

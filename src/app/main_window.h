@@ -72,6 +72,7 @@ public:
     void onStartGameChosen();
     void onHostNetworkGameChosen();
     void onJoinNetworkGameChosen();
+    void onReconnectChosen() { launcher_.reconnect(); }
     void onExitChosen() { close(); }
     void onTextColorChosen();
     void onScrollChatOffToggled();

@@ -2,6 +2,7 @@
 #include "host/host.h"
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include "protocol/cp1252.h"
@@ -17,8 +18,31 @@ namespace {
 
 QueueLane laneOf(std::string_view message) {
     const std::string_view word = splitCommand(message).word;
+    if (isOneOf(RejoinRequests{}, word)) return QueueLane::Game;
     if (!isOneOf(HostRequests{}, word)) return QueueLane::Other;
     return isOneOf(MessageList<ChatMessage, ActionMessage, SoundMessage>{}, word) ? QueueLane::Other : QueueLane::Game;
+}
+
+// 128 bits from the system's random source, as hex: a key nobody can guess in the minute a
+// seat waits for it.
+std::string newSeatKey() {
+    std::random_device source;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string key;
+    for (int word = 0; word < 4; ++word) {
+        std::uint32_t bits = source();
+        for (int digit = 0; digit < 8; ++digit, bits >>= 4) key += kHex[bits & 0xF];
+    }
+    return key;
+}
+
+// Takes as long for a near miss as for a wild guess.
+bool sameKey(std::string_view held, std::string_view offered) {
+    if (held.empty() || held.size() != offered.size()) return false;
+    unsigned char differs = 0;
+    for (std::size_t i = 0; i < held.size(); ++i)
+        differs |= static_cast<unsigned char>(held[i] ^ offered[i]);
+    return differs == 0;
 }
 
 } // namespace
@@ -44,7 +68,7 @@ void Host::connectionOpened(int connection, bool onThisMachine) {
     p.loggedin = false;
     p.justwatching = false;
     links_[connection] = Link{Framer(kMaxPendingBytes, options_.pacing == QueueOrder::Fair), port_.now(), false, {},
-                              onThisMachine, std::nullopt};
+                              onThisMachine, std::nullopt, {}};
     note(connection, "accepted connection " + std::to_string(connection));
     port_.send(connection, encode(SendLoginInfo{connection}));
     afterEvent();
@@ -63,6 +87,12 @@ void Host::dataReceived(int connection, std::string_view bytes) {
         return;
     }
     for (auto& m : messages) {
+        // A goodbye counts at once: the close that follows it would drop it from the queue.
+        if (splitCommand(m).word == LeavingRequest::word) {
+            if (auto r = decode<LeavingRequest>(splitCommand(m).rest); r && r->connection == connection)
+                link.key.clear();
+            continue;
+        }
         const QueueLane lane = laneOf(m);
         if (queue_.push(connection, std::move(m), lane)) continue;
         limiter_.requestDropped(connection, port_.now());
@@ -91,6 +121,12 @@ void Host::connectionClosed(int connection) {
         note(connection, "connection " + std::to_string(connection) + " left" +
                              (p.name.empty() ? std::string() : " (" + logSafe(p.name) + ")"));
         seats_.broadcastExcept(connection, encode(PlayerDisconnected{connection, p.name}));
+        if (isSeat(connection) && p.loggedin && !links_[connection].key.empty()) {
+            kept_[connection] = KeptSeat{links_[connection].key, p.name, port_.now() + options_.keptSeatMs};
+            p.held = true;
+            note(connection, "seat " + std::to_string(connection) + " is kept for " + logSafe(p.name) + " for " +
+                                 std::to_string(options_.keptSeatMs / 1000) + " s");
+        }
     }
     p.connected = false;
     p.loggedin = false;
@@ -102,6 +138,14 @@ void Host::connectionClosed(int connection) {
     links_[connection] = Link{};
     engine_.seatLeft(connection);
     afterEvent();
+}
+
+void Host::goingAway() {
+    for (int c = 1; c <= seats_.highestconnection(); ++c) {
+        if (links_[c].key.empty() || !seats_.connected(c)) continue;
+        links_[c].key.clear();
+        seats_.sendTo(c, encode(SeatKey{c, {}}));
+    }
 }
 
 void Host::timerFired(HostTimer timer) {
@@ -149,8 +193,9 @@ void Host::logAbout(int connection, const std::string& line) {
     afterEvent(); // a line left out is summed up when its window ends
 }
 
-void Host::closeConnection(int connection, std::string_view why) {
+void Host::closeConnection(int connection, std::string_view why, bool keepSeat) {
     Link& link = links_[connection];
+    if (!keepSeat) link.key.clear();
     if (link.closing) return;
     link.closing = true;
     note(connection, "closing connection " + std::to_string(connection) + ": " + std::string(why));
@@ -198,6 +243,8 @@ void Host::afterEvent() {
             const PlayerRecord& p = seats_.player(c);
             if (p.connected && !p.loggedin && !links_[c].closing) sooner(links_[c].since + options_.loginTimeoutMs);
         }
+    for (const auto& kept : kept_)
+        if (kept) sooner(kept->until);
     if (due == watchDue_) return;
     watchDue_ = due;
     if (due) {
@@ -222,9 +269,13 @@ void Host::watchTick() {
     for (int c = 1; c <= kSeatCount; ++c) {
         const auto& since = links_[c].silentSince;
         if (options_.silentSeatMs > 0 && since && now - *since >= options_.silentSeatMs)
-            closeConnection(c, "it sent nothing for " + std::to_string(options_.silentSeatMs / 1000) +
-                                   " s since its turn began; its seat goes to the computer");
+            closeConnection(c,
+                            "it sent nothing for " + std::to_string(options_.silentSeatMs / 1000) +
+                                " s since its turn began; its seat goes to the computer",
+                            true);
     }
+    for (int seat = 1; seat <= kSeatCount; ++seat)
+        if (kept_[seat] && now >= kept_[seat]->until) releaseKeptSeat(seat, "its player did not come back in time");
     if (auto turn = turnDeadline(); turn && now >= *turn && !links_[engine_.turn().whoseturn].closing) {
         const int seat = engine_.turn().whoseturn;
         note(seat, "seat " + std::to_string(seat) + " did nothing on its turn for " +
@@ -250,6 +301,14 @@ void Host::dispatch(const QueuedMessage& message) {
         return false;
     };
     const std::string& name = seats_.player(conn).name;
+    const bool rejoining = decodeAndHandle(RejoinRequests{}, split.word, split.rest,
+                                           Overloaded{
+                                               [&](const Malformed& m) { drop(conn, std::string(m.word) + " is malformed"); },
+                                               [&](const CanRejoinRequest& r) { canrejoin(conn, r); },
+                                               [&](const RejoinRequest& r) { rejoin(conn, r); },
+                                               [](const LeavingRequest&) {}, // taken on arrival
+                                           });
+    if (rejoining) return;
     decodeAndHandle(
         HostRequests{}, split.word, split.rest,
         Overloaded{
@@ -295,18 +354,79 @@ void Host::receivedlogininfo(int connection, const LoginRequest& info) {
     p.connected = true;
     p.loggedin = true;
     note(connection, "connection " + std::to_string(connection) + " logged in as " + logSafe(p.name));
-    seats_.broadcast(encode(NewPlayerInfo{connection, p.name}));
+    welcome(connection, &info.version);
+}
+
+void Host::welcome(int connection, const std::string* version) {
+    const std::string& name = seats_.player(connection).name;
+    seats_.broadcast(encode(NewPlayerInfo{connection, name}));
     for (int i = 1; i <= seats_.highestconnection(); ++i)
         if (i != connection && seats_.connected(i))
             seats_.sendTo(connection, encode(ExistingPlayers{i, seats_.player(i).name}));
-    if (info.version != kVersion) {
-        if (seats_.connected(1)) seats_.sendTo(1, encode(HaveWrongVersion{p.name}));
+    if (version && *version != kVersion) {
+        if (seats_.connected(1)) seats_.sendTo(1, encode(HaveWrongVersion{name}));
         seats_.sendTo(connection, encode(WrongVersion{}));
     }
     if (engine_.gamestarted()) {
         seats_.sendTo(connection, encode(engine_.locationsFor(connection)));
         seats_.sendTo(connection, encode(MoreStats{engine_.board().options.teamgame}));
     }
+}
+
+void Host::canrejoin(int connection, const CanRejoinRequest& r) {
+    if (r.connection != connection) return drop(connection, "CMD_canrejoin names number " + std::to_string(r.connection));
+    if (!seats_.player(connection).loggedin) return drop(connection, "CMD_canrejoin before the login");
+    links_[connection].key = newSeatKey();
+    seats_.sendTo(connection, encode(SeatKey{connection, links_[connection].key}));
+}
+
+void Host::rejoin(int connection, const RejoinRequest& r) {
+    if (r.connection != connection) return drop(connection, "CMD_rejoin names number " + std::to_string(r.connection));
+    if (seats_.player(connection).loggedin) return drop(connection, "CMD_rejoin after the login");
+    const int seat = r.seat;
+    // The seat's own connection may still look open: a peer whose network went away is
+    // noticed late, and its player is back first.
+    const bool stale = isSeat(seat) && seats_.personOn(seat) && !links_[seat].key.empty();
+    const std::string* key = stale ? &links_[seat].key : isSeat(seat) && kept_[seat] ? &kept_[seat]->key : nullptr;
+    if (!key || !sameKey(*key, r.key)) {
+        // An ordinary newcomer then: the login that follows goes on as anybody's.
+        return drop(connection, "CMD_rejoin for seat " + std::to_string(seat) + " without its key");
+    }
+    std::string name;
+    if (stale) {
+        name = seats_.player(seat).name;
+        note(seat, "connection " + std::to_string(seat) + " is replaced by its player coming back");
+        seats_.broadcastExcept(seat, encode(PlayerDisconnected{seat, name}));
+        queue_.dropConnection(seat);
+        engine_.seatLeft(seat);
+    } else {
+        name = kept_[seat]->name;
+    }
+    kept_[seat].reset();
+    // Everything of the newcomer's number moves to the seat; the login that follows the
+    // request (still queued, or on its way) is the seat's second and is dropped.
+    queue_.dropConnection(connection);
+    port_.renumber(connection, seat);
+    links_[seat] = std::move(links_[connection]);
+    links_[connection] = Link{};
+    seats_.record(connection) = PlayerRecord{};
+    PlayerRecord& p = seats_.record(seat);
+    p = PlayerRecord{};
+    p.connected = true;
+    p.loggedin = true;
+    p.name = seats_.nameFor(seat, name);
+    links_[seat].key = newSeatKey();
+    note(seat, "connection " + std::to_string(connection) + " is back in seat " + std::to_string(seat) + " as " +
+                   logSafe(p.name));
+    seats_.sendTo(seat, encode(SeatKey{seat, links_[seat].key}));
+    welcome(seat, nullptr);
+}
+
+void Host::releaseKeptSeat(int seat, std::string_view why) {
+    if (!kept_[seat]) return;
+    note(seat, "seat " + std::to_string(seat) + " is no longer kept: " + std::string(why));
+    kept_[seat].reset();
+    seats_.record(seat).held = false;
 }
 
 void Host::kickhim(int connection, const KickRequest& r) {
@@ -322,6 +442,8 @@ void Host::kickhim(int connection, const KickRequest& r) {
     const std::string& name = seats_.player(r.target).name;
     const std::string by = seats_.player(1).name;
     seats_.sendTo(r.target, encode(hostNotice("You have been removed from the game by " + by + ".")));
+    // A removed player does not come back to the seat, and its client should not try.
+    if (!links_[r.target].key.empty()) seats_.sendTo(r.target, encode(SeatKey{r.target, {}}));
     seats_.broadcastExcept(r.target, encode(hostNotice(by + " removed " + name + " from the game.")));
     closeConnection(r.target, "removed by the hosting user");
 }

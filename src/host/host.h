@@ -53,6 +53,10 @@ struct HostOptions {
     // nothing new is asked of it. Connections from this machine cannot vanish that way and
     // are spared. 0 = never.
     std::int64_t silentSeatMs = 0;
+    // A seat whose player asked for a seat key and then dropped (neither removed nor gone on
+    // purpose) is kept this long for that player to come back with the key; the computer
+    // plays it meanwhile and no newcomer gets its number.
+    std::int64_t keptSeatMs = 60 * 1000;
 };
 
 class Host {
@@ -72,6 +76,9 @@ public:
     // The connection has closed, whoever closed it ("Socket Closed"). Repeats are harmless.
     void connectionClosed(int connection);
     void timerFired(HostTimer timer);
+    // The host is going away for good: every client holding a seat key is told there will be
+    // nothing to come back to (an empty key), so none of them keeps trying.
+    void goingAway();
     // A line from the port about a connection (or about a refused one, kRefusedSlot), within
     // that connection's log budget.
     void logAbout(int connection, const std::string& line);
@@ -79,6 +86,8 @@ public:
     const PlayerRecord& player(int connection) const { return seats_.player(connection); }
     int highestconnection() const { return seats_.highestconnection(); }
     bool botPlays(int seat) const { return seats_.botPlays(seat); }
+    // Whether a dropped player's seat waits for them to come back.
+    bool seatKept(int seat) const { return isSeat(seat) && kept_[seat].has_value(); }
     std::size_t queuedMessages() const { return queue_.size(); }
     // The level of the computer player for one seat, or for all four: the hosting user's
     // choice, applied from the seat's next decision on. Strong plays with the given weights.
@@ -106,13 +115,22 @@ private:
         bool onThisMachine = false;
         // Since when it has held the seat on turn as a person without a byte from it.
         std::optional<std::int64_t> silentSince;
+        // The seat key handed to it; empty when it asked for none or may not come back.
+        std::string key;
+    };
+    // A dropped player's seat, waiting for the key until `until`.
+    struct KeptSeat {
+        std::string key, name;
+        std::int64_t until = 0;
     };
 
     void dispatch(const QueuedMessage& message);
     void drop(int connection, std::string_view why);
     // A log line about a connection, within that connection's budget.
     void note(int connection, const std::string& line);
-    void closeConnection(int connection, std::string_view why);
+    // Unless `keepSeat`, a seat key it holds is void: a peer closed for misbehaving does
+    // not come back to its seat.
+    void closeConnection(int connection, std::string_view why, bool keepSeat = false);
     void setJustWatching(int seat);
     void watchTick();
     // After every event: notes whether the game moved on and arms the watch for the next
@@ -120,6 +138,13 @@ private:
     void afterEvent();
     std::optional<std::int64_t> turnDeadline() const;
     void receivedlogininfo(int connection, const LoginRequest& info);
+    // What a player sitting down is told: everybody hears of them, they hear of everybody
+    // else, of a version that differs from the host's (when the login gave one) and, during
+    // a game, get the board.
+    void welcome(int connection, const std::string* version);
+    void canrejoin(int connection, const CanRejoinRequest& request);
+    void rejoin(int connection, const RejoinRequest& request);
+    void releaseKeptSeat(int seat, std::string_view why);
     void kickhim(int connection, const KickRequest& request);
     // A chat line, an action or a sound, passed on to everyone in the sender's name.
     void relay(int connection, const NumberText& sender, std::string announcement);
@@ -132,6 +157,7 @@ private:
     SeatTable seats_;
     TurnEngine engine_;
     PerConnection<Link> links_{};
+    PerSeat<std::optional<KeptSeat>> kept_{};
     MessageQueue queue_;
     LogLimiter limiter_;
     bool dispatching_ = false; // the dispatch timer is running

@@ -22,6 +22,9 @@ public:
     // Closes connection c. The port reports the closing back through
     // Host::connectionClosed(c) afterwards, never from inside this call.
     virtual void close(int connection) = 0;
+    // Connection `from` is known as `to` from now on (a player back in its seat). Whatever
+    // `to` still stood for is cut off, and its end is never reported.
+    virtual void renumber(int from, int to) = 0;
     // Starts or restarts a repeating timer; the host stops it when it has no more use for it.
     virtual void startTimer(HostTimer timer, int intervalMs) = 0;
     virtual void stopTimer(HostTimer timer) = 0;

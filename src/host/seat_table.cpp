@@ -10,7 +10,7 @@ namespace quadrino {
 int SeatTable::allocate(bool mayBeOne) {
     const int lowest = mayBeOne ? 1 : 2;
     for (int n = lowest; n <= highest_; ++n)
-        if (!players_[n].connected) return n;
+        if (!players_[n].connected && !players_[n].held) return n;
     if (highest_ < kMaxConnections) {
         highest_ = std::max(highest_ + 1, lowest);
         return highest_;

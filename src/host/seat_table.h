@@ -15,6 +15,7 @@ struct PlayerRecord {
     bool connected = false;
     bool loggedin = false;     // a seat is a person's only once its login has arrived
     bool justwatching = false; // seats only: the computer plays the seat for its watching player
+    bool held = false; // seats only: kept for its dropped player, so no newcomer gets the number
 };
 
 class SeatTable {

@@ -24,6 +24,13 @@ void VirtualPort::close(int connection) {
     pendingCloses_.push_back(connection);
 }
 
+void VirtualPort::renumber(int from, int to) {
+    // The old `to` is gone without a report; a close the peer of `from` already made follows
+    // it to its new number.
+    std::erase(pendingCloses_, to);
+    std::ranges::replace(pendingCloses_, from, to);
+}
+
 void VirtualPort::startTimer(HostTimer timer, int intervalMs) {
     auto& t = timers_[index(timer)];
     t.active = true;

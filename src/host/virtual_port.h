@@ -48,6 +48,7 @@ public:
     // HostPort
     void send(int connection, std::string_view bytes) override;
     void close(int connection) override;
+    void renumber(int from, int to) override;
     void startTimer(HostTimer timer, int intervalMs) override;
     void stopTimer(HostTimer timer) override;
     int botDelay() const override { return botDelay_; }

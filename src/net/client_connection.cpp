@@ -16,6 +16,8 @@ constexpr qint64 kReadSlice = 64 * 1024;
 
 ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
     tick_.setInterval(kClientTickMs);
+    // A child, so that whoever holds the connection can find its socket (a test cutting it).
+    socket_.setParent(this);
     connect(&tick_, &QTimer::timeout, this, &ClientConnection::onTick);
     // Read a slice at a time: what a flood costs is then the queue's bound, not the socket's
     // backlog.

@@ -38,6 +38,8 @@ public:
     void reset();
     // Hands one whole message to the socket; ignored unless connected.
     void send(const std::string& bytes);
+    // Hands what was sent to the system at once, so that a reset right after loses none of it.
+    void flush() { socket_.flush(); }
     bool isConnected() const;
     void close();
     // Messages waiting for their dispatch tick.

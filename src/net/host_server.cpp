@@ -71,8 +71,11 @@ HostServer::HostServer(Options options, QObject* parent)
 }
 
 HostServer::~HostServer() {
+    host_->goingAway();
     for (auto*& s : sockets_) {
         if (s) {
+            // What the host said last goes out before the connection is cut.
+            s->flush();
             s->disconnect(this);
             s->abort();
             delete s;
@@ -99,6 +102,7 @@ QAbstractSocket::SocketError HostServer::serverError() const {
 }
 
 void HostServer::closeAll() {
+    host_->goingAway();
     for (int n = 1; n <= kRefusedSlot; ++n)
         if (sockets_[static_cast<std::size_t>(n)]) close(n);
 }
@@ -130,6 +134,7 @@ void HostServer::attach(int number, QTcpSocket* socket, const std::string& addre
     keepAlive(socket);
     socket->setReadBufferSize(kReadBufferBytes);
     sockets_[static_cast<std::size_t>(number)] = socket;
+    addresses_[static_cast<std::size_t>(number)] = address;
     Reader& reader = readers_[static_cast<std::size_t>(number)];
     reader.resume.stop();
     reader.budget = InputBudget(clock_.elapsed());
@@ -204,6 +209,24 @@ void HostServer::close(int connection) {
     s->disconnectFromHost();
     if (s->state() != QAbstractSocket::UnconnectedState)
         QTimer::singleShot(kCloseGraceMs, s, [s] { s->abort(); });
+}
+
+void HostServer::renumber(int from, int to) {
+    if (from < 1 || from > kRefusedSlot || to < 1 || to > kRefusedSlot || from == to) return;
+    QTcpSocket* moving = sockets_[static_cast<std::size_t>(from)];
+    if (!moving) return;
+    if (QTcpSocket* stale = sockets_[static_cast<std::size_t>(to)]) {
+        // Its close is heard as any other's, but no longer stands for the number.
+        sockets_[static_cast<std::size_t>(to)] = nullptr;
+        stale->abort();
+    }
+    sockets_[static_cast<std::size_t>(from)] = nullptr;
+    readers_[static_cast<std::size_t>(from)].resume.stop();
+    // Wired afresh under its new number; its old wiring would report the old one.
+    moving->disconnect(this);
+    attach(to, moving, addresses_[static_cast<std::size_t>(from)]);
+    // What it sent after the request that moved it waits in its buffer.
+    readers_[static_cast<std::size_t>(to)].resume.start(0);
 }
 
 QTimer& HostServer::timerFor(HostTimer t) {

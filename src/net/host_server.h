@@ -80,6 +80,7 @@ public:
 private:
     void send(int connection, std::string_view bytes) override;
     void close(int connection) override;
+    void renumber(int from, int to) override;
     void startTimer(HostTimer timer, int intervalMs) override;
     void stopTimer(HostTimer timer) override;
     int botDelay() const override;
@@ -104,6 +105,7 @@ private:
     Options options_;
     QTcpServer* server_ = nullptr;
     std::array<QTcpSocket*, 11> sockets_{};
+    std::array<std::string, 11> addresses_; // each socket's key in the limit per address
     std::array<Reader, 11> readers_;
     AddressLimit perAddress_;
     QTimer dispatchTimer_, nextTimer_, computerTimer_, watchTimer_;

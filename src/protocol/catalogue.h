@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "protocol/message_codec.h"
+#include "protocol/vocabulary.h"
 #include "protocol/wire.h"
 #include "rules/game_options.h"
 
@@ -368,5 +369,50 @@ using ClientAnnouncements =
                 WrongVersion, ExistingPlayers, PlayerDisconnected, StartGameAnnouncement, NextPlayer, Winner, Full,
                 JustWatching, AError, HisDice, MoveHim, SendBack, RollAgain, NoMoves, Locations, Passing,
                 GotPenalty, GotPenalty1, RemovePegs, MoreStats, Warning>;
+
+// ---- Coming back after a drop ----------------------------------------------------------
+// Words of this game's own, beyond the ones every peer knows. A host or client that does not
+// know them ignores them as it ignores any unknown word, and nothing here is sent unless the
+// other side asked for it, so a game between peers that never ask runs byte for byte as
+// before.
+
+// Client to host, right after its login: it will come back after a drop, so the host should
+// hand it a seat key. Its own number, as in every request.
+struct CanRejoinRequest {
+    static constexpr std::string_view word = "CMD_canrejoin";
+    int connection = 0;
+    static constexpr auto fields = std::tuple{kind::Number<CanRejoinRequest>{&CanRejoinRequest::connection}};
+};
+// Client to host, right before its login on a new connection: the number this connection
+// was given, the seat it held and that seat's key. A host that accepts it sits the
+// connection down in that seat and ignores the login that follows; otherwise the login
+// goes on as any newcomer's.
+struct RejoinRequest {
+    static constexpr std::string_view word = "CMD_rejoin";
+    int connection = 0, seat = 0;
+    std::string key;
+    static constexpr auto fields =
+        std::tuple{kind::Number<RejoinRequest>{&RejoinRequest::connection},
+                   kind::Number<RejoinRequest>{&RejoinRequest::seat, 1, kMaxConnections},
+                   kind::Text<RejoinRequest>{&RejoinRequest::key}};
+};
+// Client to host, before it closes on purpose: its seat is not to be kept.
+struct LeavingRequest {
+    static constexpr std::string_view word = "CMD_leaving";
+    int connection = 0;
+    static constexpr auto fields = std::tuple{kind::Number<LeavingRequest>{&LeavingRequest::connection}};
+};
+// Host to one client that asked: the key to the number it holds (which after a rejoin is the
+// seat it came back to), or an empty key when it has none any more (it was removed).
+struct SeatKey {
+    static constexpr std::string_view word = "CMD_seatkey";
+    int connection = 0;
+    std::string key;
+    static constexpr auto fields =
+        std::tuple{kind::Number<SeatKey>{&SeatKey::connection, 1, kMaxConnections}, kind::Text<SeatKey>{&SeatKey::key}};
+};
+
+using RejoinRequests = MessageList<CanRejoinRequest, RejoinRequest, LeavingRequest>;
+using RejoinAnnouncements = MessageList<SeatKey>;
 
 } // namespace quadrino
