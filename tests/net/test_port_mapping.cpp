@@ -14,6 +14,7 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include "app/game_launcher.h"
 #include "net/port_mapping.h"
 
 using namespace quadrino;
@@ -64,16 +65,24 @@ int shell(const QString& script, const QString& dir = {}) {
 
 void dropLab() { shell("for n in $R $H $L; do ip netns del $n 2>/dev/null; done; true"); }
 
-// A PortMapping whose router thread starts inside namespace `ns`.
-std::unique_ptr<PortMapping> mappingIn(const QString& ns, const QString& record) {
-    const int here = ::open("/proc/self/ns/net", O_RDONLY), there = ::open(qPrintable("/run/netns/" + ns), O_RDONLY);
-    auto back = qScopeGuard([&] {
+// Meanwhile the calling thread, and every thread it starts, lives in namespace `ns`.
+struct InNamespace {
+    const int here = ::open("/proc/self/ns/net", O_RDONLY);
+    const int there;
+    const bool entered;
+    explicit InNamespace(const QString& ns)
+        : there(::open(qPrintable("/run/netns/" + ns), O_RDONLY)), entered(::setns(there, CLONE_NEWNET) == 0) {}
+    ~InNamespace() {
         if (::setns(here, CLONE_NEWNET) != 0) qFatal("cannot return to the test's own network namespace");
         ::close(here);
         ::close(there);
-    });
-    if (::setns(there, CLONE_NEWNET) != 0) return nullptr;
-    return std::make_unique<PortMapping>(record);
+    }
+};
+
+// A PortMapping whose router thread runs inside namespace `ns`.
+std::unique_ptr<PortMapping> mappingIn(const QString& ns, const QString& record) {
+    const InNamespace in(ns);
+    return in.entered ? std::make_unique<PortMapping>(record) : nullptr;
 }
 
 } // namespace
@@ -175,6 +184,37 @@ private slots:
         QCOMPARE(forwardings(), QStringList{ours} + left);
         mapping.reset();
         QCOMPARE(forwardings(), left);
+    }
+
+    // Only hosting for others with the user's leave asks; leaving the game removes the mapping.
+    void hostingForOthersAsksTheRouterUntilTheGameIsLeft_data() {
+        QTest::addColumn<bool>("solo");
+        QTest::addColumn<bool>("askRouter");
+        QTest::newRow("for others") << false << true;
+        QTest::newRow("for others, router not to be asked") << false << false;
+        QTest::newRow("solo") << true << true;
+    }
+    void hostingForOthersAsksTheRouterUntilTheGameIsLeft() {
+        QFETCH(bool, solo);
+        QFETCH(bool, askRouter);
+        const InNamespace in(kHost);
+        QVERIFY(in.entered);
+        PreferencesStore store;
+        store.prefs().askRouter = askRouter;
+        GameLauncher launcher(store);
+        launcher.allowRouterRequests(record());
+        QStringList said;
+        connect(&launcher, &GameLauncher::chatLine, this, [&said](const QString& line) { said << line; });
+        LaunchPlan plan = decideLaunch(solo ? QStringList{} : QStringList{"Ann", "127.0.0.1", "true"});
+        plan.port = 7772;
+        launcher.processparams(plan);
+        const bool asks = askRouter && !solo;
+        QCOMPARE(said.join('\n').contains("router"), asks);
+        if (!asks) return;
+        QTRY_VERIFY_WITH_TIMEOUT(said.join('\n').contains("The router forwards port 7772 from 11.22.33.44."), 15000);
+        QCOMPARE(forwardings(), QStringList{"7772>192.168.77.2 'Quadrino'"});
+        launcher.leaveGame();
+        QTRY_COMPARE_WITH_TIMEOUT(forwardings(), QStringList{}, 15000);
     }
 
     void saysWhyWhenNoRouterAnswers() {
