@@ -642,6 +642,22 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>Reconnecting to the game...</source>
         <translation>Verbindung zum Spiel wird wiederhergestellt...</translation>
     </message>
+    <message>
+        <source>The router forwards port %1 to this machine.</source>
+        <translation>Der Router leitet Port %1 an diesen Rechner weiter.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %1 from %2.</source>
+        <translation>Der Router leitet Port %1 von %2 weiter.</translation>
+    </message>
+    <message>
+        <source>The router did not forward the port: %1.</source>
+        <translation>Der Router hat den Port nicht weitergeleitet: %1.</translation>
+    </message>
+    <message>
+        <source>Asking the router to forward port %1...</source>
+        <translation>Der Router wird gebeten, Port %1 weiterzuleiten...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1159,6 +1175,29 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     <message>
         <source>Unable to write to %1</source>
         <translation>%1 kann nicht beschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::RouterWorker</name>
+    <message>
+        <source>no router on this network answered the request for port forwarding (UPnP)</source>
+        <translation>kein Router in diesem Netzwerk hat auf die Anfrage zur Portweiterleitung (UPnP) geantwortet</translation>
+    </message>
+    <message>
+        <source>no router on this network offers port forwarding (UPnP)</source>
+        <translation>kein Router in diesem Netzwerk bietet Portweiterleitung (UPnP) an</translation>
+    </message>
+    <message>
+        <source>a device on this network answered, but it is not a router that forwards ports</source>
+        <translation>ein Gerät in diesem Netzwerk hat geantwortet, ist aber kein Router, der Ports weiterleitet</translation>
+    </message>
+    <message>
+        <source>the router already forwards port %1 to another machine</source>
+        <translation>der Router leitet Port %1 bereits an einen anderen Rechner weiter</translation>
+    </message>
+    <message>
+        <source>the router refused (%1)</source>
+        <translation>der Router hat abgelehnt (%1)</translation>
     </message>
 </context>
 <context>

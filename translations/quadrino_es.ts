@@ -642,6 +642,22 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>Reconnecting to the game...</source>
         <translation>Reconectando con la partida...</translation>
     </message>
+    <message>
+        <source>The router forwards port %1 to this machine.</source>
+        <translation>El router redirige el puerto %1 a este equipo.</translation>
+    </message>
+    <message>
+        <source>The router forwards port %1 from %2.</source>
+        <translation>El router redirige el puerto %1 desde %2.</translation>
+    </message>
+    <message>
+        <source>The router did not forward the port: %1.</source>
+        <translation>El router no ha redirigido el puerto: %1.</translation>
+    </message>
+    <message>
+        <source>Asking the router to forward port %1...</source>
+        <translation>Pidiendo al router que redirija el puerto %1...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1159,6 +1175,29 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::RouterWorker</name>
+    <message>
+        <source>no router on this network answered the request for port forwarding (UPnP)</source>
+        <translation>ningún router de esta red respondió a la petición de redirección de puertos (UPnP)</translation>
+    </message>
+    <message>
+        <source>no router on this network offers port forwarding (UPnP)</source>
+        <translation>ningún router de esta red ofrece redirección de puertos (UPnP)</translation>
+    </message>
+    <message>
+        <source>a device on this network answered, but it is not a router that forwards ports</source>
+        <translation>un dispositivo de esta red respondió, pero no es un router que redirija puertos</translation>
+    </message>
+    <message>
+        <source>the router already forwards port %1 to another machine</source>
+        <translation>el router ya redirige el puerto %1 a otro equipo</translation>
+    </message>
+    <message>
+        <source>the router refused (%1)</source>
+        <translation>el router se negó (%1)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "chat/free_text.h"
 #include "rules/random.h"
 #include "net/host_server.h"
+#include "net/port_mapping.h"
 #include "protocol/vocabulary.h"
 #include "protocol/wire.h"
 
@@ -97,7 +98,10 @@ void GameLauncher::hostpress() {
         return;
     }
     const quint16 port = host_->serverPort();
-    if (!solo) emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
+    if (!solo) {
+        emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
+        askRouter(port);
+    }
     session_.setHosting(true);
     ownClientPort_ = session_.connectToOwnHost(port);
     if (ownClientPort_ == 0) {
@@ -141,6 +145,23 @@ bool GameLauncher::takeWayOn(int chosen) {
     return true;
 }
 
+void GameLauncher::allowRouterRequests(const QString& recordFile) { routerRecord_ = recordFile; }
+
+void GameLauncher::askRouter(quint16 port) {
+    if (!routerRecord_ || !store_.prefs().askRouter) return;
+    if (!router_) {
+        router_ = std::make_unique<PortMapping>(*routerRecord_);
+        connect(router_.get(), &PortMapping::mapped, this, [this](const QString& external, quint16 mappedPort) {
+            say(external.isEmpty() ? tr("The router forwards port %1 to this machine.").arg(mappedPort)
+                                   : tr("The router forwards port %1 from %2.").arg(mappedPort).arg(external));
+        });
+        connect(router_.get(), &PortMapping::failed, this,
+                [this](const QString& reason) { say(tr("The router did not forward the port: %1.").arg(reason)); });
+    }
+    say(tr("Asking the router to forward port %1...").arg(port));
+    router_->map(port);
+}
+
 void GameLauncher::joinpress() {
     // A launched game ends with its connection; one joined from the menus tries to get back.
     session_.setMayRejoin(fromMenu_);
@@ -165,6 +186,8 @@ void GameLauncher::leaveGame() {
     // The connection goes first: the host going away must not read as the host ending the game.
     session_.reset();
     setHost(nullptr);
+    // Nobody is to be let in any more.
+    if (router_) router_->unmap();
     ownClientPort_ = 0;
     emit startAllowedChanged(false);
     emit gameLeft();

@@ -23,6 +23,7 @@
 namespace quadrino {
 
 class HostServer;
+class PortMapping;
 
 class GameLauncher : public QObject {
     Q_OBJECT
@@ -36,6 +37,12 @@ public:
     void setMayLeave(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
     // The bot level of the preferences, for the host of this copy.
     void applyBotLevel();
+
+    // Lets hosting for others ask the home router to forward the port, when the preferences
+    // say so; the mapping made is recorded in `recordFile` (empty: not recorded) so that a run
+    // after a crash removes it. The program's entry point switches this on: a launcher built
+    // without it never sends anything beyond this machine on its own.
+    void allowRouterRequests(const QString& recordFile);
 
     // Starts the launch mode of the command line (once per run).
     void processparams(const LaunchPlan& plan);
@@ -107,6 +114,7 @@ private:
     void startRetrying();
     void retryLater();
     void stopRetrying();
+    void askRouter(quint16 port);
 
     ClientSession session_;
     std::unique_ptr<HostServer> host_;
@@ -115,6 +123,9 @@ private:
     QString hostaddress_;
     PreferencesStore& store_;
     std::function<bool()> mayLeave_;
+    // Asks the router for a mapping while this copy hosts for others; made on first use.
+    std::unique_ptr<PortMapping> router_;
+    std::optional<QString> routerRecord_;
     bool started_ = false;
     // A game chosen from the File menu: a closed connection or a full game leaves the window
     // open to try again, where a launched game ends with its connection.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <cstdio>
+#include <filesystem>
 
 #include "app/desktop_identity.h"
 #include "app/launch.h"
@@ -55,6 +56,11 @@ int main(int argc, char* argv[]) {
     window.setSettingsLocation(location);
     window.setTally(&tally);
     window.setSoundPlayer(std::make_unique<quadrino::QtSoundPlayer>());
+    // Hosting for others may ask the home router to forward the port (the user's choice); the
+    // mapping is recorded beside the tally so that the next run removes it after a crash.
+    const std::filesystem::path dataFolder = quadrino::defaultDataFolder();
+    window.launcher().allowRouterRequests(
+        dataFolder.empty() ? QString() : QString::fromStdString((dataFolder / "routermapping").string()));
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {

@@ -7,13 +7,17 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <unistd.h>
 
 #include "rules/strong_player.h"
 #include "net/host_server.h"
+#include "net/port_mapping.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 #include "protocol/wire.h"
+#include "settings/settings_location.h"
 
 namespace {
 
@@ -79,8 +83,11 @@ int main(int argc, char** argv) {
                                      "Connections one address may hold at once, logged in or not; loopback and "
                                      "the owner's addresses are spared (0: no limit).",
                                      "N", QString::number(quadrino::AddressLimit::kDefaultPerAddress));
+    QCommandLineOption mapPortOpt("map-port",
+                                  "Asks the home router (UPnP) to forward the port to this machine while the host "
+                                  "runs, and removes the forwarding when it ends.");
     parser.addOptions(
-        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
+        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt, mapPortOpt});
     // Parsed here rather than by process(), so that every mistake on the command line ends
     // with the same status, 2, and help and the version go to standard output.
     if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -158,6 +165,27 @@ int main(int argc, char** argv) {
     stderrLog.write("listening on " + on.toStdString() + "port " + std::to_string(server.serverPort()) +
                     (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
                                   : std::string(" (dice from the system's random source)")));
+
+    // Declared after the server so that it goes first: the forwarding ends before the game.
+    std::unique_ptr<quadrino::PortMapping> router;
+    if (parser.isSet(mapPortOpt)) {
+        // Recorded under the data folder, so that a run after a crash removes what is left.
+        const std::filesystem::path data = quadrino::defaultDataFolder();
+        router = std::make_unique<quadrino::PortMapping>(
+            data.empty() ? QString() : QString::fromStdString((data / "routermapping").string()));
+        QObject::connect(router.get(), &quadrino::PortMapping::mapped, &app,
+                         [&stderrLog](const QString& external, quint16 mapped) {
+                             stderrLog.write("the router forwards port " + std::to_string(mapped) +
+                                             (external.isEmpty() ? std::string() : " from " + external.toStdString()));
+                         });
+        QObject::connect(router.get(), &quadrino::PortMapping::failed, &app, [&stderrLog](const QString& reason) {
+            stderrLog.write("the router did not forward the port: " + reason.toStdString(), quadrino::LogPriority::Warning);
+        });
+        QObject::connect(router.get(), &quadrino::PortMapping::unmapped, &app, [&stderrLog](quint16 gone) {
+            stderrLog.write("the router no longer forwards port " + std::to_string(gone));
+        });
+        router->map(server.serverPort());
+    }
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);

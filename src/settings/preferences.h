@@ -71,6 +71,8 @@ struct Preferences {
     // "Animations": moves glide, the last one stays traced and the dice tumble; off, the board
     // shows each change at once.
     bool animations = true;
+    // "AskRouter": whether hosting for others asks the home router to forward the port.
+    bool askRouter = true;
 
     // Whether the settings file has been read in this run. Until it has, the other fields
     // are the window's starting states, and a save must store only the window placement so
