@@ -5,6 +5,7 @@
 #include "chat/free_text.h"
 #include "rules/random.h"
 #include "net/host_server.h"
+#include "net/lan_games.h"
 #include "protocol/vocabulary.h"
 #include "protocol/wire.h"
 
@@ -36,6 +37,7 @@ void GameLauncher::applyBotLevel() {
 
 void GameLauncher::setHost(std::unique_ptr<HostServer> host) {
     const bool was = host_ != nullptr;
+    lanPublisher_.reset();
     host_ = std::move(host);
     applyBotLevel();
     if (was != (host_ != nullptr)) emit hostHereChanged(host_ != nullptr);
@@ -88,6 +90,7 @@ void GameLauncher::hostpress() {
     }
     const quint16 port = host_->serverPort();
     if (!solo) emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
+    if (!solo) announce(port);
     session_.setHosting(true);
     ownClientPort_ = session_.connectToOwnHost(port);
     if (ownClientPort_ == 0) {
@@ -96,6 +99,42 @@ void GameLauncher::hostpress() {
         return;
     }
     emit startAllowedChanged(true);
+}
+
+void GameLauncher::announce(quint16 port) {
+    if (!lanAllowed_ || !store_.prefs().listOnNetwork) return;
+    lanPublisher_ = std::make_unique<LanPublisher>();
+    const std::string& name = session_.identity().myname;
+    if (!lanPublisher_->start(QString::fromStdString(name), port, lanGameOf(host_->host(), name, store_.prefs().options))) {
+        lanUnavailable(lanPublisher_->errorString());
+        lanPublisher_.reset();
+        return;
+    }
+    connect(host_.get(), &HostServer::tableMayHaveChanged, this, &GameLauncher::updateAnnouncement);
+}
+
+void GameLauncher::updateAnnouncement() {
+    if (!lanPublisher_ || !host_) return;
+    lanPublisher_->update(lanGameOf(host_->host(), session_.identity().myname, store_.prefs().options));
+}
+
+LanBrowser* GameLauncher::lanBrowser() {
+    if (!lanAllowed_) return nullptr;
+    if (lanBrowser_) return lanBrowser_.get();
+    auto browser = std::make_unique<LanBrowser>();
+    if (!browser->start()) {
+        lanUnavailable(browser->errorString());
+        return nullptr;
+    }
+    lanBrowser_ = std::move(browser);
+    return lanBrowser_.get();
+}
+
+void GameLauncher::lanUnavailable(const QString& why) {
+    if (lanSaid_) return;
+    lanSaid_ = true;
+    say(tr("Games on this network are neither announced nor listed (%1); players can still join by address.")
+            .arg(why));
 }
 
 void GameLauncher::cannotHost() {

@@ -21,6 +21,8 @@
 namespace quadrino {
 
 class HostServer;
+class LanBrowser;
+class LanPublisher;
 
 class GameLauncher : public QObject {
     Q_OBJECT
@@ -34,6 +36,15 @@ public:
     void setMayLeave(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
     // The bot level of the preferences, for the host of this copy.
     void applyBotLevel();
+    // Whether this run may talk to the local network beyond the game itself: announce a game
+    // hosted for others (when the user has not switched listing off) and look for others'.
+    // Off until the program switches it on, so that no test announces anything.
+    void setLocalNetworkAllowed(bool allowed) { lanAllowed_ = allowed; }
+    // The live list of games on this network, started on first use; nullptr when looking is
+    // not allowed or no Avahi daemon answers (said once in the chat).
+    LanBrowser* lanBrowser();
+    // The announcement of the game hosted here, while there is one.
+    const LanPublisher* lanPublisher() const { return lanPublisher_.get(); }
 
     // Starts the launch mode of the command line (once per run).
     void processparams(const LaunchPlan& plan);
@@ -86,9 +97,19 @@ private:
     void onConnectionClosed();
     void onGameFull();
     void onConnectFailed(const QString& reason);
+    // Announces the game just hosted for others, when the user wants it listed.
+    void announce(quint16 port);
+    void updateAnnouncement();
+    // One chat line, the first time Avahi cannot be reached in this run.
+    void lanUnavailable(const QString& why);
 
     ClientSession session_;
     std::unique_ptr<HostServer> host_;
+    // Declared after the host, so it goes first: nothing is announced that no longer exists.
+    std::unique_ptr<LanPublisher> lanPublisher_;
+    std::unique_ptr<LanBrowser> lanBrowser_;
+    bool lanAllowed_ = false;
+    bool lanSaid_ = false;
     QTcpSocket lobbyLink_;
     LaunchPlan plan_;
     QString hostaddress_;

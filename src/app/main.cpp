@@ -48,6 +48,9 @@ int main(int argc, char* argv[]) {
     window.setSettingsLocation(location);
     window.setTally(&tally);
     window.setSoundPlayer(std::make_unique<quadrino::QtSoundPlayer>());
+    // The test environment sets QUADRINO_STAY_LOCAL for every program it runs, so that no
+    // test announces a game to, or looks for games on, the network it happens to be on.
+    window.launcher().setLocalNetworkAllowed(!qEnvironmentVariableIsSet("QUADRINO_STAY_LOCAL"));
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {

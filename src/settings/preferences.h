@@ -58,6 +58,11 @@ struct Preferences {
     std::string joinname;
     std::string joinaddress;
     int joinport = kDefaultPort;
+    // The Host dialog's switches ("ListOnNetwork", "AskRouter"): announce a game hosted for
+    // others on the local network, and ask the router to forward the hosting port to it.
+    // Neither applies to a solo game.
+    bool listOnNetwork = true;
+    bool askRouter = true;
 
     bool playsounds = true;            // "Playsounds": game sounds
     bool showgamelog = false;          // "GameLog": the game log pane beside the board
