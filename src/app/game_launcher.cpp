@@ -197,10 +197,16 @@ void GameLauncher::leaveGame() {
 }
 
 void GameLauncher::hostNetworkGame(const QString& typed, quint16 port) {
+    hostNetworkGame(typed, port, store_.prefs().listOnNetwork, store_.prefs().askRouter);
+}
+
+void GameLauncher::hostNetworkGame(const QString& typed, quint16 port, bool listOnNetwork, bool askRouter) {
     const QString name = cleanPlayerName(typed);
     if (name.isEmpty() || (mayLeave_ && !mayLeave_())) return;
     store_.prefs().hostname = name.toStdString();
     store_.prefs().hostport = port;
+    store_.prefs().listOnNetwork = listOnNetwork;
+    store_.prefs().askRouter = askRouter;
     store_.save();
     leaveGame();
     fromMenu_ = true;

@@ -52,6 +52,8 @@ public:
     // cleaned) or the user would rather stay, remembers the choice and leaves the current
     // game to host or join as the command line would.
     void hostNetworkGame(const QString& name, quint16 port);
+    // The same, remembering the Host dialog's two switches with the name and port.
+    void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter);
     void joinNetworkGame(const QString& name, const QString& address, quint16 port);
     // The way on chosen after portTaken (-1: none): host on the free port found, join the game
     // on the taken one, or stay idle. False when the user must first name another port.

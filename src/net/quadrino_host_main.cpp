@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 #include "rules/strong_player.h"
 #include "net/host_server.h"
+#include "net/lan_games.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 #include "protocol/wire.h"
@@ -79,8 +81,11 @@ int main(int argc, char** argv) {
                                      "Connections one address may hold at once, logged in or not; loopback and "
                                      "the owner's addresses are spared (0: no limit).",
                                      "N", QString::number(quadrino::AddressLimit::kDefaultPerAddress));
+    QCommandLineOption announceOpt("announce",
+                                   "Announces the game on the local network (DNS-SD through the Avahi daemon), "
+                                   "so that players there find it listed.");
     parser.addOptions(
-        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt});
+        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt, announceOpt});
     // Parsed here rather than by process(), so that every mistake on the command line ends
     // with the same status, 2, and help and the version go to standard output.
     if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -158,6 +163,27 @@ int main(int argc, char** argv) {
     stderrLog.write("listening on " + on.toStdString() + "port " + std::to_string(server.serverPort()) +
                     (options.seed ? " (seed " + std::to_string(*options.seed) + ")"
                                   : std::string(" (dice from the system's random source)")));
+
+    // Declared after the server, so the announcement is withdrawn before the game goes.
+    quadrino::LanPublisher lan;
+    if (parser.isSet(announceOpt)) {
+        // No hosting user here to name the game after: the machine does.
+        const QString name = QSysInfo::machineHostName();
+        const quadrino::GameOptions none{};
+        auto current = [&server, name, none] {
+            return quadrino::lanGameOf(server.host(), name.toStdString(), none);
+        };
+        if (lan.start(name, server.serverPort(), current())) {
+            QObject::connect(&server, &quadrino::HostServer::tableMayHaveChanged, &lan,
+                             [&lan, current] { lan.update(current()); });
+            QObject::connect(&lan, &quadrino::LanPublisher::registered, &lan, [&stderrLog, &lan] {
+                stderrLog.write("announced on the local network as \"" + lan.registeredName().toStdString() + "\"");
+            });
+        } else {
+            stderrLog.write("not announced on the local network: " + lan.errorString().toStdString(),
+                            quadrino::LogPriority::Warning);
+        }
+    }
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
