@@ -130,6 +130,8 @@ LanBrowser* GameLauncher::lanBrowser() {
     return lanBrowser_.get();
 }
 
+void GameLauncher::stopLanBrowser() { lanBrowser_.reset(); }
+
 void GameLauncher::lanUnavailable(const QString& why) {
     if (lanSaid_) return;
     lanSaid_ = true;

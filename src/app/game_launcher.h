@@ -43,6 +43,8 @@ public:
     // The live list of games on this network, started on first use; nullptr when looking is
     // not allowed or no Avahi daemon answers (said once in the chat).
     LanBrowser* lanBrowser();
+    // Stops looking (the Join dialog has closed); the next lanBrowser() starts afresh.
+    void stopLanBrowser();
     // The announcement of the game hosted here, while there is one.
     const LanPublisher* lanPublisher() const { return lanPublisher_.get(); }
 

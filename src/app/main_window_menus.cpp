@@ -48,6 +48,8 @@ void MainWindow::onJoinNetworkGameChosen() {
     if (const LanBrowser* lan = launcher_.lanBrowser()) {
         dialog->setLanGames(lan->games());
         connect(lan, &LanBrowser::gamesChanged, dialog, [dialog, lan] { dialog->setLanGames(lan->games()); });
+        // Nobody looks at the list once the dialog has gone: neither need the network.
+        connect(dialog, &QDialog::finished, this, [this] { launcher_.stopLanBrowser(); });
     }
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { launcher_.joinNetworkGame(dialog->playerName(), dialog->address(), dialog->port()); });

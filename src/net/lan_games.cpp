@@ -68,6 +68,8 @@ struct LanCallbacks {
         auto* self = static_cast<LanPublisher*>(data);
         if (state == AVAHI_ENTRY_GROUP_ESTABLISHED) {
             self->registered_ = QString::fromUtf8(self->name_);
+            // The game may have changed while the name was being claimed.
+            self->pushRecord();
             emit self->registered();
         } else if (state == AVAHI_ENTRY_GROUP_COLLISION) {
             // Another game on this network has the name: take the next of "Name #2", "#3"...
@@ -163,6 +165,7 @@ void LanPublisher::addService(AvahiClient* client) {
         }
     }
     AvahiStringList* txt = toStringList(game_);
+    published_ = game_;
     int result = avahi_entry_group_add_service_strlst(group_, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC,
                                                       AvahiPublishFlags(0), name_.constData(), kType.constData(),
                                                       nullptr, nullptr, port_, txt);
@@ -182,16 +185,20 @@ void LanPublisher::addService(AvahiClient* client) {
 }
 
 void LanPublisher::update(const LanGame& game) {
-    if (game == game_) return;
     game_ = game;
-    // Before the service is up the new record simply goes up with it.
-    if (!group_ || avahi_entry_group_is_empty(group_)) return;
+    // Until the service is up, it goes up with the latest record (see groupState).
+    if (!registered_.isEmpty()) pushRecord();
+}
+
+void LanPublisher::pushRecord() {
+    if (!group_ || published_ == game_) return;
     AvahiStringList* txt = toStringList(game_);
     const int result = avahi_entry_group_update_service_txt_strlst(group_, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC,
                                                                    AvahiPublishFlags(0), name_.constData(),
                                                                    kType.constData(), nullptr, txt);
     avahi_string_list_free(txt);
     if (result < 0) qCInfo(lcLan) << "cannot update the announcement:" << clientError(result);
+    else published_ = game_;
 }
 
 LanBrowser::LanBrowser(QObject* parent) : QObject(parent), poll_(new AvahiQtPoll(this)) {}

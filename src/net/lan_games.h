@@ -5,6 +5,7 @@
 // Both run on the event loop's thread through AvahiQtPoll. Without a daemon they start
 // nothing and say why; the game goes on as before, reachable by its address.
 #include <QList>
+#include <optional>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ signals:
 private:
     friend struct LanCallbacks;
     void addService(AvahiClient* client);
+    // Sends game_ as the record unless the network has it already.
+    void pushRecord();
 
     AvahiQtPoll* poll_;
     AvahiClient* client_ = nullptr;
@@ -50,6 +53,7 @@ private:
     QByteArray name_;
     quint16 port_ = 0;
     LanGame game_;
+    std::optional<LanGame> published_; // what the daemon was last given
     QString registered_;
     QString error_;
 };
