@@ -12,6 +12,7 @@ file(GLOB_RECURSE pure
   "${SOURCE_DIR}/src/rules/*.h" "${SOURCE_DIR}/src/rules/*.cpp"
   "${SOURCE_DIR}/src/host/*.h" "${SOURCE_DIR}/src/host/*.cpp"
   "${SOURCE_DIR}/src/settings/*.h" "${SOURCE_DIR}/src/settings/*.cpp")
+list(APPEND pure "${SOURCE_DIR}/src/net/lan_record.h" "${SOURCE_DIR}/src/net/lan_record.cpp")
 foreach(name table_model.h table_model.cpp table_turns.cpp table_model_drawing.cpp table_model_detail.h table_input.cpp table_keys.cpp table_access.h table_access.cpp client_identity.h marker_rules.h marker_rules.cpp
              numbered.h table_actions.h)
   list(APPEND pure "${SOURCE_DIR}/src/table/${name}")

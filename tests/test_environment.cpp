@@ -19,6 +19,9 @@ struct TestEnvironment {
         setIfUnset("QT_QPA_PLATFORM", "offscreen");
         setIfUnset("QUADRINO_BIN_DIR", QUADRINO_TEST_BIN_DIR);
         setIfUnset("QUADRINO_SOURCE_DIR", QUADRINO_TEST_SOURCE_DIR);
+        // Nothing announced to or asked of the network the machine is on; a test about that
+        // clears it inside namespaces of its own.
+        setIfUnset("QUADRINO_STAY_LOCAL", "1");
         // Caches (fonts) stay where they were: they hold nothing of the test's.
         if (!qEnvironmentVariableIsEmpty("HOME")) setIfUnset("XDG_CACHE_HOME", qgetenv("HOME") + "/.cache");
         if (!home.isValid()) qFatal("no temporary folder for the test's home");

@@ -658,6 +658,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>Asking the router to forward port %1...</source>
         <translation>Der Router wird gebeten, Port %1 weiterzuleiten...</translation>
     </message>
+    <message>
+        <source>Games on this network are neither announced nor listed (%1); players can still join by address.</source>
+        <translation>Spiele in diesem Netzwerk werden weder angekündigt noch aufgelistet (%1); man kann weiterhin über die Adresse beitreten.</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1138,6 +1142,63 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     <message>
         <source>Join</source>
         <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Games on this network</source>
+        <translation>Spiele in diesem Netzwerk</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Watchers</source>
+        <translation>Zuschauer</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Games on this network:</source>
+        <translation>Spiele in diesem Netzwerk:</translation>
+    </message>
+    <message>
+        <source>List the game on this network</source>
+        <translation>Spiel in diesem Netzwerk anzeigen</translation>
+    </message>
+    <message>
+        <source>Ask the router to forward the port</source>
+        <translation>Router um Portweiterleitung bitten</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <comment>the column of the hosting player&apos;s name</comment>
+        <translation>Gastgeber</translation>
     </message>
 </context>
 <context>

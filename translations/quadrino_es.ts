@@ -658,6 +658,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>Asking the router to forward port %1...</source>
         <translation>Pidiendo al router que redirija el puerto %1...</translation>
     </message>
+    <message>
+        <source>Games on this network are neither announced nor listed (%1); players can still join by address.</source>
+        <translation>Las partidas de esta red no se anuncian ni se listan (%1); se puede seguir uniendo por dirección.</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -1138,6 +1142,63 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     <message>
         <source>Join</source>
         <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Games on this network</source>
+        <translation>Partidas en esta red</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Puestos</translation>
+    </message>
+    <message>
+        <source>Watchers</source>
+        <translation>Espectadores</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Games on this network:</source>
+        <translation>Partidas en esta red:</translation>
+    </message>
+    <message>
+        <source>List the game on this network</source>
+        <translation>Anunciar la partida en esta red</translation>
+    </message>
+    <message>
+        <source>Ask the router to forward the port</source>
+        <translation>Pedir al router que redirija el puerto</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>en juego</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>esperando</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <comment>the column of the hosting player&apos;s name</comment>
+        <translation>Anfitrión</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "rules/random.h"
 #include "net/host_server.h"
 #include "net/port_mapping.h"
+#include "net/lan_games.h"
 #include "protocol/vocabulary.h"
 #include "protocol/wire.h"
 
@@ -45,6 +46,7 @@ void GameLauncher::applyBotLevel() {
 
 void GameLauncher::setHost(std::unique_ptr<HostServer> host) {
     const bool was = host_ != nullptr;
+    lanPublisher_.reset();
     host_ = std::move(host);
     applyBotLevel();
     if (was != (host_ != nullptr)) emit hostHereChanged(host_ != nullptr);
@@ -101,6 +103,7 @@ void GameLauncher::hostpress() {
     if (!solo) {
         emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
         askRouter(port);
+        announce(port);
     }
     session_.setHosting(true);
     ownClientPort_ = session_.connectToOwnHost(port);
@@ -110,6 +113,44 @@ void GameLauncher::hostpress() {
         return;
     }
     emit startAllowedChanged(true);
+}
+
+void GameLauncher::announce(quint16 port) {
+    if (!lanAllowed_ || !store_.prefs().listOnNetwork) return;
+    lanPublisher_ = std::make_unique<LanPublisher>();
+    const std::string& name = session_.identity().myname;
+    if (!lanPublisher_->start(QString::fromStdString(name), port, lanGameOf(host_->host(), name, store_.prefs().options))) {
+        lanUnavailable(lanPublisher_->errorString());
+        lanPublisher_.reset();
+        return;
+    }
+    connect(host_.get(), &HostServer::tableMayHaveChanged, this, &GameLauncher::updateAnnouncement);
+}
+
+void GameLauncher::updateAnnouncement() {
+    if (!lanPublisher_ || !host_) return;
+    lanPublisher_->update(lanGameOf(host_->host(), session_.identity().myname, store_.prefs().options));
+}
+
+LanBrowser* GameLauncher::lanBrowser() {
+    if (!lanAllowed_) return nullptr;
+    if (lanBrowser_) return lanBrowser_.get();
+    auto browser = std::make_unique<LanBrowser>();
+    if (!browser->start()) {
+        lanUnavailable(browser->errorString());
+        return nullptr;
+    }
+    lanBrowser_ = std::move(browser);
+    return lanBrowser_.get();
+}
+
+void GameLauncher::stopLanBrowser() { lanBrowser_.reset(); }
+
+void GameLauncher::lanUnavailable(const QString& why) {
+    if (lanSaid_) return;
+    lanSaid_ = true;
+    say(tr("Games on this network are neither announced nor listed (%1); players can still join by address.")
+            .arg(why));
 }
 
 void GameLauncher::cannotHost() {
@@ -194,10 +235,16 @@ void GameLauncher::leaveGame() {
 }
 
 void GameLauncher::hostNetworkGame(const QString& typed, quint16 port) {
+    hostNetworkGame(typed, port, store_.prefs().listOnNetwork, store_.prefs().askRouter);
+}
+
+void GameLauncher::hostNetworkGame(const QString& typed, quint16 port, bool listOnNetwork, bool askRouter) {
     const QString name = cleanPlayerName(typed);
     if (name.isEmpty() || (mayLeave_ && !mayLeave_())) return;
     store_.prefs().hostname = name.toStdString();
     store_.prefs().hostport = port;
+    store_.prefs().listOnNetwork = listOnNetwork;
+    store_.prefs().askRouter = askRouter;
     store_.save();
     leaveGame();
     fromMenu_ = true;

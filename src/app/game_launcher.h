@@ -24,6 +24,8 @@ namespace quadrino {
 
 class HostServer;
 class PortMapping;
+class LanBrowser;
+class LanPublisher;
 
 class GameLauncher : public QObject {
     Q_OBJECT
@@ -37,6 +39,17 @@ public:
     void setMayLeave(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
     // The bot level of the preferences, for the host of this copy.
     void applyBotLevel();
+    // Whether this run may talk to the local network beyond the game itself: announce a game
+    // hosted for others (when the user has not switched listing off) and look for others'.
+    // Off until the program switches it on, so that no test announces anything.
+    void setLocalNetworkAllowed(bool allowed) { lanAllowed_ = allowed; }
+    // The live list of games on this network, started on first use; nullptr when looking is
+    // not allowed or no Avahi daemon answers (said once in the chat).
+    LanBrowser* lanBrowser();
+    // Stops looking (the Join dialog has closed); the next lanBrowser() starts afresh.
+    void stopLanBrowser();
+    // The announcement of the game hosted here, while there is one.
+    const LanPublisher* lanPublisher() const { return lanPublisher_.get(); }
 
     // Lets hosting for others ask the home router to forward the port, when the preferences
     // say so; the mapping made is recorded in `recordFile` (empty: not recorded) so that a run
@@ -50,6 +63,8 @@ public:
     // cleaned) or the user would rather stay, remembers the choice and leaves the current
     // game to host or join as the command line would.
     void hostNetworkGame(const QString& name, quint16 port);
+    // The same, remembering the Host dialog's two switches with the name and port.
+    void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter);
     void joinNetworkGame(const QString& name, const QString& address, quint16 port);
     // The way on chosen after portTaken (-1: none): host on the free port found, join the game
     // on the taken one, or stay idle. False when the user must first name another port.
@@ -115,9 +130,19 @@ private:
     void retryLater();
     void stopRetrying();
     void askRouter(quint16 port);
+    // Announces the game just hosted for others, when the user wants it listed.
+    void announce(quint16 port);
+    void updateAnnouncement();
+    // One chat line, the first time Avahi cannot be reached in this run.
+    void lanUnavailable(const QString& why);
 
     ClientSession session_;
     std::unique_ptr<HostServer> host_;
+    // Declared after the host, so it goes first: nothing is announced that no longer exists.
+    std::unique_ptr<LanPublisher> lanPublisher_;
+    std::unique_ptr<LanBrowser> lanBrowser_;
+    bool lanAllowed_ = false;
+    bool lanSaid_ = false;
     QTcpSocket lobbyLink_;
     LaunchPlan plan_;
     QString hostaddress_;

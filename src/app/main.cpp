@@ -56,11 +56,17 @@ int main(int argc, char* argv[]) {
     window.setSettingsLocation(location);
     window.setTally(&tally);
     window.setSoundPlayer(std::make_unique<quadrino::QtSoundPlayer>());
+    // The test environment sets QUADRINO_STAY_LOCAL for every program it runs, so that no
+    // test announces a game to, looks for games on, or asks a router of, the network it
+    // happens to be on.
+    const bool mayReachOut = !qEnvironmentVariableIsSet("QUADRINO_STAY_LOCAL");
+    window.launcher().setLocalNetworkAllowed(mayReachOut);
     // Hosting for others may ask the home router to forward the port (the user's choice); the
     // mapping is recorded beside the tally so that the next run removes it after a crash.
     const std::filesystem::path dataFolder = quadrino::defaultDataFolder();
-    window.launcher().allowRouterRequests(
-        dataFolder.empty() ? QString() : QString::fromStdString((dataFolder / "routermapping").string()));
+    if (mayReachOut)
+        window.launcher().allowRouterRequests(
+            dataFolder.empty() ? QString() : QString::fromStdString((dataFolder / "routermapping").string()));
     QObject::connect(&window, &quadrino::MainWindow::closed, &app, &QCoreApplication::quit);
 
     QObject::connect(&guard, &quadrino::SingleInstance::raiseRequested, &window, [&window] {

@@ -38,11 +38,19 @@ void MainWindow::onStartGameChosen() {
 
 void MainWindow::onHostNetworkGameChosen() {
     auto* dialog = NetworkGameDialog::openOver(this, NetworkGameDialog::Kind::Host, store_.prefs());
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { launcher_.hostNetworkGame(dialog->playerName(), dialog->port()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        launcher_.hostNetworkGame(dialog->playerName(), dialog->port(), dialog->listOnNetwork(), dialog->askRouter());
+    });
 }
 
 void MainWindow::onJoinNetworkGameChosen() {
     auto* dialog = NetworkGameDialog::openOver(this, NetworkGameDialog::Kind::Join, store_.prefs());
+    if (const LanBrowser* lan = launcher_.lanBrowser()) {
+        dialog->setLanGames(lan->games());
+        connect(lan, &LanBrowser::gamesChanged, dialog, [dialog, lan] { dialog->setLanGames(lan->games()); });
+        // Nobody looks at the list once the dialog has gone: neither need the network.
+        connect(dialog, &QDialog::finished, this, [this] { launcher_.stopLanBrowser(); });
+    }
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { launcher_.joinNetworkGame(dialog->playerName(), dialog->address(), dialog->port()); });
 }

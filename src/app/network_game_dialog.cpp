@@ -3,7 +3,10 @@
 #include "app/network_addresses.h"
 #include "protocol/wire.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +38,32 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent)
     if (host) port_->setSpecialValueText(tr("any free port"));
     port_->setValue(kGamePort);
     form->addRow(tr("Port:"), port_);
+    if (!host) {
+        // After the fields it fills, in the order Tab goes; typing an address works as ever.
+        lanGames_ = new QTreeWidget(this);
+        lanGames_->setObjectName(QStringLiteral("list_lan_games"));
+        lanGames_->setAccessibleName(tr("Games on this network"));
+        lanGames_->setRootIsDecorated(false);
+        lanGames_->setAllColumnsShowFocus(true);
+        lanGames_->setHeaderLabels({tr("Host", "the column of the hosting player's name"), tr("Address"), tr("Seats"), tr("Watchers"), tr("Game"), tr("Options")});
+        lanGames_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        lanGames_->setMinimumWidth(520);
+        lanGames_->setFocusPolicy(Qt::StrongFocus);
+        form->addRow(tr("Games on this network:"), lanGames_);
+        connect(lanGames_, &QTreeWidget::currentItemChanged, this, &NetworkGameDialog::onLanGameChosen);
+    }
+    if (host) {
+        listLan_ = new QCheckBox(tr("List the game on this network"), this);
+        listLan_->setObjectName(QStringLiteral("check_listlan"));
+        listLan_->setAccessibleName(listLan_->text());
+        listLan_->setChecked(true);
+        form->addRow(listLan_);
+        askRouter_ = new QCheckBox(tr("Ask the router to forward the port"), this);
+        askRouter_->setObjectName(QStringLiteral("check_askrouter"));
+        askRouter_->setAccessibleName(askRouter_->text());
+        askRouter_->setChecked(true);
+        form->addRow(askRouter_);
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -57,6 +86,8 @@ NetworkGameDialog* NetworkGameDialog::openOver(QWidget* parent, Kind kind, const
     dialog->setPlayerName(QString::fromStdString(!name.empty() ? name : host ? last.joinname : last.hostname));
     dialog->setAddress(QString::fromStdString(last.joinaddress));
     dialog->setPort(host ? last.hostport : last.joinport);
+    dialog->setListOnNetwork(last.listOnNetwork);
+    dialog->setAskRouter(last.askRouter);
     dialog->open();
     return dialog;
 }
@@ -68,6 +99,47 @@ void NetworkGameDialog::setAddress(const QString& address) {
 }
 
 void NetworkGameDialog::setPort(int port) { port_->setValue(port); }
+
+void NetworkGameDialog::setListOnNetwork(bool on) {
+    if (listLan_) listLan_->setChecked(on);
+}
+
+void NetworkGameDialog::setAskRouter(bool on) {
+    if (askRouter_) askRouter_->setChecked(on);
+}
+
+bool NetworkGameDialog::listOnNetwork() const { return listLan_ && listLan_->isChecked(); }
+
+bool NetworkGameDialog::askRouter() const { return askRouter_ && askRouter_->isChecked(); }
+
+void NetworkGameDialog::setLanGames(const QList<LanEntry>& games) {
+    if (!lanGames_) return;
+    // The row the user stands on stays chosen while the list changes around it.
+    const int current = lanGames_->currentIndex().row();
+    const QString chosen = current >= 0 && current < shown_.size() ? shown_[current].service : QString();
+    const QSignalBlocker quiet(lanGames_);
+    lanGames_->clear();
+    shown_ = games;
+    for (const LanEntry& e : games) {
+        const LanGame& g = e.game;
+        auto* item = new QTreeWidgetItem(lanGames_);
+        item->setText(0, QString::fromStdString(g.host));
+        item->setText(1, QStringLiteral("%1:%2").arg(e.address).arg(e.port));
+        item->setText(2, tr("%1 of %2").arg(g.seats).arg(kSeatCount));
+        item->setText(3, QString::number(g.watchers));
+        item->setText(4, g.started ? tr("playing") : tr("waiting"));
+        const std::string options = lanOptionsSummary(g.options);
+        item->setText(5, options.empty() ? tr("none") : QString::fromStdString(options));
+        if (e.service == chosen) lanGames_->setCurrentItem(item);
+    }
+}
+
+void NetworkGameDialog::onLanGameChosen() {
+    const int row = lanGames_->currentIndex().row();
+    if (row < 0 || row >= shown_.size()) return;
+    setAddress(shown_[row].address);
+    setPort(shown_[row].port);
+}
 
 QString NetworkGameDialog::playerName() const { return cleanPlayerName(name_->text()); }
 

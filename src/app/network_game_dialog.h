@@ -4,11 +4,15 @@
 // the host's address and port. The dialog only collects; the window leaves the current game
 // and starts the new one when it is accepted.
 #include <QDialog>
+#include <QList>
 #include <QString>
 
+#include "net/lan_games.h"
 #include "settings/preferences.h"
 
+class QCheckBox;
 class QLineEdit;
+class QTreeWidget;
 class QPushButton;
 class QSpinBox;
 
@@ -27,21 +31,34 @@ public:
     void setPlayerName(const QString& name);
     void setAddress(const QString& address);
     void setPort(int port);
+    // Joining: the games found on this network, shown as they come, change and go. The one
+    // the user picks fills the address and port.
+    void setLanGames(const QList<LanEntry>& games);
+    // Hosting: the two switches, list the game on this network and ask the router.
+    void setListOnNetwork(bool on);
+    void setAskRouter(bool on);
 
     // The name without surrounding blanks or control characters.
     QString playerName() const;
     QString address() const;
     quint16 port() const;
+    bool listOnNetwork() const;
+    bool askRouter() const;
 
     Kind kind() const { return kind_; }
 
 private:
     void updateOk();
+    void onLanGameChosen();
 
     const Kind kind_;
     QLineEdit* const name_;
     QLineEdit* const address_; // joining only
     QSpinBox* const port_;
+    QTreeWidget* lanGames_ = nullptr;  // joining only
+    QCheckBox* listLan_ = nullptr;     // hosting only
+    QCheckBox* askRouter_ = nullptr;   // hosting only
+    QList<LanEntry> shown_;
     QPushButton* ok_ = nullptr;
 };
 

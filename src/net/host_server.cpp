@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/host_server.h"
 
+#include <utility>
+
 #include <QLoggingCategory>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -58,10 +60,13 @@ HostServer::HostServer(Options options, QObject* parent)
     hostOptions.turnTimeoutMs = options_.turnTimeoutMs;
     hostOptions.silentSeatMs = options_.silentSeatMs;
     host_ = std::make_unique<Host>(static_cast<HostPort&>(*this), makeDice(options_.seed), hostOptions);
-    connect(&dispatchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Dispatch); });
-    connect(&nextTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Next); });
-    connect(&computerTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Computer); });
-    connect(&watchTimer_, &QTimer::timeout, this, [this] { host_->timerFired(HostTimer::Watch); });
+    // Logins, starts and seats handed over all happen in a timer's turn; closes in finish below.
+    for (auto [timer, which] : {std::pair{&dispatchTimer_, HostTimer::Dispatch}, std::pair{&nextTimer_, HostTimer::Next},
+                                std::pair{&computerTimer_, HostTimer::Computer}, std::pair{&watchTimer_, HostTimer::Watch}})
+        connect(timer, &QTimer::timeout, this, [this, which] {
+            host_->timerFired(which);
+            emit tableMayHaveChanged();
+        });
     for (QTimer* t : {&dispatchTimer_, &nextTimer_, &computerTimer_}) t->setTimerType(Qt::PreciseTimer);
     for (int n = 1; n <= kRefusedSlot; ++n) {
         QTimer& t = readers_[static_cast<std::size_t>(n)].resume;
@@ -148,6 +153,7 @@ void HostServer::attach(int number, QTcpSocket* socket, const std::string& addre
             sockets_[static_cast<std::size_t>(number)] = nullptr;
             readers_[static_cast<std::size_t>(number)].resume.stop();
             host_->connectionClosed(number);
+            emit tableMayHaveChanged();
         }
         socket->deleteLater();
     };

@@ -76,6 +76,12 @@ public:
     void closeAll();
 
     Host& host() { return *host_; }
+    const Host& host() const { return *host_; }
+
+signals:
+    // The host has handled an event that may have seated, unseated or started somebody:
+    // watchers of the table (its network announcement) look again.
+    void tableMayHaveChanged();
 
 private:
     void send(int connection, std::string_view bytes) override;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "rules/strong_player.h"
 #include "net/host_server.h"
 #include "net/port_mapping.h"
+#include "net/lan_games.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 #include "protocol/wire.h"
@@ -86,8 +88,12 @@ int main(int argc, char** argv) {
     QCommandLineOption mapPortOpt("map-port",
                                   "Asks the home router (UPnP) to forward the port to this machine while the host "
                                   "runs, and removes the forwarding when it ends.");
+    QCommandLineOption announceOpt("announce",
+                                   "Announces the game on the local network (DNS-SD through the Avahi daemon), "
+                                   "so that players there find it listed.");
     parser.addOptions(
-        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt, mapPortOpt});
+        {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt, mapPortOpt,
+         announceOpt});
     // Parsed here rather than by process(), so that every mistake on the command line ends
     // with the same status, 2, and help and the version go to standard output.
     if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -185,6 +191,27 @@ int main(int argc, char** argv) {
             stderrLog.write("the router no longer forwards port " + std::to_string(gone));
         });
         router->map(server.serverPort());
+    }
+
+    // Declared after the server, so the announcement is withdrawn before the game goes.
+    quadrino::LanPublisher lan;
+    if (parser.isSet(announceOpt)) {
+        // No hosting user here to name the game after: the machine does.
+        const QString name = QSysInfo::machineHostName();
+        const quadrino::GameOptions none{};
+        auto current = [&server, name, none] {
+            return quadrino::lanGameOf(server.host(), name.toStdString(), none);
+        };
+        if (lan.start(name, server.serverPort(), current())) {
+            QObject::connect(&server, &quadrino::HostServer::tableMayHaveChanged, &lan,
+                             [&lan, current] { lan.update(current()); });
+            QObject::connect(&lan, &quadrino::LanPublisher::registered, &lan, [&stderrLog, &lan] {
+                stderrLog.write("announced on the local network as \"" + lan.registeredName().toStdString() + "\"");
+            });
+        } else {
+            stderrLog.write("not announced on the local network: " + lan.errorString().toStdString(),
+                            quadrino::LogPriority::Warning);
+        }
     }
 
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");

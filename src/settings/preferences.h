@@ -58,6 +58,11 @@ struct Preferences {
     std::string joinname;
     std::string joinaddress;
     int joinport = kDefaultPort;
+    // The Host dialog's switches ("ListOnNetwork", "AskRouter"): announce a game hosted for
+    // others on the local network, and ask the router to forward the hosting port to it.
+    // Neither applies to a solo game.
+    bool listOnNetwork = true;
+    bool askRouter = true;
 
     bool playsounds = true;            // "Playsounds": game sounds
     bool showgamelog = false;          // "GameLog": the game log pane beside the board
@@ -71,8 +76,6 @@ struct Preferences {
     // "Animations": moves glide, the last one stays traced and the dice tumble; off, the board
     // shows each change at once.
     bool animations = true;
-    // "AskRouter": whether hosting for others asks the home router to forward the port.
-    bool askRouter = true;
 
     // Whether the settings file has been read in this run. Until it has, the other fields
     // are the window's starting states, and a save must store only the window placement so

@@ -74,6 +74,8 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     prefs.joinaddress = cp1252ToUtf8(file.readString(kSection, "JoinAddress", ""));
     prefs.joinport = readInRange(file, "JoinPort", defaults.joinport, 1, 65535);
     prefs.hostport = readInRange(file, "HostPort", defaults.hostport, 0, 65535);
+    prefs.listOnNetwork = file.readString(kSection, "ListOnNetwork", "true") != "false";
+    prefs.askRouter = file.readString(kSection, "AskRouter", "true") != "false";
     prefs.showgamelog = file.readString(kSection, "GameLog", "false") == "true";
     prefs.animations = file.readString(kSection, "Animations", "true") != "false";
 
@@ -108,6 +110,9 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     file.writeInteger(kSection, "JoinPort", prefs.joinport);
     file.writeString(kSection, "Botlevel", prefs.botlevel == Preferences::kBotStrong ? "strong" : "classic");
     file.writeInteger(kSection, "HostPort", prefs.hostport);
+    // Our own keys follow the port they belong with.
+    file.writeString(kSection, "ListOnNetwork", prefs.listOnNetwork ? "true" : "false");
+    file.writeString(kSection, "AskRouter", prefs.askRouter ? "true" : "false");
     file.writeString(kSection, "GameLog", prefs.showgamelog ? "true" : "false");
     file.writeString(kSection, "Animations", prefs.animations ? "true" : "false");
 }

@@ -2,6 +2,8 @@
 // Hosting and joining from the File menu: leaving the running game, the host's addresses in
 // the chat, the remembered dialog fields, and joins that fail without ending the program.
 #include <QAction>
+#include <QCheckBox>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -370,6 +372,68 @@ private slots:
         QTEST(d.playerName(), "used");
         if (join) QCOMPARE(d.address(), address.trimmed());
         QVERIFY(d.findChild<QSpinBox*>(QStringLiteral("edit_port")));
+    }
+
+    void hostSwitchesAreRememberedAndTestsAnnounceNothing() {
+        Window a;
+        a.startIdle();
+        for (bool list : {false, true}) {
+            NetworkGameDialog* d = a.openDialog("HostNetworkGame1", "hostgame");
+            QVERIFY(d);
+            auto* listLan = d->findChild<QCheckBox*>(QStringLiteral("check_listlan"));
+            auto* askRouter = d->findChild<QCheckBox*>(QStringLiteral("check_askrouter"));
+            QVERIFY(!listLan->accessibleName().isEmpty() && !askRouter->accessibleName().isEmpty());
+            // Each shows what was chosen last (both on at first).
+            QCOMPARE(listLan->isChecked(), a.w.preferences().listOnNetwork);
+            QCOMPARE(askRouter->isChecked(), a.w.preferences().askRouter);
+            listLan->setChecked(list);
+            askRouter->setChecked(!list);
+            d->findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Ann"));
+            d->findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(0);
+            d->findChild<QPushButton*>(QStringLiteral("button_ok"))->click();
+            QCOMPARE(a.w.preferences().listOnNetwork, list);
+            QCOMPARE(a.w.preferences().askRouter, !list);
+            QTRY_VERIFY(a.w.identity().loggedin);
+            // Listed or not, a run under test never reaches the network around it.
+            QVERIFY(!a.w.launcher().lanPublisher());
+            QVERIFY(!a.w.launcher().lanBrowser());
+        }
+    }
+
+    void joinListFillsAddressAndPortAndTypingStillWorks() {
+        NetworkGameDialog d(NetworkGameDialog::Kind::Join);
+        d.setAddress(QStringLiteral("typed.example"));
+        auto* list = d.findChild<QTreeWidget*>(QStringLiteral("list_lan_games"));
+        QVERIFY(list && !list->accessibleName().isEmpty());
+        LanGame ann{"Ann", 2, 1, true, {}};
+        ann.options.pouncing = true;
+        const LanEntry first{QStringLiteral("Ann"), QStringLiteral("10.0.0.5"), 7772, ann};
+        const LanEntry second{QStringLiteral("Bob"), QStringLiteral("10.0.0.6"), 7800, LanGame{"Bob", 0, 0, false, {}}};
+        d.setLanGames({first, second});
+        QCOMPARE(list->topLevelItemCount(), 2);
+        // Nothing is chosen until the user chooses: what was typed stays.
+        QCOMPARE(d.address(), QStringLiteral("typed.example"));
+        QVERIFY(list->topLevelItem(0)->text(5).contains(QStringLiteral("Pouncing")));
+
+        list->setFocus();
+        list->setCurrentItem(list->topLevelItem(1));
+        QCOMPARE(d.address(), QStringLiteral("10.0.0.6"));
+        QCOMPARE(d.port(), quint16(7800));
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(d.address(), QStringLiteral("10.0.0.5"));
+        QCOMPARE(d.port(), quint16(7772));
+
+        // The list changes around the choice without moving it or the fields.
+        d.setAddress(QStringLiteral("typed.again"));
+        LanEntry seated = first;
+        seated.game.seats = 3;
+        d.setLanGames({second, seated});
+        QCOMPARE(list->currentItem()->text(0), QStringLiteral("Ann"));
+        QCOMPARE(list->currentItem()->text(2), QStringLiteral("3 of 4"));
+        QCOMPARE(d.address(), QStringLiteral("typed.again"));
+        d.setLanGames({});
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QCOMPARE(d.address(), QStringLiteral("typed.again"));
     }
 
     void hostingNoticeNamesEveryAddressButLoopback() {

@@ -48,6 +48,8 @@ int field(const Preferences& p, const std::string& name) {
     if (name == "joinport") return p.joinport;
     if (name == "hostport") return p.hostport;
     if (name == "animations") return p.animations;
+    if (name == "listonnetwork") return p.listOnNetwork;
+    if (name == "askrouter") return p.askRouter;
     qFatal("no field %s", name.c_str());
 }
 
@@ -82,6 +84,7 @@ void TestPreferencesFile::emptyFileGivesDefaults() {
         QVERIFY(p.chattersounds);
         QCOMPARE(p.botspeed, 1000);
         QCOMPARE(p.turnsound, Preferences::kTurnSoundClassic);
+        QVERIFY(p.listOnNetwork && p.askRouter);
         QVERIFY(p.loaded);
         Preferences fileDefaults; // a fresh value holds the defaults of the file's keys
         fileDefaults.loaded = true;
@@ -145,6 +148,10 @@ void TestPreferencesFile::readsEachKey_data() {
     row("host port too big", "HostPort=70000", "hostport", 7772);
     row("animations off", "Animations=false", "animations", 0);
     row("animations: comparison is exact", "Animations=FALSE", "animations", 1);
+    row("not listed on the network", "ListOnNetwork=false", "listonnetwork", 0);
+    row("listing: only false switches it off", "ListOnNetwork=0", "listonnetwork", 1);
+    row("router not asked", "AskRouter=false", "askrouter", 0);
+    row("router: comparison is exact", "AskRouter=False", "askrouter", 1);
 }
 
 void TestPreferencesFile::readsEachKey() {
@@ -157,7 +164,8 @@ void TestPreferencesFile::readsEachKey() {
     const Preferences defaults = loaded("");
     for (const char* name : {"top", "left", "width", "height", "textsize", "textcolor", "penalty", "passing",
                              "blocking", "pouncing", "fullgame", "blocklimit", "playsounds", "chattersounds",
-                             "turnsound", "botspeed", "joinport", "hostport", "animations"})
+                             "turnsound", "botspeed", "joinport", "hostport", "animations", "listonnetwork",
+                             "askrouter"})
         if (name != field) QCOMPARE(::field(p, name), ::field(defaults, name));
 }
 
@@ -200,13 +208,15 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
     p.turnsound = Preferences::kTurnSoundNew;
     p.botlevel = Preferences::kBotStrong;
     p.animations = false;
+    p.askRouter = false;
     IniFile file;
     savePreferences(p, file);
     QCOMPARE(QByteArray::fromStdString(file.bytes()),
              QByteArray("[quadrino]\nTextsize=12\nTop=-20\nLeft=40\nWidth=795\nHeight=562\nTextcolor=$00123456\n"
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
                         "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
-                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nGameLog=false\nAnimations=false\n"));
+                        "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nListOnNetwork=true\nAskRouter=false\n"
+                        "GameLog=false\nAnimations=false\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));

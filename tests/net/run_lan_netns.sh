@@ -1,0 +1,96 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Games on this network, for real: two network namespaces joined by a veth pair, each with
+# its own D-Bus and Avahi daemon in a private /run. quadrino-host announces its game on one
+# side; the probe on the other must list it, join it and see the listing follow.
+# Usage: run_lan_netns.sh QUADRINO_HOST LAN_PROBE. Skips (77) without root or the tools.
+set -u
+host_bin=$1
+probe_bin=$2
+[ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit 77; }
+for tool in ip unshare avahi-daemon dbus-daemon mount; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 77; }
+done
+
+tag="L$$"
+work=$(mktemp -d "/tmp/quadrino-$tag.XXXXXX")
+side_a_pid=
+cleanup() {
+    [ -n "$side_a_pid" ] && kill "$side_a_pid" 2>/dev/null && wait "$side_a_pid" 2>/dev/null
+    ip netns del "${tag}a" 2>/dev/null
+    ip netns del "${tag}b" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+ip netns add "${tag}a" && ip netns add "${tag}b" || { echo "skipped: cannot make namespaces"; exit 77; }
+ip link add "${tag}va" type veth peer name "${tag}vb" || { echo "skipped: no veth"; exit 77; }
+ip link set "${tag}va" netns "${tag}a"
+ip link set "${tag}vb" netns "${tag}b"
+ip -n "${tag}a" addr add 10.77.0.1/24 dev "${tag}va"
+ip -n "${tag}b" addr add 10.77.0.2/24 dev "${tag}vb"
+for side in a b; do
+    ip -n "${tag}$side" link set lo up
+    ip -n "${tag}$side" link set "${tag}v$side" up
+done
+
+# One side: its bus and daemon, then the command given; both daemons go when it ends.
+cat > "$work/side.sh" <<'INNER'
+set -u
+work=$1 side=$2 iface=$3
+shift 3
+mount -t tmpfs none /run || exit 77
+mkdir -p /run/avahi-daemon
+cat > "$work/bus-$side.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig><type>system</type><listen>unix:path=$work/bus-$side</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
+<allow receive_sender="*"/></policy></busconfig>
+CONF
+cat > "$work/avahi-$side.conf" <<CONF
+[server]
+host-name=quadrino-$side
+use-ipv4=yes
+use-ipv6=no
+allow-interfaces=$iface
+enable-dbus=yes
+[wide-area]
+enable-wide-area=no
+[publish]
+publish-hinfo=no
+publish-workstation=no
+CONF
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/bus-$side"
+dbus-daemon --config-file="$work/bus-$side.conf" --nofork --nopidfile &
+bus=$!
+avahi_pid=
+command_pid=
+trap 'kill $command_pid $avahi_pid $bus 2>/dev/null; wait 2>/dev/null' EXIT
+trap 'exit 0' TERM
+n=0
+while [ ! -S "$work/bus-$side" ] && [ $n -lt 50 ]; do sleep 0.1; n=$((n+1)); done
+avahi-daemon -f "$work/avahi-$side.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title &
+avahi_pid=$!
+n=0
+until avahi-daemon -c 2>/dev/null; do
+    n=$((n+1)); [ $n -lt 100 ] || { echo "avahi-daemon did not start on side $side"; exit 77; }
+    sleep 0.1
+done
+"$@" &
+command_pid=$!
+wait $command_pid
+status=$?
+command_pid=
+exit $status
+INNER
+
+ip netns exec "${tag}a" unshare -m --propagation private sh "$work/side.sh" "$work" a "${tag}va" \
+    "$host_bin" --announce --port 7772 --bot-delay 100 &
+side_a_pid=$!
+ip netns exec "${tag}b" unshare -m --propagation private sh "$work/side.sh" "$work" b "${tag}vb" \
+    "$probe_bin" 7772
+status=$?
+[ $status = 3 ] && { echo "skipped: the daemon on the joining side did not answer"; exit 77; }
+exit $status
