@@ -31,9 +31,13 @@ export SOURCE_DATE_EPOCH
 # The package installs under /usr and is built with Debian's hardening flags; they stay in
 # the build folder's cache, so later builds there keep them.
 PKG_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+# Debian's flags map the source folder's path away; the build folder, where the generated
+# sources are, gets one name too, or its path would reach the debug information and through
+# it the programs' build IDs.
+PKG_PREFIX_MAP = -ffile-prefix-map=$(abspath $(BUILD))=build
 package: configure
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr \
-	  -DCMAKE_CXX_FLAGS="$$($(PKG_BUILDFLAGS) CPPFLAGS) $$($(PKG_BUILDFLAGS) CXXFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$$($(PKG_BUILDFLAGS) CPPFLAGS) $$($(PKG_BUILDFLAGS) CXXFLAGS) $(PKG_PREFIX_MAP)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(PKG_BUILDFLAGS) LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target quadrino_shipped
 	cd $(BUILD) && cpack -G DEB
