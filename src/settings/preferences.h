@@ -63,6 +63,11 @@ struct Preferences {
     // Neither applies to a solo game.
     bool listOnNetwork = true;
     bool askRouter = true;
+    // "ListInLobby": a game hosted for others is listed in the online lobby too, when a lobby
+    // server is set. "LobbyServer": that server's address, "host" or "host:port"; empty until
+    // the player sets one.
+    bool listInLobby = true;
+    std::string lobbyServer;
 
     bool playsounds = true;            // "Playsounds": game sounds
     bool showgamelog = false;          // "GameLog": the game log pane beside the board

@@ -76,6 +76,8 @@ void loadPreferences(const IniFile& file, Preferences& prefs) {
     prefs.hostport = readInRange(file, "HostPort", defaults.hostport, 0, 65535);
     prefs.listOnNetwork = file.readString(kSection, "ListOnNetwork", "true") != "false";
     prefs.askRouter = file.readString(kSection, "AskRouter", "true") != "false";
+    prefs.listInLobby = file.readString(kSection, "ListInLobby", "true") != "false";
+    prefs.lobbyServer = cp1252ToUtf8(file.readString(kSection, "LobbyServer", ""));
     prefs.showgamelog = file.readString(kSection, "GameLog", "false") == "true";
     prefs.animations = file.readString(kSection, "Animations", "true") != "false";
 
@@ -113,6 +115,8 @@ void savePreferences(const Preferences& prefs, IniFile& file) {
     // Our own keys follow the port they belong with.
     file.writeString(kSection, "ListOnNetwork", prefs.listOnNetwork ? "true" : "false");
     file.writeString(kSection, "AskRouter", prefs.askRouter ? "true" : "false");
+    file.writeString(kSection, "ListInLobby", prefs.listInLobby ? "true" : "false");
+    file.writeString(kSection, "LobbyServer", utf8ToCp1252(prefs.lobbyServer));
     file.writeString(kSection, "GameLog", prefs.showgamelog ? "true" : "false");
     file.writeString(kSection, "Animations", prefs.animations ? "true" : "false");
 }

@@ -50,6 +50,8 @@ int field(const Preferences& p, const std::string& name) {
     if (name == "animations") return p.animations;
     if (name == "listonnetwork") return p.listOnNetwork;
     if (name == "askrouter") return p.askRouter;
+    if (name == "listinlobby") return p.listInLobby;
+    if (name == "lobbyserverlength") return static_cast<int>(p.lobbyServer.size());
     qFatal("no field %s", name.c_str());
 }
 
@@ -152,6 +154,8 @@ void TestPreferencesFile::readsEachKey_data() {
     row("listing: only false switches it off", "ListOnNetwork=0", "listonnetwork", 1);
     row("router not asked", "AskRouter=false", "askrouter", 0);
     row("router: comparison is exact", "AskRouter=False", "askrouter", 1);
+    row("kept out of the lobby", "ListInLobby=false", "listinlobby", 0);
+    row("lobby server, Windows-1252 to UTF-8", "LobbyServer=l\xF6" "bby.example", "lobbyserverlength", 14);
 }
 
 void TestPreferencesFile::readsEachKey() {
@@ -165,7 +169,7 @@ void TestPreferencesFile::readsEachKey() {
     for (const char* name : {"top", "left", "width", "height", "textsize", "textcolor", "penalty", "passing",
                              "blocking", "pouncing", "fullgame", "blocklimit", "playsounds", "chattersounds",
                              "turnsound", "botspeed", "joinport", "hostport", "animations", "listonnetwork",
-                             "askrouter"})
+                             "askrouter", "listinlobby", "lobbyserverlength"})
         if (name != field) QCOMPARE(::field(p, name), ::field(defaults, name));
 }
 
@@ -216,7 +220,7 @@ void TestPreferencesFile::savesEveryKeyInOrder() {
                         "Penalty=1\nPassing=1\nBlocking=1\nPouncing=1\nFull=0\nBotspeed=500\nTurnsound=1\n"
                         "Limits=4\nPlaysounds=false\nChatterSounds=true\nHostName=\nJoinName=\nJoinAddress=\n"
                         "JoinPort=7772\nBotlevel=strong\nHostPort=7772\nListOnNetwork=true\nAskRouter=false\n"
-                        "GameLog=false\nAnimations=false\n"));
+                        "ListInLobby=true\nLobbyServer=\nGameLog=false\nAnimations=false\n"));
     p.textcolor = 0x0000FF;
     savePreferences(p, file);
     QCOMPARE(file.value("quadrino", "Textcolor"), std::optional<std::string>("clRed"));
