@@ -2,6 +2,7 @@
 #include "net/lan_games.h"
 
 #include <QLoggingCategory>
+#include <QTimer>
 #include <avahi-client/client.h>
 #include <avahi-client/lookup.h>
 #include <avahi-client/publish.h>
@@ -40,6 +41,12 @@ std::vector<std::string> fromStringList(AvahiStringList* list) {
 
 QString clientError(int error) { return QString::fromUtf8(avahi_strerror(error)); }
 
+// A game's identity on this network: the same service reached over two interfaces is one
+// game.
+QString serviceKey(const char* name, const char* domain) {
+    return QString::fromUtf8(name) + QLatin1Char('/') + QString::fromUtf8(domain);
+}
+
 } // namespace
 
 struct LanCallbacks {
@@ -58,6 +65,8 @@ struct LanCallbacks {
         case AVAHI_CLIENT_FAILURE:
             qCInfo(lcLan) << "the Avahi daemon went away:" << clientError(avahi_client_errno(client));
             self->registered_.clear();
+            self->published_.reset();
+            if (avahi_client_errno(client) == AVAHI_ERR_DISCONNECTED) self->reconnect();
             break;
         case AVAHI_CLIENT_CONNECTING:
             break;
@@ -83,9 +92,16 @@ struct LanCallbacks {
         }
     }
 
-    static void browserClientState(AvahiClient* client, AvahiClientState state, void*) {
-        if (state == AVAHI_CLIENT_FAILURE)
+    static void browserClientState(AvahiClient* client, AvahiClientState state, void* data) {
+        auto* self = static_cast<LanBrowser*>(data);
+        if (state == AVAHI_CLIENT_S_RUNNING || state == AVAHI_CLIENT_S_REGISTERING ||
+            state == AVAHI_CLIENT_S_COLLISION) {
+            // Browsing needs the daemon, not our host name settled.
+            self->startBrowsing(client);
+        } else if (state == AVAHI_CLIENT_FAILURE) {
             qCInfo(lcLan) << "the Avahi daemon went away:" << clientError(avahi_client_errno(client));
+            if (avahi_client_errno(client) == AVAHI_ERR_DISCONNECTED) self->reconnect();
+        }
     }
 
     static void browse(AvahiServiceBrowser* browser, AvahiIfIndex interface, AvahiProtocol protocol,
@@ -93,13 +109,12 @@ struct LanCallbacks {
                        AvahiLookupResultFlags, void* data) {
         auto* self = static_cast<LanBrowser*>(data);
         if (event != AVAHI_BROWSER_NEW && event != AVAHI_BROWSER_REMOVE) return;
-        const QString key = QStringLiteral("%1/%2/%3/%4").arg(interface).arg(protocol).arg(QString::fromUtf8(name),
-                                                                                         QString::fromUtf8(domain));
+        const QString key = QStringLiteral("%1/%2/").arg(interface).arg(protocol) + serviceKey(name, domain);
         if (event == AVAHI_BROWSER_REMOVE) {
             self->forget(key);
             return;
         }
-        auto* pending = new LanBrowser::Pending{self, key};
+        auto* pending = new LanBrowser::Pending{self, key, serviceKey(name, domain)};
         pending->resolver = avahi_service_resolver_new(avahi_service_browser_get_client(browser), interface, protocol,
                                                        name, type, domain, AVAHI_PROTO_INET, AvahiLookupFlags(0),
                                                        &LanCallbacks::resolve, pending);
@@ -123,12 +138,12 @@ struct LanCallbacks {
         if (!game || !address || port == 0) {
             // Not a game this copy can show (or join): not listed at all.
             qCInfo(lcLan) << "passed over a service with an unusable record:" << name;
-            self->unlist(pending->key);
+            self->unlist(pending->service);
             return;
         }
         char text[AVAHI_ADDRESS_STR_MAX];
         avahi_address_snprint(text, sizeof text, address);
-        self->found(pending->key, LanEntry{QString::fromUtf8(name), QString::fromLatin1(text), port, *game});
+        self->found(pending->service, LanEntry{QString::fromUtf8(name), QString::fromLatin1(text), port, *game});
     }
 };
 
@@ -137,6 +152,19 @@ LanPublisher::LanPublisher(QObject* parent) : QObject(parent), poll_(new AvahiQt
 LanPublisher::~LanPublisher() {
     // Freeing the client frees its groups; the daemon withdraws the service at once.
     if (client_) avahi_client_free(client_);
+}
+
+void LanPublisher::reconnect() {
+    // The daemon restarted (or stopped): the client is spent, and freeing it from inside its
+    // own callback is not allowed. A fresh one waits for the daemon to come back and then
+    // puts the service up again from the latest record.
+    QTimer::singleShot(0, this, [this] {
+        if (client_) avahi_client_free(client_);
+        group_ = nullptr; // freed with its client
+        int error = 0;
+        client_ = avahi_client_new(poll_->poll(), AVAHI_CLIENT_NO_FAIL, &LanCallbacks::clientState, this, &error);
+        if (!client_) error_ = clientError(error);
+    });
 }
 
 bool LanPublisher::start(const QString& name, quint16 port, const LanGame& game) {
@@ -217,17 +245,40 @@ bool LanBrowser::start() {
         error_ = clientError(error);
         return false;
     }
-    // IPv4 only: its addresses can be typed and joined as they are, where an IPv6 link-local
-    // one would need its interface too.
-    browser_ = avahi_service_browser_new(client_, AVAHI_IF_UNSPEC, AVAHI_PROTO_INET, kType.constData(), nullptr,
-                                         AvahiLookupFlags(0), &LanCallbacks::browse, this);
+    startBrowsing(client_);
     if (!browser_) {
-        error_ = clientError(avahi_client_errno(client_));
         avahi_client_free(client_);
         client_ = nullptr;
         return false;
     }
     return true;
+}
+
+void LanBrowser::startBrowsing(AvahiClient* client) {
+    if (browser_) return;
+    // IPv4 only: its addresses can be typed and joined as they are, where an IPv6 link-local
+    // one would need its interface too.
+    browser_ = avahi_service_browser_new(client, AVAHI_IF_UNSPEC, AVAHI_PROTO_INET, kType.constData(), nullptr,
+                                         AvahiLookupFlags(0), &LanCallbacks::browse, this);
+    if (!browser_) error_ = clientError(avahi_client_errno(client));
+}
+
+void LanBrowser::reconnect() {
+    // What the daemon told us is void with it gone: the rows go now, and come back as a
+    // fresh client (made outside the library's callback) finds them again.
+    QTimer::singleShot(0, this, [this] {
+        if (client_) avahi_client_free(client_); // frees the browser and the resolvers
+        browser_ = nullptr;
+        qDeleteAll(pending_);
+        pending_.clear();
+        const bool had = !games_.isEmpty();
+        games_.clear();
+        keys_.clear();
+        if (had) emit gamesChanged();
+        int error = 0;
+        client_ = avahi_client_new(poll_->poll(), AVAHI_CLIENT_NO_FAIL, &LanCallbacks::browserClientState, this, &error);
+        if (!client_) error_ = clientError(error);
+    });
 }
 
 void LanBrowser::found(const QString& key, const LanEntry& entry) {
@@ -244,15 +295,20 @@ void LanBrowser::found(const QString& key, const LanEntry& entry) {
 }
 
 void LanBrowser::forget(const QString& key) {
+    QString service;
     for (qsizetype i = 0; i < pending_.size(); ++i) {
         Pending* p = pending_[i];
         if (p->key != key) continue;
+        service = p->service;
         avahi_service_resolver_free(p->resolver);
         delete p;
         pending_.removeAt(i);
         break;
     }
-    unlist(key);
+    // Still reached over another interface: the row stays, kept current by that resolver.
+    for (const Pending* p : pending_)
+        if (p->service == service) return;
+    unlist(service);
 }
 
 void LanBrowser::unlist(const QString& key) {

@@ -44,6 +44,7 @@ signals:
 private:
     friend struct LanCallbacks;
     void addService(AvahiClient* client);
+    void reconnect();
     // Sends game_ as the record unless the network has it already.
     void pushRecord();
 
@@ -84,12 +85,15 @@ signals:
 
 private:
     friend struct LanCallbacks;
-    // A service being resolved, and the key its game is listed under.
+    // A service being resolved on one interface, and the game (service) it is listed as.
     struct Pending {
         LanBrowser* browser;
         QString key;
+        QString service;
         AvahiServiceResolver* resolver = nullptr;
     };
+    void startBrowsing(AvahiClient* client);
+    void reconnect();
     void found(const QString& key, const LanEntry& entry);
     // The service has gone: its resolver and its row go.
     void forget(const QString& key);
@@ -102,7 +106,7 @@ private:
     // Resolvers stay open while their service is there, so record changes keep coming.
     QList<Pending*> pending_;
     QList<LanEntry> games_;
-    QStringList keys_; // games_' keys, in the same order
+    QStringList keys_; // games_' services, in the same order
     QString error_;
 };
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run by run_lan_netns.sh on the joining side of a virtual network: waits until the game
 // announced on port argv[1] is listed with nobody seated, logs in to it, and waits until
-// the listing shows the seat taken. Exit 0 when both were seen, 1 on timeout, 3 when no
-// Avahi daemon answers.
+// the listing shows the seat taken. Then, twice, the game must leave the list and come back
+// with the seat still taken: the script restarts the hosting side's Avahi daemon, then this
+// side's, each after the probe has touched argv[2]/stepN. Exit 0 when all was seen, 1 on
+// timeout, 3 when no Avahi daemon answers.
 #include <QCoreApplication>
+#include <QFile>
 #include <QTcpSocket>
 #include <QTimer>
 #include <cstdio>
@@ -33,7 +36,30 @@ int main(int argc, char** argv) {
         socket.write("CMD_logininfo+" + number + "+1.0.15+Probe\xFF\xFF");
         loggedIn = true;
     });
+    const QString work = QCoreApplication::arguments().value(2);
+    // 0: waiting for the seat; 1 and 2: after each restart, waiting for the game to go (odd
+    // `away`) and to come back.
+    int step = 0;
+    bool away = false;
+    auto reach = [&](int next) {
+        step = next;
+        away = false;
+        std::printf("step %d\n", step);
+        std::fflush(stdout);
+        QFile(work + QStringLiteral("/step%1").arg(step)).open(QIODevice::WriteOnly);
+    };
     QObject::connect(&browser, &LanBrowser::gamesChanged, &app, [&] {
+        int listed = 0;
+        for (const LanEntry& e : browser.games()) listed += e.port == port ? 1 : 0;
+        if (listed > 1) {
+            std::fprintf(stderr, "the game is listed %d times\n", listed);
+            app.exit(1);
+        }
+        if (step > 0) {
+            if (listed == 0) away = true;
+            else if (away && browser.games().front().game.seats == 1) step == 2 ? app.exit(0) : reach(2);
+            return;
+        }
         for (const LanEntry& e : browser.games()) {
             if (e.port != port) continue;
             std::printf("listed: %s at %s:%u, %d seated, %d watching, %s\n", e.game.host.c_str(),
@@ -43,10 +69,10 @@ int main(int argc, char** argv) {
             if (e.game.seats == 0 && socket.state() == QAbstractSocket::UnconnectedState)
                 socket.connectToHost(e.address, e.port);
             else if (e.game.seats == 1 && loggedIn)
-                app.exit(0);
+                reach(1);
         }
     });
-    QTimer::singleShot(30000, &app, [&] {
+    QTimer::singleShot(60000, &app, [&] {
         std::fprintf(stderr, "timed out with %lld games listed\n", static_cast<long long>(browser.games().size()));
         app.exit(1);
     });

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Games on this network, for real: two network namespaces joined by a veth pair, each with
 # its own D-Bus and Avahi daemon in a private /run. quadrino-host announces its game on one
-# side; the probe on the other must list it, join it and see the listing follow.
+# side; the probe on the other must list it, join it and see the listing follow, also after
+# each side's Avahi daemon has been restarted.
 # Usage: run_lan_netns.sh QUADRINO_HOST LAN_PROBE. Skips (77) without root or the tools.
 set -u
 host_bin=$1
@@ -67,12 +68,21 @@ dbus-daemon --config-file="$work/bus-$side.conf" --nofork --nopidfile &
 bus=$!
 avahi_pid=
 command_pid=
-trap 'kill $command_pid $avahi_pid $bus 2>/dev/null; wait 2>/dev/null' EXIT
 trap 'exit 0' TERM
 n=0
 while [ ! -S "$work/bus-$side" ] && [ $n -lt 50 ]; do sleep 0.1; n=$((n+1)); done
-avahi-daemon -f "$work/avahi-$side.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title &
+# The daemon is started again whenever it ends, as a service manager would, until the side
+# ends; its pid is kept outside for restarting it.
+(
+    while [ ! -e "$work/done-$side" ]; do
+        avahi-daemon -f "$work/avahi-$side.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title &
+        echo $! > "$work/avahi-$side.pid"
+        wait $!
+        sleep 0.3
+    done
+) &
 avahi_pid=$!
+trap 'touch "$work/done-$side"; kill $command_pid $(cat "$work/avahi-$side.pid") $avahi_pid $bus 2>/dev/null; wait 2>/dev/null' EXIT
 n=0
 until avahi-daemon -c 2>/dev/null; do
     n=$((n+1)); [ $n -lt 100 ] || { echo "avahi-daemon did not start on side $side"; exit 77; }
@@ -89,8 +99,19 @@ INNER
 ip netns exec "${tag}a" unshare -m --propagation private sh "$work/side.sh" "$work" a "${tag}va" \
     "$host_bin" --announce --port 7772 --bot-delay 100 &
 side_a_pid=$!
+# Each side's daemon restarted once the probe has seen the game after the one before.
+(
+    for side in a b; do
+        step=$([ $side = a ] && echo 1 || echo 2)
+        n=0
+        while [ ! -e "$work/step$step" ] && [ $n -lt 600 ]; do sleep 0.1; n=$((n+1)); done
+        [ -e "$work/step$step" ] && kill "$(cat "$work/avahi-$side.pid")" 2>/dev/null
+    done
+) &
+restarter=$!
 ip netns exec "${tag}b" unshare -m --propagation private sh "$work/side.sh" "$work" b "${tag}vb" \
-    "$probe_bin" 7772
+    "$probe_bin" 7772 "$work"
 status=$?
+kill $restarter 2>/dev/null
 [ $status = 3 ] && { echo "skipped: the daemon on the joining side did not answer"; exit 77; }
 exit $status
