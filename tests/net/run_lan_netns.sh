@@ -27,13 +27,20 @@ trap 'exit 1' INT TERM
 
 ip netns add "${tag}a" && ip netns add "${tag}b" || { echo "skipped: cannot make namespaces"; exit 77; }
 ip link add "${tag}va" type veth peer name "${tag}vb" || { echo "skipped: no veth"; exit 77; }
-ip link set "${tag}va" netns "${tag}a"
-ip link set "${tag}vb" netns "${tag}b"
+# A second link between the same two machines: the game must still be listed once.
+ip link add "${tag}wa" type veth peer name "${tag}wb"
+for side in a b; do
+    ip link set "${tag}v$side" netns "${tag}$side"
+    ip link set "${tag}w$side" netns "${tag}$side"
+done
 ip -n "${tag}a" addr add 10.77.0.1/24 dev "${tag}va"
 ip -n "${tag}b" addr add 10.77.0.2/24 dev "${tag}vb"
+ip -n "${tag}a" addr add 10.78.0.1/24 dev "${tag}wa"
+ip -n "${tag}b" addr add 10.78.0.2/24 dev "${tag}wb"
 for side in a b; do
     ip -n "${tag}$side" link set lo up
     ip -n "${tag}$side" link set "${tag}v$side" up
+    ip -n "${tag}$side" link set "${tag}w$side" up
 done
 
 # One side: its bus and daemon, then the command given; both daemons go when it ends.
@@ -96,7 +103,7 @@ command_pid=
 exit $status
 INNER
 
-ip netns exec "${tag}a" unshare -m --propagation private sh "$work/side.sh" "$work" a "${tag}va" \
+ip netns exec "${tag}a" unshare -m --propagation private sh "$work/side.sh" "$work" a "${tag}va,${tag}wa" \
     "$host_bin" --announce --port 7772 --bot-delay 100 &
 side_a_pid=$!
 # Each side's daemon restarted once the probe has seen the game after the one before.
@@ -109,7 +116,7 @@ side_a_pid=$!
     done
 ) &
 restarter=$!
-ip netns exec "${tag}b" unshare -m --propagation private sh "$work/side.sh" "$work" b "${tag}vb" \
+ip netns exec "${tag}b" unshare -m --propagation private sh "$work/side.sh" "$work" b "${tag}vb,${tag}wb" \
     "$probe_bin" 7772 "$work"
 status=$?
 kill $restarter 2>/dev/null
