@@ -115,6 +115,33 @@ private slots:
         QVERIFY(!QFile::exists(record()));
     }
 
+    // No mapping made: the user is told why, and nothing is recorded to remove later.
+    void saysWhyWhenNoMappingIsMade_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the router does not answer")
+            << "kill -STOP $(cat $D/daemon)" << "kill -CONT $(cat $D/daemon)" << "no router on this network answered";
+        QTest::newRow("another machine has the port")
+            << "true" << "true" << "the router already forwards port 7772 to another machine";
+    }
+    void saysWhyWhenNoMappingIsMade() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, reason);
+        forwardings({"-e", "Quadrino", "-a", "192.168.77.9", "7772", "7772", "TCP"});
+        QCOMPARE(shell(before), 0);
+        const auto resume = qScopeGuard([&after] { shell(after); });
+        PortMapping mapping(record());
+        QSignalSpy failed(&mapping, &PortMapping::failed);
+        QSignalSpy mapped(&mapping, &PortMapping::mapped);
+        mapping.map(7772);
+        QVERIFY(failed.wait(15000));
+        QVERIFY2(failed.front().front().toString().startsWith(reason), qPrintable(failed.front().front().toString()));
+        QCOMPARE(mapped.size(), 0);
+        QVERIFY(!QFile::exists(record()));
+    }
+
     // Only hosting for others with the user's leave asks; leaving the game removes the mapping.
     void hostingForOthersAsksTheRouterUntilTheGameIsLeft_data() {
         QTest::addColumn<bool>("solo");
