@@ -122,7 +122,7 @@ void Host::connectionClosed(int connection) {
                              (p.name.empty() ? std::string() : " (" + logSafe(p.name) + ")"));
         seats_.broadcastExcept(connection, encode(PlayerDisconnected{connection, p.name}));
         if (isSeat(connection) && p.loggedin && !links_[connection].key.empty()) {
-            kept_[connection] = KeptSeat{links_[connection].key, p.name, port_.now() + options_.keptSeatMs};
+            kept_[connection] = KeptSeat{links_[connection].key, p.name, port_.now() + options_.keptSeatMs, p.justwatching};
             p.held = true;
             note(connection, "seat " + std::to_string(connection) + " is kept for " + logSafe(p.name) + " for " +
                                  std::to_string(options_.keptSeatMs / 1000) + " s");
@@ -393,14 +393,17 @@ void Host::rejoin(int connection, const RejoinRequest& r) {
         return drop(connection, "CMD_rejoin for seat " + std::to_string(seat) + " without its key");
     }
     std::string name;
+    bool watching = false;
     if (stale) {
         name = seats_.player(seat).name;
+        watching = seats_.player(seat).justwatching;
         note(seat, "connection " + std::to_string(seat) + " is replaced by its player coming back");
         seats_.broadcastExcept(seat, encode(PlayerDisconnected{seat, name}));
         queue_.dropConnection(seat);
         engine_.seatLeft(seat);
     } else {
         name = kept_[seat]->name;
+        watching = kept_[seat]->watching;
     }
     kept_[seat].reset();
     // Everything of the newcomer's number moves to the seat; the login that follows the
@@ -420,6 +423,9 @@ void Host::rejoin(int connection, const RejoinRequest& r) {
                    logSafe(p.name));
     seats_.sendTo(seat, encode(SeatKey{seat, links_[seat].key}));
     welcome(seat, nullptr);
+    // A player who had left the seat to the computer comes back watching, as its client still
+    // shows; back as a person instead, its turns would wait for moves nobody is making.
+    if (watching && engine_.gamestarted()) setJustWatching(seat);
 }
 
 void Host::releaseKeptSeat(int seat, std::string_view why) {

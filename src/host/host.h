@@ -122,6 +122,7 @@ private:
     struct KeptSeat {
         std::string key, name;
         std::int64_t until = 0;
+        bool watching = false; // the player had handed the seat to the computer
     };
 
     void dispatch(const QueuedMessage& message);

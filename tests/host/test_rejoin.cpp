@@ -57,6 +57,24 @@ private slots:
         QVERIFY(won);
     }
 
+    // Watching when the connection went, watching when back: the computer keeps the seat and
+    // every client is told so.
+    void aWatchingPlayerComesBackWatching_data() {
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("after the drop") << false;
+        QTest::newRow("replacing a stale connection") << true;
+    }
+    void aWatchingPlayerComesBackWatching() {
+        QFETCH(bool, stale);
+        TwoAtTable f;
+        f.say(2, "CMD_justwatch+2+1~");
+        if (!stale) f.leave(2);
+        f.clearInbox();
+        f.comeBack(f.key);
+        QVERIFY(f.host.player(2).connected && f.host.botPlays(2));
+        for (int seat : {1, 2}) QCOMPARE(f.inbox[seat].last(), QString("CMD_justwatching+2+1~"));
+    }
+
     void staleConnectionStillOpenIsReplaced() {
         TwoAtTable f;
         QCOMPARE(f.comeBack(f.key), 3);

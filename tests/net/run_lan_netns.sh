@@ -43,67 +43,8 @@ for side in a b; do
     ip -n "${tag}$side" link set "${tag}w$side" up
 done
 
-# One side: its bus and daemon, then the command given; both daemons go when it ends.
-cat > "$work/side.sh" <<'INNER'
-set -u
-work=$1 side=$2 iface=$3
-shift 3
-mount -t tmpfs none /run || exit 77
-mkdir -p /run/avahi-daemon
-cat > "$work/bus-$side.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig><type>system</type><listen>unix:path=$work/bus-$side</listen><auth>EXTERNAL</auth>
-<policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*"/>
-<allow receive_sender="*"/></policy></busconfig>
-CONF
-cat > "$work/avahi-$side.conf" <<CONF
-[server]
-host-name=quadrino-$side
-use-ipv4=yes
-use-ipv6=no
-allow-interfaces=$iface
-enable-dbus=yes
-[wide-area]
-enable-wide-area=no
-[publish]
-publish-hinfo=no
-publish-workstation=no
-CONF
-export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/bus-$side"
-dbus-daemon --config-file="$work/bus-$side.conf" --nofork --nopidfile &
-bus=$!
-avahi_pid=
-command_pid=
-trap 'exit 0' TERM
-n=0
-while [ ! -S "$work/bus-$side" ] && [ $n -lt 50 ]; do sleep 0.1; n=$((n+1)); done
-# The daemon is started again whenever it ends, as a service manager would, until the side
-# ends; its pid is kept outside for restarting it.
-(
-    while [ ! -e "$work/done-$side" ]; do
-        avahi-daemon -f "$work/avahi-$side.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title &
-        echo $! > "$work/avahi-$side.pid"
-        wait $!
-        sleep 0.3
-    done
-) &
-avahi_pid=$!
-trap 'touch "$work/done-$side"; kill $command_pid $(cat "$work/avahi-$side.pid") $avahi_pid $bus 2>/dev/null; wait 2>/dev/null' EXIT
-n=0
-until avahi-daemon -c 2>/dev/null; do
-    n=$((n+1)); [ $n -lt 100 ] || { echo "avahi-daemon did not start on side $side"; exit 77; }
-    sleep 0.1
-done
-"$@" &
-command_pid=$!
-wait $command_pid
-status=$?
-command_pid=
-exit $status
-INNER
 
-ip netns exec "${tag}a" unshare -m --propagation private sh "$work/side.sh" "$work" a "${tag}va,${tag}wa" \
+ip netns exec "${tag}a" unshare -m --propagation private sh "$(dirname "$0")/netns_side.sh" "$work" a "${tag}va,${tag}wa" \
     "$host_bin" --announce --port 7772 --bot-delay 100 &
 side_a_pid=$!
 # Each side's daemon restarted once the probe has seen the game after the one before.
@@ -116,7 +57,7 @@ side_a_pid=$!
     done
 ) &
 restarter=$!
-ip netns exec "${tag}b" unshare -m --propagation private sh "$work/side.sh" "$work" b "${tag}vb,${tag}wb" \
+ip netns exec "${tag}b" unshare -m --propagation private sh "$(dirname "$0")/netns_side.sh" "$work" b "${tag}vb,${tag}wb" \
     "$probe_bin" 7772 "$work"
 status=$?
 kill $restarter 2>/dev/null
