@@ -1200,6 +1200,14 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <comment>the column of the hosting player&apos;s name</comment>
         <translation>Gastgeber</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>quadrino::PhraseButtons</name>

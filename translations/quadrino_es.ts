@@ -1200,6 +1200,14 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <comment>the column of the hosting player&apos;s name</comment>
         <translation>Anfitrión</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>quadrino::PhraseButtons</name>

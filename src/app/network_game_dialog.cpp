@@ -4,6 +4,7 @@
 #include "protocol/wire.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -13,6 +14,23 @@
 #include <QSpinBox>
 
 namespace quadrino {
+
+namespace {
+
+// The options a listed game plays with, in the words the board and the options dialog use
+// for them.
+QString optionsText(const GameOptions& options) {
+    QStringList parts;
+    for (const OptionOn& o : lanOptionsOn(options)) {
+        const QByteArray name = QByteArray(o.name.data(), static_cast<qsizetype>(o.name.size()));
+        QString shown = QCoreApplication::translate("quadrino::TablePanel", name.constData());
+        if (shown == QLatin1String(name)) shown = QCoreApplication::translate("quadrino::GameOptionsDialog", name.constData());
+        parts << (o.value ? NetworkGameDialog::tr("%1 %2").arg(shown).arg(*o.value) : shown);
+    }
+    return parts.join(NetworkGameDialog::tr(", "));
+}
+
+} // namespace
 
 NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent)
     : QDialog(parent), kind_(kind), name_(new QLineEdit(this)),
@@ -128,8 +146,8 @@ void NetworkGameDialog::setLanGames(const QList<LanEntry>& games) {
         item->setText(2, tr("%1 of %2").arg(g.seats).arg(kSeatCount));
         item->setText(3, QString::number(g.watchers));
         item->setText(4, g.started ? tr("playing") : tr("waiting"));
-        const std::string options = lanOptionsSummary(g.options);
-        item->setText(5, options.empty() ? tr("none") : QString::fromStdString(options));
+        const QString options = optionsText(g.options);
+        item->setText(5, options.isEmpty() ? tr("none") : options);
         if (e.service == chosen) lanGames_->setCurrentItem(item);
     }
 }

@@ -122,16 +122,24 @@ LanGame lanGameOf(const Host& host, std::string_view name, const GameOptions& pl
     return game;
 }
 
-std::string lanOptionsSummary(const GameOptions& options) {
-    std::string out;
+std::vector<OptionOn> lanOptionsOn(const GameOptions& options) {
+    std::vector<OptionOn> on;
     for (const GameOptionRow& row : kGameOptions) {
         const int value = row.value(options);
         // The block limit only means something with blocking on, and 0 is no limit at all.
         if (row.isFlag() ? value != 1 : value == 0 || !options.blocking) continue;
-        const std::string_view name = row.labelText.empty() ? row.caption : row.labelText;
+        on.push_back({row.labelText.empty() ? row.caption : row.labelText,
+                      row.isFlag() ? std::nullopt : std::optional<int>(value)});
+    }
+    return on;
+}
+
+std::string lanOptionsSummary(const GameOptions& options) {
+    std::string out;
+    for (const OptionOn& o : lanOptionsOn(options)) {
         if (!out.empty()) out += ", ";
-        out += name;
-        if (!row.isFlag()) out += " " + std::to_string(value);
+        out += o.name;
+        if (o.value) out += " " + std::to_string(*o.value);
     }
     return out;
 }

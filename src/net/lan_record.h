@@ -50,7 +50,15 @@ LanGame lanGameOf(const Host& host, std::string_view name, const GameOptions& pl
 // UTF-8 `text` cut to at most `max` bytes without splitting a character.
 std::string cutUtf8(std::string_view text, std::size_t max);
 
-// The options that are on, for a list of games: "Penalty, Blocking (limit 3), Pouncing".
+// An option that is on, for a list of games: its English name (the board label's, or the
+// options dialog's caption for one without a label) and its number, if it has one.
+struct OptionOn {
+    std::string_view name;
+    std::optional<int> value;
+    bool operator==(const OptionOn&) const = default;
+};
+std::vector<OptionOn> lanOptionsOn(const GameOptions& options);
+// The same in English: "Doubles Penalty, Blocking, Block Limit 3, Pouncing".
 std::string lanOptionsSummary(const GameOptions& options);
 
 } // namespace quadrino
