@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The host on real sockets: what one peer may take of it; other machines are addresses given.
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -36,6 +37,30 @@ class TestHostServer : public QObject {
         auto settled = [&] { return (got += s.readAll()).contains('\xFF') || s.state() == s.UnconnectedState; };
         if (!QTest::qWaitFor(settled, 10000)) return -1;
         return got.startsWith("CMD_sendlogininfo+") ? got.mid(18).split('\xFF').value(0).toInt() : 0;
+    }
+
+    // A relayed peer: the host's end of a link it opened, adopted with the address the lobby
+    // reported; `joiner` is the far end, where the lobby would pass the joiner's bytes on.
+    struct Relayed {
+        std::unique_ptr<QTcpSocket> joiner;
+        bool adopted = false;
+    };
+    static Relayed relay(HostServer& server, QTcpServer& lobby, const QString& address, const QByteArray& early = {}) {
+        auto* hostEnd = new QTcpSocket;
+        hostEnd->connectToHost(QHostAddress::LocalHost, lobby.serverPort());
+        Relayed r;
+        if (!QTest::qWaitFor([&] { return hostEnd->state() == QAbstractSocket::ConnectedState && lobby.hasPendingConnections(); }, 10000))
+            return r;
+        r.joiner.reset(lobby.nextPendingConnection());
+        r.joiner->setParent(nullptr);
+        r.adopted = server.adoptConnection(hostEnd, QHostAddress(address), early);
+        return r;
+    }
+    // What the joiner's end has received once a message has come, or the link has closed.
+    static QByteArray firstWords(QTcpSocket& joiner) {
+        QByteArray got;
+        (void)QTest::qWaitFor([&] { return (got += joiner.readAll()).contains('\xFF') || joiner.state() != QAbstractSocket::ConnectedState; }, 10000);
+        return got;
     }
 
 private slots:
@@ -87,6 +112,41 @@ private slots:
         honest.write("CMD_logininfo+1+1.0.15+Ann\xFF\xFF" "CMD_chat+1+hello|clRed\xFF");
         QByteArray got;
         QVERIFY(QTest::qWaitFor([&] { return (got += honest.readAll()).contains("Ann chats: hello|clRed"); }, 20000));
+    }
+
+    void relayedPeerIsAnOrdinaryConnectionButNeverTheOwner() {
+        auto server = serve();
+        QTcpServer lobby;
+        QVERIFY(lobby.listen(QHostAddress::LocalHost));
+        // The joiner's login came with the link, before the hand-over; number 1 is free, yet
+        // a relayed peer never gets it.
+        Relayed zed = relay(*server, lobby, "203.0.113.7", "CMD_logininfo+2+1.0.15+Zed\xFF\xFF");
+        QVERIFY(zed.adopted);
+        QVERIFY(QTest::qWaitFor([&] { return server->host().player(2).loggedin; }, 10000));
+        QCOMPARE(QString::fromStdString(server->host().player(2).name), QStringLiteral("Zed"));
+        QVERIFY(!server->host().player(1).connected);
+        QByteArray got;
+        QVERIFY(QTest::qWaitFor([&] { return (got += zed.joiner->readAll()).contains("CMD_newplayerinfo+2+Zed\xFF"); }, 10000));
+        QVERIFY(got.startsWith("CMD_sendlogininfo+2\xFF"));
+        // Counted by the address reported: three more from it fit, the fifth does not, and
+        // another machine still gets in.
+        std::vector<Relayed> more;
+        for (int i = 0; i < 3; ++i) {
+            more.push_back(relay(*server, lobby, "203.0.113.7"));
+            QVERIFY(more.back().adopted);
+            QVERIFY(firstWords(*more.back().joiner).startsWith("CMD_sendlogininfo+"));
+        }
+        Relayed fifth = relay(*server, lobby, "203.0.113.7");
+        QVERIFY(!fifth.adopted);
+        QVERIFY(fifth.joiner && !firstWords(*fifth.joiner).contains("CMD_"));
+        QCOMPARE(log_.filter("refused a relayed connection from 203.0.113.7").size(), 1);
+        QVERIFY(relay(*server, lobby, "198.51.100.9").adopted);
+        // A departure is heard as any other's.
+        zed.joiner->abort();
+        QVERIFY(QTest::qWaitFor([&] { return !server->host().player(2).connected; }, 10000));
+        // A link that has gone before the hand-over is not taken.
+        auto* gone = new QTcpSocket;
+        QVERIFY(!server->adoptConnection(gone, QHostAddress("198.51.100.9")));
     }
 };
 
