@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/game_launcher.h"
+#include "app/preferences_store.h"
 #include "net/host_server.h"
 #include "net/lobby_listing.h"
 
@@ -177,6 +179,64 @@ private slots:
         lobby.say(1, "WELCOME\t1\t127.0.0.1");
         QVERIFY(lobby.waitForLine(1, QString("HOST\t%1\t0\t0\t0\t%2").arg(server.serverPort()).arg(QString::fromStdString(encodeLanOptions(GameOptions{})))));
         QVERIFY(said.last().first().toString().contains("again"));
+    }
+
+    // Only a game hosted for others, in a run that may reach out, with the user's leave and
+    // a lobby set, is listed; leaving the game withdraws it.
+    void launcherListsOnlyWhatTheUserWants_data() {
+        QTest::addColumn<bool>("solo");
+        QTest::addColumn<bool>("mayReachOut");
+        QTest::addColumn<bool>("listInLobby");
+        QTest::addColumn<QString>("server"); // "fake": the test's lobby
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("for others") << false << true << true << "fake" << true;
+        QTest::newRow("kept unlisted") << false << true << false << "fake" << false;
+        QTest::newRow("a run that stays local") << false << false << true << "fake" << false;
+        QTest::newRow("solo") << true << true << true << "fake" << false;
+        QTest::newRow("no lobby set") << false << true << true << "" << false;
+        QTest::newRow("no address") << false << true << true << "lobby:0" << false;
+    }
+    void launcherListsOnlyWhatTheUserWants() {
+        QFETCH(bool, solo);
+        QFETCH(bool, mayReachOut);
+        QFETCH(bool, listInLobby);
+        QFETCH(QString, server);
+        QFETCH(bool, listed);
+        FakeLobby lobby;
+        QVERIFY(lobby.server.listen(QHostAddress::LocalHost));
+        PreferencesStore store;
+        store.prefs().listOnNetwork = false; // no Avahi here
+        store.prefs().askRouter = false;
+        store.prefs().listInLobby = listInLobby;
+        store.prefs().lobbyServer =
+            server == u"fake" ? "127.0.0.1:" + std::to_string(lobby.server.serverPort()) : server.toStdString();
+        GameLauncher launcher(store);
+        launcher.setLocalNetworkAllowed(mayReachOut);
+        QStringList said;
+        connect(&launcher, &GameLauncher::chatLine, this, [&said](const QString& line) { said << line; });
+        LaunchPlan plan = decideLaunch(solo ? QStringList{} : QStringList{"Ann", "127.0.0.1", "true"});
+        plan.port = 0;
+        plan.openLobbyLink = false;
+        launcher.processparams(plan);
+        QTRY_VERIFY(launcher.session().identity().loggedin);
+        QCOMPARE(launcher.lobbyListing() != nullptr, listed);
+        QCOMPARE(said.join('\n').contains("is not a lobby server's address"), server == u"lobby:0");
+        if (!listed) {
+            QTest::qWait(100);
+            QCOMPARE(lobby.peers.size(), std::size_t(0));
+            return;
+        }
+        QVERIFY(lobby.waitForLine(0, "HELLO\t1\tAnn"));
+        lobby.say(0, "WELCOME\t1\t127.0.0.1");
+        QVERIFY(lobby.waitForLine(0, QString("HOST\t%1\t1\t0\t0\t%2")
+                                         .arg(launcher.hostServer()->serverPort())
+                                         .arg(QString::fromStdString(encodeLanOptions(store.prefs().options)))));
+        lobby.say(0, "HOSTED\t0123456789abcdef");
+        QTRY_VERIFY(said.join('\n').contains("Signed in to the lobby"));
+        QTRY_COMPARE(launcher.lobbyListing()->gameId(), QStringLiteral("0123456789abcdef"));
+        launcher.leaveGame();
+        QVERIFY(!launcher.lobbyListing());
+        QVERIFY(lobby.waitForLine(0, "UNHOST"));
     }
 };
 
