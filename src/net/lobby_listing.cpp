@@ -246,14 +246,20 @@ void LobbyListing::openRelay(const std::string& ticket, const QHostAddress& join
     const QHostAddress lobbyHost = link_.peerAddress();
     const quint16 lobbyPort = link_.peerPort();
     auto* relay = new QTcpSocket(this);
+    // Ours, not the link's: a link handed to the host outlives this listing.
+    auto* deadline = new QTimer(this);
+    deadline->setSingleShot(true);
     opening_.insert(relay);
-    auto giveUp = [this, relay] {
+    auto giveUp = [this, relay, deadline] {
+        deadline->deleteLater();
         if (!opening_.remove(relay)) return;
         relay->disconnect(this);
         relay->abort();
         relay->deleteLater();
     };
-    connect(relay, &QTcpSocket::connected, this, [this, relay, ticket, joiner] {
+    connect(relay, &QTcpSocket::connected, this, [this, relay, deadline, ticket, joiner] {
+        deadline->deleteLater();
+        deadline->disconnect(this);
         opening_.remove(relay);
         relay->disconnect(this);
         relay->setParent(nullptr);
@@ -267,7 +273,8 @@ void LobbyListing::openRelay(const std::string& ticket, const QHostAddress& join
         }
     });
     connect(relay, &QTcpSocket::errorOccurred, this, giveUp);
-    QTimer::singleShot(timing_.connectMs, relay, giveUp);
+    connect(deadline, &QTimer::timeout, this, giveUp);
+    deadline->start(timing_.connectMs);
     relay->connectToHost(lobbyHost, lobbyPort);
 }
 
