@@ -662,6 +662,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>Games on this network are neither announced nor listed (%1); players can still join by address.</source>
         <translation>Spiele in diesem Netzwerk werden weder angekündigt noch aufgelistet (%1); man kann weiterhin über die Adresse beitreten.</translation>
     </message>
+    <message>
+        <source>The game is not listed online: &quot;%1&quot; is not a lobby server&apos;s address.</source>
+        <translation>Das Spiel wird nicht online gelistet: „%1“ ist keine Adresse eines Lobby-Servers.</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -932,6 +936,61 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
 </context>
 <context>
+    <name>quadrino::LobbyListing</name>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>it closed the connection</source>
+        <translation>sie hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Lost the link to the lobby at %1 (%2); the game is not listed there until it is back. Trying again.</source>
+        <translation>Die Verbindung zur Lobby unter %1 ist verloren (%2); bis sie wieder besteht, wird das Spiel dort nicht gelistet. Neuer Versuch folgt.</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 cannot be reached (%2); the game is not listed there until it can. Trying again.</source>
+        <translation>Die Lobby unter %1 ist nicht erreichbar (%2); bis sie es ist, wird das Spiel dort nicht gelistet. Neuer Versuch folgt.</translation>
+    </message>
+    <message>
+        <source>it sent a line longer than the protocol allows</source>
+        <translation>sie hat eine Zeile gesendet, die länger ist, als das Protokoll erlaubt</translation>
+    </message>
+    <message>
+        <source>Signed in to the lobby at %1 again.</source>
+        <translation>Wieder bei der Lobby unter %1 angemeldet.</translation>
+    </message>
+    <message>
+        <source>Signed in to the lobby at %1.</source>
+        <translation>Bei der Lobby unter %1 angemeldet.</translation>
+    </message>
+    <message>
+        <source>The game is listed in the lobby at %1; players there join it directly.</source>
+        <translation>Das Spiel ist in der Lobby unter %1 gelistet; Spieler von dort treten direkt bei.</translation>
+    </message>
+    <message>
+        <source>The game is listed in the lobby at %1. The lobby cannot reach this machine, so it passes the players&apos; moves on.</source>
+        <translation>Das Spiel ist in der Lobby unter %1 gelistet. Die Lobby erreicht diesen Rechner nicht und leitet daher die Züge der Spieler weiter.</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 did not list the game (%2).</source>
+        <translation>Die Lobby unter %1 hat das Spiel nicht gelistet (%2).</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 speaks another version of the protocol; the game is not listed there.</source>
+        <translation>Die Lobby unter %1 spricht eine andere Version des Protokolls; das Spiel wird dort nicht gelistet.</translation>
+    </message>
+    <message>
+        <source>it said goodbye: %1</source>
+        <translation>sie hat sich verabschiedet: %1</translation>
+    </message>
+    <message>
+        <source>it stopped answering</source>
+        <translation>sie antwortet nicht mehr</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -1199,6 +1258,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>Host</source>
         <comment>the column of the hosting player&apos;s name</comment>
         <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>List the game in the online lobby</source>
+        <translation>Spiel in der Online-Lobby listen</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -662,6 +662,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>Games on this network are neither announced nor listed (%1); players can still join by address.</source>
         <translation>Las partidas de esta red no se anuncian ni se listan (%1); se puede seguir uniendo por dirección.</translation>
     </message>
+    <message>
+        <source>The game is not listed online: &quot;%1&quot; is not a lobby server&apos;s address.</source>
+        <translation>La partida no se publica en línea: «%1» no es la dirección de un servidor de sala.</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::GameOptionsDialog</name>
@@ -932,6 +936,61 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
 </context>
 <context>
+    <name>quadrino::LobbyListing</name>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>it closed the connection</source>
+        <translation>cerró la conexión</translation>
+    </message>
+    <message>
+        <source>Lost the link to the lobby at %1 (%2); the game is not listed there until it is back. Trying again.</source>
+        <translation>Se perdió la conexión con la sala en %1 (%2); la partida no aparece allí hasta que vuelva. Se intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 cannot be reached (%2); the game is not listed there until it can. Trying again.</source>
+        <translation>No se puede llegar a la sala en %1 (%2); la partida no aparece allí hasta que se pueda. Se intentará de nuevo.</translation>
+    </message>
+    <message>
+        <source>it sent a line longer than the protocol allows</source>
+        <translation>envió una línea más larga de lo que permite el protocolo</translation>
+    </message>
+    <message>
+        <source>Signed in to the lobby at %1 again.</source>
+        <translation>Sesión iniciada de nuevo en la sala en %1.</translation>
+    </message>
+    <message>
+        <source>Signed in to the lobby at %1.</source>
+        <translation>Sesión iniciada en la sala en %1.</translation>
+    </message>
+    <message>
+        <source>The game is listed in the lobby at %1; players there join it directly.</source>
+        <translation>La partida aparece en la sala en %1; los jugadores de allí se unen directamente.</translation>
+    </message>
+    <message>
+        <source>The game is listed in the lobby at %1. The lobby cannot reach this machine, so it passes the players&apos; moves on.</source>
+        <translation>La partida aparece en la sala en %1. La sala no puede llegar a este equipo, así que transmite las jugadas de los jugadores.</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 did not list the game (%2).</source>
+        <translation>La sala en %1 no publicó la partida (%2).</translation>
+    </message>
+    <message>
+        <source>The lobby at %1 speaks another version of the protocol; the game is not listed there.</source>
+        <translation>La sala en %1 usa otra versión del protocolo; la partida no aparece allí.</translation>
+    </message>
+    <message>
+        <source>it said goodbye: %1</source>
+        <translation>se despidió: %1</translation>
+    </message>
+    <message>
+        <source>it stopped answering</source>
+        <translation>dejó de responder</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -1199,6 +1258,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>Host</source>
         <comment>the column of the hosting player&apos;s name</comment>
         <translation>Anfitrión</translation>
+    </message>
+    <message>
+        <source>List the game in the online lobby</source>
+        <translation>Publicar la partida en la sala en línea</translation>
     </message>
     <message>
         <source>%1 %2</source>

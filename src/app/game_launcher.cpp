@@ -9,6 +9,7 @@
 #include "net/host_server.h"
 #include "net/port_mapping.h"
 #include "net/lan_games.h"
+#include "net/lobby_listing.h"
 #include "protocol/vocabulary.h"
 #include "protocol/wire.h"
 
@@ -47,6 +48,7 @@ void GameLauncher::applyBotLevel() {
 void GameLauncher::setHost(std::unique_ptr<HostServer> host) {
     const bool was = host_ != nullptr;
     lanPublisher_.reset();
+    lobbyListing_.reset();
     host_ = std::move(host);
     applyBotLevel();
     if (was != (host_ != nullptr)) emit hostHereChanged(host_ != nullptr);
@@ -104,6 +106,7 @@ void GameLauncher::hostpress() {
         emit chatLine(joinAddressesNotice(joinableAddresses(), port), kSystemColour);
         askRouter(port);
         announce(port);
+        listInLobby();
     }
     session_.setHosting(true);
     ownClientPort_ = session_.connectToOwnHost(port);
@@ -130,6 +133,23 @@ void GameLauncher::announce(quint16 port) {
 void GameLauncher::updateAnnouncement() {
     if (!lanPublisher_ || !host_) return;
     lanPublisher_->update(lanGameOf(host_->host(), session_.identity().myname, store_.prefs().options));
+}
+
+void GameLauncher::listInLobby() {
+    const Preferences& prefs = store_.prefs();
+    if (!lanAllowed_ || !prefs.listInLobby || prefs.lobbyServer.empty() || !host_) return;
+    const QString typed = QString::fromStdString(prefs.lobbyServer);
+    const std::optional<LobbyAddress> lobby = parseLobbyAddress(typed);
+    if (!lobby) {
+        say(tr("The game is not listed online: \"%1\" is not a lobby server's address.").arg(typed));
+        return;
+    }
+    const std::string& name = session_.identity().myname;
+    lobbyListing_ = std::make_unique<LobbyListing>(*host_, *lobby, QString::fromStdString(name), [this] {
+        return lanGameOf(host_->host(), session_.identity().myname, store_.prefs().options);
+    });
+    connect(lobbyListing_.get(), &LobbyListing::status, this, &GameLauncher::say);
+    lobbyListing_->start();
 }
 
 LanBrowser* GameLauncher::lanBrowser() {
@@ -239,12 +259,18 @@ void GameLauncher::hostNetworkGame(const QString& typed, quint16 port) {
 }
 
 void GameLauncher::hostNetworkGame(const QString& typed, quint16 port, bool listOnNetwork, bool askRouter) {
+    hostNetworkGame(typed, port, listOnNetwork, askRouter, store_.prefs().listInLobby);
+}
+
+void GameLauncher::hostNetworkGame(const QString& typed, quint16 port, bool listOnNetwork, bool askRouter,
+                                   bool listInLobby) {
     const QString name = cleanPlayerName(typed);
     if (name.isEmpty() || (mayLeave_ && !mayLeave_())) return;
     store_.prefs().hostname = name.toStdString();
     store_.prefs().hostport = port;
     store_.prefs().listOnNetwork = listOnNetwork;
     store_.prefs().askRouter = askRouter;
+    store_.prefs().listInLobby = listInLobby;
     store_.save();
     leaveGame();
     fromMenu_ = true;

@@ -26,6 +26,7 @@ class HostServer;
 class PortMapping;
 class LanBrowser;
 class LanPublisher;
+class LobbyListing;
 
 class GameLauncher : public QObject {
     Q_OBJECT
@@ -39,9 +40,10 @@ public:
     void setMayLeave(std::function<bool()> mayLeave) { mayLeave_ = std::move(mayLeave); }
     // The bot level of the preferences, for the host of this copy.
     void applyBotLevel();
-    // Whether this run may talk to the local network beyond the game itself: announce a game
-    // hosted for others (when the user has not switched listing off) and look for others'.
-    // Off until the program switches it on, so that no test announces anything.
+    // Whether this run may talk to the network beyond the game itself: announce a game hosted
+    // for others on this network and list it in the online lobby (each unless the user has
+    // switched it off) and look for others' games. Off until the program switches it on, so
+    // that no test announces anything.
     void setLocalNetworkAllowed(bool allowed) { lanAllowed_ = allowed; }
     // The live list of games on this network, started on first use; nullptr when looking is
     // not allowed or no Avahi daemon answers (said once in the chat).
@@ -50,6 +52,8 @@ public:
     void stopLanBrowser();
     // The announcement of the game hosted here, while there is one.
     const LanPublisher* lanPublisher() const { return lanPublisher_.get(); }
+    // The listing of that game in the online lobby, while there is one.
+    const LobbyListing* lobbyListing() const { return lobbyListing_.get(); }
 
     // Lets hosting for others ask the home router to forward the port, when the preferences
     // say so; the mapping made is recorded in `recordFile` (empty: not recorded) so that a run
@@ -63,8 +67,10 @@ public:
     // cleaned) or the user would rather stay, remembers the choice and leaves the current
     // game to host or join as the command line would.
     void hostNetworkGame(const QString& name, quint16 port);
-    // The same, remembering the Host dialog's two switches with the name and port.
+    // The same, remembering the Host dialog's switches with the name and port; without
+    // `listInLobby`, the online lobby's switch stays as it was.
     void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter);
+    void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter, bool listInLobby);
     void joinNetworkGame(const QString& name, const QString& address, quint16 port);
     // The way on chosen after portTaken (-1: none): host on the free port found, join the game
     // on the taken one, or stay idle. False when the user must first name another port.
@@ -133,6 +139,9 @@ private:
     // Announces the game just hosted for others, when the user wants it listed.
     void announce(quint16 port);
     void updateAnnouncement();
+    // Lists the game just hosted for others in the online lobby, when the user has one set
+    // and wants it listed.
+    void listInLobby();
     // One chat line, the first time Avahi cannot be reached in this run.
     void lanUnavailable(const QString& why);
 
@@ -140,6 +149,7 @@ private:
     std::unique_ptr<HostServer> host_;
     // Declared after the host, so it goes first: nothing is announced that no longer exists.
     std::unique_ptr<LanPublisher> lanPublisher_;
+    std::unique_ptr<LobbyListing> lobbyListing_;
     std::unique_ptr<LanBrowser> lanBrowser_;
     bool lanAllowed_ = false;
     bool lanSaid_ = false;

@@ -39,7 +39,8 @@ void MainWindow::onStartGameChosen() {
 void MainWindow::onHostNetworkGameChosen() {
     auto* dialog = NetworkGameDialog::openOver(this, NetworkGameDialog::Kind::Host, store_.prefs());
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        launcher_.hostNetworkGame(dialog->playerName(), dialog->port(), dialog->listOnNetwork(), dialog->askRouter());
+        launcher_.hostNetworkGame(dialog->playerName(), dialog->port(), dialog->listOnNetwork(), dialog->askRouter(),
+                                  dialog->listInLobby());
     });
 }
 

@@ -81,6 +81,11 @@ NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent)
         askRouter_->setAccessibleName(askRouter_->text());
         askRouter_->setChecked(true);
         form->addRow(askRouter_);
+        listLobby_ = new QCheckBox(tr("List the game in the online lobby"), this);
+        listLobby_->setObjectName(QStringLiteral("check_listlobby"));
+        listLobby_->setAccessibleName(listLobby_->text());
+        listLobby_->setChecked(true);
+        form->addRow(listLobby_);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -106,6 +111,7 @@ NetworkGameDialog* NetworkGameDialog::openOver(QWidget* parent, Kind kind, const
     dialog->setPort(host ? last.hostport : last.joinport);
     dialog->setListOnNetwork(last.listOnNetwork);
     dialog->setAskRouter(last.askRouter);
+    dialog->setListInLobby(last.listInLobby);
     dialog->open();
     return dialog;
 }
@@ -125,6 +131,12 @@ void NetworkGameDialog::setListOnNetwork(bool on) {
 void NetworkGameDialog::setAskRouter(bool on) {
     if (askRouter_) askRouter_->setChecked(on);
 }
+
+void NetworkGameDialog::setListInLobby(bool on) {
+    if (listLobby_) listLobby_->setChecked(on);
+}
+
+bool NetworkGameDialog::listInLobby() const { return listLobby_ && listLobby_->isChecked(); }
 
 bool NetworkGameDialog::listOnNetwork() const { return listLan_ && listLan_->isChecked(); }
 

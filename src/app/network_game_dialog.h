@@ -34,9 +34,11 @@ public:
     // Joining: the games found on this network, shown as they come, change and go. The one
     // the user picks fills the address and port.
     void setLanGames(const QList<LanEntry>& games);
-    // Hosting: the two switches, list the game on this network and ask the router.
+    // Hosting: the switches, list the game on this network, ask the router and list the
+    // game in the online lobby.
     void setListOnNetwork(bool on);
     void setAskRouter(bool on);
+    void setListInLobby(bool on);
 
     // The name without surrounding blanks or control characters.
     QString playerName() const;
@@ -44,6 +46,7 @@ public:
     quint16 port() const;
     bool listOnNetwork() const;
     bool askRouter() const;
+    bool listInLobby() const;
 
     Kind kind() const { return kind_; }
 
@@ -58,6 +61,7 @@ private:
     QTreeWidget* lanGames_ = nullptr;  // joining only
     QCheckBox* listLan_ = nullptr;     // hosting only
     QCheckBox* askRouter_ = nullptr;   // hosting only
+    QCheckBox* listLobby_ = nullptr;   // hosting only
     QList<LanEntry> shown_;
     QPushButton* ok_ = nullptr;
 };

@@ -18,7 +18,7 @@ namespace {
 
 QueueLane laneOf(std::string_view message) {
     const std::string_view word = splitCommand(message).word;
-    if (isOneOf(RejoinRequests{}, word)) return QueueLane::Game;
+    if (isOneOf(RejoinRequests{}, word) || isOneOf(LobbyCheckRequests{}, word)) return QueueLane::Game;
     if (!isOneOf(HostRequests{}, word)) return QueueLane::Other;
     return isOneOf(MessageList<ChatMessage, ActionMessage, SoundMessage>{}, word) ? QueueLane::Other : QueueLane::Game;
 }
@@ -117,7 +117,8 @@ void Host::dataReceived(int connection, std::string_view bytes) {
 void Host::connectionClosed(int connection) {
     if (!isConnectionNumber(connection)) return;
     PlayerRecord& p = seats_.record(connection);
-    if (p.connected) {
+    // A lobby's check was never anybody's arrival, so its going is nobody's news either.
+    if (p.connected && !links_[connection].check) {
         note(connection, "connection " + std::to_string(connection) + " left" +
                              (p.name.empty() ? std::string() : " (" + logSafe(p.name) + ")"));
         seats_.broadcastExcept(connection, encode(PlayerDisconnected{connection, p.name}));
@@ -309,6 +310,11 @@ void Host::dispatch(const QueuedMessage& message) {
                                                [](const LeavingRequest&) {}, // taken on arrival
                                            });
     if (rejoining) return;
+    const bool checked = decodeAndHandle(LobbyCheckRequests{}, split.word, split.rest, Overloaded{
+                                             [&](const Malformed& m) { drop(conn, std::string(m.word) + " is malformed"); },
+                                             [&](const LobbyCheck& r) { lobbycheck(conn, r); },
+                                         });
+    if (checked) return;
     decodeAndHandle(
         HostRequests{}, split.word, split.rest,
         Overloaded{
@@ -371,6 +377,21 @@ void Host::welcome(int connection, const std::string* version) {
         seats_.sendTo(connection, encode(engine_.locationsFor(connection)));
         seats_.sendTo(connection, encode(MoreStats{engine_.board().options.teamgame}));
     }
+}
+
+void Host::lobbycheck(int connection, const LobbyCheck& r) {
+    // A player's own connection never is one; only a visitor that never logged in can be.
+    if (seats_.player(connection).loggedin) return drop(connection, "CMD_lobbycheck after the login");
+    if (r.nonce.empty() || r.nonce.size() > LobbyCheck::kMaxNonceChars)
+        return drop(connection, "CMD_lobbycheck with a nonce of " + std::to_string(r.nonce.size()) + " bytes");
+    Link& link = links_[connection];
+    link.check = true;
+    seats_.sendTo(connection, encode(r));
+    // The one line a check leaves: its close and its end say nothing more.
+    note(connection, "connection " + std::to_string(connection) + " was a lobby's reach check; answered and closed");
+    link.closing = true;
+    queue_.dropConnection(connection);
+    port_.close(connection);
 }
 
 void Host::canrejoin(int connection, const CanRejoinRequest& r) {

@@ -117,6 +117,9 @@ private:
         std::optional<std::int64_t> silentSince;
         // The seat key handed to it; empty when it asked for none or may not come back.
         std::string key;
+        // A lobby checking that the game can be reached: answered, closed and never
+        // announced.
+        bool check = false;
     };
     // A dropped player's seat, waiting for the key until `until`.
     struct KeptSeat {
@@ -143,6 +146,9 @@ private:
     // else, of a version that differs from the host's (when the login gave one) and, during
     // a game, get the board.
     void welcome(int connection, const std::string* version);
+    // A lobby's reach check, from a connection that has not logged in: echoed to it alone,
+    // then it is closed.
+    void lobbycheck(int connection, const LobbyCheck& request);
     void canrejoin(int connection, const CanRejoinRequest& request);
     void rejoin(int connection, const RejoinRequest& request);
     void releaseKeptSeat(int seat, std::string_view why);

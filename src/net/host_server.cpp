@@ -133,6 +133,33 @@ void HostServer::onNewConnection() {
     }
 }
 
+bool HostServer::adoptConnection(QTcpSocket* socket, const QHostAddress& peer, const QByteArray& alreadyRead) {
+    if (!socket) return false;
+    const std::string key = addressKey(peer);
+    // Nothing of this machine is spared here: the link comes from the lobby, whoever is behind it.
+    if (socket->state() != QAbstractSocket::ConnectedState || !perAddress_.admit(key, false)) {
+        host_->logAbout(kRefusedSlot, "refused a relayed connection from " + key +
+                                          (socket->state() == QAbstractSocket::ConnectedState
+                                               ? ": it already holds " + std::to_string(perAddress_.count(key)) +
+                                                     " connections"
+                                               : ": the link has closed"));
+        socket->abort();
+        socket->deleteLater();
+        return false;
+    }
+    const int number = host_->allocateConnection(false);
+    attach(number, socket, key);
+    host_->connectionOpened(number, false);
+    if (!alreadyRead.isEmpty()) {
+        readers_[static_cast<std::size_t>(number)].budget.spend(alreadyRead.size());
+        host_->dataReceived(number, std::string_view(alreadyRead.constData(), static_cast<std::size_t>(alreadyRead.size())));
+    }
+    // Bytes already waiting in the socket raise no readyRead of their own.
+    if (sockets_[static_cast<std::size_t>(number)] == socket && socket->bytesAvailable() > 0)
+        readers_[static_cast<std::size_t>(number)].resume.start(0);
+    return true;
+}
+
 void HostServer::attach(int number, QTcpSocket* socket, const std::string& address) {
     socket->setParent(nullptr);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);

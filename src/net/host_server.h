@@ -74,6 +74,13 @@ public:
     QAbstractSocket::SocketError serverError() const;
     // Closes every connection (used at exit).
     void closeAll();
+    // A connection this host did not accept itself: a peer relayed by the lobby, on a link
+    // the host opened to it. It is numbered and held to every limit as any accepted one,
+    // counted by `peer` (the joiner's address as the lobby reported it) and never number 1.
+    // `alreadyRead` is what was read of it before the hand-over. The server owns the socket
+    // from here on, whose own signals must no longer reach anybody else; false (the socket
+    // closed and gone) when it is no longer connected or its address is over its limit.
+    bool adoptConnection(QTcpSocket* socket, const QHostAddress& peer, const QByteArray& alreadyRead = {});
 
     Host& host() { return *host_; }
     const Host& host() const { return *host_; }

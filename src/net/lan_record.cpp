@@ -21,8 +21,9 @@ std::optional<int> number(std::string_view text, int low, int high) {
     return value;
 }
 
-// The options' values in the option table's order, comma separated: "1,0,1,3,1,0,0".
-std::string encodeOptions(const GameOptions& options) {
+} // namespace
+
+std::string encodeLanOptions(const GameOptions& options) {
     std::string out;
     for (const GameOptionRow& row : kGameOptions) {
         if (!out.empty()) out += ',';
@@ -31,7 +32,7 @@ std::string encodeOptions(const GameOptions& options) {
     return out;
 }
 
-std::optional<GameOptions> decodeOptions(std::string_view text) {
+std::optional<GameOptions> decodeLanOptions(std::string_view text) {
     GameOptions options;
     std::size_t start = 0;
     for (std::size_t i = 0; i < kGameOptions.size(); ++i) {
@@ -48,8 +49,6 @@ std::optional<GameOptions> decodeOptions(std::string_view text) {
     return options;
 }
 
-} // namespace
-
 std::string cutUtf8(std::string_view text, std::size_t max) {
     if (text.size() <= max) return std::string(text);
     std::size_t end = max;
@@ -64,7 +63,7 @@ std::vector<std::string> encodeLanRecord(const LanGame& game) {
             "seats=" + std::to_string(game.seats),
             "watchers=" + std::to_string(game.watchers),
             std::string("started=") + (game.started ? "1" : "0"),
-            "options=" + encodeOptions(game.options)};
+            "options=" + encodeLanOptions(game.options)};
 }
 
 std::optional<LanGame> decodeLanRecord(const std::vector<std::string>& entries) {
@@ -98,7 +97,7 @@ std::optional<LanGame> decodeLanRecord(const std::vector<std::string>& entries) 
     const auto s = number(*seats, 0, kSeatCount);
     const auto w = number(*watchers, 0, kLanMaxWatchers);
     const auto st = number(*started, 0, 1);
-    const auto o = decodeOptions(*options);
+    const auto o = decodeLanOptions(*options);
     if (!s || !w || !st || !o) return std::nullopt;
     game.seats = *s;
     game.watchers = *w;

@@ -34,6 +34,11 @@ inline constexpr std::size_t kLanRecordMax = 1024;
 inline constexpr std::size_t kLanNameMax = 63;
 inline constexpr int kLanMaxWatchers = kMaxConnections;
 
+// The options' values in the option table's order, comma separated ("1,0,1,3,1,0,0"), as
+// the record and the online lobby's listing carry them; nullopt for a text that is not one.
+std::string encodeLanOptions(const GameOptions& options);
+std::optional<GameOptions> decodeLanOptions(std::string_view text);
+
 // The record's entries; the name is cut to kLanNameMax bytes.
 std::vector<std::string> encodeLanRecord(const LanGame& game);
 // The game a record describes, or nullopt when it is not a record of ours: an entry or the

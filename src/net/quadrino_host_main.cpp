@@ -10,12 +10,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 #include "rules/strong_player.h"
 #include "net/host_server.h"
 #include "net/port_mapping.h"
 #include "net/lan_games.h"
+#include "net/lobby_listing.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 #include "protocol/wire.h"
@@ -91,9 +93,13 @@ int main(int argc, char** argv) {
     QCommandLineOption announceOpt("announce",
                                    "Announces the game on the local network (DNS-SD through the Avahi daemon), "
                                    "so that players there find it listed.");
+    QCommandLineOption lobbyOpt("lobby",
+                                "Lists the game in the online lobby at ADDRESS (host or host:port, port 7773 by "
+                                "default), which relays the players who cannot connect to this machine.",
+                                "ADDRESS");
     parser.addOptions(
         {portOpt, listenOpt, delayOpt, seedOpt, scaleOpt, levelOpt, ownerOpt, turnOpt, perAddressOpt, mapPortOpt,
-         announceOpt});
+         announceOpt, lobbyOpt});
     // Parsed here rather than by process(), so that every mistake on the command line ends
     // with the same status, 2, and help and the version go to standard output.
     if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -125,6 +131,12 @@ int main(int argc, char** argv) {
         QHostAddress a;
         if (!a.setAddress(text)) return fail("--owner-address wants an IP address, not \"" + text + "\"");
         owners << a;
+    }
+    std::optional<quadrino::LobbyAddress> lobbyAddress;
+    if (parser.isSet(lobbyOpt)) {
+        lobbyAddress = quadrino::parseLobbyAddress(parser.value(lobbyOpt));
+        if (!lobbyAddress)
+            return fail("--lobby wants host or host:port with a port from 1 to 65535, not \"" + parser.value(lobbyOpt) + "\"");
     }
     quadrino::HostServer::Options options;
     if (parser.isSet(seedOpt)) {
@@ -214,12 +226,26 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Declared after the server, so the listing is withdrawn before the game goes.
+    std::unique_ptr<quadrino::LobbyListing> listing;
+    if (lobbyAddress) {
+        const QString name = QSysInfo::machineHostName();
+        const quadrino::GameOptions none{};
+        listing = std::make_unique<quadrino::LobbyListing>(server, *lobbyAddress, name, [&server, name, none] {
+            return quadrino::lanGameOf(server.host(), name.toStdString(), none);
+        });
+        QObject::connect(listing.get(), &quadrino::LobbyListing::status, &app,
+                         [&stderrLog](const QString& text) { stderrLog.write(text.toStdString()); });
+        listing->start();
+    }
+
     if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
         char c;
         [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
         stderrLog.write("closing every connection and exiting");
+        if (listing) listing->stop();
         server.closeAll();
         app.quit();
     });

@@ -415,4 +415,18 @@ struct SeatKey {
 using RejoinRequests = MessageList<CanRejoinRequest, RejoinRequest, LeavingRequest>;
 using RejoinAnnouncements = MessageList<SeatKey>;
 
+// ---- A lobby's reach check -------------------------------------------------------------
+// A lobby that lists the game connects to it as a client would and, instead of a login,
+// sends this word with a nonce of its own; the host sends it straight back on that
+// connection alone and closes it. Nobody at the table hears of the visit. Both ways; no
+// player ever sends or receives it.
+struct LobbyCheck {
+    static constexpr std::string_view word = "CMD_lobbycheck";
+    static constexpr std::size_t kMaxNonceChars = 32;
+    std::string nonce;
+    static constexpr auto fields = std::tuple{kind::Rest<LobbyCheck>{&LobbyCheck::nonce}};
+};
+
+using LobbyCheckRequests = MessageList<LobbyCheck>;
+
 } // namespace quadrino

@@ -382,20 +382,26 @@ private slots:
             QVERIFY(d);
             auto* listLan = d->findChild<QCheckBox*>(QStringLiteral("check_listlan"));
             auto* askRouter = d->findChild<QCheckBox*>(QStringLiteral("check_askrouter"));
-            QVERIFY(!listLan->accessibleName().isEmpty() && !askRouter->accessibleName().isEmpty());
+            auto* listLobby = d->findChild<QCheckBox*>(QStringLiteral("check_listlobby"));
+            for (QCheckBox* box : {listLan, askRouter, listLobby})
+                QVERIFY(!box->accessibleName().isEmpty() && box->focusPolicy() & Qt::TabFocus);
             // Each shows what was chosen last (both on at first).
             QCOMPARE(listLan->isChecked(), a.w.preferences().listOnNetwork);
             QCOMPARE(askRouter->isChecked(), a.w.preferences().askRouter);
+            QCOMPARE(listLobby->isChecked(), a.w.preferences().listInLobby);
             listLan->setChecked(list);
             askRouter->setChecked(!list);
+            listLobby->setChecked(list);
             d->findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Ann"));
             d->findChild<QSpinBox*>(QStringLiteral("edit_port"))->setValue(0);
             d->findChild<QPushButton*>(QStringLiteral("button_ok"))->click();
             QCOMPARE(a.w.preferences().listOnNetwork, list);
             QCOMPARE(a.w.preferences().askRouter, !list);
+            QCOMPARE(a.w.preferences().listInLobby, list);
             QTRY_VERIFY(a.w.identity().loggedin);
             // Listed or not, a run under test never reaches the network around it.
             QVERIFY(!a.w.launcher().lanPublisher());
+            QVERIFY(!a.w.launcher().lobbyListing());
             QVERIFY(!a.w.launcher().lanBrowser());
         }
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The host on real sockets: what one peer may take of it; other machines are addresses given.
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -36,6 +37,17 @@ class TestHostServer : public QObject {
         auto settled = [&] { return (got += s.readAll()).contains('\xFF') || s.state() == s.UnconnectedState; };
         if (!QTest::qWaitFor(settled, 10000)) return -1;
         return got.startsWith("CMD_sendlogininfo+") ? got.mid(18).split('\xFF').value(0).toInt() : 0;
+    }
+
+    // A relayed peer: the host's end of a link to a stand-in lobby, adopted with the address
+    // the lobby reported; returns the far end, where the lobby would pass the joiner's bytes.
+    static QTcpSocket* relay(HostServer& server, QTcpServer& lobby, const QString& address, bool& adopted,
+                             const QByteArray& early = {}) {
+        auto* hostEnd = new QTcpSocket;
+        hostEnd->connectToHost(QHostAddress::LocalHost, lobby.serverPort());
+        if (!hostEnd->waitForConnected(5000) || !lobby.waitForNewConnection(5000)) return nullptr;
+        adopted = server.adoptConnection(hostEnd, QHostAddress(address), early);
+        return lobby.nextPendingConnection();
     }
 
 private slots:
@@ -87,6 +99,27 @@ private slots:
         honest.write("CMD_logininfo+1+1.0.15+Ann\xFF\xFF" "CMD_chat+1+hello|clRed\xFF");
         QByteArray got;
         QVERIFY(QTest::qWaitFor([&] { return (got += honest.readAll()).contains("Ann chats: hello|clRed"); }, 20000));
+    }
+
+    void relayedPeerIsAnOrdinaryConnectionButNeverTheOwner() {
+        auto server = serve(2);
+        QTcpServer lobby;
+        QVERIFY(lobby.listen(QHostAddress::LocalHost));
+        // Its login came with the link, before the hand-over; number 1 is free, yet a relayed
+        // peer never gets it.
+        bool adopted = false;
+        QTcpSocket* zed = relay(*server, lobby, "203.0.113.7", adopted, "CMD_logininfo+2+1.0.15+Zed\xFF\xFF");
+        QVERIFY(zed && adopted);
+        QByteArray got;
+        QVERIFY(QTest::qWaitFor([&] { return (got += zed->readAll()).contains("CMD_newplayerinfo+2+Zed\xFF"); }, 10000));
+        QVERIFY(got.startsWith("CMD_sendlogininfo+2\xFF") && !server->host().player(1).connected);
+        // Counted by the address reported, not the lobby's own: the third from it is refused.
+        QVERIFY(relay(*server, lobby, "203.0.113.7", adopted) && adopted);
+        QVERIFY(relay(*server, lobby, "203.0.113.7", adopted) && !adopted);
+        QCOMPARE(log_.filter("refused a relayed connection from 203.0.113.7").size(), 1);
+        QVERIFY(relay(*server, lobby, "198.51.100.9", adopted) && adopted);
+        zed->abort();
+        QVERIFY(QTest::qWaitFor([&] { return !server->host().player(2).connected; }, 10000));
     }
 };
 

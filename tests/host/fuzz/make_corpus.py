@@ -42,3 +42,8 @@ ops = [connect(), login(1, "Host"), connect(), login(2, "Bo"), connect(), login(
        raw(2, "CMD_moveit+1+1+1+~"), raw(2, "CMD_kickhim+1+1+~"), raw(1, "CMD_kickhim+1+2+~"), dice(0), dice(0),
        dice(0), turn(0), wait(4000), start(0b011111, 5), minute(), minute()]
 write("departures", ops)
+
+# A lobby's reach check before a login, one after it, one without a nonce.
+ops = [connect(), login(1, "Host"), connect(), raw(2, "CMD_lobbycheck+n0nce~"), wait(100), connect(), login(2, "Bo"),
+       raw(2, "CMD_lobbycheck+late~"), connect(), raw(3, "CMD_lobbycheck+~"), close(3), raw(1, "CMD_chat+1+hi|clRed~")]
+write("checks", ops)
