@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game joined from the menus whose connection is reset: the client tries again and sits
-// down in its seat; with nothing to come back to it gives up and offers Reconnect.
+// down in its seat; with nothing to come back to it gives up and offers Reconnect. A game
+// joined through a lobby's relay gets back by a fresh route, while the lobby is there.
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
 #include <sys/socket.h>
 
 #include "app/game_launcher.h"
+#include "net/fake_lobby.h"
 #include "net/host_server.h"
+#include "net/lobby_client.h"
 
 using namespace quadrino;
 
@@ -35,6 +38,45 @@ struct Table {
         if (!QTest::qWaitFor([&] { return ann.identity().loggedin; })) return false;
         bob.joinNetworkGame("Bob", "127.0.0.1", host->serverPort());
         return QTest::qWaitFor([&] { return bob.session().canRejoin(); }) && bob.session().identity().myseat == 2;
+    }
+};
+
+// The lobby's relay, as far as the joiner sees it: each link that opens with `RELAY` and a
+// ticket handed out is passed on to the host, byte for byte, until either end closes.
+struct Relay {
+    FakeLobby lobby;
+    quint16 hostPort = 0;
+    QStringList tickets; // handed out, in order
+    QHash<int, QTcpSocket*> toHost; // by relay link
+
+    Relay() {
+        lobby.tap = [this](int n, const QByteArray&) {
+            if (n == 0 || toHost.contains(n)) return pass(n);
+            const QByteArray first = lobby.received[n];
+            if (!first.contains('\n')) return;
+            // A link opened with anything but a ticket handed out is refused, as the lobby does.
+            // A ticket is good once.
+            if (!first.startsWith("RELAY\t") || !tickets.removeOne(QString::fromLatin1(first.mid(6, 32))))
+                return lobby.links[n]->abort();
+            auto* host = new QTcpSocket(&lobby);
+            toHost.insert(n, host);
+            QObject::connect(host, &QTcpSocket::readyRead, host, [this, host, n] { lobby.links[n]->write(host->readAll()); });
+            QObject::connect(host, &QTcpSocket::disconnected, lobby.links[n], &QTcpSocket::abort);
+            QObject::connect(lobby.links[n], &QTcpSocket::disconnected, host, &QTcpSocket::abort);
+            host->connectToHost(QHostAddress::LocalHost, hostPort);
+            host->waitForConnected(2000);
+            pass(n);
+        };
+    }
+    void pass(int n) {
+        if (!toHost.contains(n)) return;
+        const qsizetype start = lobby.received[n].indexOf('\n') + 1;
+        toHost[n]->write(lobby.received[n].mid(start));
+        lobby.received[n].truncate(start);
+    }
+    LobbyRoute route(const QString& ticket) {
+        tickets << ticket;
+        return {QStringLiteral("00000000000000aa"), true, QStringLiteral("127.0.0.1"), lobby.port(), ticket};
     }
 };
 
@@ -70,6 +112,42 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!t.offered.isEmpty() && t.offered.last().at(0).toBool(), 10000);
         t.bob.reconnect(); // another round
         QVERIFY(t.bob.retrying() && !t.offered.last().at(0).toBool());
+    }
+
+    void relayedJoinerGetsBackByAFreshTicket() {
+        Table t;
+        QVERIFY(t.seat());
+        Relay relay;
+        relay.hostPort = t.host->serverPort();
+        LobbyClient lobby;
+        lobby.signIn(relay.lobby.address(), QStringLiteral("Bob"));
+        QVERIFY(relay.lobby.welcome());
+        QTRY_COMPARE(lobby.state(), LobbyClient::State::SignedIn);
+        t.bob.setLobbyClient(&lobby);
+
+        const QString first(32, u'1');
+        t.bob.joinLobbyGame(QStringLiteral("Bob"), relay.route(first));
+        QTRY_VERIFY(t.bob.session().canRejoin());
+        QVERIFY(relay.lobby.received[1].startsWith("RELAY\t" + first.toLatin1() + '\n'));
+        QCOMPARE(t.bob.relayedGame(), QStringLiteral("00000000000000aa"));
+        const int seat = t.bob.session().identity().myseat;
+
+        // The relay link drops; the ticket is spent, so the lobby is asked for another route.
+        relay.lobby.links[1]->abort();
+        QVERIFY(relay.lobby.waitFor(0, "JOIN\t00000000000000aa\n"));
+        const QString second(32, u'2');
+        relay.tickets << second;
+        relay.lobby.send(0, "ROUTE\t00000000000000aa\trelay\t127.0.0.1\t" + QByteArray::number(relay.lobby.port()) +
+                                "\t" + second.toLatin1() + '\n');
+        QTRY_COMPARE(t.hostLog.filter(QStringLiteral("back in seat %1 as Bob").arg(seat)).size(), 1);
+        QVERIFY(relay.lobby.received[2].startsWith("RELAY\t" + second.toLatin1() + '\n'));
+        QVERIFY(!t.bob.retrying());
+
+        // Without the lobby there is no fresh ticket: Reconnect is offered at once.
+        lobby.signOut();
+        relay.lobby.links[2]->abort();
+        QTRY_VERIFY(!t.offered.isEmpty() && t.offered.last().at(0).toBool());
+        QCOMPARE(relay.lobby.received[0].count("JOIN\t"), 1);
     }
 };
 
