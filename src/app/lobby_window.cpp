@@ -45,12 +45,13 @@ const char* const kReachedText[] = {
     QT_TRANSLATE_NOOP("quadrino::LobbyWindow", "this network"),
 };
 
-// The Join dialog's question, without the address a lobby game does not need.
+// The Join dialog's question, without the address a lobby game does not need; asked before
+// joining, and before signing in when no name is remembered yet.
 class LobbyJoinDialog : public QDialog {
 public:
-    LobbyJoinDialog(const QString& name, QWidget* parent) : QDialog(parent), name_(new QLineEdit(this)) {
+    LobbyJoinDialog(const QString& name, bool joining, QWidget* parent) : QDialog(parent), name_(new QLineEdit(this)) {
         setObjectName(QStringLiteral("lobbyjoin"));
-        setWindowTitle(LobbyWindow::tr("Quadrino - Join Network Game"));
+        setWindowTitle(joining ? LobbyWindow::tr("Quadrino - Join Network Game") : LobbyWindow::tr("Quadrino - Play Online"));
         auto* form = new QFormLayout(this);
         name_->setObjectName(QStringLiteral("edit_name"));
         name_->setMaxLength(kMaxNameLength);
@@ -60,7 +61,7 @@ public:
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
         ok->setObjectName(QStringLiteral("button_ok"));
-        ok->setText(LobbyWindow::tr("Join"));
+        ok->setText(joining ? LobbyWindow::tr("Join") : LobbyWindow::tr("Connect"));
         buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
         connect(name_, &QLineEdit::textChanged, ok, [this, ok] { ok->setEnabled(!playerName().isEmpty()); });
         ok->setEnabled(!playerName().isEmpty());
@@ -239,8 +240,8 @@ QString LobbyWindow::rememberedName() const {
     return fromUtf8(!p.joinname.empty() ? p.joinname : p.hostname);
 }
 
-void LobbyWindow::askName(std::function<void(const QString&)> then) {
-    auto* dialog = new LobbyJoinDialog(rememberedName(), this);
+void LobbyWindow::askName(bool joining, std::function<void(const QString&)> then) {
+    auto* dialog = new LobbyJoinDialog(rememberedName(), joining, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, then = std::move(then)] {
         const QString name = dialog->playerName();
@@ -262,7 +263,7 @@ void LobbyWindow::onConnectClicked() {
     store_.save();
     const QString name = rememberedName();
     if (!name.isEmpty()) return client_.signIn(address, name);
-    askName([this, address](const QString& chosen) { client_.signIn(address, chosen); });
+    askName(false, [this, address](const QString& chosen) { client_.signIn(address, chosen); });
 }
 
 void LobbyWindow::onRefreshClicked() {
@@ -278,7 +279,7 @@ void LobbyWindow::onJoinClicked() {
     const int at = games_->indexOfTopLevelItem(games_->currentItem());
     if (at < 0 || at >= rows_.size()) return;
     const LobbyTableRow row = rows_[at];
-    askName([this, row](const QString& name) {
+    askName(true, [this, row](const QString& name) {
         if (row.gameId.isEmpty()) return launcher_.joinNetworkGame(name, row.address, row.port);
         joiningId_ = row.gameId;
         joiningName_ = name;
@@ -408,6 +409,8 @@ void LobbyWindow::onChatMenu(const QPoint& at) {
     QAction* act = menu.addAction(tr("Mute %1").arg(name));
     act->setObjectName(QStringLiteral("action_mute"));
     connect(act, &QAction::triggered, this, [this, name] { setMuted(name, true); });
+    // Enter takes the one entry at once, from the keyboard as well.
+    menu.setActiveAction(act);
     menu.exec(chatView_->viewport()->mapToGlobal(at));
 }
 

@@ -91,7 +91,7 @@ private:
     void onMuteClicked();
     void watchLan();
     // Asks the player's name, then calls `then` with it (remembered as the Join name).
-    void askName(std::function<void(const QString&)> then);
+    void askName(bool joining, std::function<void(const QString&)> then);
     QString rememberedName() const;
 
     PreferencesStore& store_;
