@@ -84,9 +84,6 @@ public:
     // How often the fields of the line were wrong, or the line not UTF-8: for tests and logs.
     int droppedLines() const { return dropped_; }
 
-    // The wait for the lobby's welcome (kSignInTimeoutMs unless set).
-    void setSignInTimeout(int ms) { signInTimer_.setInterval(ms); }
-
     // False when not signed in or the text is no chat line (empty, too long).
     bool sendChat(const QString& text);
     // Asks how game `id` is reached; routed() or routeFailed() answers.

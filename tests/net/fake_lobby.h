@@ -18,9 +18,8 @@ public:
                 links << s;
                 received << QByteArray();
                 QObject::connect(s, &QTcpSocket::readyRead, this, [this, s, n] {
-                    const QByteArray bytes = s->readAll();
-                    received[n] += bytes;
-                    if (tap) tap(int(n), bytes);
+                    received[n] += s->readAll();
+                    if (tap) tap(int(n));
                 });
             }
         });
@@ -38,14 +37,10 @@ public:
         links[n]->flush();
     }
     // Connection `n` welcomed after its HELLO.
-    bool welcome(int n = 0) {
-        if (!waitFor(n, "HELLO\t1\t")) return false;
-        send(n, "WELCOME\t1\t127.0.0.1\n");
-        return true;
-    }
+    bool welcome(int n = 0) { return waitFor(n, "HELLO\t1\t") && (send(n, "WELCOME\t1\t127.0.0.1\n"), true); }
 
     // Sees every read, after it is recorded (a test's relay passes the bytes on).
-    std::function<void(int, const QByteArray&)> tap;
+    std::function<void(int)> tap;
     QList<QTcpSocket*> links;
     QList<QByteArray> received;
 
