@@ -305,6 +305,7 @@ void LobbyWindow::watchLan() {
 }
 
 void LobbyWindow::showEvent(QShowEvent* event) {
+    client_.setWatched(true);
     watchLan();
     // A remembered lobby is where the player went last: go there again.
     if (client_.state() == LobbyClient::State::Offline && client_.reason().isEmpty() && !server_->text().trimmed().isEmpty() &&
@@ -314,7 +315,8 @@ void LobbyWindow::showEvent(QShowEvent* event) {
 }
 
 void LobbyWindow::hideEvent(QHideEvent* event) {
-    // Nobody looks at this network's list now; the lobby stays, for a relayed game's rejoin.
+    // Nobody looks at the lists now; the lobby stays, for a relayed game's rejoin.
+    client_.setWatched(false);
     if (watchedLan_) {
         disconnect(watchedLan_, nullptr, this, nullptr);
         launcher_.stopLanBrowser();

@@ -57,9 +57,12 @@ public:
     static constexpr std::size_t kMaxGames = 5000;
     // The oldest chat lines go once there are more.
     static constexpr std::size_t kMaxChatLines = 500;
-    // Sign-in must be answered within this; a keep-alive round trip is measured this often.
+    // Sign-in must be answered within this. The round trip is measured this often while
+    // somebody looks at it; otherwise the PING only keeps the sign-in alive, well within the
+    // lobby's five minutes of silence.
     static constexpr int kSignInTimeoutMs = 10 * 1000;
     static constexpr int kPingIntervalMs = 5 * 1000;
+    static constexpr int kKeepAliveMs = 2 * 60 * 1000;
 
     explicit LobbyClient(QObject* parent = nullptr);
     ~LobbyClient() override;
@@ -83,6 +86,10 @@ public:
     int roundTripMs() const { return roundTripMs_; }
     // How often the fields of the line were wrong, or the line not UTF-8: for tests and logs.
     int droppedLines() const { return dropped_; }
+
+    // Whether the round trip is wanted now (PING every kPingIntervalMs) or only the sign-in
+    // kept (every kKeepAliveMs).
+    void setWatched(bool watched) { pingTimer_.setInterval(watched ? kPingIntervalMs : kKeepAliveMs); }
 
     // False when not signed in or the text is no chat line (empty, too long).
     bool sendChat(const QString& text);
