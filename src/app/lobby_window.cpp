@@ -223,6 +223,7 @@ LobbyWindow::LobbyWindow(PreferencesStore& store, GameLauncher& launcher, QWidge
         if (route.gameId != joiningId_) return;
         joiningId_.clear();
         launcher_.joinLobbyGame(joiningName_, route);
+        emit joining();
     });
     connect(&client_, &LobbyClient::routeFailed, this, [this](const QString& id, const QString& reason) {
         if (id != joiningId_) return;
@@ -280,7 +281,10 @@ void LobbyWindow::onJoinClicked() {
     if (at < 0 || at >= rows_.size()) return;
     const LobbyTableRow row = rows_[at];
     askName(true, [this, row](const QString& name) {
-        if (row.gameId.isEmpty()) return launcher_.joinNetworkGame(name, row.address, row.port);
+        if (row.gameId.isEmpty()) {
+            launcher_.joinNetworkGame(name, row.address, row.port);
+            return emit joining();
+        }
         joiningId_ = row.gameId;
         joiningName_ = name;
         if (!client_.requestRoute(row.gameId)) {

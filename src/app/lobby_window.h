@@ -76,6 +76,8 @@ public:
 signals:
     // Host: the File menu's Host dialog.
     void hostRequested();
+    // A game chosen here is being joined: the game's own window is where it goes on.
+    void joining();
 
 protected:
     void showEvent(QShowEvent* event) override;

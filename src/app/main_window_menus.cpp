@@ -59,7 +59,16 @@ void MainWindow::onJoinNetworkGameChosen() {
 void MainWindow::onPlayOnlineChosen() {
     if (!lobbyWindow_) {
         lobbyWindow_ = std::make_unique<LobbyWindow>(store_, launcher_);
-        connect(lobbyWindow_.get(), &LobbyWindow::hostRequested, this, &MainWindow::onHostNetworkGameChosen);
+        // Hosting and the joined game go on in this window, in front of the lobby's.
+        auto toFront = [this] {
+            raise();
+            activateWindow();
+        };
+        connect(lobbyWindow_.get(), &LobbyWindow::hostRequested, this, [this, toFront] {
+            toFront();
+            onHostNetworkGameChosen();
+        });
+        connect(lobbyWindow_.get(), &LobbyWindow::joining, this, toFront);
     }
     lobbyWindow_->show();
     lobbyWindow_->raise();
