@@ -88,7 +88,8 @@ private slots:
         socket->abort();
         QTRY_COMPARE(t.hostLog.filter("back in seat 2 as Bob").size(), 1);
         QCOMPARE(t.hostLog.filter("kept for Bob").size(), 1);
-        QCOMPARE(t.bob.session().identity().myseat, 2);
+        // The host logs the seat given back before its key reaches Bob.
+        QTRY_COMPARE(t.bob.session().identity().myseat, 2);
         QTRY_VERIFY(t.bob.session().table().state().gameRunning); // the board told afresh
         QVERIFY(!t.bob.retrying());
     }
