@@ -663,6 +663,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <translation>Spiele in diesem Netzwerk werden weder angekündigt noch aufgelistet (%1); man kann weiterhin über die Adresse beitreten.</translation>
     </message>
     <message>
+        <source>Joining the game through the lobby at %1.. Please Wait.</source>
+        <translation>Trete dem Spiel über die Lobby bei %1 bei.. Bitte warten.</translation>
+    </message>
+    <message>
         <source>The game is not listed online: &quot;%1&quot; is not a lobby server&apos;s address.</source>
         <translation>Das Spiel wird nicht online gelistet: „%1“ ist keine Adresse eines Lobby-Servers.</translation>
     </message>
@@ -936,6 +940,49 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     </message>
 </context>
 <context>
+    <name>quadrino::LobbyClient</name>
+    <message>
+        <source>The lobby did not answer.</source>
+        <translation>Die Lobby hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the lobby: %1.</source>
+        <translation>Die Lobby ist nicht erreichbar: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a lobby address; write it as host or host:port.</source>
+        <translation>„%1“ ist keine Lobby-Adresse; schreibe sie als Rechner oder Rechner:Port.</translation>
+    </message>
+    <message>
+        <source>Enter your name before connecting to the lobby.</source>
+        <translation>Gib deinen Namen ein, bevor du dich mit der Lobby verbindest.</translation>
+    </message>
+    <message>
+        <source>The lobby closed the connection.</source>
+        <translation>Die Lobby hat die Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>The lobby refused the sign-in.</source>
+        <translation>Die Lobby hat die Anmeldung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The lobby sent a line longer than its protocol allows.</source>
+        <translation>Die Lobby hat eine Zeile gesendet, die länger ist, als ihr Protokoll erlaubt.</translation>
+    </message>
+    <message>
+        <source>The lobby speaks another version of the protocol; update the game or the lobby.</source>
+        <translation>Die Lobby spricht eine andere Version des Protokolls; aktualisiere das Spiel oder die Lobby.</translation>
+    </message>
+    <message>
+        <source>The lobby closed the connection (%1).</source>
+        <translation>Die Lobby hat die Verbindung getrennt (%1).</translation>
+    </message>
+    <message>
+        <source>That game is no longer listed.</source>
+        <translation>Dieses Spiel ist nicht mehr aufgeführt.</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::LobbyListing</name>
     <message>
         <source>no answer</source>
@@ -988,6 +1035,222 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
     <message>
         <source>it stopped answering</source>
         <translation>sie antwortet nicht mehr</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::LobbyWindow</name>
+    <message>
+        <source>checking</source>
+        <translation>wird geprüft</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>direkt</translation>
+    </message>
+    <message>
+        <source>relay</source>
+        <translation>über die Lobby</translation>
+    </message>
+    <message>
+        <source>this network</source>
+        <translation>dieses Netzwerk</translation>
+    </message>
+    <message>
+        <source>Quadrino - Join Network Game</source>
+        <translation>Quadrino - Netzwerkspiel beitreten</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Quadrino - Play Online</source>
+        <translation>Quadrino - Online spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Lobby server:</source>
+        <translation>&amp;Lobby-Server:</translation>
+    </message>
+    <message>
+        <source>Lobby server</source>
+        <translation>Lobby-Server</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>Rechner oder Rechner:Port</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>Connect to the lobby</source>
+        <translation>Mit der Lobby verbinden</translation>
+    </message>
+    <message>
+        <source>Lobby status</source>
+        <translation>Lobby-Status</translation>
+    </message>
+    <message>
+        <source>Run quadrino-lobby on a machine others can reach, then enter its address here.</source>
+        <translation>Starte quadrino-lobby auf einem Rechner, den andere erreichen können, und gib hier seine Adresse ein.</translation>
+    </message>
+    <message>
+        <source>How to get a lobby</source>
+        <translation>Wie man zu einer Lobby kommt</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <comment>the column of the hosting player&apos;s name</comment>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Watchers</source>
+        <translation>Zuschauer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Erreicht</translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation>Umlaufzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>Join the chosen game</source>
+        <translation>Dem gewählten Spiel beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Host...</source>
+        <translation>&amp;Gastgeber sein...</translation>
+    </message>
+    <message>
+        <source>Host a game</source>
+        <translation>Ein Spiel ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh the list of games</source>
+        <translation>Die Liste der Spiele aktualisieren</translation>
+    </message>
+    <message>
+        <source>Players present</source>
+        <translation>Anwesende Spieler</translation>
+    </message>
+    <message>
+        <source>Lobby chat</source>
+        <translation>Lobby-Chat</translation>
+    </message>
+    <message>
+        <source>Say in the lobby</source>
+        <translation>In der Lobby sagen</translation>
+    </message>
+    <message>
+        <source>Say something to everybody in the lobby</source>
+        <translation>Sag etwas zu allen in der Lobby</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Stummschalten</translation>
+    </message>
+    <message>
+        <source>Mute the player of the chosen chat line</source>
+        <translation>Den Spieler der gewählten Chatzeile stummschalten</translation>
+    </message>
+    <message>
+        <source>You are chatting too fast; that line was not sent.</source>
+        <translation>Du schreibst zu schnell; diese Zeile wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The lobby refused a request (%1).</source>
+        <translation>Die Lobby hat eine Anfrage abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>Connect to the lobby to join its games.</source>
+        <translation>Verbinde dich mit der Lobby, um ihren Spielen beizutreten.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Not connected to a lobby.</source>
+        <translation>Nicht mit einer Lobby verbunden.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinde mit %1...</translation>
+    </message>
+    <message>
+        <source>Dis&amp;connect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>In the lobby at %1 as %2.</source>
+        <translation>In der Lobby bei %1 als %2.</translation>
+    </message>
+    <message>
+        <source>Players present: %1</source>
+        <translation>Anwesende Spieler: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Mute %1</source>
+        <translation>%1 stummschalten</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1399,10 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <source>&amp;Reconnect</source>
         <translation>&amp;Neu verbinden</translation>
     </message>
+    <message>
+        <source>&amp;Play Online...</source>
+        <translation>&amp;Online spielen...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::MainWindow</name>
@@ -1260,16 +1527,16 @@ Sie können auf einem anderen Port eröffnen, dem Spiel auf Port %1 beitreten od
         <translation>Gastgeber</translation>
     </message>
     <message>
-        <source>List the game in the online lobby</source>
-        <translation>Spiel in der Online-Lobby listen</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>List the game in the online lobby</source>
+        <translation>Spiel in der Online-Lobby listen</translation>
     </message>
 </context>
 <context>

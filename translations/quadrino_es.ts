@@ -663,6 +663,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <translation>Las partidas de esta red no se anuncian ni se listan (%1); se puede seguir uniendo por dirección.</translation>
     </message>
     <message>
+        <source>Joining the game through the lobby at %1.. Please Wait.</source>
+        <translation>Uniéndose a la partida a través del vestíbulo en %1.. Espere, por favor.</translation>
+    </message>
+    <message>
         <source>The game is not listed online: &quot;%1&quot; is not a lobby server&apos;s address.</source>
         <translation>La partida no se publica en línea: «%1» no es la dirección de un servidor de sala.</translation>
     </message>
@@ -936,6 +940,49 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     </message>
 </context>
 <context>
+    <name>quadrino::LobbyClient</name>
+    <message>
+        <source>The lobby did not answer.</source>
+        <translation>El vestíbulo no ha respondido.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the lobby: %1.</source>
+        <translation>No se puede llegar al vestíbulo: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a lobby address; write it as host or host:port.</source>
+        <translation>«%1» no es una dirección de vestíbulo; escríbala como equipo o equipo:puerto.</translation>
+    </message>
+    <message>
+        <source>Enter your name before connecting to the lobby.</source>
+        <translation>Escriba su nombre antes de conectarse al vestíbulo.</translation>
+    </message>
+    <message>
+        <source>The lobby closed the connection.</source>
+        <translation>El vestíbulo ha cerrado la conexión.</translation>
+    </message>
+    <message>
+        <source>The lobby refused the sign-in.</source>
+        <translation>El vestíbulo ha rechazado el inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>The lobby sent a line longer than its protocol allows.</source>
+        <translation>El vestíbulo ha enviado una línea más larga de lo que permite su protocolo.</translation>
+    </message>
+    <message>
+        <source>The lobby speaks another version of the protocol; update the game or the lobby.</source>
+        <translation>El vestíbulo habla otra versión del protocolo; actualice el juego o el vestíbulo.</translation>
+    </message>
+    <message>
+        <source>The lobby closed the connection (%1).</source>
+        <translation>El vestíbulo ha cerrado la conexión (%1).</translation>
+    </message>
+    <message>
+        <source>That game is no longer listed.</source>
+        <translation>Esa partida ya no está en la lista.</translation>
+    </message>
+</context>
+<context>
     <name>quadrino::LobbyListing</name>
     <message>
         <source>no answer</source>
@@ -988,6 +1035,222 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
     <message>
         <source>it stopped answering</source>
         <translation>dejó de responder</translation>
+    </message>
+</context>
+<context>
+    <name>quadrino::LobbyWindow</name>
+    <message>
+        <source>checking</source>
+        <translation>comprobando</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>directa</translation>
+    </message>
+    <message>
+        <source>relay</source>
+        <translation>por el vestíbulo</translation>
+    </message>
+    <message>
+        <source>this network</source>
+        <translation>esta red</translation>
+    </message>
+    <message>
+        <source>Quadrino - Join Network Game</source>
+        <translation>Quadrino - Unirse a partida en red</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Su nombre:</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Quadrino - Play Online</source>
+        <translation>Quadrino - Jugar en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Lobby server:</source>
+        <translation>Servidor del &amp;vestíbulo:</translation>
+    </message>
+    <message>
+        <source>Lobby server</source>
+        <translation>Servidor del vestíbulo</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>equipo o equipo:puerto</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Conectar</translation>
+    </message>
+    <message>
+        <source>Connect to the lobby</source>
+        <translation>Conectar con el vestíbulo</translation>
+    </message>
+    <message>
+        <source>Lobby status</source>
+        <translation>Estado del vestíbulo</translation>
+    </message>
+    <message>
+        <source>Run quadrino-lobby on a machine others can reach, then enter its address here.</source>
+        <translation>Ejecute quadrino-lobby en un equipo al que otros puedan llegar y escriba aquí su dirección.</translation>
+    </message>
+    <message>
+        <source>How to get a lobby</source>
+        <translation>Cómo conseguir un vestíbulo</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <comment>the column of the hosting player&apos;s name</comment>
+        <translation>Anfitrión</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Asientos</translation>
+    </message>
+    <message>
+        <source>Watchers</source>
+        <translation>Espectadores</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Empezada</translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation>Alcance</translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation>Ida y vuelta</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unirse</translation>
+    </message>
+    <message>
+        <source>Join the chosen game</source>
+        <translation>Unirse a la partida elegida</translation>
+    </message>
+    <message>
+        <source>&amp;Host...</source>
+        <translation>&amp;Anfitrión...</translation>
+    </message>
+    <message>
+        <source>Host a game</source>
+        <translation>Organizar una partida</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ctualizar</translation>
+    </message>
+    <message>
+        <source>Refresh the list of games</source>
+        <translation>Actualizar la lista de partidas</translation>
+    </message>
+    <message>
+        <source>Players present</source>
+        <translation>Jugadores presentes</translation>
+    </message>
+    <message>
+        <source>Lobby chat</source>
+        <translation>Charla del vestíbulo</translation>
+    </message>
+    <message>
+        <source>Say in the lobby</source>
+        <translation>Decir en el vestíbulo</translation>
+    </message>
+    <message>
+        <source>Say something to everybody in the lobby</source>
+        <translation>Diga algo a todos en el vestíbulo</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>Mute the player of the chosen chat line</source>
+        <translation>Silenciar al jugador de la línea elegida</translation>
+    </message>
+    <message>
+        <source>You are chatting too fast; that line was not sent.</source>
+        <translation>Escribe demasiado deprisa; esa línea no se ha enviado.</translation>
+    </message>
+    <message>
+        <source>The lobby refused a request (%1).</source>
+        <translation>El vestíbulo ha rechazado una petición (%1).</translation>
+    </message>
+    <message>
+        <source>Connect to the lobby to join its games.</source>
+        <translation>Conéctese al vestíbulo para unirse a sus partidas.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>en juego</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>esperando</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Not connected to a lobby.</source>
+        <translation>Sin conexión con un vestíbulo.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>Dis&amp;connect</source>
+        <translation>&amp;Desconectar</translation>
+    </message>
+    <message>
+        <source>In the lobby at %1 as %2.</source>
+        <translation>En el vestíbulo de %1 como %2.</translation>
+    </message>
+    <message>
+        <source>Players present: %1</source>
+        <translation>Jugadores presentes: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Mute %1</source>
+        <translation>Silenciar a %1</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1399,10 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <source>&amp;Reconnect</source>
         <translation>&amp;Reconectar</translation>
     </message>
+    <message>
+        <source>&amp;Play Online...</source>
+        <translation>&amp;Jugar en línea...</translation>
+    </message>
 </context>
 <context>
     <name>quadrino::MainWindow</name>
@@ -1260,16 +1527,16 @@ Puedes organizar en otro puerto, unirte a la partida del puerto %1 o quedarte in
         <translation>Anfitrión</translation>
     </message>
     <message>
-        <source>List the game in the online lobby</source>
-        <translation>Publicar la partida en la sala en línea</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>List the game in the online lobby</source>
+        <translation>Publicar la partida en la sala en línea</translation>
     </message>
 </context>
 <context>

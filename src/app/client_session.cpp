@@ -77,12 +77,12 @@ void ClientSession::setHosting(bool hosting) {
     if (changed) emit hostingChanged(hosting);
 }
 
-void ClientSession::connectToHost(const QString& address, quint16 port) {
+void ClientSession::connectToHost(const QString& address, quint16 port, const std::string& preamble) {
     hostAddress_ = address;
     hostPort_ = port;
     awaitingLogin_ = true;
     loginTimer_.start();
-    connection_.connectToHost(address, port);
+    connection_.connectToHost(address, port, preamble);
 }
 
 quint16 ClientSession::connectToOwnHost(quint16 port) {
@@ -102,11 +102,13 @@ void ClientSession::giveUp(const QString& reason, bool drop) {
     emit connectFailed(reason);
 }
 
-void ClientSession::rejoin() {
+void ClientSession::rejoin() { rejoin(hostAddress_, hostPort_, {}); }
+
+void ClientSession::rejoin(const QString& address, quint16 port, const std::string& preamble) {
     connection_.reset();
     identity_.loggedin = false;
     rejoining_ = true;
-    connectToHost(hostAddress_, hostPort_);
+    connectToHost(address, port, preamble);
 }
 
 void ClientSession::reset() {

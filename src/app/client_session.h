@@ -36,7 +36,8 @@ public:
     void setHosting(bool hosting);
     // A host that has not taken the login within the login timeout (10 s unless set) is given
     // up, whether the connection was never made or made to something that never answers.
-    void connectToHost(const QString& address, quint16 port);
+    // A relayed game's `preamble` (its ticket) goes first on the connection.
+    void connectToHost(const QString& address, quint16 port, const std::string& preamble = {});
     // The hosting copy's own client: to the host in this process, from a local port the
     // host can recognise. Returns that port, 0 when none could be had.
     quint16 connectToOwnHost(quint16 port);
@@ -50,6 +51,9 @@ public:
     // Connects again to the host last connected to and offers the key before logging in.
     // The table keeps its picture until the host answers; the key stays until it is used.
     void rejoin();
+    // The same by another way to the same game: a relayed game's ticket is good once, so
+    // every attempt to get back takes a fresh route from the lobby.
+    void rejoin(const QString& address, quint16 port, const std::string& preamble);
     // Leaves the current game: drops the connection without reporting a close, forgets the
     // login and seat and clears the table. The name and the turn sound setting stay.
     void reset();

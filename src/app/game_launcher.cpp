@@ -24,7 +24,7 @@ GameLauncher::GameLauncher(PreferencesStore& store, QObject* parent)
     connect(&session_, &ClientSession::connectFailed, this, &GameLauncher::onConnectFailed);
     connect(&session_, &ClientSession::hostingChanged, this, &GameLauncher::startAllowedChanged);
     retryTimer_.setSingleShot(true);
-    connect(&retryTimer_, &QTimer::timeout, &session_, &ClientSession::rejoin);
+    connect(&retryTimer_, &QTimer::timeout, this, &GameLauncher::retryNow);
     connect(&session_, &ClientSession::rejoined, this, [this] {
         stopRetrying();
         say(tr("Connected to the game again."));
@@ -223,10 +223,10 @@ void GameLauncher::askRouter(quint16 port) {
     router_->map(port);
 }
 
-void GameLauncher::joinpress() {
+void GameLauncher::joinpress(const std::string& preamble) {
     // A launched game ends with its connection; one joined from the menus tries to get back.
     session_.setMayRejoin(fromMenu_);
-    session_.connectToHost(hostaddress_, joinPort_);
+    session_.connectToHost(hostaddress_, joinPort_, preamble);
     session_.setHosting(false);
     emit startAllowedChanged(false);
 }
@@ -244,6 +244,7 @@ std::optional<QString> GameLauncher::leaveQuestion() {
 
 void GameLauncher::leaveGame() {
     stopRetrying();
+    relayedGame_.clear();
     // The connection goes first: the host going away must not read as the host ending the game.
     session_.reset();
     setHost(nullptr);
@@ -288,20 +289,42 @@ void GameLauncher::joinNetworkGame(const QString& typed, const QString& typedAdd
     const QString name = cleanPlayerName(typed);
     const QString address = typedAddress.trimmed();
     if (name.isEmpty() || address.isEmpty() || port == 0 || (mayLeave_ && !mayLeave_())) return;
-    store_.prefs().joinname = name.toStdString();
     store_.prefs().joinaddress = address.toStdString();
     store_.prefs().joinport = port;
+    say(tr("Joining the game at %1 port %2.. Please Wait.").arg(address).arg(port));
+    startJoin(name, address, port, {});
+}
+
+void GameLauncher::joinLobbyGame(const QString& typed, const LobbyRoute& route) {
+    if (!route.relay) return joinNetworkGame(typed, route.address, route.port);
+    const QString name = cleanPlayerName(typed);
+    if (name.isEmpty() || route.address.isEmpty() || route.port == 0 || (mayLeave_ && !mayLeave_())) return;
+    // The lobby's address is no game's: the Join dialog keeps the last address typed.
+    say(tr("Joining the game through the lobby at %1.. Please Wait.").arg(route.address));
+    startJoin(name, route.address, route.port, route.preamble());
+    relayedGame_ = route.gameId;
+}
+
+void GameLauncher::startJoin(const QString& name, const QString& address, quint16 port, const std::string& preamble) {
+    store_.prefs().joinname = name.toStdString();
     store_.save();
     leaveGame();
     fromMenu_ = true;
-    say(tr("Joining the game at %1 port %2.. Please Wait.").arg(address).arg(port));
     plan_.mode = LaunchMode::Join;
     plan_.myname = name;
     plan_.hostaddress = address;
     hostaddress_ = address;
     joinPort_ = port;
     session_.setMyName(name);
-    joinpress();
+    joinpress(preamble);
+}
+
+void GameLauncher::setLobbyClient(LobbyClient* lobby) {
+    if (lobby_) disconnect(lobby_, nullptr, this, nullptr);
+    lobby_ = lobby;
+    if (!lobby) return;
+    connect(lobby, &LobbyClient::routed, this, &GameLauncher::onRouted);
+    connect(lobby, &LobbyClient::routeFailed, this, &GameLauncher::onRouteFailed);
 }
 
 void GameLauncher::onConnectionClosed() {
@@ -356,18 +379,42 @@ void GameLauncher::startRetrying() {
 void GameLauncher::retryLater() {
     const std::optional<int> pause =
         nextRetryPause(retryClock_.elapsed(), lastRetryPauseMs_, firstRetryPauseMs_, retryWindowMs_);
-    if (!pause) {
-        retrying_ = false;
-        say(tr("Could not get back to the game. Choose Reconnect from the File menu to try again."));
-        emit reconnectOffered(true);
-        return;
-    }
+    if (!pause) return giveUpRetrying();
     lastRetryPauseMs_ = *pause;
     retryTimer_.start(*pause);
 }
 
+void GameLauncher::giveUpRetrying() {
+    retrying_ = false;
+    awaitingRoute_ = false;
+    retryTimer_.stop();
+    say(tr("Could not get back to the game. Choose Reconnect from the File menu to try again."));
+    emit reconnectOffered(true);
+}
+
+void GameLauncher::retryNow() {
+    if (relayedGame_.isEmpty()) return session_.rejoin();
+    // The ticket of the last link is spent; only the lobby can give another.
+    if (!lobby_ || lobby_->state() != LobbyClient::State::SignedIn || !lobby_->requestRoute(relayedGame_))
+        return giveUpRetrying();
+    awaitingRoute_ = true;
+}
+
+void GameLauncher::onRouted(const LobbyRoute& route) {
+    if (!awaitingRoute_ || route.gameId != relayedGame_) return;
+    awaitingRoute_ = false;
+    session_.rejoin(route.address, route.port, route.preamble());
+}
+
+void GameLauncher::onRouteFailed(const QString& id) {
+    if (!awaitingRoute_ || id != relayedGame_) return;
+    awaitingRoute_ = false;
+    retryLater();
+}
+
 void GameLauncher::stopRetrying() {
     retrying_ = false;
+    awaitingRoute_ = false;
     retryTimer_.stop();
     emit reconnectOffered(false);
 }

@@ -6,6 +6,7 @@
 // progress be left? what now that the port is taken?) stay with the window.
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTcpSocket>
@@ -17,6 +18,7 @@
 #include "app/client_session.h"
 #include "app/launch.h"
 #include "app/preferences_store.h"
+#include "net/lobby_client.h"
 #include "protocol/colour_text.h"
 #include "protocol/wire.h"
 
@@ -72,6 +74,14 @@ public:
     void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter);
     void hostNetworkGame(const QString& name, quint16 port, bool listOnNetwork, bool askRouter, bool listInLobby);
     void joinNetworkGame(const QString& name, const QString& address, quint16 port);
+    // Joining a game found in the lobby, by the route the lobby gave: a direct one as above;
+    // a relayed one through the lobby with its ticket, the name remembered as for any join.
+    void joinLobbyGame(const QString& name, const LobbyRoute& route);
+    // The lobby that can give a relayed game a fresh route after a drop (the lobby window's;
+    // not owned). Without one signed in, a relayed game that drops offers Reconnect at once.
+    void setLobbyClient(LobbyClient* lobby);
+    // The lobby's id of the relayed game joined; empty for any other game.
+    const QString& relayedGame() const { return relayedGame_; }
     // The way on chosen after portTaken (-1: none): host on the free port found, join the game
     // on the taken one, or stay idle. False when the user must first name another port.
     bool takeWayOn(int chosen);
@@ -123,7 +133,7 @@ signals:
 
 private:
     void hostpress();
-    void joinpress();
+    void joinpress(const std::string& preamble = {});
     void cannotHost();
     void setHost(std::unique_ptr<HostServer> host);
     void say(const QString& text);
@@ -134,6 +144,13 @@ private:
     // window of time ends; then Reconnect is offered.
     void startRetrying();
     void retryLater();
+    // One attempt to get back: straight to the host, or by a fresh route for a relayed game.
+    void retryNow();
+    void onRouted(const LobbyRoute& route);
+    void onRouteFailed(const QString& id);
+    // The attempts end now; Reconnect is offered.
+    void giveUpRetrying();
+    void startJoin(const QString& name, const QString& address, quint16 port, const std::string& preamble);
     void stopRetrying();
     void askRouter(quint16 port);
     // Announces the game just hosted for others, when the user wants it listed.
@@ -179,6 +196,10 @@ private:
     int lastRetryPauseMs_ = 0;
     int firstRetryPauseMs_ = 1000;
     int retryWindowMs_ = 60 * 1000;
+    QPointer<LobbyClient> lobby_;
+    QString relayedGame_;
+    // A route asked of the lobby for the next attempt to get back.
+    bool awaitingRoute_ = false;
 };
 
 } // namespace quadrino

@@ -39,6 +39,7 @@ const MenuRow kRows[] = {
     separator("File1"),
     entry("HostNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Host Network Game..."), &W::onHostNetworkGameChosen),
     entry("JoinNetworkGame1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Join Network Game..."), &W::onJoinNetworkGameChosen),
+    entry("PlayOnline1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Play Online..."), &W::onPlayOnlineChosen),
     entry("Reconnect1", "File1", QT_TRANSLATE_NOOP("quadrino::MainMenu", "&Reconnect"), &W::onReconnectChosen, "", false,
           MenuNeeds::LostGame),
     separator("File1"),

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QUrl>
 
+#include "app/lobby_window.h"
 #include "app/main_menu.h"
 #include "chat/chat_pane.h"
 #include "windows/about_box.h"
@@ -16,6 +17,7 @@
 #include "table/table_panel.h"
 #include "tally/tally_window.h"
 #include "windows/gamestart.h"
+#include "windows/lobby_advert.h"
 #include "windows/phrase_editor.h"
 #include "windows/side_windows.h"
 #include "windows/spy_list.h"
@@ -98,7 +100,11 @@ void MainWindow::connectParts() {
     connect(&launcher_, &GameLauncher::startAllowedChanged, action("StartGame1"), &QAction::setEnabled);
     connect(&launcher_, &GameLauncher::gameLeft, this, &MainWindow::onGameLeft);
     connect(&launcher_, &GameLauncher::reconnectOffered, action("Reconnect1"), &QAction::setEnabled);
-    connect(&launcher_, &GameLauncher::soloStarted, this, [this] { showLobbyAdvert(this); });
+    connect(&launcher_, &GameLauncher::soloStarted, this, [this] {
+        // Without a lobby program of its own, "Play with Others" opens ours.
+        if (LobbyAdvert* advert = lobbyAdvert(this)) advert->setLobbyWindow([this] { onPlayOnlineChosen(); });
+        showLobbyAdvert(this);
+    });
     connect(&launcher_, &GameLauncher::portTaken, this, [this](const QString& text, const QStringList& choices) {
         choiceBox_(text, choices, [this](int chosen) {
             if (!launcher_.takeWayOn(chosen)) onHostNetworkGameChosen();

@@ -21,6 +21,7 @@ namespace quadrino {
 
 struct MenuRow;
 class GameOptionsDialog;
+class LobbyWindow;
 class PhraseEditor;
 class SpyListWindow;
 class TablePanel;
@@ -72,6 +73,8 @@ public:
     void onStartGameChosen();
     void onHostNetworkGameChosen();
     void onJoinNetworkGameChosen();
+    // File > "Play Online...": the lobby window, made on first use and kept for the run.
+    void onPlayOnlineChosen();
     void onReconnectChosen() { launcher_.reconnect(); }
     void onExitChosen() { close(); }
     void onTextColorChosen();
@@ -101,6 +104,7 @@ public:
     PhraseButtons* phraseButtons() const { return chat_->phrases; }
     SpyListWindow* spyList() const { return spylist_.get(); }
     PhraseEditor* phraseEditor() const { return phraseEditor_.get(); }
+    LobbyWindow* lobbyWindow() const { return lobbyWindow_.get(); }
     QMenu* chatterSoundMenu() const { return chat_->popupSounds; }
     GameOptionsDialog* gameOptions() const { return gamestart_.get(); }
     // Names on the other seats' name labels: the players of the current game but the user.
@@ -154,6 +158,7 @@ private:
     std::unique_ptr<GameOptionsDialog> gamestart_;
     std::unique_ptr<SpyListWindow> spylist_;
     std::unique_ptr<PhraseEditor> phraseEditor_;
+    std::unique_ptr<LobbyWindow> lobbyWindow_;
 
     TallyWindow* tally_ = nullptr;
 

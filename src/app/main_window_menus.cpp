@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 
+#include "app/lobby_window.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/network_game_dialog.h"
@@ -54,6 +55,25 @@ void MainWindow::onJoinNetworkGameChosen() {
     }
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { launcher_.joinNetworkGame(dialog->playerName(), dialog->address(), dialog->port()); });
+}
+
+void MainWindow::onPlayOnlineChosen() {
+    if (!lobbyWindow_) {
+        lobbyWindow_ = std::make_unique<LobbyWindow>(store_, launcher_);
+        // Hosting and the joined game go on in this window, in front of the lobby's.
+        auto toFront = [this] {
+            raise();
+            activateWindow();
+        };
+        connect(lobbyWindow_.get(), &LobbyWindow::hostRequested, this, [this, toFront] {
+            toFront();
+            onHostNetworkGameChosen();
+        });
+        connect(lobbyWindow_.get(), &LobbyWindow::joining, this, toFront);
+    }
+    lobbyWindow_->show();
+    lobbyWindow_->raise();
+    lobbyWindow_->activateWindow();
 }
 
 void MainWindow::onTextColorChosen() {

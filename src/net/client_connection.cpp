@@ -26,6 +26,7 @@ ClientConnection::ClientConnection(QObject* parent) : QObject(parent) {
     connect(&socket_, &QTcpSocket::connected, this, [this] {
         wasConnected_ = true;
         connecting_ = false;
+        if (!preamble_.empty()) socket_.write(preamble_.data(), static_cast<qint64>(preamble_.size()));
     });
     connect(&socket_, &QTcpSocket::disconnected, this, &ClientConnection::onDisconnected);
     connect(&socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
@@ -40,8 +41,9 @@ ClientConnection::~ClientConnection() {
     tick_.stop();
 }
 
-void ClientConnection::connectToHost(const QString& host, quint16 port) {
+void ClientConnection::connectToHost(const QString& host, quint16 port, const std::string& preamble) {
     connecting_ = true;
+    preamble_ = preamble;
     socket_.connectToHost(host, port);
 }
 
@@ -49,7 +51,7 @@ quint16 ClientConnection::connectToOwnHost(quint16 port) {
     // Bound first, the port is ours before the connect reaches the listener.
     if (!socket_.bind(QHostAddress(QHostAddress::LocalHost), 0)) return 0;
     const quint16 local = socket_.localPort();
-    connectToHost(QStringLiteral("127.0.0.1"), port);
+    connectToHost(QStringLiteral("127.0.0.1"), port, {});
     return local;
 }
 
@@ -64,6 +66,7 @@ void ClientConnection::reset() {
     framer_ = newFramer();
     queue_ = newQueue();
     wasConnected_ = false;
+    preamble_.clear();
     closePending_ = false;
     closedEmitted_ = false;
 }

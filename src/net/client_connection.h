@@ -25,8 +25,10 @@ public:
     explicit ClientConnection(QObject* parent = nullptr);
     ~ClientConnection() override;
 
-    // Non-blocking connect; a name that is not an address is looked up first.
-    void connectToHost(const QString& host, quint16 port);
+    // Non-blocking connect; a name that is not an address is looked up first. A `preamble`
+    // goes out as the connection's first bytes, before anything of the game: a lobby's relay
+    // takes its ticket that way before it passes the game's bytes through.
+    void connectToHost(const QString& host, quint16 port, const std::string& preamble = {});
     // Connects to a host in this process over loopback from a local port known before the
     // host accepts, so that the host can tell its own client from another copy on this
     // machine. Returns that port, or 0 when no local port could be had (nothing is started).
@@ -82,6 +84,7 @@ private:
     bool closePending_ = false;
     bool closedEmitted_ = false;
     bool connecting_ = false;
+    std::string preamble_;
 };
 
 } // namespace quadrino

@@ -196,6 +196,11 @@ void LobbyAdvert::onPlaySoloClicked() { close(); }
 
 void LobbyAdvert::onPlayWithOthersClicked() {
     const QString lobby = findLobbyProgram();
+    if (lobby.isEmpty() && openLobbyWindow_) {
+        close();
+        openLobbyWindow_();
+        return;
+    }
     if (lobby.isEmpty()) {
         if (messageBox_) messageBox_(tr(kNoLobby));
         return;

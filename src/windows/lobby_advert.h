@@ -39,6 +39,9 @@ public:
 
     // What "Play with Others" runs after starting the lobby: the main window's "Exit".
     void setExit(std::function<void()> exit);
+    // What "Play with Others" opens where no lobby program is installed (the game's own lobby
+    // window); without one it says where to find the lobby program.
+    void setLobbyWindow(std::function<void()> open) { openLobbyWindow_ = std::move(open); }
     // Where messages go; tests replace the box.
     void setMessageBox(std::function<void(const QString&)> show);
 
@@ -47,7 +50,8 @@ public:
     void onDownloadClicked();
     // "Play Solo Game": closes the advert.
     void onPlaySoloClicked();
-    // "Play with Others": starts the lobby and ends the game, or says how to find the lobby.
+    // "Play with Others": starts the lobby program and ends the game; without one, opens the
+    // lobby window, or says how to find the lobby.
     void onPlayWithOthersClicked();
 
 protected:
@@ -62,6 +66,7 @@ private:
     QLabel* infolabel_ = nullptr;
     QLabel* infolabel3_ = nullptr;
     std::function<void()> exit_;
+    std::function<void()> openLobbyWindow_;
     std::function<void(const QString&)> messageBox_;
 };
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/lobby_window.h"
 #include "app/main_window.h"
 #include "app/network_game_dialog.h"
 #include "app/translations.h"
@@ -80,6 +81,8 @@ private slots:
         useLanguage(language);
         QTemporaryDir dir;
         Preferences prefs;
+        PreferencesStore store;
+        GameLauncher launcher(store);
         const std::vector<std::function<QWidget*()>> makers = {
             [] { return new MainWindow; },
             [] { return new NetworkGameDialog(NetworkGameDialog::Kind::Host); },
@@ -91,6 +94,7 @@ private slots:
             [&] { return new PhraseEditor(prefs); },
             [] { return new SpyListWindow; },
             [] { return new HelpWindow; },
+            [&] { return new LobbyWindow(store, launcher); },
         };
         QStringList cut;
         for (const auto& make : makers) {
