@@ -32,39 +32,6 @@ QString lobbyName(const QString& name) {
 
 } // namespace
 
-std::optional<LobbyAddress> parseLobbyAddress(const QString& typed) {
-    const QString text = typed.trimmed();
-    if (text.isEmpty() || text.size() > 255) return std::nullopt;
-    LobbyAddress out;
-    QString portText;
-    if (text.startsWith(u'[')) {
-        const qsizetype close = text.indexOf(u']');
-        if (close < 0) return std::nullopt;
-        out.host = text.mid(1, close - 1);
-        const QString rest = text.mid(close + 1);
-        if (!rest.isEmpty()) {
-            if (!rest.startsWith(u':')) return std::nullopt;
-            portText = rest.mid(1);
-            if (portText.isEmpty()) return std::nullopt;
-        }
-    } else if (text.count(u':') == 1) {
-        const qsizetype colon = text.indexOf(u':');
-        out.host = text.left(colon);
-        portText = text.mid(colon + 1);
-        if (portText.isEmpty()) return std::nullopt;
-    } else {
-        // A bare IPv6 address has several colons and no port.
-        out.host = text;
-    }
-    if (out.host.isEmpty() || out.host.contains(u' ') || out.host.contains(u'/')) return std::nullopt;
-    if (!portText.isEmpty()) {
-        const auto port = lobby::parseNumber(portText.toStdString(), 1, 65535);
-        if (!port) return std::nullopt;
-        out.port = static_cast<quint16>(*port);
-    }
-    return out;
-}
-
 std::string LobbyRoute::preamble() const {
     if (!relay) return {};
     return lobby::formatLine("RELAY", {ticket.toStdString()});

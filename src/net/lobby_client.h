@@ -19,17 +19,9 @@
 #include <vector>
 
 #include "lobby/lobby_protocol.h"
+#include "net/lobby_address.h"
 
 namespace quadrino {
-
-// Where a lobby listens: "host" or "host:port" ("[v6 address]:port" for IPv6).
-struct LobbyAddress {
-    QString host;
-    quint16 port = lobby::kDefaultPort;
-    bool operator==(const LobbyAddress&) const = default;
-};
-// nullopt when the text names no host or a port outside 1..65535.
-std::optional<LobbyAddress> parseLobbyAddress(const QString& text);
 
 // How to reach a game, as the lobby answered a JOIN.
 struct LobbyRoute {

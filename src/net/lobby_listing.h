@@ -18,21 +18,12 @@
 #include <string>
 
 #include "lobby/lobby_protocol.h"
+#include "net/lobby_address.h"
 #include "net/lan_record.h"
 
 namespace quadrino {
 
 class HostServer;
-
-struct LobbyAddress {
-    QString host;
-    quint16 port = lobby::kDefaultPort;
-    bool operator==(const LobbyAddress&) const = default;
-};
-
-// "host", "host:port", "[IPv6]", "[IPv6]:port" or a bare IPv6 address, blanks around it
-// ignored; nullopt for anything else (an empty host, a port that is not 1 to 65535).
-std::optional<LobbyAddress> parseLobbyAddress(const QString& text);
 
 class LobbyListing : public QObject {
     Q_OBJECT

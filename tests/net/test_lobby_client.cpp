@@ -35,25 +35,6 @@ bool barrier(LobbyClient& client, FakeLobby& lobby, int mark) {
 class TestLobbyClient : public QObject {
     Q_OBJECT
 private slots:
-    void addressesAreHostAndPort_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("host"); // empty: refused
-        QTest::addColumn<int>("port");
-        QTest::newRow("name") << " lobby.example.org " << "lobby.example.org" << 7773;
-        QTest::newRow("name and port") << "lobby.example.org:9000" << "lobby.example.org" << 9000;
-        QTest::newRow("IPv6 in brackets") << "[2001:db8::1]:80" << "2001:db8::1" << 80;
-        QTest::newRow("bare IPv6") << "2001:db8::1" << "2001:db8::1" << 7773;
-        QTest::newRow("empty port") << "lobby:" << "" << 0;
-    }
-    void addressesAreHostAndPort() {
-        QFETCH(QString, text);
-        QFETCH(QString, host);
-        QFETCH(int, port);
-        const auto parsed = parseLobbyAddress(text);
-        QCOMPARE(parsed.has_value(), !host.isEmpty());
-        if (parsed) QCOMPARE(*parsed, (LobbyAddress{host, static_cast<quint16>(port)}));
-    }
-
     void signsInAndFollowsTheList() {
         FakeLobby lobby;
         LobbyClient client;
