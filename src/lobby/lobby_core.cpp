@@ -148,15 +148,17 @@ void LobbyCore::bye(ConnectionId n, std::string_view reason, std::initializer_li
     for (std::string_view f : more) fields.emplace_back(f);
     port_.send(n, formatLine("BYE", fields));
     port_.close(n);
-    // Its name and its game go now; the link itself when the edge reports the close.
+    // Its name and its game go now; the link itself when the edge reports the close. It is
+    // closing before its game goes, so that it hears nothing more of it.
     Link& link = it->second;
-    if (link.kind == Kind::Client) {
+    const Kind was = link.kind;
+    link.kind = Kind::Closing;
+    if (was == Kind::Client) {
         unhost(link);
         names_.erase(link.name);
         --signedIn_;
     }
-    if (link.kind == Kind::RelayWaiting) tickets_.erase(link.ticket);
-    link.kind = Kind::Closing;
+    if (was == Kind::RelayWaiting) tickets_.erase(link.ticket);
 }
 
 void LobbyCore::handle(ConnectionId n, Link& link, const Line& line) {
