@@ -162,7 +162,8 @@ void LobbyServer::startCheck(const std::string& gameId, const std::string& addre
     });
     deadline->setSingleShot(true);
     deadline->start(options_.checkTimeoutMs);
-    socket->connectToHost(QString::fromStdString(address), static_cast<quint16>(port));
+    // An address, never a name: nothing is looked up, and a refusal is final at once.
+    socket->connectToHost(QHostAddress(QString::fromStdString(address)), static_cast<quint16>(port));
 }
 
 void LobbyServer::joinRelay(const RelayJoin& join) {
@@ -211,19 +212,17 @@ void LobbyServer::pump(ConnectionId n) {
     b.toJoiner = std::min(static_cast<double>(b.rate), b.toJoiner + grown);
     b.refilled = t;
     double& tokens = it->second.toHost ? b.toHost : b.toJoiner;
-    const qint64 allowed = std::min<qint64>(from->bytesAvailable(), static_cast<qint64>(tokens));
+    // A receiver that is behind holds its sender back instead of growing the queue to it.
+    const qint64 room = kRelayBacklogBytes - to->bytesToWrite();
+    const qint64 allowed = std::min({from->bytesAvailable(), static_cast<qint64>(tokens), room});
     if (allowed > 0) {
         const QByteArray bytes = from->read(allowed);
         tokens -= static_cast<double>(bytes.size());
         to->write(bytes);
-        if (to->bytesToWrite() > static_cast<qint64>(options_.limits.unsentBytes)) {
-            log("closing a relay of game " + it->second.gameId + ": one end does not read");
-            close(n);
-            close(it->second.partner);
-            return;
-        }
     }
-    if (from->bytesAvailable() > 0 && !relayPump_.isActive()) relayPump_.start();
+    // Held back by the budget, it looks again shortly; held back by the receiver, the
+    // receiver's progress brings it back.
+    if (from->bytesAvailable() > 0 && room > allowed && !relayPump_.isActive()) relayPump_.start();
 }
 
 void LobbyServer::pumpAll() {

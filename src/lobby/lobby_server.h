@@ -37,6 +37,8 @@ public:
     // which is how a throttled relay holds its sender back.
     static constexpr qint64 kReadBufferBytes = 16 * 1024;
     static constexpr int kCloseGraceMs = 2000;
+    // What a relay lets wait unsent for one end before it stops reading the other.
+    static constexpr qint64 kRelayBacklogBytes = 64 * 1024;
     // How often a relay held back by its budget looks again.
     static constexpr int kRelayPumpMs = 20;
 
