@@ -217,7 +217,7 @@ void LobbyCore::hello(ConnectionId n, Link& link, const Line& line) {
         return;
     }
     if (!validName(line.fields[1])) {
-        port_.send(n, formatLine("ERROR", {"bad-name", "HELLO"}));
+        port_.send(n, formatLine("ERROR", {"bad-fields", "HELLO"}));
         return;
     }
     link.kind = Kind::Client;

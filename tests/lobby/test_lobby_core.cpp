@@ -78,8 +78,8 @@ private slots:
         QTest::addColumn<bool>("closes");
         QTest::newRow("other version") << QByteArray("HELLO\t2\tAnn") << "BYE\tversion\t1" << true;
         QTest::newRow("no name") << QByteArray("HELLO\t1") << "ERROR\tbad-fields\tHELLO" << false;
-        QTest::newRow("spaces only") << QByteArray("HELLO\t1\t   ") << "ERROR\tbad-name\tHELLO" << false;
-        QTest::newRow("name too long") << "HELLO\t1\t" + QByteArray(21, 'a') << "ERROR\tbad-name\tHELLO" << false;
+        QTest::newRow("spaces only") << QByteArray("HELLO\t1\t   ") << "ERROR\tbad-fields\tHELLO" << false;
+        QTest::newRow("name too long") << "HELLO\t1\t" + QByteArray(21, 'a') << "ERROR\tbad-fields\tHELLO" << false;
         QTest::newRow("version with a zero") << QByteArray("HELLO\t01\tAnn") << "ERROR\tbad-fields\tHELLO" << false;
         QTest::newRow("words before it") << QByteArray("CHAT\thi") << "ERROR\tnot-signed-in\tCHAT" << false;
         QTest::newRow("unknown word") << QByteArray("DANCE\tnow") << "ERROR\tunknown-word\tDANCE" << false;
