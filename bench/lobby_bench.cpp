@@ -231,7 +231,7 @@ void listing(const QString& binDir, int port, int clients, int games) {
     const long rssFull = lobby.rssKiB();
 
     // One change at a time, timed until the last watcher has it.
-    const int changes = 200;
+    const int changes = 100;
     std::vector<double> lastMs, medianMs;
     const double cpu1 = lobby.cpu();
     for (int c = 0; c < changes; ++c) {

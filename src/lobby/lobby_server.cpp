@@ -52,7 +52,9 @@ void LobbyServer::closeAll() {
     server_->close();
     std::vector<ConnectionId> all;
     for (const auto& [n, c] : connections_) all.push_back(n);
-    for (ConnectionId n : all) send(n, formatLine("BYE", {"shutdown"}));
+    // A relay link carries a game's bytes, never a lobby line.
+    for (ConnectionId n : all)
+        if (connections_[n].partner == 0) send(n, formatLine("BYE", {"shutdown"}));
     for (ConnectionId n : all) close(n);
 }
 
@@ -107,6 +109,9 @@ void LobbyServer::send(ConnectionId connection, std::string_view bytes) {
     if (it == connections_.end() || it->second.closing) return;
     QTcpSocket* s = it->second.socket;
     s->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Handed to the system at once: left to the event loop, a change told to thousands of
+    // watchers would wake it once per socket.
+    s->flush();
     // A peer that stops reading is cut off rather than let its queue grow.
     if (s->bytesToWrite() > static_cast<qint64>(options_.limits.unsentBytes)) {
         log("closing a connection from " + text(s->peerAddress()) + ": it does not read what it is sent");
@@ -219,6 +224,7 @@ void LobbyServer::pump(ConnectionId n) {
         const QByteArray bytes = from->read(allowed);
         tokens -= static_cast<double>(bytes.size());
         to->write(bytes);
+        to->flush();
     }
     // Held back by the budget, it looks again shortly; held back by the receiver, the
     // receiver's progress brings it back.

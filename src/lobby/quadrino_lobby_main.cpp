@@ -83,6 +83,10 @@ rlim_t raiseDescriptorLimit() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Qt's own event loop keeps its sockets in hash tables; the GLib one walks a list of all
+    // of them whenever one starts or stops waiting to write, which thousands of sign-ins
+    // turn into most of the lobby's work.
+    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("quadrino-lobby");
     QCoreApplication::setApplicationVersion(QString::fromLatin1(quadrino::kPackageVersion.data(),
