@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a layer includes what it must not. Run as
 #   cmake -DSOURCE_DIR=<project> -P CheckPureLayers.cmake
-# - The pure layers (the protocol, the rules, the host, the settings value and the client's
-#   table model with its marker rules) include no Qt header.
+# - The pure layers (the protocol, the rules, the host, the settings value, the lobby's core and
+#   the client's table model with its marker rules) include no Qt header.
 # - The rules include nothing of the host, the network adapters, the table or the application.
 # - The client (table, chat, windows, app) includes nothing of the host: what it shares with
 #   the host lives in the rules and the protocol.
@@ -13,6 +13,9 @@ file(GLOB_RECURSE pure
   "${SOURCE_DIR}/src/host/*.h" "${SOURCE_DIR}/src/host/*.cpp"
   "${SOURCE_DIR}/src/settings/*.h" "${SOURCE_DIR}/src/settings/*.cpp")
 list(APPEND pure "${SOURCE_DIR}/src/net/lan_record.h" "${SOURCE_DIR}/src/net/lan_record.cpp")
+foreach(name lobby_protocol.h lobby_protocol.cpp lobby_core.h lobby_core.cpp lobby_port.h game_directory.h game_directory.cpp)
+  list(APPEND pure "${SOURCE_DIR}/src/lobby/${name}")
+endforeach()
 foreach(name table_model.h table_model.cpp table_turns.cpp table_model_drawing.cpp table_model_detail.h table_input.cpp table_keys.cpp table_access.h table_access.cpp client_identity.h marker_rules.h marker_rules.cpp
              numbered.h table_actions.h)
   list(APPEND pure "${SOURCE_DIR}/src/table/${name}")

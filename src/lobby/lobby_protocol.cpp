@@ -2,6 +2,7 @@
 #include "lobby/lobby_protocol.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 
 namespace quadrino::lobby {
 
@@ -147,6 +148,13 @@ bool validChat(std::string_view text) {
     return std::none_of(text.begin(), text.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); });
 }
 
+bool validAddress(std::string_view text) {
+    if (text.empty() || text.size() > 45) return false;
+    const std::string copy(text);
+    unsigned char out[16];
+    return inet_pton(AF_INET, copy.c_str(), out) == 1 || inet_pton(AF_INET6, copy.c_str(), out) == 1;
+}
+
 bool validHex(std::string_view text, std::size_t chars) {
     return text.size() == chars &&
            std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
@@ -183,7 +191,7 @@ std::optional<GameListing> GameListing::fromLine(const Line& line) {
     const auto reach = parseReach(f[7]);
     const auto rtt = parseNumber(f[8], 0, 600000);
     const auto optionsChars = utf8Length(f[9]);
-    if (!validHex(f[0], kGameIdChars) || !validName(f[1]) || f[2].empty() || f[2].size() > 64 || !port || !seats ||
+    if (!validHex(f[0], kGameIdChars) || !validName(f[1]) || !validAddress(f[2]) || !port || !seats ||
         !watchers || !started || !reach || !rtt || !optionsChars || *optionsChars > kMaxOptionsChars)
         return std::nullopt;
     return GameListing{f[0], f[1], f[2], static_cast<int>(*port), static_cast<int>(*seats), static_cast<int>(*watchers),

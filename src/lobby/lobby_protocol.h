@@ -64,6 +64,8 @@ std::optional<std::int64_t> parseNumber(std::string_view text, std::int64_t min,
 // 1..kMaxNameChars characters, not only spaces (control characters never get this far).
 bool validName(std::string_view name);
 bool validChat(std::string_view text);
+// An IPv4 or IPv6 address in its usual text form; never a name to be looked up.
+bool validAddress(std::string_view text);
 // `chars` lowercase hexadecimal digits.
 bool validHex(std::string_view text, std::size_t chars);
 

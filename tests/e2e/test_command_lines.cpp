@@ -50,6 +50,7 @@ class TestCommandLines : public QObject {
             {"quadrino", {"--port", "--seed", "--time-scale"}},
             {"quadrino-host", {"--port", "--listen", "--seed", "--owner-address"}},
             {"quadrino-sim", {"--games", "--seed", "--soak"}},
+            {"quadrino-lobby", {"--port", "--listen", "--relay-rate", "--relayed-games"}},
         };
         for (const auto& [program, options] : programs) {
             for (const QString& o : help)
@@ -86,6 +87,10 @@ class TestCommandLines : public QObject {
             << "quadrino-host" << QStringList{"--listen", "300.1.2.3"} << QByteArray("--listen wants");
         QTest::newRow("host: an unknown option")
             << "quadrino-host" << QStringList{"--colour"} << QByteArray("colour");
+        QTest::newRow("lobby: a public address that is a name")
+            << "quadrino-lobby" << QStringList{"--public-address", "lobby.example"} << QByteArray("--public-address wants");
+        QTest::newRow("lobby: no relay bandwidth")
+            << "quadrino-lobby" << QStringList{"--relay-rate", "0"} << QByteArray("--relay-rate wants");
     }
     void mistakesEndWithStatusTwo() {
         QFETCH(QString, program);

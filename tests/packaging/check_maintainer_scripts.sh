@@ -32,20 +32,26 @@ run() {
   PATH="$work:$PATH" sh "$dir/$1" "${@:2}" >/dev/null 2>&1 || fail "$name: $1 $* failed"
   calls=$(cat "$work/calls")
 }
-unit=quadrino-host.service
+units="quadrino-host.service quadrino-lobby.service"
 run "first install" postinst configure
-grep -qx "deb-systemd-helper update-state $unit" <<<"$calls" || fail "first install records no state: $calls"
 ! grep -qE "enable|start|deb-systemd-invoke" <<<"$calls" || fail "first install enables or starts: $calls"
+first=$calls
 run "upgrade" postinst configure 1.0.0
 ! grep -qE " enable| start" <<<"$calls" || fail "upgrade enables or starts: $calls"
 run "removal" prerm remove
 run "removal" postrm remove
-grep -qx "deb-systemd-helper mask $unit" <<<"$calls" || fail "removal leaves the unit unmasked: $calls"
+removal=$calls
 run "purge" postrm purge
-[ "$calls" = "deb-systemd-helper purge $unit
-deb-systemd-helper unmask $unit" ] || fail "purge does not forget the unit: $calls"
-# Where systemd runs, removal stops the host (not testable without it: checked in the text).
-grep -q 'deb-systemd-invoke stop "$unit"' "$dir/prerm" || fail "prerm does not stop the unit"
+purge=$calls
+for unit in $units; do
+  grep -qx "deb-systemd-helper update-state $unit" <<<"$first" || fail "first install records no state of $unit: $first"
+  grep -qx "deb-systemd-helper mask $unit" <<<"$removal" || fail "removal leaves $unit unmasked: $removal"
+  grep -A1 -x "deb-systemd-helper purge $unit" <<<"$purge" | grep -qx "deb-systemd-helper unmask $unit" ||
+    fail "purge does not forget $unit: $purge"
+done
+[ "$(wc -l <<<"$purge")" = $((2 * $(wc -w <<<"$units"))) ] || fail "purge does more than forget the units: $purge"
+# Where systemd runs, removal stops each unit (not testable without it: checked in the text).
+grep -q 'deb-systemd-invoke stop "$unit"' "$dir/prerm" || fail "prerm does not stop the units"
 # Without the helpers (a minimal system, an empty PATH) every script still succeeds.
 mkdir "$work/bare"
 for args in "postinst configure" "prerm remove" "postrm remove" "postrm purge"; do

@@ -3,10 +3,10 @@
 # Checks the generated files of the package.
 #   validate   DIR APP-ID                      desktop entry and AppStream metadata pass their
 #                                              validators (exit 77 when neither is installed)
-#   consistent DIR APP-ID VERSION HOST-PROGRAM the changelog and the metadata name this version,
-#                                              the manual pages format cleanly, and the
-#                                              quadrino-host page lists exactly the options
-#                                              the program accepts
+#   consistent DIR APP-ID VERSION PROGRAM...    the changelog and the metadata name this version,
+#                                              the manual pages format cleanly, and each
+#                                              program's page lists exactly the options the
+#                                              program accepts
 set -uo pipefail
 mode=$1 dir=$2 id=$3
 failures=0
@@ -28,7 +28,8 @@ if [ "$mode" = validate ]; then
   exit $((failures > 0))
 fi
 
-version=$4 host=$5
+version=$4
+programs=("${@:5}")
 # The newest release comes first in both.
 meta_version=$(grep -o '<release version="[^"]*"' "$dir/$id.metainfo.xml" | head -n1 | cut -d'"' -f2)
 [ "$meta_version" = "$version" ] || fail "metainfo's newest release is '$meta_version', the project is $version"
@@ -44,12 +45,15 @@ for page in "$dir"/man/*.6; do
 done
 
 # Long options as `--help` prints them and as the manual page sets them (with \- for -).
-help_options=$("$host" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
-page_options=$(sed -n 's/\\-/-/g; /^\.\(B\|BI\|BR\|TP\)/p' "$dir/man/quadrino-host.6" | grep -o -- '--[a-z][a-z-]*' | sort -u)
-[ -n "$help_options" ] || fail "quadrino-host --help printed no options"
-missing=$(comm -23 <(echo "$help_options") <(echo "$page_options"))
-extra=$(comm -13 <(echo "$help_options") <(echo "$page_options"))
-[ -z "$missing" ] || fail "quadrino-host(6) does not describe: $missing"
-[ -z "$extra" ] || fail "quadrino-host(6) describes options the program lacks: $extra"
+for program in "${programs[@]}"; do
+  name=$(basename "$program")
+  help_options=$("$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+  page_options=$(sed -n 's/\\-/-/g; /^\.\(B\|BI\|BR\|TP\)/p' "$dir/man/$name.6" | grep -o -- '--[a-z][a-z-]*' | sort -u)
+  [ -n "$help_options" ] || fail "$name --help printed no options"
+  missing=$(comm -23 <(echo "$help_options") <(echo "$page_options"))
+  extra=$(comm -13 <(echo "$help_options") <(echo "$page_options"))
+  [ -z "$missing" ] || fail "$name(6) does not describe: $missing"
+  [ -z "$extra" ] || fail "$name(6) describes options the program lacks: $extra"
+done
 
 exit $((failures > 0))
