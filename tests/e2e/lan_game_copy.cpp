@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
 
     QTimer poll;
     poll.setInterval(50);
+    bool started = false; // the host has started the game
     if (mode == QLatin1String("host")) {
         w.launcher().allowRouterRequests(work + QStringLiteral("/routermapping"));
         NetworkGameDialog* d = openDialog(w, "HostNetworkGame1", "hostgame");
@@ -76,22 +77,24 @@ int main(int argc, char** argv) {
         d->findChild<QPushButton*>(QStringLiteral("button_ok"))->click();
         QObject::connect(&poll, &QTimer::timeout, &app, [&] {
             const HostServer* host = w.launcher().hostServer();
-            if (w.session().table().state().gameRunning || !host || !host->host().player(2).loggedin) return;
+            if (started || !host || !host->host().player(2).loggedin) return;
             w.findChild<QAction*>(QStringLiteral("StartGame1"))->trigger();
             if (!w.gameOptions()->isVisible()) return;
             w.gameOptions()->findChild<QAbstractButton*>(QStringLiteral("button_start"))->click();
             w.findChild<QAction*>(QStringLiteral("JustWatch1"))->trigger();
+            started = true;
             say("started");
         });
     } else {
         NetworkGameDialog* d = openDialog(w, "JoinNetworkGame1", "joingame");
         if (!d) return 1;
         auto* list = d->findChild<QTreeWidget*>(QStringLiteral("list_lan_games"));
-        enum { Listing, Seating, Cut, Back } step = Listing;
+        // The lambda below outlives this block: what it keeps lives as long as the program.
+        static enum { Listing, Seating, Cut, Back } step = Listing;
         // Turns seen since the seat was back: the game goes on once the dice have gone round.
-        int turnsSinceReturn = -1;
-        int lastTurn = 0;
-        QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        static int turnsSinceReturn = -1;
+        static int lastTurn = 0;
+        QObject::connect(&poll, &QTimer::timeout, &app, [&, d, list] {
             const auto& identity = w.session().identity();
             const auto& table = w.session().table().state();
             switch (step) {
