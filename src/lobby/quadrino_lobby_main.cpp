@@ -5,17 +5,15 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QSocketNotifier>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "lobby/lobby_server.h"
-#include "net/stderr_log.h" // for the journal's priorities and detection
+#include "net/stderr_log.h"
 #include "package_version.h"
 
 namespace {
@@ -33,40 +31,15 @@ bool parseNumber(const QString& text, qlonglong low, qlonglong high, qlonglong& 
     return ok && out >= low && out <= high;
 }
 
+// Set before the first message: whether standard error is the journal.
 bool toJournal = false;
 
-std::string prefix(quadrino::LogPriority priority) {
-    return toJournal ? "<" + std::to_string(static_cast<int>(priority)) + ">" : std::string("quadrino-lobby: ");
-}
-
 int fail(const QString& message) {
-    std::fprintf(stderr, "%s%s\n", prefix(quadrino::LogPriority::Error).c_str(), qPrintable(message));
+    std::fprintf(stderr, "%s%s\n",
+                 quadrino::linePrefix(toJournal, quadrino::LogPriority::Error, "quadrino-lobby").c_str(),
+                 qPrintable(message));
     return 2;
 }
-
-// The log on standard error, never waiting for its reader: a line the descriptor cannot
-// take at once is dropped, so that a stalled log cannot stall every player.
-class Log {
-public:
-    Log() {
-        fd_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
-        if (fd_ >= 0) ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
-    }
-    ~Log() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Log(const Log&) = delete;
-    Log& operator=(const Log&) = delete;
-    void write(std::string_view text, quadrino::LogPriority priority = quadrino::LogPriority::Info) {
-        if (fd_ < 0) return;
-        const std::string line = prefix(priority) + std::string(text) + "\n";
-        while (::write(fd_, line.data(), line.size()) < 0 && errno == EINTR) {
-        }
-    }
-
-private:
-    int fd_ = -1;
-};
 
 // Every connection is a descriptor: the soft limit goes as high as the system lets it.
 rlim_t raiseDescriptorLimit() {
@@ -156,7 +129,9 @@ int main(int argc, char** argv) {
         return fail("--public-address wants an IPv4 or IPv6 address, not \"" + parser.value(publicOpt) + "\"");
 
     std::signal(SIGPIPE, SIG_IGN);
-    Log stderrLog;
+    quadrino::StderrLog stderrLog;
+    stderrLog.setProgram("quadrino-lobby");
+    stderrLog.setJournal(toJournal);
 
     quadrino::lobby::LobbyServer::Options options;
     options.limits.perAddress = static_cast<std::size_t>(perAddress);

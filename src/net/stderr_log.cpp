@@ -39,9 +39,9 @@ bool writesToJournal(int fd) {
                            static_cast<std::uint64_t>(st.st_ino));
 }
 
-std::string linePrefix(bool journal, LogPriority priority) {
+std::string linePrefix(bool journal, LogPriority priority, std::string_view program) {
     if (journal) return "<" + std::to_string(static_cast<int>(priority)) + ">";
-    return "quadrino-host: ";
+    return std::string(program) + ": ";
 }
 
 StderrLog::StderrLog(int fd, std::size_t capacity, QObject* parent) : QObject(parent), capacity_(capacity) {
@@ -91,7 +91,7 @@ long StderrLog::push(const char* data, std::size_t size) {
 
 void StderrLog::write(std::string_view line, LogPriority priority) {
     if (dead_) return;
-    const std::string prefix = linePrefix(journal_, priority);
+    const std::string prefix = linePrefix(journal_, priority, program_);
     if (buffer_.size() + prefix.size() + line.size() + 1 > capacity_) {
         ++dropped_;
         return;

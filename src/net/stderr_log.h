@@ -30,7 +30,7 @@ bool isJournalStream(std::string_view journalStream, std::uint64_t device, std::
 // The same for descriptor fd and this process's JOURNAL_STREAM.
 bool writesToJournal(int fd);
 // What a line starts with: "<N>" for the journal, else the program's name and a colon.
-std::string linePrefix(bool journal, LogPriority priority);
+std::string linePrefix(bool journal, LogPriority priority, std::string_view program = "quadrino-host");
 
 class StderrLog : public QObject {
     Q_OBJECT
@@ -44,6 +44,8 @@ public:
 
     // Whether the lines carry their priority for the journal; found out from fd when made.
     void setJournal(bool journal) { journal_ = journal; }
+    // The name a line starts with off the journal.
+    void setProgram(std::string_view program) { program_ = program; }
     bool journal() const { return journal_; }
 
     // One line; its prefix and the newline are added here.
@@ -62,6 +64,7 @@ private:
     bool socket_ = false;
     bool dead_ = false;
     bool journal_ = false;
+    std::string program_ = "quadrino-host";
     std::size_t capacity_;
     std::size_t dropped_ = 0;
     std::string buffer_;
