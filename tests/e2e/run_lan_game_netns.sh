@@ -4,7 +4,7 @@
 # host's game is listed in the joiner's Join dialog and joined from there, the router forwards
 # the hosting port while the game runs, the joiner's connection is killed (ss -K) and it sits
 # down in its seat again, and the forwarding is gone once the host has exited.
-# Usage: run_lan_game_netns.sh LAN_GAME_COPY. Skips (77) without root or the tools.
+# Usage: run_lan_game_netns.sh GAME_COPY. Skips (77) without root or the tools.
 set -u
 copy_bin=$1
 side_sh="$(cd "$(dirname "$0")/../net" && pwd)/netns_side.sh"
@@ -68,9 +68,9 @@ run_copy() { # NAMESPACE SIDE MODE; run in the background, it is the copy's own 
         HOME="$work/home-$2" XDG_CONFIG_HOME="$work/home-$2/config" XDG_DATA_HOME="$work/home-$2/data" \
         sh "$side_sh" "$work" "$2" eth0 "$copy_bin" "$3" "$work"
 }
-run_copy $H h host > "$work/host.out" 2>&1 &
+run_copy $H h lan-host > "$work/host.out" 2>&1 &
 host_pid=$!
-run_copy $J j join > "$work/join.out" 2>&1 &
+run_copy $J j lan-join > "$work/join.out" 2>&1 &
 join_pid=$!
 
 n=0

@@ -5,7 +5,7 @@
 # joining copy are outside. The host lists its game in the lobby, the lobby finds it cannot
 # reach it and relays; the joiner finds the game in its lobby window, joins with a click and
 # watches the seeded game to its winner.
-# Usage: run_relay_game_netns.sh QUADRINO_LOBBY RELAY_GAME_COPY. Skips (77) without root or
+# Usage: run_relay_game_netns.sh QUADRINO_LOBBY GAME_COPY. Skips (77) without root or
 # the tools.
 set -u
 lobby_bin=$1
@@ -66,11 +66,11 @@ done
 run_copy() { # NAMESPACE NAME MODE; run in the background, it is the copy's own process
     exec ip netns exec "$1" env -u QUADRINO_STAY_LOCAL QT_QPA_PLATFORM=offscreen \
         HOME="$work/home-$2" XDG_CONFIG_HOME="$work/home-$2/config" XDG_DATA_HOME="$work/home-$2/data" \
-        "$copy_bin" "$3" 11.22.33.2:7773 "$work"
+        "$copy_bin" "$3" "$work" 11.22.33.2:7773
 }
-run_copy $H h host > "$work/host.out" 2>&1 &
+run_copy $H h relay-host > "$work/host.out" 2>&1 &
 host_pid=$!
-run_copy $O o join > "$work/join.out" 2>&1 &
+run_copy $O o relay-join > "$work/join.out" 2>&1 &
 join_pid=$!
 wait $join_pid
 status=$?
