@@ -395,7 +395,8 @@ void GameLauncher::giveUpRetrying() {
 void GameLauncher::retryNow() {
     if (relayedGame_.isEmpty()) return session_.rejoin();
     // The ticket of the last link is spent; only the lobby can give another.
-    if (!lobby_ || lobby_->state() != LobbyClient::State::SignedIn || !lobby_->requestRoute(relayedGame_))
+    LobbyClient* lobby = lobby_; // one read of the guarded pointer for the check and the calls
+    if (!lobby || lobby->state() != LobbyClient::State::SignedIn || !lobby->requestRoute(relayedGame_))
         return giveUpRetrying();
     awaitingRoute_ = true;
 }
