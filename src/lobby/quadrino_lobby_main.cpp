@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHostAddress>
-#include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -13,17 +12,11 @@
 #include <unistd.h>
 
 #include "lobby/lobby_server.h"
+#include "app/termination.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] auto n = ::write(signalPipe[1], &c, 1);
-}
 
 bool parseNumber(const QString& text, qlonglong low, qlonglong high, qlonglong& out) {
     bool ok = false;
@@ -159,19 +152,13 @@ int main(int argc, char** argv) {
         return fail(QString("cannot listen on %1port %2: %3").arg(on).arg(port).arg(server.errorString()));
     stderrLog.write("listening on " + on.toStdString() + "port " + std::to_string(server.serverPort()));
 
-    if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
-    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char c;
-        [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
+    // SIGINT and SIGTERM close every connection and end the program the ordinary way.
+    quadrino::TerminationSignals termination;
+    if (!termination.installed()) return fail("cannot set up signal handling");
+    QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &app, [&] {
         stderrLog.write("closing every connection and exiting");
         server.closeAll();
         app.quit();
     });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
     return app.exec() == 0 ? 0 : 1;
 }

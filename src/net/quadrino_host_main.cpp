@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHostAddress>
-#include <QSocketNotifier>
 #include <QSysInfo>
 #include <csignal>
 #include <cstdio>
@@ -18,19 +17,13 @@
 #include "net/port_mapping.h"
 #include "net/lan_games.h"
 #include "net/lobby_listing.h"
+#include "app/termination.h"
 #include "net/stderr_log.h"
 #include "package_version.h"
 #include "protocol/wire.h"
 #include "settings/settings_location.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] auto n = ::write(signalPipe[1], &c, 1);
-}
 
 bool parseNumber(const QString& text, qlonglong low, qlonglong high, qlonglong& out) {
     bool ok = false;
@@ -239,21 +232,15 @@ int main(int argc, char** argv) {
         listing->start();
     }
 
-    if (::pipe(signalPipe) != 0) return fail("cannot set up signal handling");
-    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char c;
-        [[maybe_unused]] auto n = ::read(signalPipe[0], &c, 1);
+    // SIGINT and SIGTERM close every connection and end the program the ordinary way.
+    quadrino::TerminationSignals termination;
+    if (!termination.installed()) return fail("cannot set up signal handling");
+    QObject::connect(&termination, &quadrino::TerminationSignals::terminationRequested, &app, [&] {
         stderrLog.write("closing every connection and exiting");
         if (listing) listing->stop();
         server.closeAll();
         app.quit();
     });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
 
     return app.exec() == 0 ? 0 : 1;
 }
