@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby window against a fake lobby: one table of the lobby's games and this network's,
-// Join on a relayed game through the lobby with its ticket first, muting in the lobby chat,
-// and the way to a lobby when none is set.
+// muting in the lobby chat, and the way to a lobby when none is set. Joining a relayed game
+// from it is played for real by test_relay_game_netns.
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,25 +75,6 @@ private slots:
         l.lobby.send(0, "GONE\t" + QByteArray::number(1).rightJustified(16, '0') + '\n');
         QTRY_COMPARE(l.table()->topLevelItemCount(), 2);
         QCOMPARE(l.table()->currentItem()->text(0), QStringLiteral("Erin"));
-    }
-
-    void joiningARelayedGameSendsTheTicketFirst() {
-        Lobby l;
-        QVERIFY(l.connectAs("Ann"));
-        l.lobby.send(0, gameLine(7, "relay", 1, "Dave") + "LISTED\t1\n");
-        QTRY_COMPARE(l.table()->topLevelItemCount(), 1);
-        l.table()->setCurrentItem(l.table()->topLevelItem(0));
-        QTest::mouseClick(l.find<QPushButton>("button_join"), Qt::LeftButton);
-        auto* asked = l.window.findChild<QDialog*>(QStringLiteral("lobbyjoin")); // the Join dialog's question
-        asked->findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Bea"));
-        asked->findChild<QPushButton*>(QStringLiteral("button_ok"))->click();
-        const QByteArray id = QByteArray::number(7).rightJustified(16, '0');
-        QVERIFY(l.lobby.waitFor(0, "JOIN\t" + id + '\n'));
-        const QByteArray ticket(32, 'c');
-        l.lobby.send(0, "ROUTE\t" + id + "\trelay\t127.0.0.1\t" + QByteArray::number(l.lobby.port()) + '\t' + ticket + '\n');
-        QVERIFY(l.lobby.waitFor(1, "\n"));
-        QCOMPARE(l.lobby.received[1], "RELAY\t" + ticket + '\n');
-        QCOMPARE(l.store.prefs().joinname, std::string("Bea"));
     }
 
     void mutedPlayersAreHiddenForTheSession() {

@@ -8,36 +8,21 @@
 set -u
 copy_bin=$1
 side_sh="$(cd "$(dirname "$0")/../net" && pwd)/netns_side.sh"
-[ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit 77; }
-for tool in ip unshare avahi-daemon dbus-daemon mount nft miniupnpd upnpc ss; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 77; }
-done
-
-tag="G$$"
-R="${tag}r" H="${tag}h" J="${tag}j"
-work=$(mktemp -d "/tmp/quadrino-$tag.XXXXXX")
-host_pid= join_pid= router_pid=
-cleanup() {
-    # Whatever still runs on the virtual machines goes with them.
-    for n in $J $H $R; do ip netns pids "$n" 2>/dev/null | xargs -r kill 2>/dev/null; done
-    wait 2>/dev/null
-    for n in $R $H $J; do ip netns del "$n" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-ip netns add $R && ip netns add $H && ip netns add $J || { echo "skipped: cannot make namespaces"; exit 77; }
+. "$(dirname "$0")/../net/netns_machines.sh"
+netns_start "G$$" unshare avahi-daemon dbus-daemon mount nft miniupnpd upnpc ss
+R="G$$r" H="G$$h" J="G$$j"
+netns_add $R $H $J
 # The router: a WAN side that looks public (miniupnpd forwards nothing otherwise) and a LAN
 # bridge with the two machines on it.
 ip -n $R link add wan0 type veth peer name wan1
 ip -n $R addr add 11.22.33.44/24 dev wan0
 ip -n $R link add br0 type bridge
 ip -n $R addr add 192.168.77.1/24 dev br0
-for m in h j; do
-    ip -n $R link add "lan$m" type veth peer name eth0 netns "${tag}$m"
-    ip -n $R link set "lan$m" master br0
-    ip -n $R link set "lan$m" up
+for machine in "h $H" "j $J"; do
+    set -- $machine
+    ip -n $R link add "lan$1" type veth peer name eth0 netns "$2"
+    ip -n $R link set "lan$1" master br0
+    ip -n $R link set "lan$1" up
 done
 for l in lo wan0 wan1 br0; do ip -n $R link set $l up; done
 ip -n $H addr add 192.168.77.2/24 dev eth0
@@ -52,7 +37,7 @@ ip netns exec $R nft "add table inet filter; add chain inet filter miniupnpd;
 printf '%s\n' ext_ifname=wan0 listening_ip=br0 port=7700 enable_natpmp=no secure_mode=no \
     uuid=00000000-0000-4000-8000-000000000077 "allow 1024-65535 192.168.77.0/24 1024-65535" > "$work/upnp.conf"
 ip netns exec $R miniupnpd -d -f "$work/upnp.conf" -P "$work/upnp.pid" > "$work/upnp.log" 2>&1 &
-router_pid=$!
+
 n=0
 until grep -q 'HTTP listening' "$work/upnp.log"; do
     n=$((n+1)); [ $n -lt 100 ] || { cat "$work/upnp.log"; echo "miniupnpd did not start"; exit 1; }
@@ -92,13 +77,13 @@ cat "$work/forwarded"
 ip netns exec $J ss -K dst 192.168.77.2 dport = :7772 > /dev/null 2>&1
 wait $join_pid
 join_status=$?
-join_pid=
+
 cat "$work/join.out"
 grep -q "the game goes on" "$work/join.out" || join_status=1
 
 kill -TERM $host_pid
 wait $host_pid
-host_pid=
+
 grep "chat: " "$work/host.out"
 if forwardings | grep -q "7772->"; then echo "the forwarding outlived the game"; cat "$work/host.out"; exit 1; fi
 [ $join_status = 0 ] || { cat "$work/host.out"; exit 1; }

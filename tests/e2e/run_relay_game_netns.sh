@@ -10,24 +10,10 @@
 set -u
 lobby_bin=$1
 copy_bin=$2
-[ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit 77; }
-for tool in ip nft; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 77; }
-done
-
-tag="Y$$"
-R="${tag}r" H="${tag}h" O="${tag}o"
-work=$(mktemp -d "/tmp/quadrino-$tag.XXXXXX")
-cleanup() {
-    for n in $O $H $R; do ip netns pids "$n" 2>/dev/null | xargs -r kill 2>/dev/null; done
-    wait 2>/dev/null
-    for n in $R $H $O; do ip netns del "$n" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-ip netns add $R && ip netns add $H && ip netns add $O || { echo "skipped: cannot make namespaces"; exit 77; }
+. "$(dirname "$0")/../net/netns_machines.sh"
+netns_start "Y$$" nft
+R="Y$$r" H="Y$$h" O="Y$$o"
+netns_add $R $H $O
 # Outside (the lobby's and the joiner's network) 11.22.33.0/24; the home LAN 192.168.88.0/24.
 ip -n $R link add wan0 type veth peer name eth0 netns $O
 ip -n $R link add lan0 type veth peer name eth0 netns $H

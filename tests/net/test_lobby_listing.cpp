@@ -3,7 +3,6 @@
 // protocol's lines: listed and kept fresh, relay links opened on request and handed to the
 // host, the link made again after a drop.
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -13,40 +12,17 @@
 #include "app/game_launcher.h"
 #include "app/preferences_store.h"
 #include "net/host_server.h"
+#include "net/fake_lobby.h"
 #include "net/lobby_listing.h"
 
 using namespace quadrino;
 
 namespace {
 
-// Every connection made to it, with every byte it sent; lines are the text up to each "\n".
-struct FakeLobby {
-    QTcpServer server;
-    std::vector<std::unique_ptr<QTcpSocket>> peers;
-    std::vector<QByteArray> received;
-
-    FakeLobby() {
-        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
-            while (QTcpSocket* s = server.nextPendingConnection()) {
-                const std::size_t i = peers.size();
-                peers.emplace_back(s);
-                s->setParent(nullptr);
-                received.emplace_back();
-                QObject::connect(s, &QTcpSocket::readyRead, s, [this, i] { received[i] += peers[i]->readAll(); });
-            }
-        });
-    }
-    QStringList lines(std::size_t peer) const {
-        if (peer >= received.size()) return {};
-        QStringList out = QString::fromUtf8(received[peer]).split(u'\n');
-        out.removeLast(); // what follows the last line feed
-        return out;
-    }
-    bool waitForLine(std::size_t peer, const QString& line) {
-        return QTest::qWaitFor([&] { return lines(peer).contains(line); }, 10000);
-    }
-    void say(std::size_t peer, const std::string& line) { peers[peer]->write(QByteArray::fromStdString(line + "\n")); }
-};
+bool waitForLine(FakeLobby& lobby, int n, const QString& line) {
+    return lobby.waitFor(n, (line + u'\n').toUtf8(), 10000);
+}
+void say(FakeLobby& lobby, int n, const std::string& line) { lobby.send(n, QByteArray::fromStdString(line + "\n")); }
 
 LobbyListing::Timing quick() {
     LobbyListing::Timing t;
@@ -88,8 +64,7 @@ private slots:
         HostServer server(o);
         QVERIFY(server.listen(0, QHostAddress::LocalHost));
         FakeLobby lobby;
-        QVERIFY(lobby.server.listen(QHostAddress::LocalHost));
-        auto listing = std::make_unique<LobbyListing>(server, LobbyAddress{"127.0.0.1", lobby.server.serverPort()},
+        auto listing = std::make_unique<LobbyListing>(server, LobbyAddress{"127.0.0.1", lobby.port()},
                                                       QStringLiteral("Ann\tof a very long name indeed"),
                                                       [&server] { return lanGameOf(server.host(), "Ann", GameOptions{}); });
         listing->setTiming(quick());
@@ -97,13 +72,13 @@ private slots:
         listing->start();
 
         // Signed in under the name cut to the lobby's longest, its tab made a blank.
-        QVERIFY(lobby.waitForLine(0, "HELLO\t1\tAnn of a very long n"));
-        lobby.say(0, "WELCOME\t1\t127.0.0.1");
+        QVERIFY(waitForLine(lobby, 0, "HELLO\t1\tAnn of a very long n"));
+        say(lobby, 0, "WELCOME\t1\t127.0.0.1");
         const QString none = QString::fromStdString(encodeLanOptions(GameOptions{}));
         const QString empty = QString("HOST\t%1\t0\t0\t0\t%2").arg(server.serverPort()).arg(none);
-        QVERIFY(lobby.waitForLine(0, empty));
-        lobby.say(0, "HOSTED\t0123456789abcdef");
-        lobby.say(0, "GAME\t0123456789abcdef\tAnn\t127.0.0.1\t" + std::to_string(server.serverPort()) +
+        QVERIFY(waitForLine(lobby, 0, empty));
+        say(lobby, 0, "HOSTED\t0123456789abcdef");
+        say(lobby, 0, "GAME\t0123456789abcdef\tAnn\t127.0.0.1\t" + std::to_string(server.serverPort()) +
                          "\t0\t0\t0\trelay\t0\t" + none.toStdString());
         QVERIFY(QTest::qWaitFor([&] { return listing->reach() == lobby::Reach::Relay; }, 10000));
         QCOMPARE(listing->gameId(), QStringLiteral("0123456789abcdef"));
@@ -114,32 +89,32 @@ private slots:
         QVERIFY(ann.waitForConnected(5000));
         ann.write("CMD_logininfo+1+1.0.15+Ann\xFF\xFF" "CMD_chat+1+hi|clRed\xFF");
         const QString seated = QString("HOST\t%1\t1\t0\t0\t%2").arg(server.serverPort()).arg(none);
-        QVERIFY(lobby.waitForLine(0, seated));
+        QVERIFY(waitForLine(lobby, 0, seated));
         QVERIFY(QTest::qWaitFor([&] { return hostLog.filter("logged in as Ann").size() == 1; }, 5000));
         QTest::qWait(100);
-        QCOMPARE(lobby.lines(0).filter("HOST\t").size(), 2);
+        QCOMPARE(lobby.received[0].count("HOST\t"), qsizetype(2));
 
         // A joiner through the relay: the link is opened to the lobby and accepted with the
         // ticket, and what follows is the game's, counted by the joiner's address.
         const std::string ticket(32, 'a');
-        lobby.say(0, "OPEN\t" + ticket + "\t203.0.113.9");
+        say(lobby, 0, "OPEN\t" + ticket + "\t203.0.113.9");
         QVERIFY(QTest::qWaitFor([&] { return lobby.received.size() == 2 && lobby.received[1].contains('\xFF'); }, 10000));
         QCOMPARE(lobby.received[1], QByteArray::fromStdString("ACCEPT\t" + ticket + "\nCMD_sendlogininfo+2\xFF"));
-        lobby.peers[1]->write("CMD_logininfo+2+1.0.15+Zed\xFF\xFF");
+        lobby.links[1]->write("CMD_logininfo+2+1.0.15+Zed\xFF\xFF");
         QVERIFY(QTest::qWaitFor([&] { return server.host().player(2).loggedin; }, 10000));
         QCOMPARE(server.host().player(2).name, std::string("Zed"));
-        lobby.say(0, "OPEN\t" + std::string(32, 'b') + "\t203.0.113.9");
+        say(lobby, 0, "OPEN\t" + std::string(32, 'b') + "\t203.0.113.9");
         QVERIFY(QTest::qWaitFor([&] { return !hostLog.filter("refused a relayed connection from 203.0.113.9").isEmpty(); }, 10000));
         // Dropped by the lobby, it is soon back with the game as it is.
-        lobby.peers[0]->abort();
-        QVERIFY(lobby.waitForLine(3, "HELLO\t1\tAnn of a very long n"));
-        lobby.say(3, "WELCOME\t1\t127.0.0.1");
-        QVERIFY(lobby.waitForLine(3, QString("HOST\t%1\t2\t0\t0\t%2").arg(server.serverPort()).arg(none)));
-        lobby.say(3, "HOSTED\tfedcba9876543210");
+        lobby.links[0]->abort();
+        QVERIFY(waitForLine(lobby, 3, "HELLO\t1\tAnn of a very long n"));
+        say(lobby, 3, "WELCOME\t1\t127.0.0.1");
+        QVERIFY(waitForLine(lobby, 3, QString("HOST\t%1\t2\t0\t0\t%2").arg(server.serverPort()).arg(none)));
+        say(lobby, 3, "HOSTED\tfedcba9876543210");
         QVERIFY(QTest::qWaitFor([&] { return listing->gameId() == u"fedcba9876543210"; }, 10000));
         // The game goes: so does its listing.
         listing.reset();
-        QVERIFY(lobby.waitForLine(3, "UNHOST"));
+        QVERIFY(waitForLine(lobby, 3, "UNHOST"));
         QVERIFY(said.first().first().toString().contains("Signed in"));
     }
 
@@ -164,13 +139,12 @@ private slots:
         QFETCH(QString, server);
         QFETCH(bool, listed);
         FakeLobby lobby;
-        QVERIFY(lobby.server.listen(QHostAddress::LocalHost));
         PreferencesStore store;
         store.prefs().listOnNetwork = false; // no Avahi here
         store.prefs().askRouter = false;
         store.prefs().listInLobby = listInLobby;
         store.prefs().lobbyServer =
-            server == u"fake" ? "127.0.0.1:" + std::to_string(lobby.server.serverPort()) : server.toStdString();
+            server == u"fake" ? "127.0.0.1:" + std::to_string(lobby.port()) : server.toStdString();
         GameLauncher launcher(store);
         launcher.setLocalNetworkAllowed(mayReachOut);
         QStringList said;
@@ -184,13 +158,13 @@ private slots:
         QCOMPARE(said.join('\n').contains("is not a lobby server's address"), server == u"lobby:0");
         if (!listed) {
             QTest::qWait(100);
-            QCOMPARE(lobby.peers.size(), std::size_t(0));
+            QVERIFY(lobby.links.isEmpty());
             return;
         }
-        QVERIFY(lobby.waitForLine(0, "HELLO\t1\tAnn"));
+        QVERIFY(waitForLine(lobby, 0, "HELLO\t1\tAnn"));
         launcher.leaveGame();
         QVERIFY(!launcher.lobbyListing());
-        QVERIFY(QTest::qWaitFor([&] { return lobby.peers[0]->state() == QAbstractSocket::UnconnectedState; }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return lobby.links[0]->state() == QAbstractSocket::UnconnectedState; }, 10000));
     }
 };
 

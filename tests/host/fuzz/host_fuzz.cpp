@@ -20,33 +20,15 @@
 #include "rules/dice.h"
 #include "host/host.h"
 #include "host/virtual_port.h"
+#include "fuzz_script.h"
 
 using namespace quadrino;
 
 namespace {
 
-void require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "host_fuzz: broken invariant: %s\n", what);
-    std::abort();
-}
+using fuzzing::Script;
 
-class Script {
-public:
-    Script(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    int byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    std::string bytes(std::size_t n) {
-        std::string s;
-        while (n-- > 0 && !done()) s += static_cast<char>(byte());
-        return s;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
+void require(bool condition, const char* what) { fuzzing::require(condition, "host_fuzz", what); }
 
 constexpr std::array<const char*, 16> kWords = {
     "CMD_logininfo",  "CMD_kickhim",  "CMD_chat",       "CMD_action",      "CMD_startgame", "CMD_justwatch",

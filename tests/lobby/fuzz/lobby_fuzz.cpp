@@ -14,33 +14,15 @@
 
 #include "lobby/lobby_core.h"
 #include "lobby/lobby_fixture.h"
+#include "fuzz_script.h"
 
 using namespace quadrino::lobby;
 
 namespace {
 
-void require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "lobby_fuzz: broken invariant: %s\n", what);
-    std::abort();
-}
+using quadrino::fuzzing::Script;
 
-class Script {
-public:
-    Script(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool done() const { return pos_ >= size_; }
-    int byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    std::string bytes(std::size_t n) {
-        std::string s;
-        while (n-- > 0 && !done()) s += static_cast<char>(byte());
-        return s;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
+void require(bool condition, const char* what) { quadrino::fuzzing::require(condition, "lobby_fuzz", what); }
 
 // Checks what the core sends as it goes.
 struct CheckingPort : RecordingPort {
