@@ -19,6 +19,7 @@
 
 #include "app/game_launcher.h"
 #include "app/network_addresses.h"
+#include "app/network_game_dialog.h"
 #include "app/preferences_store.h"
 #include "net/lan_record.h"
 #include "protocol/vocabulary.h"
@@ -95,7 +96,7 @@ QList<LobbyTableRow> mergeGameLists(const std::vector<lobby::GameListing>& lobby
         row.host = fromUtf8(e.game.host);
         row.seats = e.game.seats;
         row.watchers = e.game.watchers;
-        row.options = fromUtf8(lanOptionsSummary(e.game.options));
+        row.options = gameOptionsText(e.game.options);
         row.started = e.game.started;
         row.reached = LobbyTableRow::Reached::ThisNetwork;
         row.address = e.address;
@@ -114,7 +115,9 @@ QList<LobbyTableRow> mergeGameLists(const std::vector<lobby::GameListing>& lobby
         row.host = host;
         row.seats = g.seats;
         row.watchers = g.watchers;
-        row.options = fromUtf8(g.options);
+        // The lobby passes on the record's own text; one this copy cannot read is shown as sent.
+        const std::optional<GameOptions> options = decodeLanOptions(g.options);
+        row.options = options ? gameOptionsText(*options) : fromUtf8(g.options);
         row.started = g.started;
         row.reached = reachedOf(g.reach);
         if (g.roundTripMs > 0 && lobbyRoundTripMs >= 0) row.roundTripMs = g.roundTripMs + lobbyRoundTripMs;

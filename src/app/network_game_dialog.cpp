@@ -15,11 +15,9 @@
 
 namespace quadrino {
 
-namespace {
-
 // The options a listed game plays with, in the words the board and the options dialog use
 // for them.
-QString optionsText(const GameOptions& options) {
+QString gameOptionsText(const GameOptions& options) {
     QStringList parts;
     for (const OptionOn& o : lanOptionsOn(options)) {
         const QByteArray name = QByteArray(o.name.data(), static_cast<qsizetype>(o.name.size()));
@@ -29,8 +27,6 @@ QString optionsText(const GameOptions& options) {
     }
     return parts.join(NetworkGameDialog::tr(", "));
 }
-
-} // namespace
 
 NetworkGameDialog::NetworkGameDialog(Kind kind, QWidget* parent)
     : QDialog(parent), kind_(kind), name_(new QLineEdit(this)),
@@ -158,7 +154,7 @@ void NetworkGameDialog::setLanGames(const QList<LanEntry>& games) {
         item->setText(2, tr("%1 of %2").arg(g.seats).arg(kSeatCount));
         item->setText(3, QString::number(g.watchers));
         item->setText(4, g.started ? tr("playing") : tr("waiting"));
-        const QString options = optionsText(g.options);
+        const QString options = gameOptionsText(g.options);
         item->setText(5, options.isEmpty() ? tr("none") : options);
         if (e.service == chosen) lanGames_->setCurrentItem(item);
     }

@@ -18,6 +18,10 @@ class QSpinBox;
 
 namespace quadrino {
 
+// The options a listed game plays with, in the words the board and the options dialog use
+// for them; empty when none is on.
+QString gameOptionsText(const GameOptions& options);
+
 class NetworkGameDialog : public QDialog {
     Q_OBJECT
 public:

@@ -133,14 +133,4 @@ std::vector<OptionOn> lanOptionsOn(const GameOptions& options) {
     return on;
 }
 
-std::string lanOptionsSummary(const GameOptions& options) {
-    std::string out;
-    for (const OptionOn& o : lanOptionsOn(options)) {
-        if (!out.empty()) out += ", ";
-        out += o.name;
-        if (o.value) out += " " + std::to_string(*o.value);
-    }
-    return out;
-}
-
 } // namespace quadrino

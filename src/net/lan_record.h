@@ -63,7 +63,6 @@ struct OptionOn {
     bool operator==(const OptionOn&) const = default;
 };
 std::vector<OptionOn> lanOptionsOn(const GameOptions& options);
-// The same in English: "Doubles Penalty, Blocking, Block Limit 3, Pouncing".
-std::string lanOptionsSummary(const GameOptions& options);
+
 
 } // namespace quadrino

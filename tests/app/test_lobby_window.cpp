@@ -13,6 +13,7 @@
 #include "app/lobby_window.h"
 #include "app/main_window.h"
 #include "net/fake_lobby.h"
+#include "net/lan_record.h"
 #include "windows/lobby_advert.h"
 #include "windows/side_windows.h"
 
@@ -59,6 +60,11 @@ private slots:
         l.window.setLanGames({LanEntry{"Carol", "10.0.0.5", 7780, LanGame{"Carol", 2, 0, false, {}}}});
         QTRY_COMPARE(l.table()->topLevelItemCount(), 3);
         QCOMPARE(l.column(0), (QStringList{"Carol", "Dave", "Erin"}));
+        // Options in the words the board uses; a text this copy cannot read, as sent.
+        GameOptions pouncing;
+        pouncing.pouncing = true;
+        l.lobby.send(0, gameLine(1, "relay", 1, "Dave").replace("Penalty", QByteArray::fromStdString(encodeLanOptions(pouncing))));
+        QTRY_COMPARE(l.column(3), (QStringList{"none", "Pouncing", "Penalty"}));
         QCOMPARE(l.column(1), (QStringList{"2 of 4", "1 of 4", "3 of 4"}));
         QCOMPARE(l.column(5), (QStringList{"this network", "relay", "direct"}));
         // Nothing measured yet, or the lobby never reached the host: unknown.
